@@ -1,0 +1,55 @@
+#include "app/aboutbox.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/icons.h"
+#include "app/uicommon.h"
+
+namespace vestor {
+
+AboutBox::AboutBox(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(tr("About"));
+    setFixedSize(228, 178);
+    setBackground(this, kPanelColor);
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setGeometry(8, 8, 212, 122);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(2);
+    setBackground(panel, kKhaki);
+
+    const QFont font = pixelFont(11, true, QStringLiteral("Sans Serif"));
+    auto* icon = new QLabel(panel);
+    icon->setObjectName(QStringLiteral("ProgramIcon"));
+    icon->setGeometry(10, 10, 32, 32);
+    icon->setPixmap(programIcon(32));
+    auto* name = new QLabel(tr("Vestor"), panel);
+    name->setObjectName(QStringLiteral("ProductName"));
+    name->setGeometry(58, 12, 140, 16);
+    auto* version = new QLabel(tr("Version 0.8"), panel);
+    version->setObjectName(QStringLiteral("Version"));
+    version->setGeometry(58, 32, 140, 16);
+    auto* comments = new QLabel(tr("Vestor: For Lab or Demonstartion."), panel);
+    comments->setObjectName(QStringLiteral("Comments"));
+    comments->setGeometry(10, 74, 192, 40);
+    comments->setWordWrap(true);
+    for (QLabel* l : {name, version, comments}) {
+        l->setFont(font);
+        setTextColor(l, Qt::black);
+    }
+
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setGeometry(76, 140, 76, 28);
+    ok->setDefault(true);
+    ok->setFocus();
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace vestor

@@ -1,0 +1,316 @@
+#include "app/mainwindow.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <chrono>
+
+#include "app/aboutbox.h"
+#include "app/icons.h"
+#include "app/printing.h"
+#include "app/uicommon.h"
+#include "app/usernamedialog.h"
+#include "config/configpage.h"
+#include "config/setdatadialog.h"
+#include "graph/graphpage.h"
+#include "sim/chamberpage.h"
+#include "table/datatablepage.h"
+#include "table/grapheditorpage.h"
+
+namespace vestor {
+
+namespace {
+
+std::uint64_t clockSeed()
+{
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+}  // namespace
+
+MainWindow::MainWindow(std::optional<std::uint64_t> seed)
+    : m_rng(seed.value_or(clockSeed())),
+      // 53 random bits scaled into [0, 1): never 1, whatever the rounding.
+      m_sim([this] { return static_cast<double>(m_rng() >> 11) * 0x1.0p-53; })
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(tr("Tovrin"));
+    setWindowIcon(QIcon(programIcon(64)));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setFont(pixelFont(13, false, QStringLiteral("Sans Serif")));
+
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("decaypl"));
+    setBackground(panel, kPanelColor);
+    panel->setFont(pixelFont(13, true));
+    panel->setFixedSize(800, 560);
+    setCentralWidget(panel);
+
+    m_nb = new QTabWidget(panel);
+    m_nb->setObjectName(QStringLiteral("showNB"));
+    m_nb->setGeometry(3, 11, 793, 545);
+    m_nb->tabBar()->setFont(pixelFont(11, false, QStringLiteral("Sans Serif")));
+    m_nb->setUsesScrollButtons(false);
+
+    m_config = new ConfigPage;
+    m_chamber = new ChamberPage(m_sim);
+    m_editor = new GraphEditorPage(m_sim);
+    m_table = new DataTablePage(m_sim, [this] { return dataPoints(); });
+    m_graph = new GraphPage(m_sim, [this] { return dataPoints(); });
+    m_config->setObjectName(QStringLiteral("configurationPage"));
+    m_chamber->setObjectName(QStringLiteral("chamberPage"));
+    m_table->setObjectName(QStringLiteral("tablePage"));
+    m_graph->setObjectName(QStringLiteral("graphPage"));
+    m_editor->setObjectName(QStringLiteral("editorPage"));
+    m_nb->addTab(m_config, tr("&Configuration"));
+    m_nb->addTab(m_chamber, tr("&Decay Chamber"));
+    m_nb->addTab(m_table, tr("Collected Data &Table"));
+    m_nb->addTab(m_graph, tr("&Graph"));
+    m_nb->addTab(m_editor, tr("Edit G&raph Data"));
+    for (int i = 0; i < m_nb->count(); ++i)
+        m_nb->widget(i)->setAutoFillBackground(true);
+
+    auto* back = new QPushButton(panel);
+    back->setObjectName(QStringLiteral("BitBtn1"));
+    back->setGeometry(727, 479, 57, 57);
+    back->setIcon(QIcon(backArrow(48)));
+    back->setIconSize(QSize(44, 44));
+    back->setToolTip(tr("Close the program"));
+    back->setAccessibleName(tr("Close the program"));
+    connect(back, &QPushButton::clicked, this, &QWidget::close);
+
+    buildMenus();
+    setNotifier(m_notifier);
+
+    connect(m_config, &ConfigPage::changed, this, [this] { m_configChanged = true; });
+    connect(m_config, &ConfigPage::seriesSelected, this, [this](int length) {
+        m_graph->setSeriesLength(length);
+        m_table->setSeriesLength(length);
+    });
+    connect(m_config, &ConfigPage::baseChosen, this, [this](bool baseE) { e1Click(baseE ? m_e1 : m_n051); });
+    connect(m_config, &ConfigPage::showEquationClicked, m_graph, &GraphPage::showecbClick);
+    connect(m_chamber, &ChamberPage::resetRequested, this, &MainWindow::restartClick);
+    connect(m_chamber, &ChamberPage::dataPointsSet, this, [this](int n) { m_editor->np()->setValue(n); });
+    connect(m_chamber, &ChamberPage::stepRecorded, this, &MainWindow::graphhalf);
+    connect(m_editor, &GraphEditorPage::replot, this, &MainWindow::plotggraph);
+    connect(m_editor, &GraphEditorPage::rebuildListing, this, &MainWindow::memobt);
+    connect(m_graph, &GraphPage::printRequested, this, &MainWindow::printGraph);
+    // Connected once the pages are in: adding the first tab announces a change too.
+    connect(m_nb, &QTabWidget::currentChanged, this, &MainWindow::showNBChange);
+
+    // Creation ends with the die settings applied once, which marks the configuration changed.
+    m_configChanged = false;
+    Changed();
+
+    setFixedSize(800, menuBar()->sizeHint().height() + 560);
+
+    m_setData = new TGetDataFR(this);
+    connect(m_setData, &TGetDataFR::resetRequested, this, &MainWindow::restartClick);
+    m_about = new AboutBox(this);
+    m_whoami = new TWhoami(this);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus()
+{
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("Edit1"));
+    m_copy2 = edit->addAction(tr("&Copy Graph"), this, &MainWindow::Copy2Click);
+    m_copy2->setObjectName(QStringLiteral("Copy2"));
+    m_copy2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    m_print2 = edit->addAction(tr("&Print Graph"), this, &MainWindow::Print2Click);
+    m_print2->setObjectName(QStringLiteral("Print2"));
+    m_print2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    QAction* setup = edit->addAction(tr("P&rint Setup"), this, &MainWindow::PrintSetup1Click);
+    setup->setObjectName(QStringLiteral("PrintSetup1"));
+    edit->addSeparator()->setObjectName(QStringLiteral("N1"));
+    QAction* user = edit->addAction(tr("&User Name"), this, &MainWindow::Username1Click);
+    user->setObjectName(QStringLiteral("Username1"));
+    m_copy2->setEnabled(false);
+    m_print2->setEnabled(false);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    connect(help, &QMenu::aboutToShow, this, &MainWindow::Help1Click);
+    QAction* about = help->addAction(tr("&About"), this, &MainWindow::About1Click);
+    about->setObjectName(QStringLiteral("About1"));
+
+    // The equation base lives in a menu that is never shown; the page's radio buttons click it.
+    QMenu* display = menuBar()->addMenu(tr("&Display"));
+    display->setObjectName(QStringLiteral("Display1"));
+    QMenu* base = display->addMenu(tr("Base"));
+    base->setObjectName(QStringLiteral("Base1"));
+    m_e1 = base->addAction(QStringLiteral("e"));
+    m_e1->setObjectName(QStringLiteral("e1"));
+    m_n051 = base->addAction(QStringLiteral("0.5"));
+    m_n051->setObjectName(QStringLiteral("N051"));
+    for (QAction* a : {m_e1, m_n051}) {
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, a] { e1Click(a); });
+    }
+    m_e1->setChecked(true);
+    display->menuAction()->setVisible(false);
+
+    QAction* back = menuBar()->addAction(tr("&Back"), this, &QWidget::close);
+    back->setObjectName(QStringLiteral("return1"));
+    back->setVisible(false);
+}
+
+void MainWindow::setNotifier(Notifier* notifier)
+{
+    m_notifier = notifier ? notifier : &m_messageBoxes;
+    m_table->setNotifier(m_notifier);
+    m_editor->setNotifier(m_notifier);
+}
+
+QPrinter& MainWindow::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+    return *m_printer;
+}
+
+int MainWindow::dataPoints() const
+{
+    return m_editor->dataPoints();
+}
+
+void MainWindow::restartClick()
+{
+    Settings settings = m_config->settings();
+    settings.legend = m_chamber->legendColors();
+    m_chamber->reset(settings);
+    m_graph->placeAnchor();
+    plotggraph();
+}
+
+void MainWindow::plotggraph()
+{
+    m_graph->plotggraph();
+}
+
+void MainWindow::graphhalf()
+{
+    m_graph->graphhalf();
+}
+
+void MainWindow::draxis()
+{
+    m_graph->draxis();
+}
+
+void MainWindow::memobt()
+{
+    m_table->memobt();
+}
+
+void MainWindow::showdatabt()
+{
+    m_editor->showdatabt();
+}
+
+void MainWindow::Changed()
+{
+    m_config->ChangedClick();
+}
+
+void MainWindow::showNBChange(int index)
+{
+    m_currentPage = index;
+    m_copy2->setEnabled(index == 3);
+    m_print2->setEnabled(index == 3);
+    if (m_configChanged)
+        restartClick();
+    if (index == 2)
+        memobt();
+    m_configChanged = false;
+}
+
+void MainWindow::Copy2Click()
+{
+    if (m_currentPage == 3)
+        m_graph->copyhalfClick();
+}
+
+void MainWindow::Print2Click()
+{
+    if (m_currentPage == 3)
+        m_graph->Print1Click();
+}
+
+void MainWindow::printGraph()
+{
+    const QString error = PrintImage(printer(), m_graph->image(), kGraphWidth, m_whoami->userName());
+    if (!error.isEmpty())
+        m_notifier->error(this, error);
+}
+
+void MainWindow::PrintSetup1Click()
+{
+    QPrintDialog dialog(&printer(), this);
+    dialog.exec();
+}
+
+void MainWindow::Username1Click()
+{
+    m_whoami->exec();
+}
+
+void MainWindow::Help1Click()
+{
+    m_help.requestTopic(12000);
+}
+
+void MainWindow::About1Click()
+{
+    m_about->exec();
+}
+
+void MainWindow::e1Click(QAction* clicked)
+{
+    m_e1->setChecked(false);
+    m_n051->setChecked(false);
+    clicked->setChecked(true);
+    m_graph->setBase(m_e1->isChecked());
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_started)
+        FormActivate();
+}
+
+void MainWindow::FormActivate()
+{
+    if (m_started)
+        return;
+    m_started = true;
+    m_nb->setCurrentIndex(0);
+    showNBChange(0);
+    m_config->startUp();
+    m_copy2->setEnabled(false);
+    m_print2->setEnabled(false);
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - frameGeometry().width()) / 2,
+             area.y() + (area.height() - frameGeometry().height()) / 2);
+    }
+    m_configChanged = false;
+    restartClick();
+    plotggraph();
+}
+
+}  // namespace vestor

@@ -1,0 +1,30 @@
+#include "app/printing.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPrinter>
+
+namespace vestor {
+
+QString PrintImage(QPrinter& printer, const QImage& picture, int controlWidth, const QString& userName)
+{
+    if (!printer.isValid())
+        return QCoreApplication::translate("Printing", "No usable printer is available.");
+    const double s = static_cast<double>(printer.width() - 300) / controlWidth;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return QCoreApplication::translate("Printing", "The printer %1 refused the document.")
+            .arg(printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName());
+    if (!userName.isEmpty()) {
+        const QString line = QStringLiteral("Printed by: ") + userName;
+        painter.drawText(QRect(0, 150, printer.width(), printer.height() - 150), Qt::AlignLeft | Qt::AlignTop, line);
+    }
+    const QRect target(150, 300, static_cast<int>(picture.width() * s), static_cast<int>(picture.height() * s));
+    if (target.width() > 0 && target.height() > 0)
+        painter.drawImage(target, picture);
+    if (!painter.end())
+        return QCoreApplication::translate("Printing", "The document could not be finished.");
+    return {};
+}
+
+}  // namespace vestor

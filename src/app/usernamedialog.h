@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+
+namespace vestor {
+
+// "I am ....": the name printed on every printout, kept exactly as typed.
+class TWhoami : public QDialog {
+    Q_OBJECT
+public:
+    explicit TWhoami(QWidget* parent = nullptr);
+
+    QString userName() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QLineEdit* m_iam = nullptr;
+};
+
+}  // namespace vestor

@@ -1,0 +1,240 @@
+#include "config/configpage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "app/uicommon.h"
+
+namespace vestor {
+
+namespace {
+
+const char* const kOrdinals[6] = {"", "1st", "2nd", "3rd", "4th", "5th"};
+
+QGroupBox* group(QWidget* parent, const char* name, const QString& title, int x, int y, int w, int h)
+{
+    auto* g = new QGroupBox(title, parent);
+    g->setObjectName(QString::fromLatin1(name));
+    g->setGeometry(x, y, w, h);
+    return g;
+}
+
+}  // namespace
+
+ConfigPage::ConfigPage(QWidget* parent) : QWidget(parent)
+{
+    auto* title = placed<QLabel>(this, "title", 0, 8, tr("Radioactive Decay Chamber Settings Configuration"));
+    title->setFont(pixelFont(18, true));
+    title->setFixedWidth(785);
+    title->setAlignment(Qt::AlignHCenter);
+    auto* hint = placed<QLabel>(this, "hint", 0, 36, tr("Use the Scrollbars to Adjust Values"));
+    hint->setFixedWidth(785);
+    hint->setAlignment(Qt::AlignHCenter);
+
+    buildSeries();
+    buildPercentGroup();
+    buildDiceGroup();
+    buildInitialGroup();
+    buildGraphGroup();
+
+    // Tab order: series, decay type, chances, initial numbers, graph settings.
+    QWidget* order[] = {m_dc, m_percent, m_dice, m_percentRows[1].bar, m_percentRows[2].bar, m_percentRows[3].bar,
+                        m_percentRows[4].bar, m_percentRows[5].bar, m_sides.bar, m_diceRows[1].bar,
+                        m_diceRows[2].bar, m_diceRows[3].bar, m_diceRows[4].bar, m_diceRows[5].bar,
+                        m_initialRows[1].bar, m_initialRows[2].bar, m_initialRows[3].bar, m_initialRows[4].bar,
+                        m_initialRows[5].bar, m_showEquation, m_base05, m_baseE};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    // Rows 2..5 start outside the series.
+    for (int i = 2; i <= kMaxNuclides; ++i) {
+        m_percentRows[i].setEnabled(false);
+        m_diceRows[i].setEnabled(false);
+        m_initialRows[i].setEnabled(false);
+    }
+}
+
+void ConfigPage::buildSeries()
+{
+    auto* caption = placed<QLabel>(this, "seriesLabel", 24, 72, tr("Steps in Decay Series"));
+    m_dc = placed<QComboBox>(this, "dc", 24, 94);
+    m_dc->addItems({"1", "2", "3", "4", "5"});
+    m_dc->setEditable(false);
+    m_dc->setFixedWidth(70);
+    caption->setBuddy(m_dc);
+    m_dc->setAccessibleName(caption->text());
+    connect(m_dc, &QComboBox::activated, this, [this] { dcChange(); });
+    m_dc->installEventFilter(this);
+
+    auto* type = group(this, "typeBox", tr("Type of Decay"), 24, 140, 180, 84);
+    m_percent = placed<QRadioButton>(type, "Percentrb", 14, 26, tr(" &Percentage"));
+    m_dice = placed<QRadioButton>(type, "dicerb", 14, 52, tr(" &Dice"));
+    m_percent->setChecked(true);
+    connect(m_percent, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            PercentrbClick();
+    });
+    connect(m_dice, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            PercentrbClick();
+    });
+}
+
+void ConfigPage::buildGraphGroup()
+{
+    auto* g = group(this, "equationBox", tr("Graph Equation"), 24, 250, 180, 120);
+    m_showEquation = placed<QCheckBox>(g, "showecb", 14, 26, tr(" &Show Equation"));
+    m_showEquation->setChecked(true);
+    placed<QLabel>(g, "baseLabel", 14, 54, tr("Use Base"));
+    m_base05 = placed<QRadioButton>(g, "RadioButton1", 24, 74, tr(" 0.&5"));
+    m_baseE = placed<QRadioButton>(g, "RadioButton2", 24, 94, tr(" &e"));
+    // Shown as it is in force: the equation starts with base e.
+    m_baseE->setChecked(true);
+    connect(m_base05, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            emit baseChosen(false);
+    });
+    connect(m_baseE, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            emit baseChosen(true);
+    });
+    connect(m_showEquation, &QCheckBox::clicked, this, &ConfigPage::showEquationClicked);
+}
+
+void ConfigPage::buildPercentGroup()
+{
+    m_halfbox = group(this, "Halfbox", tr("Probability of Decay"), 224, 72, 272, 330);
+    for (int i = 1; i <= kMaxNuclides; ++i) {
+        const ScrollRowSpec spec{QStringLiteral("dclb%1").arg(i), tr("Nuclide %1").arg(i),
+                                 QStringLiteral("HLsb%1").arg(i), QStringLiteral("HLe%1").arg(i),
+                                 1, 100, 50, 10, QStringLiteral("50%")};
+        m_percentRows[i] = makeScrollRow(m_halfbox, spec, 10, 40 + (i - 1) * 58, 74, 120);
+        setTextColor(m_percentRows[i].label, toQColor(kDefaultColors[i]));
+        connect(m_percentRows[i].bar, &QScrollBar::valueChanged, this, [this, i] { HLsb1Change(i); });
+    }
+}
+
+void ConfigPage::buildDiceGroup()
+{
+    m_dicebox = group(this, "Dicebox", tr("Chance of Decay"), 224, 72, 272, 330);
+    m_sides = makeScrollRow(m_dicebox,
+                            {QStringLiteral("sidesLabel"), tr("# of Sides on Die"), QStringLiteral("sides"),
+                             QStringLiteral("numsides"), 2, 40, 6, 2, QStringLiteral("6")},
+                            10, 34, 116, 84);
+    for (int i = 1; i <= kMaxNuclides; ++i) {
+        const ScrollRowSpec spec{QStringLiteral("dblb%1").arg(i), tr("%1 Decay Value ").arg(kOrdinals[i]),
+                                 QStringLiteral("numdicesb%1").arg(i), QStringLiteral("decayvalue%1").arg(i),
+                                 1, 6, 3, 2, QStringLiteral("3")};
+        m_diceRows[i] = makeScrollRow(m_dicebox, spec, 10, 86 + (i - 1) * 50, 116, 84);
+        setTextColor(m_diceRows[i].label, toQColor(kDefaultColors[i]));
+        connect(m_diceRows[i].bar, &QScrollBar::valueChanged, this, [this, i] { numdicesb1Change(i); });
+    }
+    connect(m_sides.bar, &QScrollBar::valueChanged, this, &ConfigPage::ChangedClick);
+    m_dicebox->hide();
+}
+
+void ConfigPage::buildInitialGroup()
+{
+    auto* g = group(this, "GroupBox2", tr("Initial Number"), 510, 72, 266, 330);
+    for (int i = 1; i <= kMaxNuclides; ++i) {
+        const ScrollRowSpec spec{QStringLiteral("nplb%1").arg(i), tr("Nuclide %1").arg(i),
+                                 QStringLiteral("NPsb%1").arg(i), QStringLiteral("NPe%1").arg(i),
+                                 i == 1 ? 1 : 0, i == 1 ? 1000 : 999, i == 1 ? 1 : 0, 10,
+                                 i == 1 ? QString() : QStringLiteral("0")};
+        m_initialRows[i] = makeScrollRow(g, spec, 10, 40 + (i - 1) * 58, 74, 118);
+        setTextColor(m_initialRows[i].label, toQColor(kDefaultColors[i]));
+        connect(m_initialRows[i].bar, &QScrollBar::valueChanged, this, [this, i] { NPsb5Change(i); });
+    }
+}
+
+Settings ConfigPage::settings() const
+{
+    Settings s;
+    s.seriesLength = m_dc->currentIndex() + 1;
+    s.dice = m_dice->isChecked();
+    s.sides = m_sides.bar->value();
+    for (int i = 1; i <= kMaxNuclides; ++i) {
+        s.percent[i] = m_percentRows[i].bar->value();
+        s.decayValue[i] = m_diceRows[i].bar->value();
+        s.initial[i] = m_initialRows[i].bar->value();
+    }
+    return s;
+}
+
+bool ConfigPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // Leaving the series list counts as choosing a length; opening its own pop-up does not.
+    if (watched == m_dc && event->type() == QEvent::FocusOut
+        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        dcChange();
+    return QWidget::eventFilter(watched, event);
+}
+
+void ConfigPage::dcChange()
+{
+    emit changed();
+    // The running simulation keeps its own series length until the next Reset; this one only
+    // decides which rows are offered.
+    m_selectedLength = m_dc->currentIndex() + 1;
+    for (int i = 1; i <= kMaxNuclides; ++i) {
+        const bool on = i <= m_selectedLength;
+        m_percentRows[i].setEnabled(on);
+        m_diceRows[i].setEnabled(on);
+        m_initialRows[i].setEnabled(on);
+    }
+    emit seriesSelected(m_selectedLength);
+}
+
+void ConfigPage::HLsb1Change(int row)
+{
+    m_percentRows[row].showPosition(QStringLiteral("%"));
+    emit changed();
+}
+
+void ConfigPage::ChangedClick()
+{
+    m_diceRows[1].showPosition();
+    m_sides.showPosition();
+    for (int i = 1; i <= kMaxNuclides; ++i)
+        m_diceRows[i].bar->setMaximum(m_sides.bar->value());
+    m_selectedLength = m_dc->currentIndex() + 1;
+    emit changed();
+}
+
+void ConfigPage::numdicesb1Change(int row)
+{
+    m_diceRows[row].showPosition();
+    emit changed();
+}
+
+void ConfigPage::NPsb5Change(int row)
+{
+    m_initialRows[row].showPosition();
+    emit changed();
+    limitInitialNumbers({nullptr, m_initialRows[1].bar, m_initialRows[2].bar, m_initialRows[3].bar,
+                         m_initialRows[4].bar, m_initialRows[5].bar});
+}
+
+void ConfigPage::PercentrbClick()
+{
+    const bool percent = m_percent->isChecked();
+    m_halfbox->setVisible(percent);
+    m_dicebox->setVisible(!percent);
+    emit changed();
+}
+
+void ConfigPage::startUp()
+{
+    m_dc->setFocus();
+    m_dc->setCurrentIndex(0);
+    m_initialRows[1].bar->setFocus();
+    // Leaving the list applies the series length, also where no focus event is delivered.
+    dcChange();
+    m_initialRows[1].bar->setValue(400);
+}
+
+}  // namespace vestor

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "config/scrollrow.h"
+#include "sim/simulation.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QRadioButton;
+
+namespace vestor {
+
+// The "&Configuration" page: series length, decay type and chances, initial numbers and the
+// two graph settings. Its rules keep the settings consistent; a change of the series only
+// announces itself (`changed`), and the next page change starts a new run from `settings()`.
+class ConfigPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit ConfigPage(QWidget* parent = nullptr);
+
+    // What Reset reads: the positions of the page's controls (the legend is the chamber's).
+    Settings settings() const;
+    // The series length selected on this page, for enabling rows and boxes.
+    int selectedLength() const { return m_selectedLength; }
+
+    void dcChange();
+    void HLsb1Change(int row);
+    void ChangedClick();
+    void numdicesb1Change(int row);
+    void NPsb5Change(int row);
+    void PercentrbClick();
+
+    // Start-up: select the first series length and put the focus on nuclide 1's initial number.
+    void startUp();
+
+signals:
+    void changed();
+    void seriesSelected(int length);
+    void baseChosen(bool baseE);
+    void showEquationClicked(bool checked);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildSeries();
+    void buildGraphGroup();
+    void buildPercentGroup();
+    void buildDiceGroup();
+    void buildInitialGroup();
+
+    int m_selectedLength = 1;
+    QComboBox* m_dc = nullptr;
+    QRadioButton* m_percent = nullptr;
+    QRadioButton* m_dice = nullptr;
+    QRadioButton* m_base05 = nullptr;
+    QRadioButton* m_baseE = nullptr;
+    QCheckBox* m_showEquation = nullptr;
+    QGroupBox* m_halfbox = nullptr;
+    QGroupBox* m_dicebox = nullptr;
+    ScrollRow m_sides;
+    std::array<ScrollRow, 6> m_percentRows{};
+    std::array<ScrollRow, 6> m_diceRows{};
+    std::array<ScrollRow, 6> m_initialRows{};
+};
+
+}  // namespace vestor

@@ -1,0 +1,302 @@
+#include "graph/graphpage.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "app/imageview.h"
+#include "app/uicommon.h"
+
+namespace vestor {
+
+namespace {
+
+constexpr int kImageLeft = 56;
+constexpr int kImageTop = 24;
+
+QFrame* redStroke(QWidget* parent, const char* name, int w, int h)
+{
+    auto* f = new QFrame(parent);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setFixedSize(w, h);
+    setBackground(f, Qt::red);
+    f->hide();
+    return f;
+}
+
+}  // namespace
+
+AnchorMarker::AnchorMarker(QWidget* parent) : QWidget(parent)
+{
+    setFixedSize(4, 4);
+}
+
+void AnchorMarker::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setPen(Qt::black);
+    p.setBrush(Qt::black);
+    p.drawEllipse(0, 0, 3, 3);
+}
+
+GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* parent)
+    : QWidget(parent), m_sim(sim), m_dataPoints(std::move(dataPoints)),
+      m_image(kGraphWidth, kGraphHeight, QImage::Format_RGB32)
+{
+    m_image.fill(Qt::white);
+    m_iclb = placed<QLabel>(this, "Iclb", 0, 0, tr("Change Initial Count"));
+    m_hllb = placed<QLabel>(this, "hllb", 256, 8, tr("Change Tovrin"));
+    m_h = placed<QScrollBar>(this, "h", 374, 9, Qt::Horizontal);
+    m_h->setFixedWidth(180);
+    m_h->setRange(1, 500);
+    m_h->setValue(1);
+    m_h->setSingleStep(1);
+    m_h->setPageStep(10);
+    m_h->setFocusPolicy(Qt::StrongFocus);
+    m_h->setAccessibleName(tr("Half-life of the model curve"));
+    m_hllb->setBuddy(m_h);
+
+    m_view = placed<ImageView>(this, "halfgraph", kImageLeft, kImageTop, &m_image);
+    m_view->setAccessibleName(tr("Decay graph"));
+    m_view->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_yshift = placed<QScrollBar>(this, "yshift", 37, 20, Qt::Vertical);
+    m_yshift->setFixedHeight(121);
+    m_yshift->setRange(0, 40);
+    m_yshift->setValue(20);
+    m_yshift->setSingleStep(1);
+    m_yshift->setPageStep(1);
+    m_yshift->setFocusPolicy(Qt::StrongFocus);
+    m_yshift->setAccessibleName(tr("Initial count of the model curve"));
+    m_iclb->setBuddy(m_yshift);
+
+    m_anchor = placed<AnchorMarker>(this, "time1", kImageLeft + kAnchorX, kImageTop + kAnchorY);
+
+    m_initially = placed<QLabel>(this, "initially", 407, 39, QStringLiteral("y=A*e"));
+    m_kvalue = placed<QLabel>(this, "kvalue", 407, 31, QStringLiteral("1"));
+    for (QLabel* l : {m_initially, m_kvalue}) {
+        setBackground(l, Qt::white);
+        setTextColor(l, Qt::black);
+    }
+    m_kvalue->setFont(pixelFont(13, false, QStringLiteral("Sans Serif")));
+    m_xmax = placed<QLabel>(this, "xmax", 0, 0, QStringLiteral("xmax"));
+    m_xmin = placed<QLabel>(this, "xmin", 0, 0, QStringLiteral("xmin"));
+    m_yaxis = placed<QLabel>(this, "yaxis", 65, 145, QStringLiteral("C o u n t "));
+    m_yaxis->setWordWrap(true);
+    m_yaxis->setFixedSize(8, 88);
+    m_yaxis->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    m_yax = placed<QLabel>(this, "yax", 413, 383, QStringLiteral("time"));
+    m_yax->setFixedHeight(16);
+    for (QLabel* l : {m_initially, m_kvalue, m_xmax, m_xmin, m_yaxis, m_yax})
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    auto* box = placed<QGroupBox>(this, "graphBox", 152, 408, tr("Graph the Indicated Nuclides"));
+    box->setFixedSize(553, 57);
+    for (int k = 1; k <= kMaxNuclides; ++k) {
+        auto* cb = placed<QCheckBox>(box, qPrintable(QStringLiteral("p%1cb").arg(k)), 16 + 110 * (k - 1), 24,
+                                     tr(" Nuclide %1").arg(k));
+        cb->setFixedSize(81, 17);
+        setTextColor(cb, toQColor(kDefaultColors[k]));
+        cb->setChecked(k == 1);
+        cb->setEnabled(k == 1);
+        connect(cb, &QCheckBox::clicked, this, [this, k] { p1cbClick(k); });
+        m_boxes[k] = cb;
+    }
+
+    m_gtv = placed<QFrame>(this, "gtv", 0, 0);
+    m_gtv->setFixedSize(97, 41);
+    m_gtv->setFrameShape(QFrame::Box);
+    setBackground(m_gtv, kPanelColor);
+    m_gtvlb = placed<QLabel>(m_gtv, "gtvlb", 1, 1);
+    m_gtvlb->setFixedSize(95, 39);
+    m_gtv->hide();
+    m_vsh = redStroke(this, "vsh", 1, 20);
+    m_ysh = redStroke(this, "ysh", 20, 1);
+
+    m_popup = new QMenu(this);
+    m_popup->setObjectName(QStringLiteral("halfpop"));
+    QAction* copy = m_popup->addAction(tr("&Copy"));
+    copy->setObjectName(QStringLiteral("copyhalf"));
+    QAction* print = m_popup->addAction(tr("&Print"));
+    print->setObjectName(QStringLiteral("Print1"));
+    connect(copy, &QAction::triggered, this, &GraphPage::copyhalfClick);
+    connect(print, &QAction::triggered, this, &GraphPage::Print1Click);
+
+    connect(m_h, &QScrollBar::valueChanged, this, &GraphPage::plotggraph);
+    connect(m_yshift, &QScrollBar::valueChanged, this, &GraphPage::plotggraph);
+    connect(m_view, &ImageView::pressed, this, &GraphPage::halfgraphMouseDown);
+    connect(m_view, &ImageView::released, this, &GraphPage::halfgraphMouseUp);
+
+    setTabOrder(m_h, m_yshift);
+    setTabOrder(m_yshift, m_boxes[1]);
+    for (int k = 2; k <= kMaxNuclides; ++k)
+        setTabOrder(m_boxes[k - 1], m_boxes[k]);
+}
+
+GraphInput GraphPage::input() const
+{
+    GraphInput in;
+    in.history = &m_sim.history;
+    in.seriesLength = m_sim.seriesLength;
+    in.colors = m_sim.nuclideColor;
+    in.nuclideMax = m_sim.nuclideMax;
+    in.n = m_dataPoints();
+    for (int k = 1; k <= kMaxNuclides; ++k)
+        in.graphed[k] = m_boxes[k]->isChecked();
+    in.hPosition = m_h->value();
+    in.yshift = m_yshift->value();
+    return in;
+}
+
+void GraphPage::placeTickLabel(QLabel* label, int value)
+{
+    label->setText(QString::number(value));
+    label->adjustSize();
+    const int y = truncPixel((kGraphHeight - 20) - static_cast<double>(value) * m_scale.ys);
+    label->move(kImageLeft + 50 - label->width() - 3, kImageTop + y - 5);
+}
+
+void GraphPage::draxis()
+{
+    drawAxes(m_image, m_scale, m_dataPoints());
+    placeTickLabel(m_xmin, m_scale.tick);
+    placeTickLabel(m_xmax, m_scale.topValue);
+}
+
+void GraphPage::plotggraph()
+{
+    const GraphInput in = input();
+    m_scale = graphScale(in);
+    m_kvalue->setText(QString::fromStdString(exponentText(in.hPosition, m_baseE)));
+    m_initially->setText(QString::fromStdString(equationText(m_scale.a, m_baseText.toStdString())));
+    m_initially->adjustSize();
+    m_kvalue->adjustSize();
+    m_kvalue->move(m_initially->x() + m_initially->width(), 31);
+    clearGraph(m_image);
+    draxis();
+    drawDots(m_image, in, m_scale, &m_discs);
+    drawCurve(m_image, in, m_scale);
+    m_view->update();
+}
+
+void GraphPage::applyEquationVisibility()
+{
+    const bool on = m_boxes[1]->isChecked() && m_showEquation;
+    m_initially->setVisible(on);
+    m_kvalue->setVisible(on);
+}
+
+void GraphPage::p1cbClick(int box)
+{
+    if (box == 1) {
+        const bool on = m_boxes[1]->isChecked();
+        for (QWidget* w : std::initializer_list<QWidget*>{m_yshift, m_iclb, m_hllb, m_h})
+            w->setVisible(on);
+        if (m_showEquation) {
+            m_initially->setVisible(on);
+            m_kvalue->setVisible(on);
+        }
+    }
+    plotggraph();
+}
+
+void GraphPage::showecbClick(bool checked)
+{
+    m_showEquation = checked;
+    if (m_boxes[1]->isChecked())
+        applyEquationVisibility();
+}
+
+void GraphPage::setBase(bool baseE)
+{
+    m_baseE = baseE;
+    m_baseText = baseE ? QStringLiteral("*e") : QStringLiteral("*0.5");
+    plotggraph();
+}
+
+void GraphPage::setSeriesLength(int length)
+{
+    for (int k = 2; k <= kMaxNuclides; ++k)
+        m_boxes[k]->setEnabled(k <= length);
+}
+
+void GraphPage::placeAnchor()
+{
+    m_anchor->move(kImageLeft + kAnchorX, kImageTop + kAnchorY);
+    m_anchor->show();
+}
+
+void GraphPage::halfgraphMouseDown(QPoint pos, Qt::MouseButton)
+{
+    if (!m_h->isVisibleTo(this))
+        return;
+    const double xs = xScale(m_dataPoints());
+    const double ys = yScale(m_scale.scaleMax);
+    const int d = pos.x() - 50;
+    const std::int64_t a = initialCount(countAt(m_sim.history, 0, 1), m_yshift->value());
+    const double v = modelValue(a, halfLifeOf(m_h->value()), d, xs);
+    if (d < 0)
+        return;
+    m_gtv->move(kImageLeft + pos.x(), kImageTop + pos.y() - m_gtv->height());
+    m_ysh->move(m_gtv->x() - 10, kImageTop + (kGraphHeight - 20) - truncPixel(v * ys));
+    m_vsh->move(m_gtv->x(), m_ysh->y() - 10);
+    m_readout = QString::fromStdString(vestor::readoutText(d, xs, v));
+    m_gtvlb->setText(QString(m_readout).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    for (QWidget* w : std::initializer_list<QWidget*>{m_gtv, m_vsh, m_ysh}) {
+        w->show();
+        w->raise();
+    }
+}
+
+void GraphPage::halfgraphMouseUp(QPoint pos, Qt::MouseButton button)
+{
+    m_gtv->hide();
+    m_vsh->hide();
+    m_ysh->hide();
+    // The pop-up opens once the button is up, after the read-out has gone.
+    if (button == Qt::RightButton)
+        m_popup->popup(m_view->mapToGlobal(pos));
+}
+
+void GraphPage::paintLabels()
+{
+    QPainter p(&m_image);
+    p.setFont(pixelFont(13, true));
+    p.setPen(Qt::black);
+    const QFontMetrics fm(p.font());
+    auto text = [&](const QString& s, int x, int y) {
+        const QRect r(x, y, fm.horizontalAdvance(s), fm.height());
+        p.fillRect(r, Qt::white);
+        p.drawText(r, Qt::AlignLeft | Qt::AlignTop, s);
+    };
+    if (m_initially->isVisibleTo(this)) {
+        text(m_initially->text(), m_initially->x() - kImageLeft, m_initially->y() - kImageTop);
+        text(m_kvalue->text(), m_kvalue->x() - kImageLeft + 2, m_kvalue->y() - kImageTop);
+    }
+    const QString title = m_yaxis->text();
+    for (int i = 1; i <= 5; ++i)
+        text(title.mid(2 * i - 2, 1), m_yaxis->x() - kImageLeft, m_yaxis->y() - kImageTop + (i - 1) * 16);
+    text(m_yax->text(), m_yax->x() - kImageLeft, m_yax->y() - kImageTop);
+    text(m_xmax->text(), m_xmax->x() - kImageLeft - 4, m_xmax->y() - kImageTop);
+    text(m_xmin->text(), m_xmin->x() - kImageLeft - 4, m_xmin->y() - kImageTop);
+}
+
+void GraphPage::copyhalfClick()
+{
+    paintLabels();
+    QGuiApplication::clipboard()->setImage(m_image);
+    plotggraph();
+}
+
+void GraphPage::Print1Click()
+{
+    copyhalfClick();
+    emit printRequested();
+}
+
+}  // namespace vestor

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "graph/graphrenderer.h"
+#include "sim/discpainter.h"
+#include "sim/simulation.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QScrollBar;
+
+namespace vestor {
+
+class ImageView;
+
+// The small black disc that marks where the model curve starts.
+class AnchorMarker : public QWidget {
+    Q_OBJECT
+public:
+    explicit AnchorMarker(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The "&Graph" page: the recorded counts against time with the adjustable model curve,
+// the choice of graphed nuclides, the curve read-out, and copy and print of the picture.
+class GraphPage : public QWidget {
+    Q_OBJECT
+public:
+    GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* parent = nullptr);
+
+    void plotggraph();
+    void graphhalf() { plotggraph(); }
+    void draxis();
+
+    void p1cbClick(int box);
+    void halfgraphMouseDown(QPoint pos, Qt::MouseButton button);
+    void halfgraphMouseUp(QPoint pos, Qt::MouseButton button);
+    void copyhalfClick();
+    void Print1Click();
+
+    // The equation base chosen on the configuration page; replots.
+    void setBase(bool baseE);
+    bool baseE() const { return m_baseE; }
+    void showecbClick(bool checked);
+    // Offers the boxes of the nuclides within the series.
+    void setSeriesLength(int length);
+    // Puts the anchor marker back at the top of the vertical axis and shows it.
+    void placeAnchor();
+
+    const QImage& image() const { return m_image; }
+    const GraphScale& scale() const { return m_scale; }
+    GraphInput input() const;
+    QMenu* popup() const { return m_popup; }
+    // The read-out text as shown, with its lines separated by a carriage return.
+    QString readoutText() const { return m_readout; }
+    // Paints the labels' texts into the picture, as Copy does before it copies.
+    void paintLabels();
+
+signals:
+    void printRequested();
+
+private:
+    void applyEquationVisibility();
+    void placeTickLabel(QLabel* label, int value);
+
+    Simulation& m_sim;
+    std::function<int()> m_dataPoints;
+    QImage m_image;
+    DiscPainter m_discs;
+    GraphScale m_scale;
+    bool m_baseE = true;
+    QString m_baseText = QStringLiteral("*e");
+    bool m_showEquation = true;
+    QString m_readout;
+
+    ImageView* m_view = nullptr;
+    AnchorMarker* m_anchor = nullptr;
+    QLabel* m_initially = nullptr;
+    QLabel* m_kvalue = nullptr;
+    QLabel* m_xmax = nullptr;
+    QLabel* m_xmin = nullptr;
+    QLabel* m_yaxis = nullptr;
+    QLabel* m_yax = nullptr;
+    QLabel* m_hllb = nullptr;
+    QLabel* m_iclb = nullptr;
+    QScrollBar* m_h = nullptr;
+    QScrollBar* m_yshift = nullptr;
+    std::array<QCheckBox*, 6> m_boxes{};
+    QFrame* m_gtv = nullptr;
+    QLabel* m_gtvlb = nullptr;
+    QFrame* m_vsh = nullptr;
+    QFrame* m_ysh = nullptr;
+    QMenu* m_popup = nullptr;
+};
+
+}  // namespace vestor

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <array>
+#include <cstdint>
+
+#include "graph/graphgeometry.h"
+#include "sim/simulation.h"
+#include "table/tabletext.h"
+
+namespace vestor {
+
+class DiscPainter;
+
+// Everything one redraw of the graph reads.
+struct GraphInput {
+    const History* history = nullptr;
+    int seriesLength = 1;
+    std::array<Color, 7> colors{};
+    std::array<std::int32_t, 6> nuclideMax{};
+    int n = 1;
+    std::array<bool, 6> graphed{};  // slots 1..5
+    int hPosition = 1;
+    int yshift = 20;
+};
+
+// The numbers a redraw works out, which the labels and the read-out use.
+struct GraphScale {
+    int scaleMax = 100;
+    int tick = 5;
+    int topValue = 100;
+    double xs = 1;
+    double ys = 1;
+    std::int64_t a = 0;
+    double halfLife = 1;
+};
+
+GraphScale graphScale(const GraphInput& in);
+
+// Draws the graph picture without any label: frame, axes and grid, dots, model curve.
+// With no disc painter every dot is drawn with its own QPainter ellipse.
+void renderGraph(QImage& image, const GraphInput& in, const GraphScale& scale, DiscPainter* discs);
+
+// The pieces, in the order renderGraph uses them.
+void clearGraph(QImage& image);
+void drawAxes(QImage& image, const GraphScale& scale, int n);
+void drawDots(QImage& image, const GraphInput& in, const GraphScale& scale, DiscPainter* discs);
+void drawCurve(QImage& image, const GraphInput& in, const GraphScale& scale);
+
+}  // namespace vestor

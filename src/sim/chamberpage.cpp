@@ -1,0 +1,237 @@
+#include "sim/chamberpage.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/imageview.h"
+#include "app/uicommon.h"
+
+namespace vestor {
+
+namespace {
+
+constexpr int kButtonX = 296;
+constexpr int kButtonY = 448;
+constexpr int kRemoveOutX = 456;
+
+void frame(QImage& image, Color pen)
+{
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setPen(QPen(toQColor(pen), 0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, image.width() - 1, image.height() - 1);
+}
+
+}  // namespace
+
+ChamberImages::ChamberImages()
+    : chamber(kChamberWidth, kChamberHeight, QImage::Format_RGB32),
+      panel(kPanelWidth, kPanelHeight, QImage::Format_RGB32)
+{
+    clearForStart();
+}
+
+void ChamberImages::clearForStart()
+{
+    frame(chamber, kBlack);
+    frame(panel, kBlack);
+    m_chamberPen = kBlack;
+}
+
+void ChamberImages::imagesCleared()
+{
+    frame(chamber, m_chamberPen);
+    frame(panel, kBlack);
+}
+
+void ChamberImages::disc(QImage& image, int x, int y, int size, Color fill, Color outline)
+{
+    if (m_straightforward) {
+        QPainter p(&image);
+        DiscPainter::drawDirect(p, x, y, size, fill, outline);
+    } else {
+        m_discs.draw(image, x, y, size, fill, outline);
+    }
+}
+
+void ChamberImages::chamberDisc(int x, int y, int size, Color fill, Color outline)
+{
+    disc(chamber, x, y, size, fill, outline);
+    m_chamberPen = outline;
+}
+
+void ChamberImages::panelDisc(int x, int y, int size)
+{
+    disc(panel, x, y, size, kWhite, kBlack);
+}
+
+LegendDisc::LegendDisc(Color color, QWidget* parent) : QWidget(parent), m_color(color)
+{
+    setFixedSize(8, 8);
+}
+
+void LegendDisc::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setPen(Qt::black);
+    p.setBrush(toQColor(m_color));
+    p.drawEllipse(0, 0, 7, 7);
+}
+
+ChamberPage::ChamberPage(Simulation& sim, QWidget* parent) : QWidget(parent), m_sim(sim)
+{
+    placed<QLabel>(this, "Label1", 487, 22, tr("Active"));
+    placed<QLabel>(this, "Label2", 33, 24, tr("Decayed"));
+    m_active = placed<ImageView>(this, "ActiveBM", 264, 53, &m_images.chamber);
+    m_decayed = placed<ImageView>(this, "DecayBM", 24, 53, &m_images.panel);
+    m_active->setAccessibleName(tr("Decay chamber"));
+    m_decayed->setAccessibleName(tr("Decayed particles"));
+
+    const int discPos[6][2] = {{0, 0}, {180, 92}, {181, 157}, {182, 221}, {181, 286}, {181, 350}};
+    const int countPos[6][2] = {{0, 0}, {211, 84}, {211, 149}, {211, 213}, {211, 278}, {211, 342}};
+    for (int k = 1; k <= kMaxNuclides; ++k) {
+        auto* d = placed<LegendDisc>(this, qPrintable(QStringLiteral("d%1").arg(k)), discPos[k][0], discPos[k][1],
+                                     kDefaultColors[k]);
+        d->setAccessibleName(tr("Colour of nuclide %1").arg(k));
+        m_legend[k] = d;
+        auto* e = placed<QLineEdit>(this, qPrintable(QStringLiteral("de%1").arg(k)), countPos[k][0], countPos[k][1]);
+        e->setFixedSize(36, 24);
+        e->setReadOnly(true);
+        e->setText(QStringLiteral("0"));
+        e->setFocusPolicy(Qt::NoFocus);
+        e->setAccessibleName(tr("Count of nuclide %1").arg(k));
+        m_counts[k] = e;
+    }
+
+    m_restart = placed<QPushButton>(this, "restart", 26, kButtonY, tr("&Reset"));
+    m_restart->setFixedSize(89, 33);
+    // Stacked in one place, bottom to top: Remove, Time, Start/Stop.
+    m_remove = placed<QPushButton>(this, "Removebt", kButtonX, kButtonY, tr("&Remove"));
+    m_next = placed<QPushButton>(this, "Nextbt", kButtonX, kButtonY, tr("&Time"));
+    m_start = placed<QPushButton>(this, "startbt", kButtonX, kButtonY, tr("&Start"));
+    for (QPushButton* b : {m_remove, m_next, m_start})
+        b->setFixedSize(89, 33);
+    m_start->hide();
+    m_auto = placed<QCheckBox>(this, "Autocb", 306, 424, tr("Automate"));
+    m_auto->setFixedSize(97, 17);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(1000);
+
+    connect(m_next, &QPushButton::clicked, this, &ChamberPage::NextbtClick);
+    connect(m_remove, &QPushButton::clicked, this, &ChamberPage::RemovebtClick);
+    connect(m_start, &QPushButton::clicked, this, &ChamberPage::startbtClick);
+    connect(m_auto, &QCheckBox::clicked, this, &ChamberPage::AutocbClick);
+    connect(m_restart, &QPushButton::clicked, this, &ChamberPage::resetRequested);
+    connect(m_timer, &QTimer::timeout, this, &ChamberPage::Timer1Timer);
+
+    setTabOrder(m_restart, m_auto);
+    setTabOrder(m_auto, m_start);
+    setTabOrder(m_start, m_next);
+    setTabOrder(m_next, m_remove);
+
+    m_sim.setListener(&m_images);
+}
+
+std::array<Color, 6> ChamberPage::legendColors() const
+{
+    std::array<Color, 6> colors{};
+    for (int k = 1; k <= kMaxNuclides; ++k)
+        colors[k] = m_legend[k]->color();
+    return colors;
+}
+
+bool ChamberPage::removeBroughtOut() const
+{
+    return m_remove->x() == kRemoveOutX;
+}
+
+void ChamberPage::showCounts()
+{
+    for (int k = 1; k <= kMaxNuclides; ++k)
+        m_counts[k]->setText(k <= m_sim.seriesLength ? QString::number(m_sim.nuclideCount[k]) : QStringLiteral("0"));
+}
+
+void ChamberPage::repaintImages()
+{
+    m_active->update();
+    m_decayed->update();
+}
+
+void ChamberPage::reset(const Settings& settings)
+{
+    m_sim.reset(settings);
+    for (int k = 1; k <= kMaxNuclides; ++k) {
+        const bool inSeries = k <= m_sim.seriesLength;
+        m_counts[k]->setVisible(inSeries);
+        m_legend[k]->setVisible(inSeries);
+    }
+    showCounts();
+    repaintImages();
+}
+
+void ChamberPage::NextbtClick()
+{
+    const auto n = m_sim.prepareStep();
+    if (!n)
+        return;
+    emit dataPointsSet(*n);
+    m_sim.runStep();
+    showCounts();
+    if (m_sim.nuclideCount[m_sim.seriesLength + 1] > 0 && !m_timer->isActive()) {
+        m_remove->move(kRemoveOutX, kButtonY);
+        m_remove->setFocus();
+    }
+    repaintImages();
+    emit stepRecorded();
+}
+
+void ChamberPage::RemovebtClick()
+{
+    if (m_sim.removeStep() > 0)
+        repaintImages();
+    m_remove->move(m_next->x(), kButtonY);
+    if (!m_timer->isActive())
+        m_next->setFocus();
+}
+
+void ChamberPage::Timer1Timer()
+{
+    NextbtClick();
+    RemovebtClick();
+    if (m_sim.activeTotal() <= 0) {
+        m_start->setText(tr("&Start"));
+        m_timer->stop();
+    }
+}
+
+void ChamberPage::startbtClick()
+{
+    if (m_start->text() == tr("&Start")) {
+        m_timer->start();
+        m_start->setText(tr("&Stop"));
+    } else {
+        m_start->setText(tr("&Start"));
+        m_timer->stop();
+    }
+}
+
+void ChamberPage::AutocbClick()
+{
+    if (m_auto->isChecked()) {
+        m_start->show();
+        m_start->setText(tr("&Start"));
+    } else {
+        m_start->hide();
+        m_start->setText(tr("&Start"));
+        m_timer->stop();
+    }
+}
+
+}  // namespace vestor

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+
+#include "sim/discpainter.h"
+#include "sim/simulation.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace vestor {
+
+class ImageView;
+
+// The chamber and decayed-panel pictures, drawn as the simulation reports its changes.
+class ChamberImages : public ChamberListener {
+public:
+    ChamberImages();
+
+    // Both pictures white with a black frame, as at start-up.
+    void clearForStart();
+    void imagesCleared() override;
+    void chamberDisc(int x, int y, int size, Color fill, Color outline) override;
+    void panelDisc(int x, int y, int size) override;
+
+    // Draw every disc with its own QPainter ellipse instead of the cached pixels.
+    void setStraightforward(bool on) { m_straightforward = on; }
+
+    QImage chamber;
+    QImage panel;
+
+private:
+    void disc(QImage& image, int x, int y, int size, Color fill, Color outline);
+    DiscPainter m_discs;
+    // The outline colour the chamber's last drawing left; a Reset frames the chamber with it.
+    Color m_chamberPen = kBlack;
+    bool m_straightforward = false;
+};
+
+// A small filled circle of the legend.
+class LegendDisc : public QWidget {
+    Q_OBJECT
+public:
+    LegendDisc(Color color, QWidget* parent);
+    Color color() const { return m_color; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Color m_color;
+};
+
+// The "&Decay Chamber" page: chamber, decayed panel, legend with counts and the run control.
+class ChamberPage : public QWidget {
+    Q_OBJECT
+public:
+    ChamberPage(Simulation& sim, QWidget* parent = nullptr);
+
+    // Starts a new run: the simulation's Reset, the legend and the count fields.
+    void reset(const Settings& settings);
+    std::array<Color, 6> legendColors() const;
+
+    void NextbtClick();
+    void RemovebtClick();
+    void Timer1Timer();
+    void startbtClick();
+    void AutocbClick();
+
+    QTimer* timer() const { return m_timer; }
+    ChamberImages& images() { return m_images; }
+    bool removeBroughtOut() const;
+
+signals:
+    // A Time step is about to record this many data points.
+    void dataPointsSet(int n);
+    // A Time step has recorded its counts (the graph redraws).
+    void stepRecorded();
+    void resetRequested();
+
+private:
+    void showCounts();
+    void repaintImages();
+
+    Simulation& m_sim;
+    ChamberImages m_images;
+    ImageView* m_active = nullptr;
+    ImageView* m_decayed = nullptr;
+    std::array<LegendDisc*, 6> m_legend{};
+    std::array<QLineEdit*, 6> m_counts{};
+    QPushButton* m_next = nullptr;
+    QPushButton* m_remove = nullptr;
+    QPushButton* m_start = nullptr;
+    QCheckBox* m_auto = nullptr;
+    QPushButton* m_restart = nullptr;
+    QTimer* m_timer = nullptr;
+};
+
+}  // namespace vestor

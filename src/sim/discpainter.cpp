@@ -1,0 +1,62 @@
+#include "sim/discpainter.h"
+
+#include "app/uicommon.h"
+
+namespace vestor {
+
+void DiscPainter::drawDirect(QPainter& painter, int x, int y, int size, Color fill, Color outline)
+{
+    painter.setPen(QPen(toQColor(outline), 0));
+    painter.setBrush(toQColor(fill));
+    painter.drawEllipse(QRect(x, y, size - 1, size - 1));
+}
+
+const DiscPainter::Sprite& DiscPainter::sprite(int size, bool rimDiffers)
+{
+    const int key = size * 2 + (rimDiffers ? 1 : 0);
+    auto it = m_sprites.find(key);
+    if (it != m_sprites.end())
+        return it->second;
+    // Rasterise once with a fill and a rim of different colours to learn which pixel is which.
+    QImage mask(size + 2, size + 2, QImage::Format_RGB32);
+    mask.fill(Qt::black);
+    {
+        QPainter p(&mask);
+        drawDirect(p, 0, 0, size, 0x0000FF, rimDiffers ? 0x00FF00 : 0x0000FF);
+    }
+    Sprite s;
+    for (int dy = 0; dy < mask.height(); ++dy) {
+        const auto* line = reinterpret_cast<const QRgb*>(mask.constScanLine(dy));
+        for (int dx = 0; dx < mask.width(); ++dx) {
+            if (qRed(line[dx]) == 255)
+                s.fill.push_back({dx, dy});
+            else if (qGreen(line[dx]) == 255)
+                s.rim.push_back({dx, dy});
+        }
+    }
+    return m_sprites.emplace(key, std::move(s)).first->second;
+}
+
+void DiscPainter::draw(QImage& image, int x, int y, int size, Color fill, Color outline)
+{
+    const Sprite& s = sprite(size, fill != outline);
+    const QRgb f = toQColor(fill).rgb();
+    const QRgb o = toQColor(outline).rgb();
+    const int w = image.width();
+    const int h = image.height();
+    const bool inside = x >= 0 && y >= 0 && x + size + 2 <= w && y + size + 2 <= h;
+    auto* bits = reinterpret_cast<QRgb*>(image.bits());
+    const qsizetype stride = image.bytesPerLine() / 4;
+    auto put = [&](const std::vector<Pixel>& pixels, QRgb colour) {
+        for (const Pixel& px : pixels) {
+            const int px_x = x + px.dx;
+            const int px_y = y + px.dy;
+            if (inside || (px_x >= 0 && px_y >= 0 && px_x < w && px_y < h))
+                bits[px_y * stride + px_x] = colour;
+        }
+    };
+    put(s.fill, f);
+    put(s.rim, o);
+}
+
+}  // namespace vestor

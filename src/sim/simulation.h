@@ -1,0 +1,112 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace vestor {
+
+// A 24-bit colour with red in the low byte (0x00BBGGRR).
+using Color = std::uint32_t;
+
+inline constexpr Color kWhite = 0xFFFFFF;
+inline constexpr Color kBlack = 0x000000;
+inline constexpr int kMaxNuclides = 5;
+inline constexpr int kPoolSize = 1000;
+inline constexpr int kHistoryRows = 100;
+inline constexpr int kChamberWidth = 505;
+inline constexpr int kChamberHeight = 356;
+inline constexpr int kPanelWidth = 120;
+inline constexpr int kPanelHeight = 356;
+// x of a particle that has been taken out of the chamber into the decayed panel.
+inline constexpr int kRemovedX = -4;
+
+// Default nuclide colours, slot 1..5 (slot 0 unused): black, red, lime, aqua, teal.
+inline constexpr std::array<Color, 6> kDefaultColors = {0, 0x000000, 0x0000FF, 0x00FF00, 0xFFFF00, 0x808000};
+
+struct Particle {
+    Color color = kBlack;
+    int x = 0;
+    int y = 0;
+};
+
+// What Reset takes from the configuration page and the chamber legend.
+// Per-nuclide arrays are numbered 1..5; slot 0 is unused.
+struct Settings {
+    int seriesLength = 1;
+    bool dice = false;
+    int sides = 6;
+    std::array<int, 6> percent{0, 50, 50, 50, 50, 50};
+    std::array<int, 6> decayValue{0, 3, 3, 3, 3, 3};
+    std::array<int, 6> initial{0, 400, 0, 0, 0, 0};
+    std::array<Color, 6> legend = kDefaultColors;
+};
+
+// Receives the drawing that the simulation's operations imply, in the order it must happen.
+class ChamberListener {
+public:
+    virtual ~ChamberListener() = default;
+    // Both images are cleared: chamber outline in the chamber's last pen colour, panel outline black.
+    virtual void imagesCleared() = 0;
+    // A disc in the chamber, in the box (x, y)–(x + size, y + size).
+    virtual void chamberDisc(int x, int y, int size, Color fill, Color outline) = 0;
+    // A removed particle stacked in the decayed panel (white, black rim).
+    virtual void panelDisc(int x, int y, int size) = 0;
+};
+
+// The decay chamber: series, particle pool, counts and recorded history.
+// Tables keep the 1-based slot numbering of the rules (slot 0 unused).
+class Simulation {
+public:
+    using Random = std::function<double()>;  // uniform in [0, 1)
+
+    explicit Simulation(Random random);
+
+    void setListener(ChamberListener* listener) { m_listener = listener; }
+
+    // Starts a new run from the settings.
+    void reset(const Settings& settings);
+
+    // The first half of a Time step: raises the maxima and decides whether the step may run.
+    // Returns the number of data points the step records, or nothing when it is refused.
+    std::optional<int> prepareStep();
+    // The second half: advances the time, lets particles decay and records the counts.
+    void runStep();
+    // Both halves; true when the step ran.
+    bool timeStep();
+
+    // Takes decayed particles out of the chamber into the decayed panel; returns how many.
+    int removeStep();
+
+    // Nuclide number of a colour: 0 for white (end product), 1..5 by the legend, -1 for none.
+    int nuclideOf(Color color) const;
+    int activeTotal() const;
+    // The count invariant: slots add up and match the pool.
+    bool invariantHolds() const;
+    // Stack position of the r-th removed particle in the decayed panel.
+    static std::pair<int, int> stackPosition(int r, int size);
+    static int sizeFor(int total);
+
+    int seriesLength = 1;
+    std::array<Color, 7> nuclideColor{};
+    std::array<double, 6> decayThreshold{};
+    std::array<std::int32_t, 7> nuclideCount{};
+    std::array<std::array<std::int32_t, 7>, kHistoryRows + 1> history{};
+    int timeIndex = 1;
+    std::array<std::int32_t, 6> nuclideMax{};
+    std::array<Particle, kPoolSize + 1> particles{};
+    std::array<int, kPoolSize + 1> particleOrder{};
+    int particleTotal = 0;
+    int particleSize = 8;
+    int removedCount = 0;
+
+    // The colours of the legend discs as last read at Reset; decides a particle's nuclide.
+    std::array<Color, 6> legend = kDefaultColors;
+
+private:
+    Random m_random;
+    ChamberListener* m_listener = nullptr;
+};
+
+}  // namespace vestor

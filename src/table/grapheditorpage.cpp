@@ -1,0 +1,252 @@
+#include "table/grapheditorpage.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "app/notifier.h"
+#include "app/uicommon.h"
+#include "table/tabletext.h"
+
+namespace vestor {
+
+namespace {
+
+constexpr int kSlots = 15;
+constexpr int kColumnWidth = 176;
+constexpr int kRowHeight = 38;
+
+// The thin black frame around the three columns of slots, with lines between the columns.
+class SlotGrid : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setPen(Qt::black);
+        p.drawRect(0, 0, width() - 1, height() - 1);
+        for (int c = 1; c < 3; ++c)
+            p.drawLine(c * kColumnWidth, 0, c * kColumnWidth, height() - 1);
+    }
+};
+
+// Labels of slots 1..15, in slot order.
+const char* const kSlotLabelNames[16] = {"",        "Label4",  "Label12", "Label13", "Label9",  "Label10",
+                                         "Label8",  "Label7",  "Label6",  "Label5",  "Label11", "Label15",
+                                         "Label16", "Label17", "Label18", "Label19"};
+
+bool leftByUser(const QEvent* event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    // Switching to another window or opening a pop-up is not leaving the field.
+    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(parent), m_sim(sim)
+{
+    auto* heading = placed<QLabel>(
+        this, "heading", 16, 10,
+        tr("Use this page to modify the Graphing Data.  To Set the Decay Values, use the Configuration page."));
+    heading->setFixedWidth(740);
+    heading->setWordWrap(true);
+
+    auto* lll = placed<QLabel>(this, "lll", 16, 54, tr("Number of Data Points:"));
+    m_maxp = placed<QLabel>(this, "maxp", 190, 54, QStringLiteral("1"));
+    m_maxp->setFixedWidth(32);
+    m_np = placed<QScrollBar>(this, "np", 230, 54, Qt::Horizontal);
+    m_np->setFixedWidth(300);
+    m_np->setRange(1, 100);
+    m_np->setValue(1);
+    m_np->setSingleStep(1);
+    m_np->setPageStep(5);
+    m_np->setFocusPolicy(Qt::StrongFocus);
+    m_np->setAccessibleName(tr("Number of data points"));
+    lll->setBuddy(m_np);
+
+    auto* show = placed<QLabel>(this, "Label20", 16, 92, tr("Show"));
+    m_showdd = placed<QComboBox>(this, "showdd", 70, 88);
+    m_showdd->addItems({tr("Nuclide 1"), tr("Nuclide 2"), tr("Nuclide 3"), tr("Nuclide 4"), tr("Nuclide 5")});
+    m_showdd->setFixedWidth(120);
+    show->setBuddy(m_showdd);
+
+    m_datagb = placed<QGroupBox>(this, "datagb", 16, 124, tr("Nuclide 1's Data"));
+    m_datagb->setFixedSize(560, 330);
+    auto* intcount = placed<QLabel>(m_datagb, "intcount", 16, 32, tr("Initial Count"));
+    m_icount = placed<QLineEdit>(m_datagb, "icount", 120, 28, QStringLiteral("100"));
+    m_icount->setFixedWidth(90);
+    intcount->setBuddy(m_icount);
+    m_icount->installEventFilter(this);
+
+    auto* grid = placed<SlotGrid>(m_datagb, "slotGrid", 16, 68);
+    grid->setFixedSize(3 * kColumnWidth, 5 * kRowHeight + 8);
+    for (int s = 1; s <= kSlots; ++s) {
+        const int col = (s - 1) / 5;
+        const int row = (s - 1) % 5;
+        const int x = 16 + col * kColumnWidth;
+        const int y = 68 + 8 + row * kRowHeight;
+        auto* label = placed<QLabel>(m_datagb, kSlotLabelNames[s], x + 10, y + 3, QStringLiteral("t=%1").arg(s));
+        label->setFixedWidth(60);
+        auto* field = placed<QLineEdit>(m_datagb, qPrintable(QStringLiteral("t%1").arg(s)), x + 72, y,
+                                        QStringLiteral("0"));
+        field->setFixedWidth(92);
+        field->setProperty("slot", s);
+        field->installEventFilter(this);
+        label->setBuddy(field);
+        label->setVisible(s == 1);
+        field->setVisible(s == 1);
+        m_slots[s] = field;
+        m_slotLabels[s] = label;
+    }
+    m_tsb = placed<QScrollBar>(m_datagb, "tsb", 16, 68 + 5 * kRowHeight + 16, Qt::Horizontal);
+    m_tsb->setFixedWidth(3 * kColumnWidth);
+    m_tsb->setRange(0, 100);
+    m_tsb->setValue(0);
+    m_tsb->setSingleStep(1);
+    m_tsb->setPageStep(5);
+    m_tsb->setFocusPolicy(Qt::StrongFocus);
+    m_tsb->setAccessibleName(tr("Times shown"));
+
+    connect(m_np, &QScrollBar::valueChanged, this, &GraphEditorPage::npChange);
+    connect(m_showdd, &QComboBox::currentIndexChanged, this, &GraphEditorPage::showddChange);
+    connect(m_tsb, &QScrollBar::valueChanged, this, &GraphEditorPage::tsbChange);
+
+    setTabOrder(m_np, m_showdd);
+    setTabOrder(m_showdd, m_icount);
+    QWidget* previous = m_icount;
+    for (int s = 1; s <= kSlots; ++s) {
+        setTabOrder(previous, m_slots[s]);
+        previous = m_slots[s];
+    }
+    setTabOrder(previous, m_tsb);
+}
+
+int GraphEditorPage::dataPoints() const
+{
+    return m_np->value();
+}
+
+int GraphEditorPage::chosenNuclide() const
+{
+    return m_showdd->currentIndex() + 1;
+}
+
+void GraphEditorPage::npChange()
+{
+    const int n = dataPoints();
+    m_maxp->setText(QString::number(n));
+    for (int k = 1; k <= kMaxNuclides; ++k)
+        m_sim.nuclideMax[k] = maximumOver(m_sim.history, k, n);
+    m_tsb->setMaximum(std::max(n - kSlots, 0));
+    showdatabt();
+    emit replot();
+    emit rebuildListing();
+}
+
+void GraphEditorPage::showdatabt()
+{
+    const int k = chosenNuclide();
+    const int p = m_tsb->value();
+    const int n = dataPoints();
+    m_icount->setText(QString::number(countAt(m_sim.history, 0, k)));
+    for (int s = 1; s <= kSlots; ++s) {
+        const int t = p + s;
+        // The history ends at time 99, so N = 100 shows no slot for time 100.
+        const bool shown = t <= n && t <= kLastTime;
+        if (shown) {
+            m_slotLabels[s]->setText(QStringLiteral("t = %1").arg(t));
+            m_slots[s]->setText(QString::number(countAt(m_sim.history, t, k)));
+        }
+        m_slotLabels[s]->setVisible(shown);
+        m_slots[s]->setVisible(shown);
+    }
+}
+
+void GraphEditorPage::showddChange()
+{
+    m_datagb->setTitle(m_showdd->currentText() + QChar(0x00B4) + QStringLiteral("s Data"));
+    showdatabt();
+}
+
+void GraphEditorPage::tsbChange()
+{
+    showdatabt();
+}
+
+void GraphEditorPage::t1Exit(int slot)
+{
+    QLineEdit* field = m_slots[slot];
+    const int k = chosenNuclide();
+    const int t = slot + m_tsb->value();
+    if (const auto v = parseCount(field->text().toStdString())) {
+        field->setText(QString::number(*v));
+        if (t <= kLastTime)
+            m_sim.history[t + 1][k] = *v;
+        m_sim.nuclideMax[k] = maximumOver(m_sim.history, k, dataPoints() - 1);
+    } else {
+        if (m_notifier)
+            m_notifier->warning(this, tr("Enter an integer!!"));
+        field->setText(QStringLiteral("0"));
+    }
+    emit replot();
+}
+
+void GraphEditorPage::icountExit()
+{
+    const int k = chosenNuclide();
+    const auto v = parseCount(m_icount->text().toStdString());
+    if (!v) {
+        if (m_notifier)
+            m_notifier->warning(this, tr("Enter an integer!!"));
+        m_icount->setText(QStringLiteral("100"));
+        return;
+    }
+    m_sim.history[1][k] = *v;
+    m_icount->setText(QString::number(*v));
+    m_sim.nuclideMax[k] = maximumOver(m_sim.history, k, dataPoints() - 1);
+}
+
+void GraphEditorPage::icountKeyPress(int slot)
+{
+    const int n = m_sim.timeIndex - 1;
+    // With no step taken, a target past the last slot, or a hidden target, the focus stays.
+    if (n <= 0)
+        return;
+    const int target = slot % n + 1;
+    if (target > kSlots || !m_slots[target]->isVisibleTo(this))
+        return;
+    m_slots[target]->setFocus(Qt::TabFocusReason);
+}
+
+bool GraphEditorPage::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (field && !m_validating && leftByUser(event)) {
+        // A warning box may take the focus; its own focus changes are not another exit.
+        m_validating = true;
+        if (field == m_icount)
+            icountExit();
+        else
+            t1Exit(field->property("slot").toInt());
+        m_validating = false;
+    } else if (field && field != m_icount && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            icountKeyPress(field->property("slot").toInt());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace vestor

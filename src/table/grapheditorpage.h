@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "sim/simulation.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+
+namespace vestor {
+
+class Notifier;
+
+// The "Edit G&raph Data" page: the number of data points N, and the recorded counts of one
+// nuclide at a time, fifteen times to a page, to overwrite by hand.
+class GraphEditorPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit GraphEditorPage(Simulation& sim, QWidget* parent = nullptr);
+
+    void setNotifier(Notifier* notifier) { m_notifier = notifier; }
+
+    // The number of data points N.
+    int dataPoints() const;
+    QScrollBar* np() const { return m_np; }
+
+    void npChange();
+    void showdatabt();
+    void showddChange();
+    void tsbChange();
+    void t1Exit(int slot);
+    void icountExit();
+    void icountKeyPress(int slot);
+
+signals:
+    void replot();
+    void rebuildListing();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int chosenNuclide() const;
+
+    Simulation& m_sim;
+    Notifier* m_notifier = nullptr;
+    QLabel* m_maxp = nullptr;
+    QScrollBar* m_np = nullptr;
+    QComboBox* m_showdd = nullptr;
+    QGroupBox* m_datagb = nullptr;
+    QLineEdit* m_icount = nullptr;
+    std::array<QLineEdit*, 16> m_slots{};
+    std::array<QLabel*, 16> m_slotLabels{};
+    QScrollBar* m_tsb = nullptr;
+    bool m_validating = false;
+};
+
+}  // namespace vestor
