@@ -1,0 +1,3 @@
+# Installation of the program and its desktop integration.
+include(GNUInstallDirs)
+install(TARGETS vestor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
