@@ -1,5 +1,6 @@
 // Renders every page of the program, the About box and the user name dialog in a fixed,
 // seeded state into PNG files: a five-nuclide dice run after a few steps, with the curve fitted.
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -82,6 +83,18 @@ int main(int argc, char* argv[])
 
     nb->setCurrentIndex(4);
     save(&window, dir, "editor");
+
+    // The teacher's extras: the computed fit, the expected curves and the implied half-lives.
+    nb->setCurrentIndex(3);
+    child<QCheckBox>(window, "bestfitcb")->click();
+    child<QCheckBox>(window, "expectedcb")->click();
+    save(&window, dir, "graph-extras");
+    child<QCheckBox>(window, "bestfitcb")->click();
+    child<QCheckBox>(window, "expectedcb")->click();
+    window.findChild<QAction*>(QStringLiteral("HalfLives1"))->setChecked(true);
+    nb->setCurrentIndex(0);
+    save(&window, dir, "configuration-extras");
+    window.findChild<QAction*>(QStringLiteral("HalfLives1"))->setChecked(false);
 
     window.aboutBox()->show();
     save(window.aboutBox(), dir, "about");

@@ -141,6 +141,14 @@ void MainWindow::buildMenus()
     m_copy2->setEnabled(false);
     m_print2->setEnabled(false);
 
+    // Extras a teacher may switch on; everything else stays as it was while they are off.
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    tools->setObjectName(QStringLiteral("Tools1"));
+    QAction* halfLives = tools->addAction(tr("Implied &Half-lives"));
+    halfLives->setObjectName(QStringLiteral("HalfLives1"));
+    halfLives->setCheckable(true);
+    connect(halfLives, &QAction::toggled, m_config, &ConfigPage::setImpliedHalfLivesShown);
+
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
     connect(help, &QMenu::aboutToShow, this, &MainWindow::Help1Click);

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "app/uicommon.h"
+#include "graph/decayanalysis.h"
 
 namespace vestor {
 
@@ -49,6 +50,22 @@ ConfigPage::ConfigPage(QWidget* parent) : QWidget(parent)
                         m_initialRows[5].bar, m_showEquation, m_base05, m_baseE};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+
+    for (int i = 1; i <= kMaxNuclides; ++i) {
+        m_percentHalfLives[i] = placed<QLabel>(m_halfbox, qPrintable(QStringLiteral("halflife%1").arg(i)), 88,
+                                               60 + (i - 1) * 58);
+        m_diceHalfLives[i] = placed<QLabel>(m_dicebox, qPrintable(QStringLiteral("dicehalflife%1").arg(i)), 130,
+                                            105 + (i - 1) * 50);
+        for (QLabel* l : {m_percentHalfLives[i], m_diceHalfLives[i]}) {
+            l->setFixedWidth(170);
+            l->setFont(pixelFont(11, false));
+            l->hide();
+        }
+        // The implied half-lives follow the chances at once but are no configuration change.
+        connect(m_percentRows[i].bar, &QScrollBar::valueChanged, this, &ConfigPage::updateImpliedHalfLives);
+        connect(m_diceRows[i].bar, &QScrollBar::valueChanged, this, &ConfigPage::updateImpliedHalfLives);
+    }
+    connect(m_sides.bar, &QScrollBar::valueChanged, this, &ConfigPage::updateImpliedHalfLives);
 
     // Rows 2..5 start outside the series.
     for (int i = 2; i <= kMaxNuclides; ++i) {
@@ -225,6 +242,28 @@ void ConfigPage::PercentrbClick()
     m_halfbox->setVisible(percent);
     m_dicebox->setVisible(!percent);
     emit changed();
+}
+
+void ConfigPage::setImpliedHalfLivesShown(bool on)
+{
+    for (int i = 1; i <= kMaxNuclides; ++i) {
+        m_percentHalfLives[i]->setVisible(on);
+        m_diceHalfLives[i]->setVisible(on);
+    }
+    updateImpliedHalfLives();
+}
+
+void ConfigPage::updateImpliedHalfLives()
+{
+    if (!m_percentHalfLives[1]->isVisibleTo(m_halfbox))
+        return;
+    const int sides = m_sides.bar->value();
+    for (int i = 1; i <= kMaxNuclides; ++i) {
+        const double percent = m_percentRows[i].bar->value();
+        const double dice = static_cast<double>(m_diceRows[i].bar->value() * 100) / sides;
+        m_percentHalfLives[i]->setText(tr("T\u00BD = %1 steps").arg(QString::fromStdString(impliedHalfLifeText(percent))));
+        m_diceHalfLives[i]->setText(tr("T\u00BD = %1 steps").arg(QString::fromStdString(impliedHalfLifeText(dice))));
+    }
 }
 
 void ConfigPage::startUp()

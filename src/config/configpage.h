@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QRadioButton;
 
 namespace vestor {
@@ -36,6 +37,9 @@ public:
     // Start-up: select the first series length and put the focus on nuclide 1's initial number.
     void startUp();
 
+    // Shows, beside each chance, the half-life in time steps it implies. Off at start-up.
+    void setImpliedHalfLivesShown(bool on);
+
 signals:
     void changed();
     void seriesSelected(int length);
@@ -51,6 +55,7 @@ private:
     void buildPercentGroup();
     void buildDiceGroup();
     void buildInitialGroup();
+    void updateImpliedHalfLives();
 
     int m_selectedLength = 1;
     QComboBox* m_dc = nullptr;
@@ -65,6 +70,8 @@ private:
     std::array<ScrollRow, 6> m_percentRows{};
     std::array<ScrollRow, 6> m_diceRows{};
     std::array<ScrollRow, 6> m_initialRows{};
+    std::array<QLabel*, 6> m_percentHalfLives{};
+    std::array<QLabel*, 6> m_diceHalfLives{};
 };
 
 }  // namespace vestor

@@ -8,10 +8,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QPushButton>
 #include <QScrollBar>
+#include <cmath>
 
 #include "app/imageview.h"
 #include "app/uicommon.h"
+#include "graph/decayanalysis.h"
 
 namespace vestor {
 
@@ -132,10 +135,30 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     connect(m_view, &ImageView::pressed, this, &GraphPage::halfgraphMouseDown);
     connect(m_view, &ImageView::released, this, &GraphPage::halfgraphMouseUp);
 
+    m_bestFit = placed<QCheckBox>(this, "bestfitcb", 4, 414, tr("Best fit"));
+    m_expected = placed<QCheckBox>(this, "expectedcb", 4, 438, tr("Expected"));
+    m_bestFit->setToolTip(tr("Fit the model to nuclide 1's counts and show the estimate with its standard error"));
+    m_expected->setToolTip(tr("Draw the expected count of each graphed nuclide"));
+    m_useFit = placed<QPushButton>(this, "usefitbt", 4, 462, tr("&Use fit"));
+    m_useFit->setFixedSize(86, 28);
+    m_useFit->setToolTip(tr("Move the two scroll bars to the computed fit"));
+    m_useFit->hide();
+    m_fitLabel = placed<QLabel>(this, "fitlb", 152, 468);
+    m_fitLabel->setFixedSize(553, 40);
+    m_fitLabel->setFont(pixelFont(12, false));
+    m_fitLabel->setWordWrap(true);
+    m_fitLabel->hide();
+    connect(m_bestFit, &QCheckBox::clicked, this, &GraphPage::bestfitcbClick);
+    connect(m_expected, &QCheckBox::clicked, this, &GraphPage::plotggraph);
+    connect(m_useFit, &QPushButton::clicked, this, &GraphPage::usefitbtClick);
+
     setTabOrder(m_h, m_yshift);
     setTabOrder(m_yshift, m_boxes[1]);
     for (int k = 2; k <= kMaxNuclides; ++k)
         setTabOrder(m_boxes[k - 1], m_boxes[k]);
+    setTabOrder(m_boxes[5], m_bestFit);
+    setTabOrder(m_bestFit, m_useFit);
+    setTabOrder(m_useFit, m_expected);
 }
 
 GraphInput GraphPage::input() const
@@ -180,8 +203,97 @@ void GraphPage::plotggraph()
     clearGraph(m_image);
     draxis();
     drawDots(m_image, in, m_scale, &m_discs);
+    if (m_expected->isChecked())
+        drawExpected(in);
     drawCurve(m_image, in, m_scale);
+    if (m_bestFit->isChecked())
+        updateFit();
     m_view->update();
+}
+
+void GraphPage::drawExpected(const GraphInput& in)
+{
+    std::array<double, 6> initial{};
+    std::array<double, 6> percent{};
+    for (int k = 1; k <= kMaxNuclides; ++k) {
+        initial[k] = m_sim.runInitial[k];
+        percent[k] = m_sim.decayThreshold[k];
+    }
+    const int rows = std::min(in.n, kLastTime + 1);
+    const auto expected = expectedCounts(initial, percent, in.seriesLength, rows);
+    QPainter p(&m_image);
+    for (int k = 1; k <= in.seriesLength; ++k) {
+        if (!in.graphed[k])
+            continue;
+        std::vector<QPoint> points;
+        points.reserve(expected.size());
+        for (int t = 0; t < rows; ++t) {
+            const double y = (kGraphHeight - 20) - expected[t][k] * m_scale.ys;
+            points.emplace_back(truncPixel(t * m_scale.xs + 50), truncPixel(y));
+        }
+        p.setPen(QPen(toQColor(in.colors[k]), 0));
+        p.drawPolyline(points.data(), static_cast<int>(points.size()));
+    }
+}
+
+QString GraphPage::fitText() const
+{
+    return m_fitLabel->text();
+}
+
+void GraphPage::updateFit()
+{
+    const int n = std::min(m_dataPoints(), kLastTime + 1);
+    std::vector<double> counts;
+    counts.reserve(n);
+    for (int t = 0; t < n; ++t)
+        counts.push_back(countAt(m_sim.history, t, 1));
+    const DecayFit fit = fitDecay(counts);
+    if (!fit.ok) {
+        m_fitLabel->setText(tr("Best fit of nuclide 1: no estimate, %1.").arg(QString::fromStdString(fit.reason)));
+        m_useFit->setEnabled(false);
+        return;
+    }
+    m_fitLabel->setText(tr("Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5")
+                            .arg(fit.points)
+                            .arg(fit.halfLife, 0, 'f', 2)
+                            .arg(fit.halfLifeError, 0, 'f', 2)
+                            .arg(fit.initial, 0, 'f', 1)
+                            .arg(fit.initialError, 0, 'f', 1));
+    m_useFit->setEnabled(true);
+}
+
+void GraphPage::bestfitcbClick()
+{
+    const bool on = m_bestFit->isChecked();
+    m_fitLabel->setVisible(on);
+    m_useFit->setVisible(on);
+    if (on)
+        updateFit();
+}
+
+void GraphPage::usefitbtClick()
+{
+    const int n = std::min(m_dataPoints(), kLastTime + 1);
+    std::vector<double> counts;
+    for (int t = 0; t < n; ++t)
+        counts.push_back(countAt(m_sim.history, t, 1));
+    const DecayFit fit = fitDecay(counts);
+    if (!fit.ok)
+        return;
+    const long long wantH = std::llround(fit.halfLife * 40);
+    const long long wantShift = static_cast<long long>(countAt(m_sim.history, 0, 1)) + 20 - std::llround(fit.initial);
+    const int h = static_cast<int>(std::clamp<long long>(wantH, m_h->minimum(), m_h->maximum()));
+    const int shift = static_cast<int>(std::clamp<long long>(wantShift, m_yshift->minimum(), m_yshift->maximum()));
+    m_h->setValue(h);
+    m_yshift->setValue(shift);
+    QString note;
+    if (h != wantH)
+        note += tr(" The half-life lies beyond the scroll bar's range.");
+    if (shift != wantShift)
+        note += tr(" The initial count lies beyond the scroll bar's reach.");
+    if (!note.isEmpty())
+        m_fitLabel->setText(m_fitLabel->text() + note);
 }
 
 void GraphPage::applyEquationVisibility()

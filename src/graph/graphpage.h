@@ -13,6 +13,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QMenu;
+class QPushButton;
 class QScrollBar;
 
 namespace vestor {
@@ -64,12 +65,19 @@ public:
     // Paints the labels' texts into the picture, as Copy does before it copies.
     void paintLabels();
 
+    // Teacher's extras, off at start-up: the computed best fit and the expected curves.
+    void bestfitcbClick();
+    void usefitbtClick();
+    QString fitText() const;
+
 signals:
     void printRequested();
 
 private:
     void applyEquationVisibility();
     void placeTickLabel(QLabel* label, int value);
+    void drawExpected(const GraphInput& in);
+    void updateFit();
 
     Simulation& m_sim;
     std::function<int()> m_dataPoints;
@@ -99,6 +107,10 @@ private:
     QFrame* m_vsh = nullptr;
     QFrame* m_ysh = nullptr;
     QMenu* m_popup = nullptr;
+    QCheckBox* m_bestFit = nullptr;
+    QCheckBox* m_expected = nullptr;
+    QPushButton* m_useFit = nullptr;
+    QLabel* m_fitLabel = nullptr;
 };
 
 }  // namespace vestor

@@ -45,6 +45,7 @@ void Simulation::reset(const Settings& s)
     for (int k = 1; k <= kMaxNuclides; ++k) {
         nuclideCount[k] = s.initial[k];
         history[1][k] = s.initial[k];
+        runInitial[k] = s.initial[k];
         nuclideMax[k] = nuclideCount[k];
     }
     nuclideCount[6] = 0;

@@ -100,6 +100,8 @@ public:
     int particleTotal = 0;
     int particleSize = 8;
     int removedCount = 0;
+    // The initial numbers the current run started with (history's first row may be edited).
+    std::array<std::int32_t, 6> runInitial{};
 
     // The colours of the legend discs as last read at Reset; decides a particle's nuclide.
     std::array<Color, 6> legend = kDefaultColors;

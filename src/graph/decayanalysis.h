@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vestor {
+
+// The half-life in time steps that a chance of decay per step implies: ln 2 / −ln(1 − p).
+// Nothing when every particle decays in the first step (p = 100 %) or the chance is not a chance.
+std::optional<double> impliedHalfLife(double percent);
+// Two decimals, or "—" where no half-life exists.
+std::string impliedHalfLifeText(double percent);
+
+// A fit of N = A·0.5^(t/T½) to one nuclide's counts at times 0, 1, 2, …
+struct DecayFit {
+    bool ok = false;
+    std::string reason;  // why there is no estimate, when !ok
+    int points = 0;      // counts used
+    double halfLife = 0;
+    double halfLifeError = 0;
+    double initial = 0;
+    double initialError = 0;
+};
+
+DecayFit fitDecay(const std::vector<double>& counts);
+
+// The exact expected count of every member of the series at times 0 .. n − 1, for initial
+// numbers and chances (in percent) per slot 1..5: E(t + 1) = M·E(t), where each member keeps
+// 1 − p of itself and gains p of the member before it.
+std::vector<std::array<double, 6>> expectedCounts(const std::array<double, 6>& initial,
+                                                  const std::array<double, 6>& percent, int seriesLength, int n);
+
+}  // namespace vestor
