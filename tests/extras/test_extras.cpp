@@ -1,0 +1,311 @@
+// The teacher's extras: implied half-lives, the best fit with its standard errors and the
+// expected curves, and that switching them off leaves everything else as it was.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QtTest>
+#include <cmath>
+#include <random>
+
+#include "app/mainwindow.h"
+#include "config/configpage.h"
+#include "graph/decayanalysis.h"
+#include "graph/graphpage.h"
+#include "sim/chamberpage.h"
+#include "table/grapheditorpage.h"
+#include "support/testsupport.h"
+
+using namespace vestor;
+using vestor::test::named;
+
+namespace {
+
+// Records one-member runs of the real simulation: nuclide 1's count at times 0 .. points − 1.
+std::vector<double> simulatedRun(std::uint64_t seed, int percent, int particles, int points)
+{
+    std::mt19937_64 rng(seed);
+    Simulation sim([&rng] { return static_cast<double>(rng() >> 11) * 0x1.0p-53; });
+    Settings s;
+    s.percent[1] = percent;
+    s.initial = {0, particles, 0, 0, 0, 0};
+    sim.reset(s);
+    std::vector<double> counts{static_cast<double>(sim.nuclideCount[1])};
+    while (static_cast<int>(counts.size()) < points) {
+        if (!sim.timeStep())
+            break;
+        sim.removeStep();
+        counts.push_back(sim.history[sim.timeIndex][1]);
+    }
+    return counts;
+}
+
+}  // namespace
+
+class TestExtras : public QObject {
+    Q_OBJECT
+private slots:
+    void impliedHalfLife_data();
+    void impliedHalfLife();
+    void fitRecoversExactData_data();
+    void fitRecoversExactData();
+    void fitRefuses_data();
+    void fitRefuses();
+    void fitErrorIsHonest_data();
+    void fitErrorIsHonest();
+    void expectedMatchesClosedForm_data();
+    void expectedMatchesClosedForm();
+    void expectedMatchesSimulatedAverage();
+    void extrasOffLeaveEverythingAsItWas();
+    void useFitMovesTheBars();
+    void impliedHalfLivesFollowTheChances();
+};
+
+void TestExtras::impliedHalfLife_data()
+{
+    QTest::addColumn<double>("percent");
+    QTest::addColumn<QString>("text");
+    QTest::addRow("50 %") << 50.0 << "1.00";
+    QTest::addRow("1 of 40 on a die") << 100.0 / 40 << "27.38";
+    QTest::addRow("100 %") << 100.0 << QString::fromUtf8("\u2014");
+    QTest::addRow("1 %") << 1.0 << "68.97";
+    QTest::addRow("1 of 3 on a die") << 100.0 / 3 << "1.71";
+}
+
+void TestExtras::impliedHalfLife()
+{
+    QFETCH(double, percent);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(impliedHalfLifeText(percent)), text);
+}
+
+void TestExtras::fitRecoversExactData_data()
+{
+    QTest::addColumn<double>("halfLife");
+    QTest::addColumn<double>("a");
+    QTest::addColumn<int>("points");
+    QTest::addRow("T 1, A 400, 10 points") << 1.0 << 400.0 << 10;
+    QTest::addRow("T 3.5, A 1000, 30 points") << 3.5 << 1000.0 << 30;
+    QTest::addRow("T 12.5, A 57, 100 points") << 12.5 << 57.0 << 100;
+    QTest::addRow("T 0.4, A 250, 3 points") << 0.4 << 250.0 << 3;
+}
+
+void TestExtras::fitRecoversExactData()
+{
+    QFETCH(double, halfLife);
+    QFETCH(double, a);
+    QFETCH(int, points);
+    std::vector<double> counts;
+    for (int t = 0; t < points; ++t)
+        counts.push_back(a * std::pow(0.5, t / halfLife));
+    const DecayFit fit = fitDecay(counts);
+    QVERIFY(fit.ok);
+    QCOMPARE(fit.points, points);
+    QVERIFY(std::fabs(fit.halfLife - halfLife) < 1e-6);
+    QVERIFY(std::fabs(fit.initial - a) < 1e-6);
+}
+
+void TestExtras::fitRefuses_data()
+{
+    QTest::addColumn<std::vector<double>>("counts");
+    QTest::addColumn<QString>("reason");
+    QTest::addRow("two points") << std::vector<double>{400, 200} << "fewer than three usable points";
+    QTest::addRow("all gone at once") << std::vector<double>{400, 0, 0, 0} << "fewer than three usable points";
+    QTest::addRow("flat") << std::vector<double>{100, 100, 100} << "the counts do not fall";
+    QTest::addRow("rising") << std::vector<double>{100, 150, 300} << "the counts do not fall";
+    QTest::addRow("nothing to fit") << std::vector<double>{} << "fewer than three usable points";
+}
+
+void TestExtras::fitRefuses()
+{
+    QFETCH(std::vector<double>, counts);
+    QFETCH(QString, reason);
+    const DecayFit fit = fitDecay(counts);
+    QVERIFY(!fit.ok);
+    QCOMPARE(QString::fromStdString(fit.reason), reason);
+}
+
+void TestExtras::fitErrorIsHonest_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<int>("particles");
+    QTest::addColumn<int>("points");
+    QTest::addRow("10 %, 400 particles, 30 points") << 10 << 400 << 30;
+    QTest::addRow("30 %, 1000 particles, 15 points") << 30 << 1000 << 15;
+    QTest::addRow("50 %, 200 particles, 10 points") << 50 << 200 << 10;
+}
+
+void TestExtras::fitErrorIsHonest()
+{
+    QFETCH(int, percent);
+    QFETCH(int, particles);
+    QFETCH(int, points);
+    const double truth = std::log(2.0) / -std::log(1.0 - percent / 100.0);
+    int covered = 0;
+    int fitted = 0;
+    for (std::uint64_t seed = 1; seed <= 1000; ++seed) {
+        const DecayFit fit = fitDecay(simulatedRun(seed, percent, particles, points));
+        if (!fit.ok)
+            continue;
+        ++fitted;
+        if (std::fabs(fit.halfLife - truth) <= 2 * fit.halfLifeError)
+            ++covered;
+    }
+    QCOMPARE(fitted, 1000);
+    const double share = static_cast<double>(covered) / fitted;
+    QVERIFY2(share >= 0.93 && share <= 0.97, qPrintable(QString::number(share)));
+}
+
+void TestExtras::expectedMatchesClosedForm_data()
+{
+    QTest::addColumn<int>("seriesLength");
+    QTest::addColumn<double>("n1");
+    QTest::addColumn<double>("n2");
+    QTest::addColumn<double>("p1");
+    QTest::addColumn<double>("p2");
+    QTest::addRow("one member") << 1 << 400.0 << 0.0 << 30.0 << 0.0;
+    QTest::addRow("two members from nuclide 1 only") << 2 << 500.0 << 0.0 << 20.0 << 50.0;
+    QTest::addRow("two members, both filled") << 2 << 300.0 << 200.0 << 70.0 << 2.5;
+}
+
+void TestExtras::expectedMatchesClosedForm()
+{
+    QFETCH(int, seriesLength);
+    QFETCH(double, n1);
+    QFETCH(double, n2);
+    QFETCH(double, p1);
+    QFETCH(double, p2);
+    const auto e = expectedCounts({0, n1, n2, 0, 0, 0}, {0, p1, p2, 0, 0, 0}, seriesLength, 40);
+    QCOMPARE(e.size(), std::size_t(40));
+    const double q1 = 1 - p1 / 100;
+    const double q2 = 1 - p2 / 100;
+    for (int t = 0; t < 40; ++t) {
+        QVERIFY(std::fabs(e[t][1] - n1 * std::pow(q1, t)) < 1e-9);
+        if (seriesLength == 2) {
+            const double e2 =
+                n2 * std::pow(q2, t) + n1 * (p1 / 100) * (std::pow(q1, t) - std::pow(q2, t)) / (q1 - q2);
+            QVERIFY2(std::fabs(e[t][2] - e2) < 1e-9, qPrintable(QStringLiteral("t = %1").arg(t)));
+        }
+    }
+}
+
+void TestExtras::expectedMatchesSimulatedAverage()
+{
+    // Two members: 500 particles of nuclide 1 at 20 %, nuclide 2 at 50 %.
+    constexpr int runs = 400;
+    constexpr int steps = 8;
+    std::vector<std::array<double, 3>> sum(steps + 1), sumSquares(steps + 1);
+    for (int r = 0; r < runs; ++r) {
+        std::mt19937_64 rng(1000 + r);
+        Simulation sim([&rng] { return static_cast<double>(rng() >> 11) * 0x1.0p-53; });
+        Settings s;
+        s.seriesLength = 2;
+        s.percent = {0, 20, 50, 50, 50, 50};
+        s.initial = {0, 500, 0, 0, 0, 0};
+        sim.reset(s);
+        for (int t = 0; t <= steps; ++t) {
+            if (t > 0) {
+                QVERIFY(sim.timeStep());
+                sim.removeStep();
+            }
+            for (int k = 1; k <= 2; ++k) {
+                sum[t][k] += sim.nuclideCount[k];
+                sumSquares[t][k] += double(sim.nuclideCount[k]) * sim.nuclideCount[k];
+            }
+        }
+    }
+    const auto e = expectedCounts({0, 500, 0, 0, 0, 0}, {0, 20, 50, 0, 0, 0}, 2, steps + 1);
+    for (int t = 1; t <= steps; ++t) {
+        for (int k = 1; k <= 2; ++k) {
+            const double mean = sum[t][k] / runs;
+            const double sd = std::sqrt(std::max(sumSquares[t][k] / runs - mean * mean, 0.0));
+            QVERIFY2(std::fabs(mean - e[t][k]) <= 4 * sd / std::sqrt(double(runs)) + 1e-9,
+                     qPrintable(QStringLiteral("t %1 nuclide %2: mean %3 expected %4").arg(t).arg(k).arg(mean).arg(e[t][k])));
+        }
+    }
+}
+
+void TestExtras::extrasOffLeaveEverythingAsItWas()
+{
+    MainWindow plain(7);
+    plain.show();
+    MainWindow toggled(7);
+    toggled.show();
+    for (MainWindow* w : {&plain, &toggled}) {
+        for (int i = 0; i < 4; ++i) {
+            w->chamberPage()->NextbtClick();
+            w->chamberPage()->RemovebtClick();
+        }
+    }
+    auto* bestFit = named<QCheckBox>(&toggled, "bestfitcb");
+    auto* expected = named<QCheckBox>(&toggled, "expectedcb");
+    QVERIFY(!bestFit->isChecked());
+    QVERIFY(!expected->isChecked());
+    expected->click();
+    bestFit->click();
+    QVERIFY(toggled.graphPage()->image() != plain.graphPage()->image());
+    expected->click();
+    bestFit->click();
+    QCOMPARE(toggled.graphPage()->image(), plain.graphPage()->image());
+
+    auto* halfLives = toggled.findChild<QAction*>(QStringLiteral("HalfLives1"));
+    QVERIFY(halfLives && !halfLives->isChecked());
+    const QImage before = toggled.configPage()->grab().toImage();
+    halfLives->setChecked(true);
+    QVERIFY(toggled.configPage()->grab().toImage() != before);
+    QVERIFY(!toggled.configChanged());
+    halfLives->setChecked(false);
+    QCOMPARE(toggled.configPage()->grab().toImage(), before);
+    QCOMPARE(plain.configPage()->grab().toImage(), before);
+}
+
+void TestExtras::useFitMovesTheBars()
+{
+    MainWindow w(11);
+    w.show();
+    named<QTabWidget>(&w, "showNB")->setCurrentIndex(1);
+    for (int i = 0; i < 8; ++i) {
+        w.chamberPage()->NextbtClick();
+        w.chamberPage()->RemovebtClick();
+    }
+    auto* h = named<QScrollBar>(&w, "h");
+    auto* yshift = named<QScrollBar>(&w, "yshift");
+    named<QCheckBox>(&w, "bestfitcb")->click();
+    QVERIFY(named<QLabel>(&w, "fitlb")->isVisibleTo(w.graphPage()));
+    std::vector<double> counts;
+    for (int t = 0; t < w.editorPage()->dataPoints(); ++t)
+        counts.push_back(w.simulation().history[t + 1][1]);
+    const DecayFit fit = fitDecay(counts);
+    QVERIFY(fit.ok);
+    QVERIFY(w.graphPage()->fitText().contains(QString::number(fit.halfLife, 'f', 2)));
+    named<QPushButton>(&w, "usefitbt")->click();
+    QCOMPARE(h->value(), int(std::lround(fit.halfLife * 40)));
+    QCOMPARE(yshift->value(), int(400 + 20 - std::lround(fit.initial)));
+    QVERIFY(!w.graphPage()->fitText().contains(QStringLiteral("beyond")));
+
+    // Counts that hardly fall imply a half-life past the bar's end: the bar stops there and says so.
+    for (int t = 0; t < w.editorPage()->dataPoints(); ++t)
+        w.simulation().history[t + 1][1] = 400 - t;
+    named<QPushButton>(&w, "usefitbt")->click();
+    QCOMPARE(h->value(), h->maximum());
+    QVERIFY(w.graphPage()->fitText().contains(QStringLiteral("beyond")));
+}
+
+void TestExtras::impliedHalfLivesFollowTheChances()
+{
+    MainWindow w(3);
+    w.show();
+    w.findChild<QAction*>(QStringLiteral("HalfLives1"))->setChecked(true);
+    auto* label = named<QLabel>(&w, "halflife1");
+    QCOMPARE(label->text(), QString::fromUtf8("T\u00BD = 1.00 steps"));
+    named<QScrollBar>(&w, "HLsb1")->setValue(100);
+    QCOMPARE(label->text(), QString::fromUtf8("T\u00BD = \u2014 steps"));
+    named<QScrollBar>(&w, "sides")->setValue(40);
+    named<QScrollBar>(&w, "numdicesb1")->setValue(1);
+    QCOMPARE(named<QLabel>(&w, "dicehalflife1")->text(), QString::fromUtf8("T\u00BD = 27.38 steps"));
+}
+
+QTEST_MAIN(TestExtras)
+#include "test_extras.moc"
