@@ -202,7 +202,7 @@ void GraphPage::plotggraph()
     m_kvalue->move(m_initially->x() + m_initially->width(), 31);
     clearGraph(m_image);
     draxis();
-    drawDots(m_image, in, m_scale, &m_discs);
+    drawDots(m_image, in, m_scale, m_straightforward ? nullptr : &m_discs);
     if (m_expected->isChecked())
         drawExpected(in);
     drawCurve(m_image, in, m_scale);
@@ -241,14 +241,19 @@ QString GraphPage::fitText() const
     return m_fitLabel->text();
 }
 
-void GraphPage::updateFit()
+DecayFit GraphPage::currentFit() const
 {
     const int n = std::min(m_dataPoints(), kLastTime + 1);
     std::vector<double> counts;
     counts.reserve(n);
     for (int t = 0; t < n; ++t)
         counts.push_back(countAt(m_sim.history, t, 1));
-    const DecayFit fit = fitDecay(counts);
+    return fitDecay(counts);
+}
+
+void GraphPage::updateFit()
+{
+    const DecayFit fit = currentFit();
     if (!fit.ok) {
         m_fitLabel->setText(tr("Best fit of nuclide 1: no estimate, %1.").arg(QString::fromStdString(fit.reason)));
         m_useFit->setEnabled(false);
@@ -274,11 +279,7 @@ void GraphPage::bestfitcbClick()
 
 void GraphPage::usefitbtClick()
 {
-    const int n = std::min(m_dataPoints(), kLastTime + 1);
-    std::vector<double> counts;
-    for (int t = 0; t < n; ++t)
-        counts.push_back(countAt(m_sim.history, t, 1));
-    const DecayFit fit = fitDecay(counts);
+    const DecayFit fit = currentFit();
     if (!fit.ok)
         return;
     const long long wantH = std::llround(fit.halfLife * 40);

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+#include "graph/decayanalysis.h"
 #include "graph/graphrenderer.h"
 #include "sim/discpainter.h"
 #include "sim/simulation.h"
@@ -57,6 +58,8 @@ public:
     void placeAnchor();
 
     const QImage& image() const { return m_image; }
+    // Draw the dots with one QPainter ellipse each instead of the cached pixels.
+    void setStraightforward(bool on) { m_straightforward = on; }
     const GraphScale& scale() const { return m_scale; }
     GraphInput input() const;
     QMenu* popup() const { return m_popup; }
@@ -78,11 +81,14 @@ private:
     void placeTickLabel(QLabel* label, int value);
     void drawExpected(const GraphInput& in);
     void updateFit();
+    // The best fit of nuclide 1's counts at the plotted times.
+    DecayFit currentFit() const;
 
     Simulation& m_sim;
     std::function<int()> m_dataPoints;
     QImage m_image;
     DiscPainter m_discs;
+    bool m_straightforward = false;
     GraphScale m_scale;
     bool m_baseE = true;
     QString m_baseText = QStringLiteral("*e");
