@@ -101,8 +101,18 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     connect(m_config, &ConfigPage::baseChosen, this, [this](bool baseE) { e1Click(baseE ? m_e1 : m_n051); });
     connect(m_config, &ConfigPage::showEquationClicked, m_graph, &GraphPage::showecbClick);
     connect(m_chamber, &ChamberPage::resetRequested, this, &MainWindow::restartClick);
-    connect(m_chamber, &ChamberPage::dataPointsSet, this, [this](int n) { m_editor->np()->setValue(n); });
-    connect(m_chamber, &ChamberPage::stepRecorded, this, &MainWindow::graphhalf);
+    connect(m_chamber, &ChamberPage::dataPointsSet, this, [this](int n) {
+        m_fieldsBehind = n != m_editor->dataPoints();
+        m_editor->np()->setValue(n);
+    });
+    connect(m_chamber, &ChamberPage::stepRecorded, this, [this] {
+        // The new N refreshed the editor before the step recorded its counts; show the
+        // recorded count at time N, or leaving that field would write the old value over it.
+        if (m_fieldsBehind)
+            showdatabt();
+        m_fieldsBehind = false;
+        graphhalf();
+    });
     connect(m_editor, &GraphEditorPage::replot, this, &MainWindow::plotggraph);
     connect(m_editor, &GraphEditorPage::rebuildListing, this, &MainWindow::memobt);
     connect(m_graph, &GraphPage::printRequested, this, &MainWindow::printGraph);

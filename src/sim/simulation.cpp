@@ -1,5 +1,6 @@
 #include "sim/simulation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -62,7 +63,8 @@ void Simulation::reset(const Settings& s)
     }
     // Every Reset shuffles all 1000 cells, whatever the number of particles.
     for (int n = kPoolSize; n >= 1; --n) {
-        const int j = static_cast<int>(m_random() * n + 1);
+        // For the largest draw below 1 and n a power of two, u * n + 1 rounds up to n + 1.
+        const int j = std::min(static_cast<int>(m_random() * n + 1), n);
         std::swap(particleOrder[n], particleOrder[j]);
     }
     if (m_listener)

@@ -109,6 +109,9 @@ bool DataTablePage::saveTo(const QString& path)
     // Written to a temporary file and renamed over the old one only when complete.
     bool ok = file.open(QIODevice::WriteOnly);
     ok = ok && file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+    // A write that fails only when the buffer is flushed inside commit() does not stop the
+    // rename there, and would put a short file in place of the old one: flush first.
+    ok = ok && file.flush();
     ok = ok && file.commit();
     if (!ok) {
         const QString reason = file.errorString();

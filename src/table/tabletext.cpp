@@ -74,8 +74,9 @@ std::optional<std::int32_t> parseCount(std::string_view text)
         if (!text.empty() && text.front() == '-')
             return std::nullopt;
     }
-    if (text.empty() || text.size() > 20)
+    if (text.empty())
         return std::nullopt;
+    // from_chars reports numbers too long for 64 bits; leading zeros of any length are fine.
     std::int64_t value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size())
