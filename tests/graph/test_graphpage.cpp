@@ -1,0 +1,531 @@
+// The "&Graph" page in the real main window: graph selection, the curve read-out, Copy,
+// the Edit menu's guard on the current page, and printing into PDF files.
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/mainwindow.h"
+#include "app/printing.h"
+#include "app/usernamedialog.h"
+#include "config/configpage.h"
+#include "graph/graphpage.h"
+#include "table/grapheditorpage.h"
+#include "support/testsupport.h"
+
+using namespace vestor;
+using vestor::test::named;
+
+namespace {
+
+constexpr int kImageLeft = 56;
+constexpr int kImageTop = 24;
+constexpr QRgb kBlackRgb = 0xFF000000;
+
+int pdfPageCount(const QByteArray& pdf)
+{
+    static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page(?![A-Za-z]))"));
+    int count = 0;
+    for (auto it = page.globalMatch(QString::fromLatin1(pdf)); it.hasNext(); it.next())
+        ++count;
+    return count;
+}
+
+// The first page of a PDF file rendered by pdftoppm; a null image when pdftoppm is missing.
+QImage renderPdf(const QString& file, int dpi)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (tool.isEmpty())
+        return {};
+    const QString prefix = file + QStringLiteral(".render");
+    QProcess::execute(tool, {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+                             QStringLiteral("-singlefile"), file, prefix});
+    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+bool isInk(QRgb c)
+{
+    return qRed(c) < 200 || qGreen(c) < 200 || qBlue(c) < 200;
+}
+
+QRect inkBounds(const QImage& image, const QRect& area)
+{
+    QRect bounds;
+    const QRect r = area & image.rect();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (isInk(image.pixel(x, y)))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+// Checks one edge of the printed picture, in device pixels, to within one pixel.
+bool near(int rendered, double device, double zoom)
+{
+    return std::abs(rendered / zoom - device) <= 1.0 + 1.0 / zoom;
+}
+
+}  // namespace
+
+class TestGraphPage : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void p1cbHidesCurveAndControls_data();
+    void p1cbHidesCurveAndControls();
+    void boxBeyondSeriesIgnored_data();
+    void boxBeyondSeriesIgnored();
+    void readout_data();
+    void readout();
+    void copy_data();
+    void copy();
+    void editMenuOnlyOnGraphPage_data();
+    void editMenuOnlyOnGraphPage();
+    void printToPdf_data();
+    void printToPdf();
+    void printImageGeometry_data();
+    void printImageGeometry();
+    void printerThatCannotOpen_data();
+    void printerThatCannotOpen();
+
+private:
+    GraphPage* page() const { return m_window->graphPage(); }
+    QTabWidget* notebook() const { return named<QTabWidget>(m_window.get(), QStringLiteral("showNB")); }
+    template <typename T = QWidget>
+    T* child(const char* name) const
+    {
+        return named<T>(page(), QString::fromLatin1(name));
+    }
+    // The graph page current, with N data points and the half-life scroll bar at hPosition.
+    void openGraph(int n = 10, int hPosition = 40);
+    // Vertices of the model curve well inside the plot, as the last redraw placed them.
+    QList<QPoint> curveSample() const;
+    int blackAt(const QList<QPoint>& points) const;
+    QRect labelRect(const char* name, int dx) const;
+
+    vestor::test::RecordingNotifier m_notes;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestGraphPage::init()
+{
+    m_notes = {};
+    m_window = std::make_unique<MainWindow>(42);
+    m_window->setNotifier(&m_notes);
+    m_window->show();
+    QVERIFY(m_window->startedUp());
+}
+
+void TestGraphPage::cleanup()
+{
+    m_window.reset();
+}
+
+void TestGraphPage::openGraph(int n, int hPosition)
+{
+    notebook()->setCurrentIndex(3);
+    m_window->editorPage()->np()->setValue(n);
+    child<QScrollBar>("h")->setValue(hPosition);
+}
+
+QList<QPoint> TestGraphPage::curveSample() const
+{
+    const GraphScale& s = page()->scale();
+    const auto v = curveVertices(s.a, s.halfLife, s.xs, s.ys, page()->input().yshift);
+    QList<QPoint> points;
+    for (int k = 2; k <= 60; ++k)
+        if (page()->image().rect().contains(v[1 + k].x, v[1 + k].y))
+            points << QPoint(v[1 + k].x, v[1 + k].y);
+    return points;
+}
+
+int TestGraphPage::blackAt(const QList<QPoint>& points) const
+{
+    int black = 0;
+    for (const QPoint& p : points)
+        black += page()->image().pixel(p) == kBlackRgb;
+    return black;
+}
+
+// A label's rectangle in picture coordinates, moved dx pixels as Copy moves its text.
+QRect TestGraphPage::labelRect(const char* name, int dx) const
+{
+    return child<QLabel>(name)->geometry().translated(dx - kImageLeft, -kImageTop);
+}
+
+void TestGraphPage::p1cbHidesCurveAndControls_data()
+{
+    QTest::addColumn<bool>("showEquation");
+    QTest::addRow("equation shown") << true;
+    QTest::addRow("equation switched off") << false;
+}
+
+void TestGraphPage::p1cbHidesCurveAndControls()
+{
+    QFETCH(bool, showEquation);
+    if (!showEquation)
+        named<QCheckBox>(m_window->configPage(), QStringLiteral("showecb"))->click();
+    openGraph();
+    const char* controls[] = {"h", "yshift", "hllb", "Iclb"};
+    const char* equation[] = {"initially", "kvalue"};
+    const QList<QPoint> curve = curveSample();
+    QCOMPARE(blackAt(curve), curve.size());
+    for (const char* name : equation)
+        QCOMPARE(child(name)->isVisible(), showEquation);
+
+    auto* p1 = child<QCheckBox>("p1cb");
+    p1->click();
+    QVERIFY(!p1->isChecked());
+    for (const char* name : controls)
+        QVERIFY2(!child(name)->isVisible(), name);
+    for (const char* name : equation)
+        QVERIFY2(!child(name)->isVisible(), name);
+    QCOMPARE(blackAt(curve), 0);
+    // Nor is it drawn where the new scale would put it.
+    const QList<QPoint> rescaled = curveSample();
+    QVERIFY(!rescaled.isEmpty());
+    QCOMPARE(blackAt(rescaled), 0);
+    page()->halfgraphMouseDown(QPoint(200, 100), Qt::LeftButton);
+    QVERIFY(!child("gtv")->isVisible());
+
+    p1->click();
+    QVERIFY(p1->isChecked());
+    for (const char* name : controls)
+        QVERIFY2(child(name)->isVisible(), name);
+    for (const char* name : equation)
+        QCOMPARE(child(name)->isVisible(), showEquation);
+    QCOMPARE(blackAt(curve), curve.size());
+}
+
+void TestGraphPage::boxBeyondSeriesIgnored_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addRow("within the series") << 2;
+    QTest::addRow("beyond the series") << 1;
+}
+
+void TestGraphPage::boxBeyondSeriesIgnored()
+{
+    QFETCH(int, length);
+    auto* dc = named<QComboBox>(m_window->configPage(), QStringLiteral("dc"));
+    dc->setCurrentIndex(1);
+    m_window->configPage()->dcChange();
+    // The page change starts a run of two nuclides, which offers box 2.
+    notebook()->setCurrentIndex(3);
+    QCOMPARE(m_window->simulation().seriesLength, 2);
+    auto* p2 = child<QCheckBox>("p2cb");
+    QVERIFY(p2->isEnabled());
+    p2->click();
+    if (length == 1) {
+        notebook()->setCurrentIndex(0);
+        dc->setCurrentIndex(0);
+        m_window->configPage()->dcChange();
+        notebook()->setCurrentIndex(3);
+        QCOMPARE(m_window->simulation().seriesLength, 1);
+        QVERIFY(!p2->isEnabled());
+    }
+    QVERIFY(p2->isChecked());
+
+    m_window->editorPage()->np()->setValue(10);
+    Simulation& sim = m_window->simulation();
+    sim.history[6][2] = 300;
+    sim.nuclideMax[2] = 900;
+    page()->plotggraph();
+    QCOMPARE(page()->scale().scaleMax, length == 2 ? 900 : 400);
+    const GraphPoint dot = dotCentre(5, 300, page()->scale().xs, page()->scale().ys);
+    QCOMPARE(QColor(page()->image().pixel(dot.x, dot.y)) == QColor(Qt::red), length == 2);
+}
+
+void TestGraphPage::readout_data()
+{
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("yshift");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<QString>("text");  // empty: nothing shown
+    // N = 10 (63.1 pixels a step), T½ = 1, nuclide 1 starts with 400.
+    QTest::addRow("left of the axis") << 49 << 20 << Qt::LeftButton << "";
+    QTest::addRow("on the axis") << 50 << 20 << Qt::LeftButton << "t =  0.00\rC =  400.0";
+    QTest::addRow("one step right") << 113 << 20 << Qt::LeftButton << "t =  1.00\rC =  200.2";
+    QTest::addRow("two steps right") << 176 << 20 << Qt::LeftButton << "t =  2.00\rC =  100.2";
+    QTest::addRow("thumb down lowers A") << 50 << 30 << Qt::LeftButton << "t =  0.00\rC =  390.0";
+    QTest::addRow("right button") << 113 << 20 << Qt::RightButton << "t =  1.00\rC =  200.2";
+    QTest::addRow("right button left of the axis") << 49 << 20 << Qt::RightButton << "";
+}
+
+void TestGraphPage::readout()
+{
+    QFETCH(int, x);
+    QFETCH(int, yshift);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(QString, text);
+    openGraph();
+    child<QScrollBar>("yshift")->setValue(yshift);
+    constexpr int y = 200;
+    auto* view = child("halfgraph");
+    auto* gtv = child("gtv");
+    auto* vsh = child("vsh");
+    auto* ysh = child("ysh");
+    const bool shown = !text.isEmpty();
+
+    QTest::mousePress(view, button, {}, QPoint(x, y));
+    QCOMPARE(gtv->isVisible(), shown);
+    QCOMPARE(vsh->isVisible(), shown);
+    QCOMPARE(ysh->isVisible(), shown);
+    if (shown) {
+        QCOMPARE(page()->readoutText(), text);
+        QCOMPARE(child<QLabel>("gtvlb")->text(), QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+        // The box opens up and to the right of the pointer; the cross is centred on its x.
+        QCOMPARE(gtv->pos(), QPoint(kImageLeft + x, kImageTop + y - gtv->height()));
+        QCOMPARE(ysh->geometry(), QRect(gtv->x() - 10, ysh->y(), 20, 1));
+        QCOMPARE(vsh->geometry(), QRect(gtv->x(), ysh->y() - 10, 1, 20));
+        // The drawn curve passes 2 pixels right of and up to 2 pixels below the cross.
+        const int crossY = ysh->y() - kImageTop;
+        bool onCurve = false;
+        for (int dy = 0; dy <= 4; ++dy)
+            onCurve = onCurve || page()->image().pixel(x + 2, crossY + dy) == kBlackRgb;
+        QVERIFY2(onCurve, qPrintable(QStringLiteral("cross at image row %1").arg(crossY)));
+    }
+
+    QTest::mouseRelease(view, button, {}, QPoint(x, y));
+    QVERIFY(!gtv->isVisible());
+    QVERIFY(!vsh->isVisible());
+    QVERIFY(!ysh->isVisible());
+    auto* popup = named<QMenu>(page(), QStringLiteral("halfpop"));
+    QCOMPARE(popup->isVisible(), button == Qt::RightButton);
+    popup->close();
+}
+
+void TestGraphPage::copy_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("showEquation");
+    QTest::addRow("pop-up Copy") << "copyhalf" << true;
+    QTest::addRow("Edit menu Copy Graph") << "Copy2" << true;
+    QTest::addRow("equation switched off") << "Copy2" << false;
+}
+
+void TestGraphPage::copy()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, showEquation);
+    if (!showEquation)
+        named<QCheckBox>(m_window->configPage(), QStringLiteral("showecb"))->click();
+    openGraph();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("foreign text"));
+    const QImage screen = page()->image().copy();
+
+    m_window->findChild<QAction*>(command)->trigger();
+
+    QCOMPARE(page()->image(), screen);
+    QVERIFY(clipboard->mimeData()->hasImage());
+    QVERIFY(!clipboard->mimeData()->hasText());
+    const QImage copied = clipboard->image().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(copied.size(), QSize(kGraphWidth, kGraphHeight));
+    auto differing = [&](const QRect& area) {
+        int n = 0;
+        const QRect r = area & copied.rect();
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                n += copied.pixel(x, y) != screen.pixel(x, y);
+        return n;
+    };
+    QVERIFY(differing(labelRect("xmax", -4)) > 0);
+    QVERIFY(differing(labelRect("xmin", -4)) > 0);
+    QVERIFY(differing(labelRect("yax", 0)) > 0);
+    QVERIFY(differing(labelRect("yaxis", 0).adjusted(0, 0, 8, 0)) > 0);
+    QCOMPARE(differing(labelRect("initially", 0)) > 0, showEquation);
+    // Away from the labels the copy is the screen picture.
+    QCOMPARE(differing(QRect(400, 100, 200, 200)), 0);
+}
+
+void TestGraphPage::editMenuOnlyOnGraphPage_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addRow("configuration") << 0;
+    QTest::addRow("decay chamber") << 1;
+    QTest::addRow("collected data table") << 2;
+    QTest::addRow("graph") << 3;
+    QTest::addRow("edit graph data") << 4;
+}
+
+void TestGraphPage::editMenuOnlyOnGraphPage()
+{
+    QFETCH(int, index);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("graph.pdf"));
+    m_window->printer().setOutputFormat(QPrinter::PdfFormat);
+    m_window->printer().setOutputFileName(pdf);
+    notebook()->setCurrentIndex(index);
+    auto* copy2 = m_window->findChild<QAction*>(QStringLiteral("Copy2"));
+    auto* print2 = m_window->findChild<QAction*>(QStringLiteral("Print2"));
+    QCOMPARE(copy2->isEnabled(), index == 3);
+    QCOMPARE(print2->isEnabled(), index == 3);
+
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("keep"));
+    copy2->trigger();
+    print2->trigger();
+    // The commands test the page themselves too, behind the menu's enabled state.
+    m_window->Copy2Click();
+    m_window->Print2Click();
+    QCOMPARE(clipboard->mimeData()->hasImage(), index == 3);
+    QCOMPARE(clipboard->text() == QStringLiteral("keep"), index != 3);
+    QCOMPARE(QFile::exists(pdf), index == 3);
+    QVERIFY(m_notes.errors.isEmpty());
+}
+
+void TestGraphPage::printToPdf_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("command");
+    QTest::addRow("no name") << "" << "Print2";
+    QTest::addRow("name, pop-up Print") << "Ada" << "Print1";
+    QTest::addRow("leading blanks kept") << "   Ada" << "Print2";
+}
+
+void TestGraphPage::printToPdf()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, command);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("graph.pdf"));
+    QPrinter& printer = m_window->printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    QTest::keyClicks(named<QLineEdit>(m_window->whoami(), QStringLiteral("Iam")), name);
+    QCOMPARE(m_window->whoami()->userName(), name);
+    openGraph();
+
+    m_window->findChild<QAction*>(command)->trigger();
+
+    QVERIFY(m_notes.errors.isEmpty());
+    // Print copies first: the labelled picture is on the clipboard.
+    QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(kGraphWidth, kGraphHeight));
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("%PDF-"));
+    QCOMPARE(pdfPageCount(bytes), 1);
+
+    const double zoom = 2;
+    const QImage sheet = renderPdf(pdf, int(zoom * printer.resolution()));
+    if (sheet.isNull())
+        QSKIP("pdftoppm (poppler-utils) is not installed");
+    const QPointF origin = printer.pageRect(QPrinter::DevicePixel).topLeft();
+    auto onSheet = [&](const QRectF& device) {
+        return QRectF((device.topLeft() + origin) * zoom, device.size() * zoom).toRect();
+    };
+    const double s = (printer.width() - 300.0) / kGraphWidth;
+    const QRect picture = inkBounds(sheet, onSheet(QRectF(0, 290, printer.width(), printer.height() - 290)));
+    QVERIFY(!picture.isEmpty());
+    QVERIFY2(near(picture.left(), 150 + origin.x(), zoom), qPrintable(QString::number(picture.left())));
+    QVERIFY2(near(picture.top(), 300 + origin.y(), zoom), qPrintable(QString::number(picture.top())));
+    QVERIFY2(near(picture.right() + 1, 150 + origin.x() + int(kGraphWidth * s), zoom),
+             qPrintable(QString::number(picture.right())));
+    QVERIFY2(near(picture.bottom() + 1, 300 + origin.y() + int(kGraphHeight * s), zoom),
+             qPrintable(QString::number(picture.bottom())));
+    const QRect nameLine = inkBounds(sheet, onSheet(QRectF(0, 140, printer.width(), 140)));
+    QCOMPARE(nameLine.isEmpty(), name.isEmpty());
+    QVERIFY(inkBounds(sheet, onSheet(QRectF(0, 0, printer.width(), 140))).isEmpty());
+}
+
+void TestGraphPage::printImageGeometry_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("controlWidth");
+    QTest::addColumn<QString>("name");
+    QTest::addRow("as wide as its control") << QSize(681, 377) << 681 << "";
+    QTest::addRow("bitmap narrower than its control") << QSize(60, 40) << 100 << "Ada";
+    QTest::addRow("bitmap wider than its control") << QSize(150, 30) << 100 << "";
+}
+
+void TestGraphPage::printImageGeometry()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, controlWidth);
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("picture.pdf"));
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setResolution(72);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setFullPage(true);
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+
+    QCOMPARE(PrintImage(printer, picture, controlWidth, name), QString());
+
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(pdfPageCount(file.readAll()), 1);
+    const double zoom = 2;
+    const QImage sheet = renderPdf(pdf, int(zoom * 72));
+    if (sheet.isNull())
+        QSKIP("pdftoppm (poppler-utils) is not installed");
+    const double s = (printer.width() - 300.0) / controlWidth;
+    const QRect printed = inkBounds(sheet, QRect(0, 290 * zoom, sheet.width(), sheet.height()));
+    QVERIFY(near(printed.left(), 150, zoom));
+    QVERIFY(near(printed.top(), 300, zoom));
+    QVERIFY2(near(printed.width(), int(size.width() * s), zoom), qPrintable(QString::number(printed.width())));
+    QVERIFY2(near(printed.height(), int(size.height() * s), zoom), qPrintable(QString::number(printed.height())));
+    const QRect nameLine = inkBounds(sheet, QRect(0, 140 * zoom, sheet.width(), 140 * zoom));
+    QCOMPARE(nameLine.isEmpty(), name.isEmpty());
+    if (!name.isEmpty())
+        QVERIFY(near(nameLine.left(), 0, zoom));
+}
+
+void TestGraphPage::printerThatCannotOpen_data()
+{
+    QTest::addColumn<bool>("throughWindow");
+    QTest::addRow("PrintImage") << false;
+    QTest::addRow("Print Graph") << true;
+}
+
+void TestGraphPage::printerThatCannotOpen()
+{
+    QFETCH(bool, throughWindow);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("missing/graph.pdf"));
+    if (throughWindow) {
+        m_window->printer().setOutputFormat(QPrinter::PdfFormat);
+        m_window->printer().setOutputFileName(pdf);
+        openGraph();
+        m_window->findChild<QAction*>(QStringLiteral("Print2"))->trigger();
+        QCOMPARE(m_notes.errors.size(), 1);
+        QVERIFY(!m_notes.errors.first().isEmpty());
+        // The copy half of Print has happened and the program carries on.
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
+        QVERIFY(child("halfgraph")->isVisible());
+    } else {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        QImage picture(20, 10, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        QVERIFY(!PrintImage(printer, picture, 20, QStringLiteral("Ada")).isEmpty());
+    }
+    QVERIFY(!QFile::exists(pdf));
+}
+
+QTEST_MAIN(TestGraphPage)
+#include "test_graphpage.moc"
