@@ -131,7 +131,14 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     m_whoami = new TWhoami(this);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // Closing the window moves the focus, and a list or field that loses it runs its handler.
+    // None of that may reach this window once its destruction has begun.
+    for (QObject* part : std::initializer_list<QObject*>{m_nb, m_config, m_chamber, m_table, m_graph, m_editor,
+                                                         m_setData})
+        part->disconnect(this);
+}
 
 void MainWindow::buildMenus()
 {
@@ -152,8 +159,8 @@ void MainWindow::buildMenus()
     m_print2->setEnabled(false);
 
     // Extras a teacher may switch on; everything else stays as it was while they are off.
-    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
-    tools->setObjectName(QStringLiteral("Tools1"));
+    QMenu* tools = menuBar()->addMenu(tr("E&xtras"));
+    tools->setObjectName(QStringLiteral("Extras1"));
     QAction* halfLives = tools->addAction(tr("Implied &Half-lives"));
     halfLives->setObjectName(QStringLiteral("HalfLives1"));
     halfLives->setCheckable(true);
@@ -166,7 +173,9 @@ void MainWindow::buildMenus()
     about->setObjectName(QStringLiteral("About1"));
 
     // The equation base lives in a menu that is never shown; the page's radio buttons click it.
-    QMenu* display = menuBar()->addMenu(tr("&Display"));
+    // It and "&Back" stay out of the menu bar: there even a hidden menu claims its letter, and
+    // Alt+D would then reach the Decay Chamber tab only every other time.
+    auto* display = new QMenu(tr("&Display"), this);
     display->setObjectName(QStringLiteral("Display1"));
     QMenu* base = display->addMenu(tr("Base"));
     base->setObjectName(QStringLiteral("Base1"));
@@ -181,9 +190,10 @@ void MainWindow::buildMenus()
     m_e1->setChecked(true);
     display->menuAction()->setVisible(false);
 
-    QAction* back = menuBar()->addAction(tr("&Back"), this, &QWidget::close);
+    auto* back = new QAction(tr("&Back"), this);
     back->setObjectName(QStringLiteral("return1"));
     back->setVisible(false);
+    connect(back, &QAction::triggered, this, &QWidget::close);
 }
 
 void MainWindow::setNotifier(Notifier* notifier)

@@ -8,7 +8,12 @@ namespace vestor {
 
 QString PrintImage(QPrinter& printer, const QImage& picture, int controlWidth, const QString& userName)
 {
-    if (!printer.isValid())
+    // With no printer installed Qt falls back to a PDF printer without a file. Beginning a
+    // document there fails and leaves the printer stuck as active, refusing every later change
+    // of printer or output file: do not begin one without a place to print to.
+    const bool nowhere = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName().isEmpty()
+                                                                        : printer.printerName().isEmpty();
+    if (!printer.isValid() || nowhere)
         return QCoreApplication::translate("Printing", "No usable printer is available.");
     const double s = static_cast<double>(printer.width() - 300) / controlWidth;
     QPainter painter;

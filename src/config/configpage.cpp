@@ -131,6 +131,9 @@ void ConfigPage::buildPercentGroup()
                                  1, 100, 50, 10, QStringLiteral("50%")};
         m_percentRows[i] = makeScrollRow(m_halfbox, spec, 10, 40 + (i - 1) * 58, 74, 120);
         setTextColor(m_percentRows[i].label, toQColor(kDefaultColors[i]));
+        m_percentRows[i].setAccessibleText(
+            tr("Chance of decay of nuclide %1, percent").arg(i),
+            tr("Sets the chance in percent that a particle of nuclide %1 decays in one time step").arg(i));
         connect(m_percentRows[i].bar, &QScrollBar::valueChanged, this, [this, i] { HLsb1Change(i); });
     }
 }
@@ -142,12 +145,17 @@ void ConfigPage::buildDiceGroup()
                             {QStringLiteral("sidesLabel"), tr("# of Sides on Die"), QStringLiteral("sides"),
                              QStringLiteral("numsides"), 2, 40, 6, 2, QStringLiteral("6")},
                             10, 34, 116, 84);
+    m_sides.setAccessibleText(tr("Number of sides on the die"),
+                              tr("Sets how many sides the die has; no decay value can be higher"));
     for (int i = 1; i <= kMaxNuclides; ++i) {
         const ScrollRowSpec spec{QStringLiteral("dblb%1").arg(i), tr("%1 Decay Value ").arg(kOrdinals[i]),
                                  QStringLiteral("numdicesb%1").arg(i), QStringLiteral("decayvalue%1").arg(i),
                                  1, 6, 3, 2, QStringLiteral("3")};
         m_diceRows[i] = makeScrollRow(m_dicebox, spec, 10, 86 + (i - 1) * 50, 116, 84);
         setTextColor(m_diceRows[i].label, toQColor(kDefaultColors[i]));
+        m_diceRows[i].setAccessibleText(
+            tr("Decay value of nuclide %1").arg(i),
+            tr("Sets the highest throw of the die at which a particle of nuclide %1 decays").arg(i));
         connect(m_diceRows[i].bar, &QScrollBar::valueChanged, this, [this, i] { numdicesb1Change(i); });
     }
     connect(m_sides.bar, &QScrollBar::valueChanged, this, &ConfigPage::ChangedClick);
@@ -164,6 +172,9 @@ void ConfigPage::buildInitialGroup()
                                  i == 1 ? QString() : QStringLiteral("0")};
         m_initialRows[i] = makeScrollRow(g, spec, 10, 40 + (i - 1) * 58, 74, 118);
         setTextColor(m_initialRows[i].label, toQColor(kDefaultColors[i]));
+        m_initialRows[i].setAccessibleText(
+            tr("Initial number of nuclide %1").arg(i),
+            tr("Sets how many particles of nuclide %1 the chamber holds at the start, 1000 in all at most").arg(i));
         connect(m_initialRows[i].bar, &QScrollBar::valueChanged, this, [this, i] { NPsb5Change(i); });
     }
 }

@@ -15,6 +15,13 @@ void ScrollRow::showPosition(const QString& suffix) const
     readout->setText(QString::number(bar->value()) + suffix);
 }
 
+void ScrollRow::setAccessibleText(const QString& name, const QString& description) const
+{
+    bar->setAccessibleName(name);
+    bar->setAccessibleDescription(description);
+    readout->setAccessibleName(name);
+}
+
 ScrollRow makeScrollRow(QWidget* parent, const ScrollRowSpec& spec, int x, int y, int labelWidth, int barWidth)
 {
     ScrollRow row;

@@ -15,6 +15,8 @@ struct ScrollRow {
 
     void setEnabled(bool on) const;
     void showPosition(const QString& suffix = QString()) const;
+    // What a screen reader says for the bar and its read-out: the setting and what it does.
+    void setAccessibleText(const QString& name, const QString& description) const;
 };
 
 struct ScrollRowSpec {

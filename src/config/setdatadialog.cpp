@@ -55,10 +55,18 @@ TGetDataFR::TGetDataFR(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWin
                                           i == 1 ? 1 : 0, 200, i == 1 ? 200 : 0, 10,
                                           i == 1 ? QStringLiteral("200") : QStringLiteral("0")},
                                          6, y - 30, 56, 50);
+        m_percentRows[i].setAccessibleText(tr("Chance of decay of particle %1, percent").arg(i),
+                                           tr("Sets the chance in percent that particle %1 decays in one step").arg(i));
+        m_diceRows[i].setAccessibleText(tr("Decay value of particle %1").arg(i),
+                                        tr("Sets the highest throw of the die at which particle %1 decays").arg(i));
+        m_initialRows[i].setAccessibleText(tr("Number of particle %1").arg(i),
+                                           tr("Sets how many of particle %1 the chamber holds at the start").arg(i));
         connect(m_percentRows[i].bar, &QScrollBar::valueChanged, this, [this, i] { HLsb5Change(i); });
         connect(m_diceRows[i].bar, &QScrollBar::valueChanged, this, [this, i] { numdicesb1Change(i); });
         connect(m_initialRows[i].bar, &QScrollBar::valueChanged, this, [this, i] { NPsb1Change(i); });
     }
+    m_sides.setAccessibleText(tr("Number of sides on the die"),
+                              tr("Sets how many sides the die has; no decay value can be higher"));
     connect(m_sides.bar, &QScrollBar::valueChanged, this, &TGetDataFR::ChangedClick);
 
     auto* chainLabel = new QLabel(tr("Length of Decay chain"), this);

@@ -63,10 +63,16 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     m_h->setPageStep(10);
     m_h->setFocusPolicy(Qt::StrongFocus);
     m_h->setAccessibleName(tr("Half-life of the model curve"));
+    m_h->setAccessibleDescription(
+        tr("Sets the half-life of the model curve drawn over nuclide 1's counts; the equation above the graph "
+           "shows it"));
     m_hllb->setBuddy(m_h);
 
     m_view = placed<ImageView>(this, "halfgraph", kImageLeft, kImageTop, &m_image);
     m_view->setAccessibleName(tr("Decay graph"));
+    m_view->setAccessibleDescription(
+        tr("The recorded count of each graphed nuclide against time, one dot per time, with the model curve of "
+           "nuclide 1; the data table page lists the same counts"));
     m_view->setContextMenuPolicy(Qt::PreventContextMenu);
     m_yshift = placed<QScrollBar>(this, "yshift", 37, 20, Qt::Vertical);
     m_yshift->setFixedHeight(121);
@@ -76,9 +82,13 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     m_yshift->setPageStep(1);
     m_yshift->setFocusPolicy(Qt::StrongFocus);
     m_yshift->setAccessibleName(tr("Initial count of the model curve"));
+    m_yshift->setAccessibleDescription(
+        tr("Moves the initial count of the model curve up or down; the equation above the graph shows it"));
     m_iclb->setBuddy(m_yshift);
 
     m_anchor = placed<AnchorMarker>(this, "time1", kImageLeft + kAnchorX, kImageTop + kAnchorY);
+    m_anchor->setAccessibleName(tr("Start of the model curve"));
+    m_anchor->setAccessibleDescription(tr("Marks where the model curve starts, at time 0"));
 
     m_initially = placed<QLabel>(this, "initially", 407, 39, QStringLiteral("y=A*e"));
     m_kvalue = placed<QLabel>(this, "kvalue", 407, 31, QStringLiteral("1"));
@@ -118,6 +128,8 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     m_gtvlb = placed<QLabel>(m_gtv, "gtvlb", 1, 1);
     m_gtvlb->setFixedSize(95, 39);
     m_gtv->hide();
+    m_gtv->setAccessibleName(tr("Curve read-out"));
+    m_gtv->setAccessibleDescription(tr("The time and the model's count at the point pressed on the graph"));
     m_vsh = redStroke(this, "vsh", 1, 20);
     m_ysh = redStroke(this, "ysh", 20, 1);
 
@@ -186,7 +198,7 @@ void GraphPage::placeTickLabel(QLabel* label, int value)
 
 void GraphPage::draxis()
 {
-    drawAxes(m_image, m_scale, m_dataPoints());
+    drawAxes(m_image, m_scale, m_dataPoints(), m_straightforward);
     placeTickLabel(m_xmin, m_scale.tick);
     placeTickLabel(m_xmax, m_scale.topValue);
 }
@@ -200,7 +212,7 @@ void GraphPage::plotggraph()
     m_initially->adjustSize();
     m_kvalue->adjustSize();
     m_kvalue->move(m_initially->x() + m_initially->width(), 31);
-    clearGraph(m_image);
+    clearGraph(m_image, m_straightforward);
     draxis();
     drawDots(m_image, in, m_scale, m_straightforward ? nullptr : &m_discs);
     if (m_expected->isChecked())

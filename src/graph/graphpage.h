@@ -58,7 +58,7 @@ public:
     void placeAnchor();
 
     const QImage& image() const { return m_image; }
-    // Draw the dots with one QPainter ellipse each instead of the cached pixels.
+    // Draw the dots and grid lines the straightforward QPainter way instead of the fast one.
     void setStraightforward(bool on) { m_straightforward = on; }
     const GraphScale& scale() const { return m_scale; }
     GraphInput input() const;

@@ -1,5 +1,6 @@
 #include "graph/graphrenderer.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "app/uicommon.h"
@@ -24,23 +25,57 @@ GraphScale graphScale(const GraphInput& in)
     return s;
 }
 
-void clearGraph(QImage& image)
+namespace {
+
+// Writes horizontal and vertical lines one pixel wide straight into the pixels: both ends
+// included and clipped to the picture, exactly what QPainter draws for them with a cosmetic
+// pen, without its per-pixel spans (a vertical line costs QPainter a blend call per pixel).
+void drawStraightLines(QImage& image, const std::vector<QLine>& lines, QRgb colour)
 {
+    const int w = image.width();
+    const int h = image.height();
+    auto* bits = reinterpret_cast<QRgb*>(image.bits());
+    const qsizetype stride = image.bytesPerLine() / 4;
+    for (const QLine& l : lines) {
+        if (l.y1() == l.y2()) {
+            const int x1 = std::max(0, std::min(l.x1(), l.x2()));
+            const int x2 = std::min(w - 1, std::max(l.x1(), l.x2()));
+            if (l.y1() >= 0 && l.y1() < h && x1 <= x2)
+                std::fill(bits + l.y1() * stride + x1, bits + l.y1() * stride + x2 + 1, colour);
+        } else {
+            const int y1 = std::max(0, std::min(l.y1(), l.y2()));
+            const int y2 = std::min(h - 1, std::max(l.y1(), l.y2()));
+            if (l.x1() >= 0 && l.x1() < w)
+                for (int y = y1; y <= y2; ++y)
+                    bits[y * stride + l.x1()] = colour;
+        }
+    }
+}
+
+bool plainPixels(const QImage& image)
+{
+    return image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+           || image.format() == QImage::Format_ARGB32_Premultiplied;
+}
+
+}  // namespace
+
+void clearGraph(QImage& image, bool straightforward)
+{
+    if (!straightforward && plainPixels(image)) {
+        DiscPainter::fillFramed(image, kBlack);
+        return;
+    }
     image.fill(Qt::white);
     QPainter p(&image);
     p.setPen(QPen(Qt::black, 0));
     p.drawRect(0, 0, image.width() - 1, image.height() - 1);
 }
 
-void drawAxes(QImage& image, const GraphScale& s, int n)
+void drawAxes(QImage& image, const GraphScale& s, int n, bool straightforward)
 {
     const int w = image.width();
     const int h = image.height();
-    QPainter p(&image);
-    p.setPen(QPen(QColor(255, 0, 0), 2));
-    p.drawLine(kAxisX, 10, kAxisX, h - 20);
-    p.drawLine(kAxisX, h - 20, w, h - 20);
-    p.setPen(QPen(QColor(128, 128, 128), 0));
     const int lines = gridLines(s.scaleMax);
     std::vector<QLine> grid;
     grid.reserve(lines + n);
@@ -52,7 +87,19 @@ void drawAxes(QImage& image, const GraphScale& s, int n)
         const int x = truncPixel(g * s.xs) + 50;
         grid.emplace_back(x, 10, x, h - 20);
     }
-    p.drawLines(grid.data(), static_cast<int>(grid.size()));
+    const QColor gridColour(128, 128, 128);
+    {
+        QPainter p(&image);
+        p.setPen(QPen(QColor(255, 0, 0), 2));
+        p.drawLine(kAxisX, 10, kAxisX, h - 20);
+        p.drawLine(kAxisX, h - 20, w, h - 20);
+        if (straightforward || !plainPixels(image)) {
+            p.setPen(QPen(gridColour, 0));
+            p.drawLines(grid.data(), static_cast<int>(grid.size()));
+            return;
+        }
+    }
+    drawStraightLines(image, grid, gridColour.rgb());
 }
 
 void drawDots(QImage& image, const GraphInput& in, const GraphScale& s, DiscPainter* discs)
@@ -90,8 +137,8 @@ void drawCurve(QImage& image, const GraphInput& in, const GraphScale& s)
 
 void renderGraph(QImage& image, const GraphInput& in, const GraphScale& s, DiscPainter* discs)
 {
-    clearGraph(image);
-    drawAxes(image, s, in.n);
+    clearGraph(image, discs == nullptr);
+    drawAxes(image, s, in.n, discs == nullptr);
     drawDots(image, in, s, discs);
     drawCurve(image, in, s);
 }

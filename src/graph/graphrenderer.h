@@ -39,12 +39,14 @@ struct GraphScale {
 GraphScale graphScale(const GraphInput& in);
 
 // Draws the graph picture without any label: frame, axes and grid, dots, model curve.
-// With no disc painter every dot is drawn with its own QPainter ellipse.
+// With no disc painter every dot and grid line is drawn the straightforward QPainter way.
 void renderGraph(QImage& image, const GraphInput& in, const GraphScale& scale, DiscPainter* discs);
 
 // The pieces, in the order renderGraph uses them.
-void clearGraph(QImage& image);
-void drawAxes(QImage& image, const GraphScale& scale, int n);
+// Straightforward: the frame and the grid lines through QPainter rather than written into the
+// pixels, which gives the same pixels.
+void clearGraph(QImage& image, bool straightforward = false);
+void drawAxes(QImage& image, const GraphScale& scale, int n, bool straightforward = false);
 void drawDots(QImage& image, const GraphInput& in, const GraphScale& scale, DiscPainter* discs);
 void drawCurve(QImage& image, const GraphInput& in, const GraphScale& scale);
 

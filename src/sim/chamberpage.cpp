@@ -18,8 +18,12 @@ constexpr int kButtonX = 296;
 constexpr int kButtonY = 448;
 constexpr int kRemoveOutX = 456;
 
-void frame(QImage& image, Color pen)
+void frame(QImage& image, Color pen, bool straightforward)
 {
+    if (!straightforward) {
+        DiscPainter::fillFramed(image, pen);
+        return;
+    }
     image.fill(Qt::white);
     QPainter p(&image);
     p.setPen(QPen(toQColor(pen), 0));
@@ -38,15 +42,15 @@ ChamberImages::ChamberImages()
 
 void ChamberImages::clearForStart()
 {
-    frame(chamber, kBlack);
-    frame(panel, kBlack);
+    frame(chamber, kBlack, m_straightforward);
+    frame(panel, kBlack, m_straightforward);
     m_chamberPen = kBlack;
 }
 
 void ChamberImages::imagesCleared()
 {
-    frame(chamber, m_chamberPen);
-    frame(panel, kBlack);
+    frame(chamber, m_chamberPen, m_straightforward);
+    frame(panel, kBlack, m_straightforward);
 }
 
 void ChamberImages::disc(QImage& image, int x, int y, int size, Color fill, Color outline)
@@ -85,12 +89,20 @@ void LegendDisc::paintEvent(QPaintEvent*)
 
 ChamberPage::ChamberPage(Simulation& sim, QWidget* parent) : QWidget(parent), m_sim(sim)
 {
-    placed<QLabel>(this, "Label1", 487, 22, tr("Active"));
-    placed<QLabel>(this, "Label2", 33, 24, tr("Decayed"));
+    auto* activeLabel = placed<QLabel>(this, "Label1", 487, 22, tr("Active"));
+    auto* decayedLabel = placed<QLabel>(this, "Label2", 33, 24, tr("Decayed"));
     m_active = placed<ImageView>(this, "ActiveBM", 264, 53, &m_images.chamber);
     m_decayed = placed<ImageView>(this, "DecayBM", 24, 53, &m_images.panel);
     m_active->setAccessibleName(tr("Decay chamber"));
     m_decayed->setAccessibleName(tr("Decayed particles"));
+    m_active->setAccessibleDescription(
+        tr("The active particles, each a small disc in the colour of its nuclide; the count fields beside the "
+           "legend give how many there are of each"));
+    m_decayed->setAccessibleDescription(tr("The decayed particles taken out of the chamber, stacked from the top"));
+    activeLabel->setBuddy(m_active);
+    decayedLabel->setBuddy(m_decayed);
+    const QString colourNames[6] = {QString(),          tr("black"),      tr("red"),
+                                    tr("bright green"), tr("light blue"), tr("teal")};
 
     const int discPos[6][2] = {{0, 0}, {180, 92}, {181, 157}, {182, 221}, {181, 286}, {181, 350}};
     const int countPos[6][2] = {{0, 0}, {211, 84}, {211, 149}, {211, 213}, {211, 278}, {211, 342}};
@@ -98,6 +110,8 @@ ChamberPage::ChamberPage(Simulation& sim, QWidget* parent) : QWidget(parent), m_
         auto* d = placed<LegendDisc>(this, qPrintable(QStringLiteral("d%1").arg(k)), discPos[k][0], discPos[k][1],
                                      kDefaultColors[k]);
         d->setAccessibleName(tr("Colour of nuclide %1").arg(k));
+        d->setAccessibleDescription(
+            tr("Particles of nuclide %1 are drawn %2 in the chamber").arg(k).arg(colourNames[k]));
         m_legend[k] = d;
         auto* e = placed<QLineEdit>(this, qPrintable(QStringLiteral("de%1").arg(k)), countPos[k][0], countPos[k][1]);
         e->setFixedSize(36, 24);

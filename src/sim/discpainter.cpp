@@ -1,8 +1,20 @@
 #include "sim/discpainter.h"
 
+#include <algorithm>
+
 #include "app/uicommon.h"
 
 namespace vestor {
+
+namespace {
+
+// The opaque pixel of a colour, as QColor::rgb() gives it.
+QRgb pixelOf(Color c)
+{
+    return qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
+}
+
+}  // namespace
 
 void DiscPainter::drawDirect(QPainter& painter, int x, int y, int size, Color fill, Color outline)
 {
@@ -40,8 +52,8 @@ const DiscPainter::Sprite& DiscPainter::sprite(int size, bool rimDiffers)
 void DiscPainter::draw(QImage& image, int x, int y, int size, Color fill, Color outline)
 {
     const Sprite& s = sprite(size, fill != outline);
-    const QRgb f = toQColor(fill).rgb();
-    const QRgb o = toQColor(outline).rgb();
+    const QRgb f = pixelOf(fill);
+    const QRgb o = pixelOf(outline);
     const int w = image.width();
     const int h = image.height();
     const bool inside = x >= 0 && y >= 0 && x + size + 2 <= w && y + size + 2 <= h;
@@ -57,6 +69,24 @@ void DiscPainter::draw(QImage& image, int x, int y, int size, Color fill, Color 
     };
     put(s.fill, f);
     put(s.rim, o);
+}
+
+void DiscPainter::fillFramed(QImage& image, Color border)
+{
+    image.fill(Qt::white);
+    const int w = image.width();
+    const int h = image.height();
+    if (w == 0 || h == 0)
+        return;
+    const QRgb c = pixelOf(border);
+    auto* bits = reinterpret_cast<QRgb*>(image.bits());
+    const qsizetype stride = image.bytesPerLine() / 4;
+    std::fill(bits, bits + w, c);
+    std::fill(bits + (h - 1) * stride, bits + (h - 1) * stride + w, c);
+    for (int y = 1; y < h - 1; ++y) {
+        bits[y * stride] = c;
+        bits[y * stride + w - 1] = c;
+    }
 }
 
 }  // namespace vestor

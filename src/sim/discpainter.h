@@ -18,6 +18,9 @@ public:
     void draw(QImage& image, int x, int y, int size, Color fill, Color outline);
     // The straightforward way, one QPainter ellipse per disc; the reference for the fast path.
     static void drawDirect(QPainter& painter, int x, int y, int size, Color fill, Color outline);
+    // Fills a 32-bit image white inside a one-pixel border: the pixels of a white fill and a
+    // cosmetic QPainter::drawRect round the edge, without a painter.
+    static void fillFramed(QImage& image, Color border);
 
 private:
     struct Pixel {

@@ -72,6 +72,7 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
     m_np->setPageStep(5);
     m_np->setFocusPolicy(Qt::StrongFocus);
     m_np->setAccessibleName(tr("Number of data points"));
+    m_np->setAccessibleDescription(tr("Sets how many recorded times the graph and the data table show"));
     lll->setBuddy(m_np);
 
     auto* show = placed<QLabel>(this, "Label20", 16, 92, tr("Show"));
@@ -116,6 +117,7 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
     m_tsb->setPageStep(5);
     m_tsb->setFocusPolicy(Qt::StrongFocus);
     m_tsb->setAccessibleName(tr("Times shown"));
+    m_tsb->setAccessibleDescription(tr("Scrolls the fifteen count fields through the recorded times"));
 
     connect(m_np, &QScrollBar::valueChanged, this, &GraphEditorPage::npChange);
     connect(m_showdd, &QComboBox::currentIndexChanged, this, &GraphEditorPage::showddChange);

@@ -67,10 +67,10 @@ void TestExtras::impliedHalfLife_data()
 {
     QTest::addColumn<double>("percent");
     QTest::addColumn<QString>("text");
-    QTest::addRow("50 %") << 50.0 << "1.00";
+    QTest::newRow("50 %") << 50.0 << "1.00";
     QTest::addRow("1 of 40 on a die") << 100.0 / 40 << "27.38";
-    QTest::addRow("100 %") << 100.0 << QString::fromUtf8("\u2014");
-    QTest::addRow("1 %") << 1.0 << "68.97";
+    QTest::newRow("100 %") << 100.0 << QString::fromUtf8("\u2014");
+    QTest::newRow("1 %") << 1.0 << "68.97";
     QTest::addRow("1 of 3 on a die") << 100.0 / 3 << "1.71";
 }
 
@@ -132,9 +132,9 @@ void TestExtras::fitErrorIsHonest_data()
     QTest::addColumn<int>("percent");
     QTest::addColumn<int>("particles");
     QTest::addColumn<int>("points");
-    QTest::addRow("10 %, 400 particles, 30 points") << 10 << 400 << 30;
-    QTest::addRow("30 %, 1000 particles, 15 points") << 30 << 1000 << 15;
-    QTest::addRow("50 %, 200 particles, 10 points") << 50 << 200 << 10;
+    QTest::newRow("10 %, 400 particles, 30 points") << 10 << 400 << 30;
+    QTest::newRow("30 %, 1000 particles, 15 points") << 30 << 1000 << 15;
+    QTest::newRow("50 %, 200 particles, 10 points") << 50 << 200 << 10;
 }
 
 void TestExtras::fitErrorIsHonest()

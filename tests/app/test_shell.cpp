@@ -1,0 +1,403 @@
+// The application shell: main window, pages and the page-change rule, menus, user name
+// dialog and About box.
+#include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "app/aboutbox.h"
+#include "app/mainwindow.h"
+#include "app/usernamedialog.h"
+#include "config/configpage.h"
+#include "graph/graphpage.h"
+#include "sim/chamberpage.h"
+#include "table/datatablepage.h"
+#include "support/testsupport.h"
+
+using namespace vestor;
+using vestor::test::named;
+
+namespace {
+
+struct Window {
+    Window()
+    {
+        w.setNotifier(&notifier);
+        w.show();
+    }
+    Simulation& sim() { return w.simulation(); }
+    QTabWidget* nb() { return named<QTabWidget>(&w, QStringLiteral("showNB")); }
+    void page(int index) { nb()->setCurrentIndex(index); }
+    int step()
+    {
+        w.chamberPage()->NextbtClick();
+        return sim().timeIndex;
+    }
+    QScrollBar* configBar(const QString& name) { return named<QScrollBar>(w.configPage(), name); }
+    QAction* action(const QString& name)
+    {
+        if (auto* menu = w.findChild<QMenu*>(name))
+            return menu->menuAction();
+        return named<QAction>(&w, name);
+    }
+
+    vestor::test::RecordingNotifier notifier;
+    MainWindow w{std::uint64_t{11}};
+};
+
+// Acts on the next modal dialog as soon as it is up, so that exec() returns.
+void whenModal(std::function<void(QDialog*)> act)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            act(dialog);
+        }
+    });
+    poll->start();
+}
+
+}  // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+private slots:
+    void windowAfterStartUp();
+    void pageChangesKeepRun_data();
+    void pageChangesKeepRun();
+    void changesResetOnce_data();
+    void changesResetOnce();
+    void sameTabIsNoChange_data();
+    void sameTabIsNoChange();
+    void graphCommandsFollowPage_data();
+    void graphCommandsFollowPage();
+    void tablePageRebuilt_data();
+    void tablePageRebuilt();
+    void helpMenuRequestsTopic_data();
+    void helpMenuRequestsTopic();
+    void startUpRunsOnce_data();
+    void startUpRunsOnce();
+    void closing_data();
+    void closing();
+    void userName_data();
+    void userName();
+    void aboutTexts_data();
+    void aboutTexts();
+};
+
+void TestShell::windowAfterStartUp()
+{
+    Window win;
+    QVERIFY(win.w.startedUp());
+    QCOMPARE(win.w.windowTitle(), QStringLiteral("Tovrin"));
+    QCOMPARE(win.w.minimumSize(), win.w.maximumSize());
+    QCOMPARE(win.w.width(), 800);
+    QCOMPARE(win.w.currentPage(), 0);
+    QCOMPARE(win.nb()->currentIndex(), 0);
+    QVERIFY(!win.w.configChanged());
+    QVERIFY(!win.action(QStringLiteral("Copy2"))->isEnabled());
+    QVERIFY(!win.action(QStringLiteral("Print2"))->isEnabled());
+    // A filled chamber of 400 particles of nuclide 1.
+    QCOMPARE(win.sim().particleTotal, 400);
+    QCOMPARE(win.sim().nuclideCount[1], 400);
+    QCOMPARE(win.sim().timeIndex, 1);
+    QVERIFY(win.sim().invariantHolds());
+    QCOMPARE(win.w.help().requests(), 0);
+    // Only the main window is up; the dialogs wait unseen.
+    for (QWidget* top : QApplication::topLevelWidgets())
+        QVERIFY2(!top->isVisible() || top == &win.w, qPrintable(top->objectName()));
+    // The menus of the program in their order; extras may sit between them. "&Display" and
+    // "&Back" exist but are never shown, so they take no place (and no letter) in the bar.
+    const QStringList ours{"Edit1", "Help1", "Display1", "return1"};
+    QStringList menus;
+    for (QAction* a : win.w.menuBar()->actions()) {
+        if (ours.contains(a->menu() ? a->menu()->objectName() : a->objectName()))
+            menus << a->text();
+    }
+    QCOMPARE(menus, (QStringList{"&Edit", "&Help"}));
+    QCOMPARE(win.action(QStringLiteral("Display1"))->text(), QStringLiteral("&Display"));
+    QCOMPARE(win.action(QStringLiteral("return1"))->text(), QStringLiteral("&Back"));
+    QVERIFY(!win.action(QStringLiteral("Display1"))->isVisible());
+    QVERIFY(!win.action(QStringLiteral("return1"))->isVisible());
+    QVERIFY(win.action(QStringLiteral("Edit1"))->isVisible());
+    QVERIFY(win.action(QStringLiteral("Help1"))->isVisible());
+    QStringList tabs;
+    for (int i = 0; i < win.nb()->count(); ++i)
+        tabs << win.nb()->tabText(i);
+    QCOMPARE(tabs, (QStringList{"&Configuration", "&Decay Chamber", "Collected Data &Table", "&Graph",
+                                "Edit G&raph Data"}));
+}
+
+void TestShell::pageChangesKeepRun_data()
+{
+    QTest::addColumn<QList<int>>("pages");
+    QTest::addRow("to the chamber") << QList<int>{1};
+    QTest::addRow("every page and back") << QList<int>{1, 2, 3, 4, 0};
+    QTest::addRow("straight to the graph and back") << QList<int>{3, 0, 3};
+}
+
+void TestShell::pageChangesKeepRun()
+{
+    QFETCH(QList<int>, pages);
+    Window win;
+    QCOMPARE(win.step(), 2);
+    const auto history = win.sim().history;
+    for (int index : pages) {
+        win.page(index);
+        QCOMPARE(win.w.currentPage(), index);
+        QCOMPARE(win.sim().timeIndex, 2);
+    }
+    QVERIFY(win.sim().history == history);
+}
+
+void TestShell::changesResetOnce_data()
+{
+    QTest::addColumn<int>("target");
+    for (int target = 1; target <= 4; ++target)
+        QTest::addRow("to page %d", target) << target;
+}
+
+void TestShell::changesResetOnce()
+{
+    QFETCH(int, target);
+    Window win;
+    QCOMPARE(win.step(), 2);
+    win.configBar(QStringLiteral("HLsb1"))->setValue(30);
+    win.configBar(QStringLiteral("NPsb1"))->setValue(250);
+    win.configBar(QStringLiteral("sides"))->setValue(8);
+    QVERIFY(win.w.configChanged());
+    win.page(target);
+    QCOMPARE(win.sim().timeIndex, 1);
+    QCOMPARE(win.sim().particleTotal, 250);
+    QCOMPARE(win.sim().decayThreshold[1], 30.0);
+    QVERIFY(!win.w.configChanged());
+    QCOMPARE(win.step(), 2);
+    win.page(target == 1 ? 2 : 1);
+    win.page(0);
+    QCOMPARE(win.sim().timeIndex, 2);
+}
+
+void TestShell::sameTabIsNoChange_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addRow("configuration") << 0;
+    QTest::addRow("graph") << 3;
+}
+
+void TestShell::sameTabIsNoChange()
+{
+    QFETCH(int, index);
+    Window win;
+    win.page(index);
+    QCOMPARE(win.step(), 2);
+    win.configBar(QStringLiteral("HLsb1"))->setValue(30);
+    win.page(index);
+    QVERIFY(win.w.configChanged());
+    QCOMPARE(win.sim().timeIndex, 2);
+    QCOMPARE(win.w.currentPage(), index);
+    win.page(index == 0 ? 1 : 0);
+    QCOMPARE(win.sim().timeIndex, 1);
+}
+
+void TestShell::graphCommandsFollowPage_data()
+{
+    QTest::addColumn<int>("index");
+    for (int index = 0; index <= 4; ++index)
+        QTest::addRow("page %d", index) << index;
+}
+
+void TestShell::graphCommandsFollowPage()
+{
+    QFETCH(int, index);
+    Window win;
+    // Arrive from another page, so that every row is a real change.
+    win.page(index == 3 ? 1 : 3);
+    win.page(index);
+    const bool graph = index == 3;
+    QCOMPARE(win.action(QStringLiteral("Copy2"))->isEnabled(), graph);
+    QCOMPARE(win.action(QStringLiteral("Print2"))->isEnabled(), graph);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("untouched"));
+    win.w.Copy2Click();
+    if (graph) {
+        QCOMPARE(clipboard->image().size(), QSize(681, 377));
+    } else {
+        QCOMPARE(clipboard->text(), QStringLiteral("untouched"));
+    }
+}
+
+void TestShell::tablePageRebuilt_data()
+{
+    QTest::addColumn<QList<int>>("before");
+    QTest::addColumn<bool>("change");
+    QTest::addColumn<QString>("firstRow");
+    QTest::addRow("from the configuration") << QList<int>{} << false << QStringLiteral("0\t123");
+    QTest::addRow("from the graph") << QList<int>{3} << false << QStringLiteral("0\t123");
+    QTest::addRow("second visit") << QList<int>{2, 1} << false << QStringLiteral("0\t123");
+    QTest::addRow("after a change") << QList<int>{} << true << QStringLiteral("0\t321");
+}
+
+void TestShell::tablePageRebuilt()
+{
+    QFETCH(QList<int>, before);
+    QFETCH(bool, change);
+    QFETCH(QString, firstRow);
+    Window win;
+    for (int index : before)
+        win.page(index);
+    // Written behind the table's back: only a rebuild shows it.
+    win.sim().history[1][1] = 123;
+    if (change)
+        win.configBar(QStringLiteral("NPsb1"))->setValue(321);
+    win.page(2);
+    const QStringList lines = win.w.tablePage()->listing().split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.value(1), firstRow);
+}
+
+void TestShell::helpMenuRequestsTopic_data()
+{
+    QTest::addColumn<int>("openings");
+    QTest::addRow("once") << 1;
+    QTest::addRow("three times") << 3;
+}
+
+void TestShell::helpMenuRequestsTopic()
+{
+    QFETCH(int, openings);
+    Window win;
+    auto* help = named<QMenu>(&win.w, QStringLiteral("Help1"));
+    for (int i = 0; i < openings; ++i) {
+        help->popup(win.w.geometry().center());
+        QTRY_VERIFY(help->isVisible());
+        help->hide();
+    }
+    QCOMPARE(win.w.help().lastTopic(), 12000);
+    QCOMPARE(win.w.help().requests(), openings);
+    QVERIFY(!win.w.aboutBox()->isVisible());
+}
+
+void TestShell::startUpRunsOnce_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addRow("hidden and shown again") << QStringLiteral("show");
+    QTest::addRow("About box closed") << QStringLiteral("About1");
+    QTest::addRow("user name given") << QStringLiteral("Username1");
+}
+
+void TestShell::startUpRunsOnce()
+{
+    QFETCH(QString, how);
+    Window win;
+    win.page(3);
+    QCOMPARE(win.step(), 2);
+    if (how == QLatin1String("show")) {
+        win.w.hide();
+        win.w.show();
+    } else {
+        whenModal([](QDialog* dialog) {
+            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("Iam"))) {
+                QTest::keyClicks(name, QStringLiteral(" Grace "));
+                QTest::keyClick(name, Qt::Key_Return);
+            } else {
+                dialog->findChild<QPushButton*>()->click();
+            }
+        });
+        win.action(how)->trigger();
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+    QCOMPARE(win.sim().timeIndex, 2);
+    QCOMPARE(win.w.currentPage(), 3);
+    QCOMPARE(win.nb()->currentIndex(), 3);
+    QVERIFY(win.action(QStringLiteral("Copy2"))->isEnabled());
+    if (how == QLatin1String("Username1"))
+        QCOMPARE(win.w.whoami()->userName(), QStringLiteral(" Grace "));
+}
+
+void TestShell::closing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addRow("back arrow") << QStringLiteral("BitBtn1");
+    QTest::addRow("hidden Back menu") << QStringLiteral("return1");
+}
+
+void TestShell::closing()
+{
+    QFETCH(QString, how);
+    Window win;
+    QVERIFY(win.w.isVisible());
+    if (auto* button = win.w.findChild<QPushButton*>(how))
+        button->click();
+    else
+        win.action(how)->trigger();
+    QVERIFY(!win.w.isVisible());
+}
+
+void TestShell::userName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addRow("plain") << QStringLiteral("Ada");
+    QTest::addRow("blanks kept") << QStringLiteral("  Ada Lovelace ");
+    QTest::addRow("empty") << QString();
+}
+
+void TestShell::userName()
+{
+    QFETCH(QString, name);
+    Window win;
+    TWhoami* dialog = win.w.whoami();
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("I am ...."));
+    auto* iam = named<QLineEdit>(dialog, QStringLiteral("Iam"));
+    auto* ok = named<QPushButton>(dialog, QStringLiteral("Button1"));
+    dialog->open();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QTRY_COMPARE(QApplication::focusWidget(), iam);
+    QTest::keyClicks(iam, name);
+    QTest::keyClick(iam, Qt::Key_Return);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(dialog->userName(), name);
+
+    // Reopened with the focus left elsewhere: the name is there and the field has the focus.
+    ok->setFocus();
+    dialog->open();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QTRY_COMPARE(QApplication::focusWidget(), iam);
+    QCOMPARE(iam->text(), name);
+    ok->click();
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->userName(), name);
+}
+
+void TestShell::aboutTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addRow("product") << QStringLiteral("Vestor");
+    QTest::addRow("version") << QStringLiteral("Version 0.8");
+    QTest::addRow("comment") << QStringLiteral("Vestor: For Lab or Demonstartion.");
+}
+
+void TestShell::aboutTexts()
+{
+    QFETCH(QString, text);
+    Window win;
+    AboutBox* box = win.w.aboutBox();
+    QCOMPARE(box->windowTitle(), QStringLiteral("About"));
+    QStringList texts;
+    for (QLabel* label : box->findChildren<QLabel*>())
+        texts << label->text();
+    QVERIFY2(texts.contains(text), qPrintable(texts.join(QLatin1Char('|'))));
+}
+
+QTEST_MAIN(TestShell)
+#include "test_shell.moc"

@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Starts the installed program on a real X server, under a window manager, with Qt's X11
+# platform; waits for the window titled "Tovrin", takes a screenshot, closes the window as its
+# title bar's close button does, and checks that the program ends cleanly.
+#
+# Closing goes through the window manager (openbox): `wmctrl -c` sends it the standard
+# _NET_CLOSE_WINDOW request and the window manager hands the program WM_DELETE_WINDOW, the
+# same message a click on the close button gives. xdotool's window commands would destroy
+# the window or kill the client instead, which is not how a teacher closes a program.
+# Usage: smoke.sh BUILD_DIR WORK_DIR
+set -euo pipefail
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+if [ "${1:-}" != --session ]; then
+  build=$1
+  work=$2
+  for tool in xvfb-run xauth openbox wmctrl xdotool xprop import convert; do
+    command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps"
+  done
+  rm -rf "$work"
+  mkdir -p "$work"
+  cmake --install "$build" --prefix "$work/prefix" >"$work/install.log"
+  unset QT_QPA_PLATFORM
+  # A server number of its own, so that parallel tests seldom meet.
+  exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" bash "$0" --session "$work"
+fi
+
+work=$2
+# Nothing but the X server started here: Qt picks its xcb platform.
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm=$!
+app=
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null
+  kill "$wm" 2>/dev/null
+  return 0
+}
+trap cleanup EXIT
+for _ in $(seq 100); do
+  wmctrl -m >/dev/null 2>&1 && break
+  sleep 0.1
+done
+wmctrl -m >/dev/null 2>&1 || fail "the window manager did not come up"
+
+timeout 90 "$work/prefix/bin/vestor" >"$work/vestor.out" 2>"$work/vestor.err" &
+app=$!
+
+wid=
+deadline=$((SECONDS + 30))
+while [ "$SECONDS" -lt "$deadline" ]; do
+  kill -0 "$app" 2>/dev/null || fail "vestor ended before showing its window: $(cat "$work/vestor.err")"
+  wid=$(xdotool search --onlyvisible --name '^Tovrin$' 2>/dev/null | head -n 1) || true
+  [ -n "$wid" ] && break
+  sleep 0.2
+done
+[ -n "$wid" ] || fail "no window titled Tovrin within 30 s"
+
+# The window manager matches the window to its menu entry by class.
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$work/prefix/share/applications/vestor.desktop")
+xprop -id "$wid" WM_CLASS | grep -q "\"$wm_class\"" || fail "WM_CLASS $(xprop -id "$wid" WM_CLASS) lacks \"$wm_class\""
+
+# Once painted, the window shows the pale yellow panel of the program.
+painted=0
+deadline=$((SECONDS + 20))
+while [ "$SECONDS" -lt "$deadline" ]; do
+  import -window "$wid" "$work/window.png" 2>/dev/null || true
+  yellow=$(convert "$work/window.png" -format %c histogram:info:- 2>/dev/null | awk '/#FEFDC7/ { n += $1 } END { print n + 0 }')
+  if [ "$yellow" -gt 100000 ]; then
+    painted=1
+    break
+  fi
+  sleep 0.2
+done
+[ "$painted" = 1 ] || fail "the window never showed the program's panel"
+import -window root "$work/screen.png"
+echo "screenshot: $work/screen.png"
+
+wmctrl -i -c "$wid"
+deadline=$((SECONDS + 15))
+while [ "$SECONDS" -lt "$deadline" ]; do
+  kill -0 "$app" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$app" 2>/dev/null && fail "vestor still runs 15 s after its window was closed"
+status=0
+wait "$app" || status=$?
+app=
+[ "$status" = 0 ] || fail "vestor ended with status $status: $(cat "$work/vestor.err")"
+[ ! -s "$work/vestor.err" ] || fail "vestor wrote to stderr: $(cat "$work/vestor.err")"
+echo "vestor showed its window and ended cleanly when it was closed"

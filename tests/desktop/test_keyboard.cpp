@@ -1,0 +1,520 @@
+// Keyboard and screen-reader use of the program: Tab reaches every control of every page in
+// reading order, the & accelerators act, labels name their controls, and the pictures and
+// scroll bars tell a screen reader what they show or set.
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "app/aboutbox.h"
+#include "app/mainwindow.h"
+#include "app/usernamedialog.h"
+#include "config/configpage.h"
+#include "config/setdatadialog.h"
+#include "sim/chamberpage.h"
+#include "support/testsupport.h"
+
+using namespace vestor;
+using vestor::test::named;
+
+namespace {
+
+// The states in which the pages are tried; each row names one.
+enum class State { ConfigPercent, ConfigDice, Chamber, ChamberAutomate, Table, Graph, GraphFit, Editor };
+
+// A shown and active main window, brought into one of the states. Modal dialogs that a
+// control opens (the save dialog) are turned away at once so that nothing blocks.
+struct Window {
+    explicit Window(State state)
+    {
+        w.setNotifier(&notifier);
+        w.show();
+        w.activateWindow();
+        active = QTest::qWaitFor([this] { return QApplication::activeWindow() == &w; });
+        QObject::connect(&modals, &QTimer::timeout, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        modals.start(20);
+        enter(state);
+    }
+
+    template <typename T>
+    T* get(const char* name)
+    {
+        return named<T>(&w, QString::fromLatin1(name));
+    }
+    QTabWidget* nb() { return get<QTabWidget>("showNB"); }
+
+    void fiveNuclides()
+    {
+        get<QComboBox>("dc")->setCurrentIndex(4);
+        w.configPage()->dcChange();
+    }
+    void steps(int n)
+    {
+        nb()->setCurrentIndex(1);
+        for (int i = 0; i < n; ++i) {
+            w.chamberPage()->NextbtClick();
+            w.chamberPage()->RemovebtClick();
+        }
+    }
+    void enter(State state)
+    {
+        fiveNuclides();
+        switch (state) {
+        case State::ConfigPercent: nb()->setCurrentIndex(0); break;
+        case State::ConfigDice:
+            nb()->setCurrentIndex(0);
+            get<QRadioButton>("dicerb")->setChecked(true);
+            break;
+        case State::Chamber: nb()->setCurrentIndex(1); break;
+        case State::ChamberAutomate:
+            nb()->setCurrentIndex(1);
+            get<QCheckBox>("Autocb")->click();
+            break;
+        case State::Table: nb()->setCurrentIndex(2); break;
+        case State::Graph: nb()->setCurrentIndex(3); break;
+        case State::GraphFit:
+            steps(5);
+            nb()->setCurrentIndex(3);
+            get<QCheckBox>("bestfitcb")->click();
+            break;
+        case State::Editor:
+            steps(3);
+            nb()->setCurrentIndex(4);
+            break;
+        }
+        // A fresh start for the keyboard: the focus on the row of tabs.
+        nb()->tabBar()->setFocus(Qt::TabFocusReason);
+    }
+
+    vestor::test::RecordingNotifier notifier;
+    MainWindow w{std::uint64_t{7}};
+    QTimer modals;
+    bool active = false;
+};
+
+bool isTabStop(const QWidget* w)
+{
+    return w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy();
+}
+
+// Radio buttons of one group share a single stop of the Tab chain; the arrows move within it.
+const QWidget* stopOf(const QWidget* w)
+{
+    if (const auto* radio = qobject_cast<const QRadioButton*>(w); radio && radio->autoExclusive())
+        return radio->parentWidget();
+    return w;
+}
+
+// Presses Tab from `start` until the focus comes back to it; the widgets in between, in order.
+// A null entry at the end marks a widget that kept the focus (a trap) or a focus that was lost.
+QWidgetList walkWithTab(QWidget* start)
+{
+    start->setFocus(Qt::TabFocusReason);
+    QWidgetList seen;
+    QWidget* previous = start;
+    for (int i = 0; i < 200; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* now = QApplication::focusWidget();
+        if (!now || now == start || now == previous) {
+            if (now != start)
+                seen << nullptr;
+            break;
+        }
+        seen << now;
+        previous = now;
+    }
+    return seen;
+}
+
+QStringList names(const QWidgetList& widgets)
+{
+    QStringList out;
+    for (const QWidget* w : widgets)
+        out << (w ? w->objectName() : QStringLiteral("<focus stuck>"));
+    return out;
+}
+
+// Whether `wanted` appears in `walk` in this order, other widgets allowed in between.
+bool inOrder(const QStringList& walk, const QStringList& wanted)
+{
+    qsizetype at = 0;
+    for (const QString& name : walk)
+        if (at < wanted.size() && name == wanted[at])
+            ++at;
+    return at == wanted.size();
+}
+
+Qt::Key keyOf(char c)
+{
+    if (c >= '0' && c <= '9')
+        return static_cast<Qt::Key>(Qt::Key_0 + (c - '0'));
+    return static_cast<Qt::Key>(Qt::Key_A + (c - 'A'));
+}
+
+QAccessibleInterface* accessible(QObject* o)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(o);
+    if (!iface)
+        qFatal("no accessible interface for %s", qPrintable(o->objectName()));
+    return iface;
+}
+
+}  // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+private slots:
+    void tabWalk_data();
+    void tabWalk();
+    void dialogTabWalk_data();
+    void dialogTabWalk();
+    void accelerators_data();
+    void accelerators();
+    void hiddenMenusTakeNoKeys_data();
+    void hiddenMenusTakeNoKeys();
+    void labelsNameTheirControls_data();
+    void labelsNameTheirControls();
+    void scrollBarsSayWhatTheySet_data();
+    void scrollBarsSayWhatTheySet();
+    void picturesAreDescribed_data();
+    void picturesAreDescribed();
+};
+
+void TestKeyboard::tabWalk_data()
+{
+    // The order in which Tab should pass the controls; a group of radio buttons is one stop,
+    // named after its box.
+    QTest::addColumn<State>("state");
+    QTest::addColumn<QStringList>("order");
+    const auto rows = [](const QString& prefix, int from, int to) {
+        QStringList out;
+        for (int k = from; k <= to; ++k)
+            out << prefix.arg(k);
+        return out;
+    };
+    QTest::addRow("configuration, percentage")
+        << State::ConfigPercent
+        << (QStringList{"qt_tabwidget_tabbar", "dc", "typeBox"} + rows("HLsb%1", 1, 5) + rows("NPsb%1", 1, 5)
+            + QStringList{"showecb", "equationBox", "BitBtn1"});
+    QTest::addRow("configuration, dice")
+        << State::ConfigDice
+        << (QStringList{"qt_tabwidget_tabbar", "dc", "typeBox", "sides"} + rows("numdicesb%1", 1, 5)
+            + rows("NPsb%1", 1, 5) + QStringList{"showecb", "equationBox", "BitBtn1"});
+    QTest::addRow("chamber") << State::Chamber
+                             << QStringList{"qt_tabwidget_tabbar", "restart", "Autocb", "Nextbt", "Removebt", "BitBtn1"};
+    QTest::addRow("chamber, automated")
+        << State::ChamberAutomate
+        << QStringList{"qt_tabwidget_tabbar", "restart", "Autocb", "startbt", "Nextbt", "Removebt", "BitBtn1"};
+    QTest::addRow("table") << State::Table
+                           << (QStringList{"qt_tabwidget_tabbar"} + rows("p1%1cb", 1, 5)
+                               + QStringList{"datamemo", "savebt", "copyselbt", "Copybt", "BitBtn1"});
+    QTest::addRow("graph") << State::Graph
+                           << (QStringList{"qt_tabwidget_tabbar", "h", "yshift"} + rows("p%1cb", 1, 5)
+                               + QStringList{"bestfitcb", "expectedcb", "BitBtn1"});
+    QTest::addRow("graph with the best fit")
+        << State::GraphFit
+        << (QStringList{"qt_tabwidget_tabbar", "h", "yshift"} + rows("p%1cb", 1, 5)
+            + QStringList{"bestfitcb", "usefitbt", "expectedcb", "BitBtn1"});
+    QTest::addRow("graph data editor") << State::Editor
+                                       << (QStringList{"qt_tabwidget_tabbar", "np", "showdd", "icount"}
+                                           + rows("t%1", 1, 3) + QStringList{"tsb", "BitBtn1"});
+}
+
+void TestKeyboard::tabWalk()
+{
+    QFETCH(State, state);
+    QFETCH(QStringList, order);
+    Window win(state);
+    QVERIFY(win.active);
+    QTabBar* tabs = win.nb()->tabBar();
+    QWidget* page = win.nb()->currentWidget();
+    auto* back = win.get<QWidget>("BitBtn1");
+
+    const QWidgetList walk = walkWithTab(tabs);
+    const QStringList walked = names(walk);
+    QVERIFY2(!walk.contains(nullptr), qPrintable(walked.join(QLatin1String(", "))));
+
+    // Every control that takes the focus is reached: the page's own, the tabs and the back arrow.
+    QWidgetList controls = page->findChildren<QWidget*>();
+    controls << back;
+    QList<const QWidget*> reachedStops{stopOf(tabs)};
+    for (const QWidget* w : walk)
+        reachedStops << stopOf(w);
+    QStringList missed;
+    for (const QWidget* w : controls)
+        if (isTabStop(w) && !reachedStops.contains(stopOf(w)))
+            missed << w->objectName();
+    QVERIFY2(missed.isEmpty(), qPrintable(QStringLiteral("not reached: %1; walk: %2")
+                                              .arg(missed.join(QLatin1String(", ")), walked.join(QLatin1String(", ")))));
+
+    // Tab stays on what is shown.
+    for (const QWidget* w : walk)
+        QVERIFY2(w == back || page->isAncestorOf(w), qPrintable(w->objectName()));
+
+    QStringList stops{tabs->objectName()};
+    for (const QWidget* w : walk)
+        stops << stopOf(w)->objectName();
+    QVERIFY2(inOrder(stops, order),
+             qPrintable(QStringLiteral("walk: %1").arg(walked.join(QLatin1String(", ")))));
+}
+
+void TestKeyboard::dialogTabWalk_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QStringList>("order");
+    QTest::addRow("user name") << QStringLiteral("Whoami") << QStringList{"Iam", "Button1"};
+    QTest::addRow("about") << QStringLiteral("AboutBox") << QStringList{"OKButton"};
+}
+
+void TestKeyboard::dialogTabWalk()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QStringList, order);
+    Window win(State::ConfigPercent);
+    auto* box = named<QDialog>(&win.w, dialog);
+    box->show();
+    box->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), box);
+
+    QWidget* first = named<QWidget>(box, order.first());
+    const QStringList walked = QStringList{first->objectName()} + names(walkWithTab(first));
+    QVERIFY2(walked == order, qPrintable(walked.mid(0, 8).join(QLatin1String(", "))));
+    box->hide();
+}
+
+void TestKeyboard::accelerators_data()
+{
+    // Where two controls share a letter, Qt gives each press to the next of them in turn
+    // (focus only); `presses` is how many of them are in view, so the target is reached by then.
+    // A letter that only one control claims acts on the first press.
+    QTest::addColumn<State>("state");
+    QTest::addColumn<char>("key");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("presses");
+
+    QTest::addRow("Configuration tab, shared with Copy All") << State::Table << 'C' << "page 0" << 2;
+    QTest::addRow("Decay Chamber tab, shared with Dice") << State::ConfigPercent << 'D' << "page 1" << 2;
+    QTest::addRow("Decay Chamber tab from the table") << State::Table << 'D' << "page 1" << 1;
+    QTest::addRow("Table tab, shared with Time") << State::Chamber << 'T' << "page 2" << 2;
+    QTest::addRow("Graph tab") << State::Editor << 'G' << "page 3" << 1;
+    QTest::addRow("Edit Graph Data tab, shared with Reset and Remove") << State::Chamber << 'R' << "page 4" << 3;
+    QTest::addRow("Edit menu") << State::Graph << 'E' << "Edit1" << 1;
+    QTest::addRow("Extras menu") << State::Graph << 'X' << "Extras1" << 1;
+    QTest::addRow("Help menu") << State::Graph << 'H' << "Help1" << 1;
+    QTest::addRow("Percentage") << State::ConfigDice << 'P' << "Percentrb" << 1;
+    QTest::addRow("Dice") << State::ConfigPercent << 'D' << "dicerb" << 2;
+    QTest::addRow("Show Equation") << State::ConfigPercent << 'S' << "showecb" << 1;
+    QTest::addRow("base 0.5") << State::ConfigPercent << '5' << "RadioButton1" << 1;
+    QTest::addRow("base e, shared with the Edit menu") << State::ConfigPercent << 'E' << "RadioButton2" << 2;
+    QTest::addRow("Reset") << State::Chamber << 'R' << "restart" << 3;
+    QTest::addRow("Time") << State::Chamber << 'T' << "Nextbt" << 2;
+    QTest::addRow("Remove") << State::Chamber << 'R' << "Removebt" << 3;
+    QTest::addRow("Start") << State::ChamberAutomate << 'S' << "startbt" << 1;
+    QTest::addRow("Save") << State::Table << 'S' << "savebt" << 1;
+    QTest::addRow("Copy Highlighted") << State::Table << 'O' << "copyselbt" << 1;
+    QTest::addRow("Copy All") << State::Table << 'C' << "Copybt" << 2;
+    QTest::addRow("Use fit") << State::GraphFit << 'U' << "usefitbt" << 1;
+}
+
+void TestKeyboard::accelerators()
+{
+    QFETCH(State, state);
+    QFETCH(char, key);
+    QFETCH(QString, target);
+    QFETCH(int, presses);
+    Window win(state);
+    QVERIFY(win.active);
+
+    const bool wantPage = target.startsWith(QLatin1String("page "));
+    const int page = wantPage ? target.mid(5).toInt() : -1;
+    QMenu* menu = wantPage ? nullptr : win.w.findChild<QMenu*>(target);
+    auto* button = (wantPage || menu) ? nullptr : named<QAbstractButton>(&win.w, target);
+    std::unique_ptr<QSignalSpy> pressed;
+    if (button)
+        pressed = std::make_unique<QSignalSpy>(button, &QAbstractButton::pressed);
+
+    bool reached = false;
+    for (int i = 0; i < presses && !reached; ++i) {
+        QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : &win.w;
+        QTest::keyClick(focus, keyOf(key), Qt::AltModifier);
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            // Only the menu asked for may open.
+            QVERIFY2(popup == menu, qPrintable(QStringLiteral("Alt+%1 opened %2").arg(key).arg(popup->objectName())));
+            reached = true;
+            popup->close();
+            break;
+        }
+        if (wantPage)
+            reached = win.nb()->currentIndex() == page;
+        else if (button)
+            reached = button->hasFocus() || pressed->count() > 0;
+    }
+    QVERIFY2(reached, qPrintable(QStringLiteral("Alt+%1 did not reach %2 in %3 presses").arg(key).arg(target).arg(presses)));
+    if (button && presses == 1)
+        QCOMPARE(pressed->count(), 1);
+    QVERIFY(win.w.isVisible());
+}
+
+void TestKeyboard::hiddenMenusTakeNoKeys_data()
+{
+    // "&Display" and "&Back" are never shown; their letters must act as if they were not there. Each press of the letter, from `from`, should bring up page `page`.
+    QTest::addColumn<char>("key");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("page");
+    QTest::addRow("Alt+B leaves the program alone") << 'B' << 1 << 1;
+    QTest::addRow("Alt+D reaches the Decay Chamber each time") << 'D' << 4 << 1;
+}
+
+void TestKeyboard::hiddenMenusTakeNoKeys()
+{
+    QFETCH(char, key);
+    QFETCH(int, from);
+    QFETCH(int, page);
+    Window win(State::Chamber);
+    QVERIFY(win.active);
+    int reached = 0;
+    for (int i = 0; i < 2; ++i) {
+        win.nb()->setCurrentIndex(from);
+        win.nb()->tabBar()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(win.nb()->tabBar(), keyOf(key), Qt::AltModifier);
+        const QWidget* popup = QApplication::activePopupWidget();
+        QVERIFY2(!popup, qPrintable(popup ? popup->objectName() : QString()));
+        QVERIFY(win.w.isVisible());
+        reached += win.nb()->currentIndex() == page;
+    }
+    QCOMPARE(reached, 2);
+}
+
+void TestKeyboard::labelsNameTheirControls_data()
+{
+    QTest::addColumn<State>("state");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("control");
+    QTest::addRow("series length") << State::ConfigPercent << "seriesLabel" << "dc";
+    QTest::addRow("chance of nuclide 2") << State::ConfigPercent << "dclb2" << "HLsb2";
+    QTest::addRow("sides of the die") << State::ConfigDice << "sidesLabel" << "sides";
+    QTest::addRow("decay value of nuclide 4") << State::ConfigDice << "dblb4" << "numdicesb4";
+    QTest::addRow("initial number of nuclide 5") << State::ConfigPercent << "nplb5" << "NPsb5";
+    QTest::addRow("chamber") << State::Chamber << "Label1" << "ActiveBM";
+    QTest::addRow("decayed panel") << State::Chamber << "Label2" << "DecayBM";
+    QTest::addRow("half-life") << State::Graph << "hllb" << "h";
+    QTest::addRow("initial count of the curve") << State::Graph << "Iclb" << "yshift";
+    QTest::addRow("number of data points") << State::Editor << "lll" << "np";
+    QTest::addRow("nuclide shown") << State::Editor << "Label20" << "showdd";
+    QTest::addRow("initial count") << State::Editor << "intcount" << "icount";
+    QTest::addRow("first time field") << State::Editor << "Label4" << "t1";
+}
+
+void TestKeyboard::labelsNameTheirControls()
+{
+    QFETCH(State, state);
+    QFETCH(QString, label);
+    QFETCH(QString, control);
+    Window win(state);
+    // What a screen reader follows: the control's "labelled by" relation.
+    QAccessibleInterface* labelIface = accessible(named<QLabel>(&win.w, label));
+    bool found = false;
+    for (const auto& [iface, relation] : accessible(named<QWidget>(&win.w, control))->relations(QAccessible::Label))
+        found = found || iface->object() == labelIface->object();
+    QVERIFY(found);
+}
+
+void TestKeyboard::scrollBarsSayWhatTheySet_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<QString>("says");
+    for (int k = 1; k <= 5; ++k) {
+        const QString nuclide = QStringLiteral("nuclide %1").arg(k);
+        QTest::addRow("chance of nuclide %d", k) << "main" << QStringLiteral("HLsb%1").arg(k) << nuclide;
+        QTest::addRow("decay value of nuclide %d", k) << "main" << QStringLiteral("numdicesb%1").arg(k) << nuclide;
+        QTest::addRow("initial number of nuclide %d", k) << "main" << QStringLiteral("NPsb%1").arg(k) << nuclide;
+        QTest::addRow("set data: chance of particle %d", k)
+            << "setdata" << QStringLiteral("HLsb%1").arg(k) << QStringLiteral("particle %1").arg(k);
+        QTest::addRow("set data: number of particle %d", k)
+            << "setdata" << QStringLiteral("NPsb%1").arg(k) << QStringLiteral("particle %1").arg(k);
+    }
+    QTest::addRow("sides of the die") << "main" << "sides" << "sides";
+    QTest::addRow("set data: sides of the die") << "setdata" << "sides" << "sides";
+    QTest::addRow("half-life of the curve") << "main" << "h" << "half-life";
+    QTest::addRow("initial count of the curve") << "main" << "yshift" << "initial count";
+    QTest::addRow("number of data points") << "main" << "np" << "data points";
+    QTest::addRow("times shown") << "main" << "tsb" << "time";
+}
+
+void TestKeyboard::scrollBarsSayWhatTheySet()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, bar);
+    QFETCH(QString, says);
+    Window win(State::ConfigPercent);
+    QWidget* top = window == QLatin1String("main") ? static_cast<QWidget*>(&win.w) : win.w.setDataDialog();
+    // The Set Data dialog is a child of the main window: look in it alone there.
+    QScrollBar* sb = nullptr;
+    for (QScrollBar* candidate : top->findChildren<QScrollBar*>(bar))
+        if (candidate->window() == top)
+            sb = candidate;
+    QVERIFY(sb);
+
+    QAccessibleInterface* iface = accessible(sb);
+    const QString name = iface->text(QAccessible::Name);
+    QVERIFY2(name.contains(says, Qt::CaseInsensitive), qPrintable(name));
+    QVERIFY(!iface->text(QAccessible::Description).isEmpty());
+    // No other scroll bar of the window answers to the same name.
+    for (QScrollBar* other : top->findChildren<QScrollBar*>())
+        if (other != sb && other->window() == top)
+            QVERIFY2(accessible(other)->text(QAccessible::Name) != name, qPrintable(other->objectName()));
+
+    // Its position is read out as the value, and follows the bar.
+    QAccessibleValueInterface* value = iface->valueInterface();
+    QVERIFY(value);
+    QCOMPARE(value->currentValue().toInt(), sb->value());
+    sb->setValue(sb->value() == sb->minimum() ? sb->maximum() : sb->minimum());
+    QCOMPARE(value->currentValue().toInt(), sb->value());
+}
+
+void TestKeyboard::picturesAreDescribed_data()
+{
+    QTest::addColumn<State>("state");
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("says");
+    QTest::addRow("chamber") << State::Chamber << "ActiveBM" << "chamber";
+    QTest::addRow("decayed panel") << State::Chamber << "DecayBM" << "decayed";
+    for (int k = 1; k <= 5; ++k)
+        QTest::addRow("legend disc %d", k) << State::Chamber << QStringLiteral("d%1").arg(k)
+                                           << QStringLiteral("nuclide %1").arg(k);
+    QTest::addRow("graph") << State::Graph << "halfgraph" << "graph";
+    QTest::addRow("curve read-out") << State::Graph << "gtv" << "read-out";
+    QTest::addRow("start of the curve") << State::Graph << "time1" << "curve";
+}
+
+void TestKeyboard::picturesAreDescribed()
+{
+    QFETCH(State, state);
+    QFETCH(QString, widget);
+    QFETCH(QString, says);
+    Window win(state);
+    QAccessibleInterface* iface = accessible(named<QWidget>(&win.w, widget));
+    QVERIFY2(iface->text(QAccessible::Name).contains(says, Qt::CaseInsensitive),
+             qPrintable(iface->text(QAccessible::Name)));
+    QVERIFY(!iface->text(QAccessible::Description).isEmpty());
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "test_keyboard.moc"
