@@ -126,10 +126,10 @@ void ConfigPage::buildPercentGroup()
 {
     m_halfbox = group(this, "Halfbox", tr("Probability of Decay"), 224, 72, 272, 330);
     for (int i = 1; i <= kMaxNuclides; ++i) {
-        const ScrollRowSpec spec{QStringLiteral("dclb%1").arg(i), tr("Nuclide %1").arg(i),
+        const ScrollRowSetup setup{QStringLiteral("dclb%1").arg(i), tr("Nuclide %1").arg(i),
                                  QStringLiteral("HLsb%1").arg(i), QStringLiteral("HLe%1").arg(i),
                                  1, 100, 50, 10, QStringLiteral("50%")};
-        m_percentRows[i] = makeScrollRow(m_halfbox, spec, 10, 40 + (i - 1) * 58, 74, 120);
+        m_percentRows[i] = makeScrollRow(m_halfbox, setup, 10, 40 + (i - 1) * 58, 74, 120);
         setTextColor(m_percentRows[i].label, toQColor(kDefaultColors[i]));
         m_percentRows[i].setAccessibleText(
             tr("Chance of decay of nuclide %1, percent").arg(i),
@@ -148,10 +148,10 @@ void ConfigPage::buildDiceGroup()
     m_sides.setAccessibleText(tr("Number of sides on the die"),
                               tr("Sets how many sides the die has; no decay value can be higher"));
     for (int i = 1; i <= kMaxNuclides; ++i) {
-        const ScrollRowSpec spec{QStringLiteral("dblb%1").arg(i), tr("%1 Decay Value ").arg(kOrdinals[i]),
+        const ScrollRowSetup setup{QStringLiteral("dblb%1").arg(i), tr("%1 Decay Value ").arg(kOrdinals[i]),
                                  QStringLiteral("numdicesb%1").arg(i), QStringLiteral("decayvalue%1").arg(i),
                                  1, 6, 3, 2, QStringLiteral("3")};
-        m_diceRows[i] = makeScrollRow(m_dicebox, spec, 10, 86 + (i - 1) * 50, 116, 84);
+        m_diceRows[i] = makeScrollRow(m_dicebox, setup, 10, 86 + (i - 1) * 50, 116, 84);
         setTextColor(m_diceRows[i].label, toQColor(kDefaultColors[i]));
         m_diceRows[i].setAccessibleText(
             tr("Decay value of nuclide %1").arg(i),
@@ -166,11 +166,11 @@ void ConfigPage::buildInitialGroup()
 {
     auto* g = group(this, "GroupBox2", tr("Initial Number"), 510, 72, 266, 330);
     for (int i = 1; i <= kMaxNuclides; ++i) {
-        const ScrollRowSpec spec{QStringLiteral("nplb%1").arg(i), tr("Nuclide %1").arg(i),
+        const ScrollRowSetup setup{QStringLiteral("nplb%1").arg(i), tr("Nuclide %1").arg(i),
                                  QStringLiteral("NPsb%1").arg(i), QStringLiteral("NPe%1").arg(i),
                                  i == 1 ? 1 : 0, i == 1 ? 1000 : 999, i == 1 ? 1 : 0, 10,
                                  i == 1 ? QString() : QStringLiteral("0")};
-        m_initialRows[i] = makeScrollRow(g, spec, 10, 40 + (i - 1) * 58, 74, 118);
+        m_initialRows[i] = makeScrollRow(g, setup, 10, 40 + (i - 1) * 58, 74, 118);
         setTextColor(m_initialRows[i].label, toQColor(kDefaultColors[i]));
         m_initialRows[i].setAccessibleText(
             tr("Initial number of nuclide %1").arg(i),

@@ -22,28 +22,28 @@ void ScrollRow::setAccessibleText(const QString& name, const QString& descriptio
     readout->setAccessibleName(name);
 }
 
-ScrollRow makeScrollRow(QWidget* parent, const ScrollRowSpec& spec, int x, int y, int labelWidth, int barWidth)
+ScrollRow makeScrollRow(QWidget* parent, const ScrollRowSetup& setup, int x, int y, int labelWidth, int barWidth)
 {
     ScrollRow row;
-    row.label = new QLabel(spec.labelText, parent);
-    row.label->setObjectName(spec.labelName);
+    row.label = new QLabel(setup.labelText, parent);
+    row.label->setObjectName(setup.labelName);
     row.label->setGeometry(x, y, labelWidth, 17);
     row.bar = new QScrollBar(Qt::Horizontal, parent);
-    row.bar->setObjectName(spec.barName);
+    row.bar->setObjectName(setup.barName);
     row.bar->setGeometry(x + labelWidth + 4, y, barWidth, 17);
-    row.bar->setRange(spec.min, spec.max);
-    row.bar->setValue(spec.value);
+    row.bar->setRange(setup.min, setup.max);
+    row.bar->setValue(setup.value);
     row.bar->setSingleStep(1);
-    row.bar->setPageStep(spec.pageStep);
+    row.bar->setPageStep(setup.pageStep);
     row.bar->setFocusPolicy(Qt::StrongFocus);
-    row.readout = new QLineEdit(spec.readoutText, parent);
-    row.readout->setObjectName(spec.readoutName);
+    row.readout = new QLineEdit(setup.readoutText, parent);
+    row.readout->setObjectName(setup.readoutName);
     row.readout->setGeometry(x + labelWidth + barWidth + 10, y - 3, 48, 22);
     row.readout->setReadOnly(true);
     row.readout->setFocusPolicy(Qt::NoFocus);
     row.label->setBuddy(row.bar);
-    row.bar->setAccessibleName(spec.labelText.trimmed());
-    row.readout->setAccessibleName(spec.labelText.trimmed());
+    row.bar->setAccessibleName(setup.labelText.trimmed());
+    row.readout->setAccessibleName(setup.labelText.trimmed());
     return row;
 }
 

@@ -19,7 +19,7 @@ struct ScrollRow {
     void setAccessibleText(const QString& name, const QString& description) const;
 };
 
-struct ScrollRowSpec {
+struct ScrollRowSetup {
     QString labelName;
     QString labelText;
     QString barName;
@@ -32,7 +32,7 @@ struct ScrollRowSpec {
 };
 
 // Lays out a row at (x, y) on `parent`: label, then bar, then read-out.
-ScrollRow makeScrollRow(QWidget* parent, const ScrollRowSpec& spec, int x, int y, int labelWidth, int barWidth);
+ScrollRow makeScrollRow(QWidget* parent, const ScrollRowSetup& setup, int x, int y, int labelWidth, int barWidth);
 
 // Keeps the initial numbers within the pool of 1000: the maximum of each row from the second
 // on is 1000 less the rows above, computed from the positions as they stand. Narrowing a
