@@ -51,8 +51,8 @@ soak: build
 
 # Every test, the soak included, built with AddressSanitizer and UndefinedBehaviorSanitizer in a
 # build of its own; the first report fails the run. Leak reports are on: the only ones silenced
-# are allocations made inside system libraries (fontconfig, the C library's locale and dynamic
-# loader), listed in tests/soak/lsan.supp; nothing of ours is.
+# are allocations made inside system libraries, listed by library in tests/soak/lsan.supp (today
+# the D-Bus library, when the program runs on a real X server); nothing of ours is.
 ASAN_BUILD ?= build-asan
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DVESTOR_SANITIZE=ON $(CMAKE_FLAGS)
