@@ -52,24 +52,11 @@ void drawStraightLines(QImage& image, const std::vector<QLine>& lines, QRgb colo
     }
 }
 
-bool plainPixels(const QImage& image)
-{
-    return image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
-           || image.format() == QImage::Format_ARGB32_Premultiplied;
-}
-
 }  // namespace
 
 void clearGraph(QImage& image, bool straightforward)
 {
-    if (!straightforward && plainPixels(image)) {
-        DiscPainter::fillFramed(image, kBlack);
-        return;
-    }
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setPen(QPen(Qt::black, 0));
-    p.drawRect(0, 0, image.width() - 1, image.height() - 1);
+    DiscPainter::clearFramed(image, kBlack, straightforward);
 }
 
 void drawAxes(QImage& image, const GraphScale& s, int n, bool straightforward)
@@ -93,7 +80,7 @@ void drawAxes(QImage& image, const GraphScale& s, int n, bool straightforward)
         p.setPen(QPen(QColor(255, 0, 0), 2));
         p.drawLine(kAxisX, 10, kAxisX, h - 20);
         p.drawLine(kAxisX, h - 20, w, h - 20);
-        if (straightforward || !plainPixels(image)) {
+        if (straightforward || !DiscPainter::plainPixels(image)) {
             p.setPen(QPen(gridColour, 0));
             p.drawLines(grid.data(), static_cast<int>(grid.size()));
             return;

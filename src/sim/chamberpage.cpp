@@ -18,19 +18,6 @@ constexpr int kButtonX = 296;
 constexpr int kButtonY = 448;
 constexpr int kRemoveOutX = 456;
 
-void frame(QImage& image, Color pen, bool straightforward)
-{
-    if (!straightforward) {
-        DiscPainter::fillFramed(image, pen);
-        return;
-    }
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setPen(QPen(toQColor(pen), 0));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(0, 0, image.width() - 1, image.height() - 1);
-}
-
 }  // namespace
 
 ChamberImages::ChamberImages()
@@ -42,15 +29,15 @@ ChamberImages::ChamberImages()
 
 void ChamberImages::clearForStart()
 {
-    frame(chamber, kBlack, m_straightforward);
-    frame(panel, kBlack, m_straightforward);
+    DiscPainter::clearFramed(chamber, kBlack, m_straightforward);
+    DiscPainter::clearFramed(panel, kBlack, m_straightforward);
     m_chamberPen = kBlack;
 }
 
 void ChamberImages::imagesCleared()
 {
-    frame(chamber, m_chamberPen, m_straightforward);
-    frame(panel, kBlack, m_straightforward);
+    DiscPainter::clearFramed(chamber, m_chamberPen, m_straightforward);
+    DiscPainter::clearFramed(panel, kBlack, m_straightforward);
 }
 
 void ChamberImages::disc(QImage& image, int x, int y, int size, Color fill, Color outline)

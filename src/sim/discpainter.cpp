@@ -71,9 +71,22 @@ void DiscPainter::draw(QImage& image, int x, int y, int size, Color fill, Color 
     put(s.rim, o);
 }
 
-void DiscPainter::fillFramed(QImage& image, Color border)
+bool DiscPainter::plainPixels(const QImage& image)
+{
+    return image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+           || image.format() == QImage::Format_ARGB32_Premultiplied;
+}
+
+void DiscPainter::clearFramed(QImage& image, Color border, bool straightforward)
 {
     image.fill(Qt::white);
+    if (straightforward || !plainPixels(image)) {
+        QPainter p(&image);
+        p.setPen(QPen(toQColor(border), 0));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(0, 0, image.width() - 1, image.height() - 1);
+        return;
+    }
     const int w = image.width();
     const int h = image.height();
     if (w == 0 || h == 0)

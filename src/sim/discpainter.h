@@ -18,9 +18,12 @@ public:
     void draw(QImage& image, int x, int y, int size, Color fill, Color outline);
     // The straightforward way, one QPainter ellipse per disc; the reference for the fast path.
     static void drawDirect(QPainter& painter, int x, int y, int size, Color fill, Color outline);
-    // Fills a 32-bit image white inside a one-pixel border: the pixels of a white fill and a
-    // cosmetic QPainter::drawRect round the edge, without a painter.
-    static void fillFramed(QImage& image, Color border);
+    // Fills an image white inside a one-pixel border. A 32-bit image gets the pixels of a white
+    // fill and a cosmetic QPainter::drawRect round the edge written directly; the straightforward
+    // way, and any other format, draws them with QPainter.
+    static void clearFramed(QImage& image, Color border, bool straightforward = false);
+    // Whether an image's pixels are 32-bit words that can be written directly.
+    static bool plainPixels(const QImage& image);
 
 private:
     struct Pixel {
