@@ -25,10 +25,9 @@ AboutBox::AboutBox(QWidget* parent)
     setBackground(panel, kKhaki);
 
     const QFont font = pixelFont(11, true, QStringLiteral("Sans Serif"));
-    auto* icon = new QLabel(panel);
-    icon->setObjectName(QStringLiteral("ProgramIcon"));
-    icon->setGeometry(10, 10, 32, 32);
-    icon->setPixmap(programIcon(32));
+    m_icon = new QLabel(panel);
+    m_icon->setObjectName(QStringLiteral("ProgramIcon"));
+    m_icon->setGeometry(10, 10, 32, 32);
     auto* name = new QLabel(tr("Vestor"), panel);
     name->setObjectName(QStringLiteral("ProductName"));
     name->setGeometry(58, 12, 140, 16);
@@ -50,6 +49,14 @@ AboutBox::AboutBox(QWidget* parent)
     ok->setDefault(true);
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void AboutBox::showEvent(QShowEvent* event)
+{
+    // The box is built at start-up but seldom opened: its icon is painted the first time it is.
+    if (m_icon->pixmap().isNull())
+        m_icon->setPixmap(programIcon(32));
+    QDialog::showEvent(event);
 }
 
 }  // namespace vestor

@@ -1,5 +1,6 @@
 #include "app/icons.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -58,6 +59,42 @@ QPixmap programIcon(int size)
         p.drawEllipse(QRectF(d.x, d.y, 6, 6));
     }
     return pm;
+}
+
+namespace {
+
+// Paints the program icon on demand and keeps each size it painted. A window system that shows
+// no icons never pays for drawing one.
+class ProgramIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = std::max(1, std::min(size.width(), size.height()));
+        for (const QPixmap& painted : m_painted)
+            if (painted.width() == side)
+                return painted;
+        m_painted.append(programIcon(side));
+        return m_painted.constLast();
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {QSize(64, 64)}; }
+    QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
+    QString key() const override { return QStringLiteral("vestor-program"); }
+
+private:
+    QList<QPixmap> m_painted;
+};
+
+}  // namespace
+
+QIcon programWindowIcon()
+{
+    return QIcon(new ProgramIconEngine);
 }
 
 }  // namespace vestor

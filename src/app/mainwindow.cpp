@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <chrono>
@@ -42,7 +43,7 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(tr("Tovrin"));
-    setWindowIcon(QIcon(programIcon(64)));
+    setWindowIcon(programWindowIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QPalette white = palette();
@@ -63,11 +64,14 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     m_nb->tabBar()->setFont(pixelFont(11, false, QStringLiteral("Sans Serif")));
     m_nb->setUsesScrollButtons(false);
 
-    m_config = new ConfigPage;
-    m_chamber = new ChamberPage(m_sim);
-    m_editor = new GraphEditorPage(m_sim);
-    m_table = new DataTablePage(m_sim, [this] { return dataPoints(); });
-    m_graph = new GraphPage(m_sim, [this] { return dataPoints(); });
+    // The pages are built straight into the notebook's page stack: a page built on its own and
+    // moved in afterwards has every one of its widgets re-resolve its font and palette.
+    auto* stack = m_nb->findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    m_config = new ConfigPage(stack);
+    m_chamber = new ChamberPage(m_sim, stack);
+    m_editor = new GraphEditorPage(m_sim, stack);
+    m_table = new DataTablePage(m_sim, [this] { return dataPoints(); }, stack);
+    m_graph = new GraphPage(m_sim, [this] { return dataPoints(); }, stack);
     m_config->setObjectName(QStringLiteral("configurationPage"));
     m_chamber->setObjectName(QStringLiteral("chamberPage"));
     m_table->setObjectName(QStringLiteral("tablePage"));

@@ -94,6 +94,8 @@ private slots:
     void userName();
     void aboutTexts_data();
     void aboutTexts();
+    void programIconDrawn_data();
+    void programIconDrawn();
 };
 
 void TestShell::windowAfterStartUp()
@@ -397,6 +399,39 @@ void TestShell::aboutTexts()
     for (QLabel* label : box->findChildren<QLabel*>())
         texts << label->text();
     QVERIFY2(texts.contains(text), qPrintable(texts.join(QLatin1Char('|'))));
+}
+
+// The window's icon and the About box's are painted only when first asked for; both must then
+// hold the drawing, at the size asked.
+void TestShell::programIconDrawn_data()
+{
+    QTest::addColumn<bool>("aboutBox");
+    QTest::addColumn<int>("side");
+    QTest::addRow("window 16") << false << 16;
+    QTest::addRow("window 64") << false << 64;
+    QTest::addRow("About box") << true << 32;
+}
+
+void TestShell::programIconDrawn()
+{
+    QFETCH(bool, aboutBox);
+    QFETCH(int, side);
+    Window win;
+    QImage icon;
+    if (aboutBox) {
+        AboutBox* box = win.w.aboutBox();
+        auto* label = named<QLabel>(box, QStringLiteral("ProgramIcon"));
+        QVERIFY(label->pixmap().isNull());
+        box->show();
+        icon = label->pixmap().toImage();
+        box->hide();
+    } else {
+        icon = win.w.windowIcon().pixmap(side, side).toImage();
+    }
+    QCOMPARE(icon.size(), QSize(side, side));
+    // The green particle sits in the middle; the corners stay transparent around the rounded frame.
+    QCOMPARE(QColor(icon.pixel(side / 2, side / 2)), QColor(Qt::green));
+    QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
 }
 
 QTEST_MAIN(TestShell)
