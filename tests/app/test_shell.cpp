@@ -20,27 +20,15 @@
 #include "graph/graphpage.h"
 #include "sim/chamberpage.h"
 #include "table/datatablepage.h"
-#include "support/testsupport.h"
+#include "support/shownwindow.h"
 
 using namespace vestor;
 using vestor::test::named;
 
 namespace {
 
-struct Window {
-    Window()
-    {
-        w.setNotifier(&notifier);
-        w.show();
-    }
-    Simulation& sim() { return w.simulation(); }
-    QTabWidget* nb() { return named<QTabWidget>(&w, QStringLiteral("showNB")); }
-    void page(int index) { nb()->setCurrentIndex(index); }
-    int step()
-    {
-        w.chamberPage()->NextbtClick();
-        return sim().timeIndex;
-    }
+struct Window : test::ShownWindow {
+    Window() : ShownWindow(11) {}
     QScrollBar* configBar(const QString& name) { return named<QScrollBar>(w.configPage(), name); }
     QAction* action(const QString& name)
     {
@@ -48,9 +36,6 @@ struct Window {
             return menu->menuAction();
         return named<QAction>(&w, name);
     }
-
-    vestor::test::RecordingNotifier notifier;
-    MainWindow w{std::uint64_t{11}};
 };
 
 // Acts on the next modal dialog as soon as it is up, so that exec() returns.

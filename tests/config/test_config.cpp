@@ -16,31 +16,15 @@
 #include "graph/graphpage.h"
 #include "sim/chamberpage.h"
 #include "table/datatablepage.h"
-#include "support/testsupport.h"
+#include "support/shownwindow.h"
 
 using namespace vestor;
 using vestor::test::named;
 
 namespace {
 
-// A main window after its start-up sequence, with its messages recorded.
-struct Window {
-    Window()
-    {
-        w.setNotifier(&notifier);
-        w.show();
-    }
-    Simulation& sim() { return w.simulation(); }
-    void page(int index) { named<QTabWidget>(&w, QStringLiteral("showNB"))->setCurrentIndex(index); }
-    // One Time step; returns the time index it leaves.
-    int step()
-    {
-        w.chamberPage()->NextbtClick();
-        return sim().timeIndex;
-    }
-
-    vestor::test::RecordingNotifier notifier;
-    MainWindow w{std::uint64_t{7}};
+struct Window : test::ShownWindow {
+    Window() : ShownWindow(7) {}
 };
 
 // One user action on `root`: "bar=position", "list=length" (chosen as the user does, so the

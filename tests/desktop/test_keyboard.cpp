@@ -25,7 +25,7 @@
 #include "config/configpage.h"
 #include "config/setdatadialog.h"
 #include "sim/chamberpage.h"
-#include "support/testsupport.h"
+#include "support/shownwindow.h"
 
 using namespace vestor;
 using vestor::test::named;
@@ -37,11 +37,9 @@ enum class State { ConfigPercent, ConfigDice, Chamber, ChamberAutomate, Table, G
 
 // A shown and active main window, brought into one of the states. Modal dialogs that a
 // control opens (the save dialog) are turned away at once so that nothing blocks.
-struct Window {
-    explicit Window(State state)
+struct Window : test::ShownWindow {
+    explicit Window(State state) : ShownWindow(7)
     {
-        w.setNotifier(&notifier);
-        w.show();
         w.activateWindow();
         active = QTest::qWaitFor([this] { return QApplication::activeWindow() == &w; });
         QObject::connect(&modals, &QTimer::timeout, [] {
@@ -57,7 +55,6 @@ struct Window {
     {
         return named<T>(&w, QString::fromLatin1(name));
     }
-    QTabWidget* nb() { return get<QTabWidget>("showNB"); }
 
     void fiveNuclides()
     {
@@ -102,8 +99,6 @@ struct Window {
         nb()->tabBar()->setFocus(Qt::TabFocusReason);
     }
 
-    vestor::test::RecordingNotifier notifier;
-    MainWindow w{std::uint64_t{7}};
     QTimer modals;
     bool active = false;
 };

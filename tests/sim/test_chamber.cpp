@@ -14,7 +14,7 @@
 #include "config/configpage.h"
 #include "sim/chamberpage.h"
 #include "table/grapheditorpage.h"
-#include "support/testsupport.h"
+#include "support/shownwindow.h"
 
 using namespace vestor;
 using vestor::test::named;
@@ -25,16 +25,13 @@ const QRgb kWhitePixel = qRgb(255, 255, 255);
 const QRgb kBlackPixel = qRgb(0, 0, 0);
 
 // The window after start-up, on the chamber page, with messages recorded.
-struct Window {
-    explicit Window(std::uint64_t seed) : w(seed)
+struct Window : test::ShownWindow {
+    explicit Window(std::uint64_t seed) : ShownWindow(seed)
     {
-        w.setNotifier(&notifier);
-        w.show();
         // Changing page here, before any setting is touched, runs no extra Reset.
-        named<QTabWidget>(&w, QStringLiteral("showNB"))->setCurrentIndex(1);
+        ShownWindow::page(1);
     }
     ChamberPage* page() const { return w.chamberPage(); }
-    Simulation& sim() { return w.simulation(); }
     QPushButton* button(const char* name) const { return named<QPushButton>(page(), QString::fromLatin1(name)); }
     QString count(int k) const { return named<QLineEdit>(page(), QStringLiteral("de%1").arg(k))->text(); }
     QScrollBar* np() const { return w.editorPage()->np(); }
@@ -54,9 +51,6 @@ struct Window {
         }
         button("restart")->click();
     }
-
-    MainWindow w;
-    test::RecordingNotifier notifier;
 };
 
 // Highest pool index among the white particles still in the chamber: drawn last, so whole.

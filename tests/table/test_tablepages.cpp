@@ -26,7 +26,7 @@
 #include "sim/chamberpage.h"
 #include "table/datatablepage.h"
 #include "table/grapheditorpage.h"
-#include "support/testsupport.h"
+#include "support/shownwindow.h"
 
 using namespace vestor;
 using vestor::test::named;
@@ -34,13 +34,8 @@ using Rows = QList<QList<int>>;  // counts per time from time 1, nuclides 1.. in
 
 namespace {
 
-// A window after start-up whose messages are recorded.
-struct Window {
-    Window()
-    {
-        w.setNotifier(&notifier);
-        w.show();
-    }
+struct Window : test::ShownWindow {
+    Window() : ShownWindow(7) {}
     template <typename T>
     T* get(const QString& name) const
     {
@@ -51,7 +46,6 @@ struct Window {
     QScrollBar* tsb() const { return get<QScrollBar>(QStringLiteral("tsb")); }
     QPlainTextEdit* memo() const { return get<QPlainTextEdit>(QStringLiteral("datamemo")); }
     std::int32_t& at(int t, int k) { return w.simulation().history[t + 1][k]; }
-    void page(int index) const { get<QTabWidget>(QStringLiteral("showNB"))->setCurrentIndex(index); }
 
     // Starts a run of the given series through the configuration page and the page-change rule.
     void run(int length, const QList<int>& initial, int percent = 50)
@@ -81,10 +75,6 @@ struct Window {
         target->setFocus();
         QTRY_VERIFY(target->hasFocus());
     }
-
-    // The notifier outlives the window, which may still report while it closes.
-    test::RecordingNotifier notifier;
-    MainWindow w{7};
 };
 
 QByteArray contents(const QString& path)
