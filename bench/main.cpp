@@ -109,112 +109,104 @@ void registerCases(Worlds& worlds, std::vector<Case>& cases)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);
     };
+    // A case measured twice, the program's way and (as its reference) the straightforward way.
+    auto addBothWays = [&cases, &add](Case c, std::function<void(benchmark::State&, bool direct)> fn) {
+        cases.push_back(std::move(c));
+        for (bool direct : {false, true})
+            add(cases.back().id + (direct ? "/reference" : ""), [fn, direct](benchmark::State& s) { fn(s, direct); });
+    };
 
-    cases.push_back({"reset", "Reset, 1000 particles of one nuclide", "one QPainter ellipse per particle", 0.35, 0.4});
-    for (bool direct : {false, true}) {
-        add(cases.back().id + (direct ? "/reference" : ""), [&worlds, direct](benchmark::State& s) {
-            ChamberWorld& w = worlds.chamber(direct);
-            measure(s, settle, [&w] {
-                w.reset();
-                w.finish();
-            });
-        });
-    }
+    addBothWays({"reset", "Reset, 1000 particles of one nuclide", "one QPainter ellipse per particle", 0.35, 0.4},
+                [&worlds](benchmark::State& s, bool direct) {
+                    ChamberWorld& w = worlds.chamber(direct);
+                    measure(s, settle, [&w] {
+                        w.reset();
+                        w.finish();
+                    });
+                });
 
-    cases.push_back({"step", "Time step, 1000 active, threshold 50", "one QPainter ellipse per particle", 0.35, 0.4});
-    for (bool direct : {false, true}) {
-        add(cases.back().id + (direct ? "/reference" : ""), [&worlds, direct](benchmark::State& s) {
-            ChamberWorld& w = worlds.chamber(direct);
-            measure(
-                s,
-                [&w] {
-                    w.reset();
-                    w.finish();
-                    settle();
-                },
-                [&w] {
-                    w.step();
-                    w.finish();
+    addBothWays({"step", "Time step, 1000 active, threshold 50", "one QPainter ellipse per particle", 0.35, 0.4},
+                [&worlds](benchmark::State& s, bool direct) {
+                    ChamberWorld& w = worlds.chamber(direct);
+                    measure(
+                        s,
+                        [&w] {
+                            w.reset();
+                            w.finish();
+                            settle();
+                        },
+                        [&w] {
+                            w.step();
+                            w.finish();
                 });
             if (w.simulation().timeIndex != 2)
                 s.SkipWithError("the Time step did not run");
-        });
-    }
+                });
 
-    cases.push_back({"step+graph", "Time step with its graph redraw", "one QPainter ellipse per particle and dot"});
-    for (bool direct : {false, true}) {
-        add(cases.back().id + (direct ? "/reference" : ""), [&worlds, direct](benchmark::State& s) {
-            ProgramWorld& w = worlds.fresh(direct);
-            measure(
-                s,
-                [&w] {
-                    w.window().restartClick();
-                    w.finish();
-                    settle();
-                },
-                [&w] {
-                    w.window().chamberPage()->NextbtClick();
-                    w.finish();
+    addBothWays({"step+graph", "Time step with its graph redraw", "one QPainter ellipse per particle and dot"},
+                [&worlds](benchmark::State& s, bool direct) {
+                    ProgramWorld& w = worlds.fresh(direct);
+                    measure(
+                        s,
+                        [&w] {
+                            w.window().restartClick();
+                            w.finish();
+                            settle();
+                        },
+                        [&w] {
+                            w.window().chamberPage()->NextbtClick();
+                            w.finish();
                 });
             if (w.window().simulation().timeIndex != 2)
                 s.SkipWithError("the Time step did not run");
-        });
-    }
+                });
 
-    cases.push_back({"reset+graph", "Reset with its graph redraw", "one QPainter ellipse per particle and dot"});
-    for (bool direct : {false, true}) {
-        add(cases.back().id + (direct ? "/reference" : ""), [&worlds, direct](benchmark::State& s) {
-            ProgramWorld& w = worlds.fresh(direct);
-            measure(s, settle, [&w] {
-                w.window().restartClick();
-                w.finish();
-            });
-        });
-    }
+    addBothWays({"reset+graph", "Reset with its graph redraw", "one QPainter ellipse per particle and dot"},
+                [&worlds](benchmark::State& s, bool direct) {
+                    ProgramWorld& w = worlds.fresh(direct);
+                    measure(s, settle, [&w] {
+                        w.window().restartClick();
+                        w.finish();
+                    });
+                });
 
-    cases.push_back({"remove", "Remove step after the Time step", "one QPainter ellipse per particle"});
-    for (bool direct : {false, true}) {
-        add(cases.back().id + (direct ? "/reference" : ""), [&worlds, direct](benchmark::State& s) {
-            ChamberWorld& w = worlds.chamber(direct);
-            measure(
-                s,
-                [&w] {
-                    w.reset();
-                    w.step();
-                    w.finish();
-                    settle();
-                },
-                [&w] {
-                    w.remove();
-                    w.finish();
+    addBothWays({"remove", "Remove step after the Time step", "one QPainter ellipse per particle"},
+                [&worlds](benchmark::State& s, bool direct) {
+                    ChamberWorld& w = worlds.chamber(direct);
+                    measure(
+                        s,
+                        [&w] {
+                            w.reset();
+                            w.step();
+                            w.finish();
+                            settle();
+                        },
+                        [&w] {
+                            w.remove();
+                            w.finish();
                 });
             if (w.simulation().removedCount == 0)
                 s.SkipWithError("the Remove step removed nothing");
-        });
-    }
+                });
 
-    cases.push_back(
-        {"plotggraph", "plotggraph, 5 nuclides, N = 100 (half-life thumb)", "one QPainter ellipse per dot", 0.5});
-    for (bool direct : {false, true}) {
-        add(cases.back().id + (direct ? "/reference" : ""), [&worlds, direct](benchmark::State& s) {
-            ProgramWorld& w = worlds.graph(direct);
-            auto* h = w.window().graphPage()->findChild<QScrollBar*>(QStringLiteral("h"));
-            int position = 0;
-            // Each position change of the thumb redraws the graph once.
-            measure(s, settle, [h, &position] {
-                position = position % 500 + 1;
-                h->setValue(position == h->value() ? position % 500 + 1 : position);
-            });
-        });
-    }
+    addBothWays({"plotggraph", "plotggraph, 5 nuclides, N = 100 (half-life thumb)", "one QPainter ellipse per dot",
+                 0.5},
+                [&worlds](benchmark::State& s, bool direct) {
+                    ProgramWorld& w = worlds.graph(direct);
+                    auto* h = w.window().graphPage()->findChild<QScrollBar*>(QStringLiteral("h"));
+                    int position = 0;
+                    // Each position change of the thumb redraws the graph once.
+                    measure(s, settle, [h, &position] {
+                        position = position % 500 + 1;
+                        h->setValue(position == h->value() ? position % 500 + 1 : position);
+                    });
+                });
 
-    cases.push_back({"copy", "Copy of the graph", "one QPainter ellipse per dot"});
-    for (bool direct : {false, true}) {
-        add(cases.back().id + (direct ? "/reference" : ""), [&worlds, direct](benchmark::State& s) {
-            ProgramWorld& w = worlds.graph(direct);
-            measure(s, settle, [&w] { w.window().graphPage()->copyhalfClick(); });
-        });
-    }
+    addBothWays({"copy", "Copy of the graph", "one QPainter ellipse per dot"},
+                [&worlds](benchmark::State& s, bool direct) {
+                    ProgramWorld& w = worlds.graph(direct);
+                    measure(s, settle, [&w] { w.window().graphPage()->copyhalfClick(); });
+                });
 
     cases.push_back(
         {"memobt", "Data listing rebuilt (memobt), N = 100, 5 columns", "bare QPlainTextEdit::setPlainText"});
