@@ -8,7 +8,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 
-#include "app/uicommon.h"
+#include "ui/uicommon.h"
 #include "config/configpage.h"
 #include "graph/graphpage.h"
 #include "table/datatablepage.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "app/icons.h"
-#include "app/uicommon.h"
+#include "ui/uicommon.h"
 
 namespace vestor {
 

@@ -16,7 +16,7 @@
 #include "app/aboutbox.h"
 #include "app/icons.h"
 #include "app/printing.h"
-#include "app/uicommon.h"
+#include "ui/uicommon.h"
 #include "app/usernamedialog.h"
 #include "config/configpage.h"
 #include "config/setdatadialog.h"

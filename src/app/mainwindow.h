@@ -7,7 +7,7 @@
 #include <random>
 
 #include "app/help.h"
-#include "app/notifier.h"
+#include "ui/notifier.h"
 #include "sim/simulation.h"
 
 class QAction;

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/uicommon.h"
+#include "ui/uicommon.h"
 
 namespace vestor {
 

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "app/uicommon.h"
+#include "ui/uicommon.h"
 #include "graph/decayanalysis.h"
 
 namespace vestor {

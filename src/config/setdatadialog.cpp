@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/uicommon.h"
+#include "ui/uicommon.h"
 
 namespace vestor {
 

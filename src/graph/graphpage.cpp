@@ -12,8 +12,8 @@
 #include <QScrollBar>
 #include <cmath>
 
-#include "app/imageview.h"
-#include "app/uicommon.h"
+#include "ui/imageview.h"
+#include "ui/uicommon.h"
 #include "graph/decayanalysis.h"
 
 namespace vestor {

@@ -7,7 +7,7 @@
 
 #include "graph/decayanalysis.h"
 #include "graph/graphrenderer.h"
-#include "sim/discpainter.h"
+#include "ui/discpainter.h"
 #include "sim/simulation.h"
 
 class QCheckBox;

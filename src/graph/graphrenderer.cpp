@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/uicommon.h"
-#include "sim/discpainter.h"
+#include "ui/uicommon.h"
+#include "ui/discpainter.h"
 
 namespace vestor {
 

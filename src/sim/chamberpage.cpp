@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/imageview.h"
-#include "app/uicommon.h"
+#include "ui/imageview.h"
+#include "ui/uicommon.h"
 
 namespace vestor {
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <array>
 
-#include "sim/discpainter.h"
+#include "ui/discpainter.h"
 #include "sim/simulation.h"
 
 class QCheckBox;

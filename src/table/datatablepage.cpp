@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QSaveFile>
 
-#include "app/notifier.h"
-#include "app/uicommon.h"
+#include "ui/notifier.h"
+#include "ui/uicommon.h"
 
 namespace vestor {
 

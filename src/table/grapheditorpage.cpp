@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include "app/notifier.h"
-#include "app/uicommon.h"
+#include "ui/notifier.h"
+#include "ui/uicommon.h"
 #include "table/tabletext.h"
 
 namespace vestor {

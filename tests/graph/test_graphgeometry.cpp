@@ -5,7 +5,7 @@
 
 #include "graph/graphgeometry.h"
 #include "graph/graphrenderer.h"
-#include "sim/discpainter.h"
+#include "ui/discpainter.h"
 
 using namespace vestor;
 

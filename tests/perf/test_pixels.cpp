@@ -9,7 +9,7 @@
 #include "graph/graphpage.h"
 #include "graph/graphrenderer.h"
 #include "sim/chamberpage.h"
-#include "sim/discpainter.h"
+#include "ui/discpainter.h"
 #include "sim/simulation.h"
 
 using namespace vestor;

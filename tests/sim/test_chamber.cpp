@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "app/mainwindow.h"
-#include "app/uicommon.h"
+#include "ui/uicommon.h"
 #include "config/configpage.h"
 #include "sim/chamberpage.h"
 #include "table/grapheditorpage.h"

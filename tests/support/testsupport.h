@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/notifier.h"
+#include "ui/notifier.h"
 
 namespace vestor::test {
 

@@ -1,4 +1,4 @@
-#include "app/imageview.h"
+#include "ui/imageview.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
-#include "sim/discpainter.h"
+#include "ui/discpainter.h"
 
 #include <algorithm>
 
-#include "app/uicommon.h"
+#include "ui/uicommon.h"
 
 namespace vestor {
 

@@ -1,4 +1,4 @@
-#include "app/notifier.h"
+#include "ui/notifier.h"
 
 #include <QMessageBox>
 
