@@ -106,15 +106,13 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     connect(m_config, &ConfigPage::showEquationClicked, m_graph, &GraphPage::showecbClick);
     connect(m_chamber, &ChamberPage::resetRequested, this, &MainWindow::restartClick);
     connect(m_chamber, &ChamberPage::dataPointsSet, this, [this](int n) {
-        m_fieldsBehind = n != m_editor->dataPoints();
+        // A value typed while Automate runs belongs before the step, which may record over it.
+        m_editor->commitPendingEdits();
         m_editor->np()->setValue(n);
     });
     connect(m_chamber, &ChamberPage::stepRecorded, this, [this] {
-        // The new N refreshed the editor before the step recorded its counts; show the
-        // recorded count at time N, or leaving that field would write the old value over it.
-        if (m_fieldsBehind)
-            showdatabt();
-        m_fieldsBehind = false;
+        // The editor always shows what is recorded, so leaving a field never writes an old value.
+        showdatabt();
         graphhalf();
     });
     connect(m_editor, &GraphEditorPage::replot, this, &MainWindow::plotggraph);
@@ -221,10 +219,12 @@ int MainWindow::dataPoints() const
 
 void MainWindow::restartClick()
 {
+    m_editor->commitPendingEdits();
     Settings settings = m_config->settings();
     settings.legend = m_chamber->legendColors();
     m_chamber->reset(settings);
     m_graph->placeAnchor();
+    showdatabt();
     plotggraph();
 }
 

@@ -87,8 +87,6 @@ private:
     bool m_configChanged = false;
     int m_currentPage = 0;
     bool m_started = false;
-    // A Time step changed N, so the editor's fields were refreshed before the step's counts.
-    bool m_fieldsBehind = false;
 
     MessageBoxNotifier m_messageBoxes;
     Notifier* m_notifier = &m_messageBoxes;

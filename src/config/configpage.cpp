@@ -195,7 +195,7 @@ Settings ConfigPage::settings() const
 
 bool ConfigPage::eventFilter(QObject* watched, QEvent* event)
 {
-    // Leaving the series list counts as choosing a length; opening its own pop-up does not.
+    // Leaving the series list applies the length shown; opening its own pop-up does not leave it.
     if (watched == m_dc && event->type() == QEvent::FocusOut
         && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
         dcChange();
@@ -204,10 +204,14 @@ bool ConfigPage::eventFilter(QObject* watched, QEvent* event)
 
 void ConfigPage::dcChange()
 {
-    emit changed();
+    // Only another length is a change: Qt hands the focus back to the list whenever this page
+    // is shown, and merely leaving it again must not start a new run.
+    const int length = m_dc->currentIndex() + 1;
+    if (length != m_selectedLength)
+        emit changed();
     // The running simulation keeps its own series length until the next Reset; this one only
     // decides which rows are offered.
-    m_selectedLength = m_dc->currentIndex() + 1;
+    m_selectedLength = length;
     for (int i = 1; i <= kMaxNuclides; ++i) {
         const bool on = i <= m_selectedLength;
         m_percentRows[i].setEnabled(on);

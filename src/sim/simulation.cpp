@@ -35,6 +35,7 @@ std::pair<int, int> Simulation::stackPosition(int r, int size)
 
 void Simulation::reset(const Settings& s)
 {
+    ++runsStarted;
     for (auto& row : history)
         row.fill(0);
     legend = s.legend;

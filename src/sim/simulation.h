@@ -41,6 +41,8 @@ struct Settings {
     std::array<int, 6> decayValue{0, 3, 3, 3, 3, 3};
     std::array<int, 6> initial{0, 400, 0, 0, 0, 0};
     std::array<Color, 6> legend = kDefaultColors;
+
+    bool operator==(const Settings&) const = default;
 };
 
 // Receives the drawing that the simulation's operations imply, in the order it must happen.
@@ -102,6 +104,8 @@ public:
     int removedCount = 0;
     // The initial numbers the current run started with (history's first row may be edited).
     std::array<std::int32_t, 6> runInitial{};
+    // How many runs Reset has started.
+    std::uint64_t runsStarted = 0;
 
     // The colours of the legend discs as last read at Reset; decides a particle's nuclide.
     std::array<Color, 6> legend = kDefaultColors;

@@ -106,7 +106,10 @@ bool DataTablePage::saveTo(const QString& path)
 {
     const std::string text = fileText(m_sim.history, checkedColumns(), m_dataPoints());
     QSaveFile file(path);
-    // Written to a temporary file and renamed over the old one only when complete.
+    // Written to a temporary file and renamed over the old one only when complete. A folder
+    // that takes no new files but holds one that may be written (a teacher's shared folder)
+    // gets the file written in place instead.
+    file.setDirectWriteFallback(true);
     bool ok = file.open(QIODevice::WriteOnly);
     ok = ok && file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
     // A write that fails only when the buffer is flushed inside commit() does not stop the

@@ -42,6 +42,21 @@ const char* const kSlotLabelNames[16] = {"",        "Label4",  "Label12", "Label
                                          "Label8",  "Label7",  "Label6",  "Label5",  "Label11", "Label15",
                                          "Label16", "Label17", "Label18", "Label19"};
 
+// Every field remembers which cell of the history it shows, so that what the student types
+// goes to that cell even when paging, N or the nuclide has moved on since.
+constexpr const char* kTime = "time";
+constexpr const char* kNuclide = "nuclide";
+
+// Points a field at a cell and shows the recorded value there, unless the field still holds
+// text the student typed that is no whole number: that waits to be reported when they leave.
+void showCell(QLineEdit* field, int time, int nuclide, std::int32_t value)
+{
+    field->setProperty(kTime, time);
+    field->setProperty(kNuclide, nuclide);
+    if (!field->isModified())
+        field->setText(QString::number(value));
+}
+
 bool leftByUser(const QEvent* event)
 {
     if (event->type() != QEvent::FocusOut)
@@ -84,9 +99,11 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
     m_datagb = placed<QGroupBox>(this, "datagb", 16, 124, tr("Nuclide 1's Data"));
     m_datagb->setFixedSize(560, 330);
     auto* intcount = placed<QLabel>(m_datagb, "intcount", 16, 32, tr("Initial Count"));
-    m_icount = placed<QLineEdit>(m_datagb, "icount", 120, 28, QStringLiteral("100"));
+    m_icount = placed<QLineEdit>(m_datagb, "icount", 120, 28);
+    showCell(m_icount, 0, 1, 100);
     m_icount->setFixedWidth(90);
     intcount->setBuddy(m_icount);
+    m_fields[0] = m_icount;
     m_icount->installEventFilter(this);
 
     auto* grid = placed<SlotGrid>(m_datagb, "slotGrid", 16, 68);
@@ -98,8 +115,8 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
         const int y = 68 + 8 + row * kRowHeight;
         auto* label = placed<QLabel>(m_datagb, kSlotLabelNames[s], x + 10, y + 3, QStringLiteral("t=%1").arg(s));
         label->setFixedWidth(60);
-        auto* field = placed<QLineEdit>(m_datagb, qPrintable(QStringLiteral("t%1").arg(s)), x + 72, y,
-                                        QStringLiteral("0"));
+        auto* field = placed<QLineEdit>(m_datagb, qPrintable(QStringLiteral("t%1").arg(s)), x + 72, y);
+        showCell(field, s, 1, 0);
         field->setFixedWidth(92);
         field->setProperty("slot", s);
         field->installEventFilter(this);
@@ -107,6 +124,7 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
         label->setVisible(s == 1);
         field->setVisible(s == 1);
         m_slots[s] = field;
+        m_fields[s] = field;
         m_slotLabels[s] = label;
     }
     m_tsb = placed<QScrollBar>(m_datagb, "tsb", 16, 68 + 5 * kRowHeight + 16, Qt::Horizontal);
@@ -145,6 +163,7 @@ int GraphEditorPage::chosenNuclide() const
 
 void GraphEditorPage::npChange()
 {
+    commitPendingEdits();
     const int n = dataPoints();
     m_maxp->setText(QString::number(n));
     for (int k = 1; k <= kMaxNuclides; ++k)
@@ -157,17 +176,18 @@ void GraphEditorPage::npChange()
 
 void GraphEditorPage::showdatabt()
 {
+    commitPendingEdits();
     const int k = chosenNuclide();
     const int p = m_tsb->value();
     const int n = dataPoints();
-    m_icount->setText(QString::number(countAt(m_sim.history, 0, k)));
+    showCell(m_icount, 0, k, countAt(m_sim.history, 0, k));
     for (int s = 1; s <= kSlots; ++s) {
         const int t = p + s;
         // The history ends at time 99, so N = 100 shows no slot for time 100.
         const bool shown = t <= n && t <= kLastTime;
         if (shown) {
             m_slotLabels[s]->setText(QStringLiteral("t = %1").arg(t));
-            m_slots[s]->setText(QString::number(countAt(m_sim.history, t, k)));
+            showCell(m_slots[s], t, k, countAt(m_sim.history, t, k));
         }
         m_slotLabels[s]->setVisible(shown);
         m_slots[s]->setVisible(shown);
@@ -185,16 +205,38 @@ void GraphEditorPage::tsbChange()
     showdatabt();
 }
 
+void GraphEditorPage::store(QLineEdit* field, std::int32_t value)
+{
+    const int t = field->property(kTime).toInt();
+    const int k = field->property(kNuclide).toInt();
+    field->setText(QString::number(value));
+    if (t <= kLastTime)
+        m_sim.history[t + 1][k] = value;
+    m_sim.nuclideMax[k] = maximumOver(m_sim.history, k, dataPoints() - 1);
+}
+
+void GraphEditorPage::commitPendingEdits()
+{
+    if (m_validating)
+        return;
+    bool slotStored = false;
+    for (QLineEdit* field : m_fields) {
+        if (!field->isModified())
+            continue;
+        if (const auto v = parseCount(field->text().toStdString())) {
+            store(field, *v);
+            slotStored = slotStored || field != m_icount;
+        }
+    }
+    if (slotStored)
+        emit replot();
+}
+
 void GraphEditorPage::t1Exit(int slot)
 {
     QLineEdit* field = m_slots[slot];
-    const int k = chosenNuclide();
-    const int t = slot + m_tsb->value();
     if (const auto v = parseCount(field->text().toStdString())) {
-        field->setText(QString::number(*v));
-        if (t <= kLastTime)
-            m_sim.history[t + 1][k] = *v;
-        m_sim.nuclideMax[k] = maximumOver(m_sim.history, k, dataPoints() - 1);
+        store(field, *v);
     } else {
         if (m_notifier)
             m_notifier->warning(this, tr("Enter an integer!!"));
@@ -205,7 +247,6 @@ void GraphEditorPage::t1Exit(int slot)
 
 void GraphEditorPage::icountExit()
 {
-    const int k = chosenNuclide();
     const auto v = parseCount(m_icount->text().toStdString());
     if (!v) {
         if (m_notifier)
@@ -213,9 +254,7 @@ void GraphEditorPage::icountExit()
         m_icount->setText(QStringLiteral("100"));
         return;
     }
-    m_sim.history[1][k] = *v;
-    m_icount->setText(QString::number(*v));
-    m_sim.nuclideMax[k] = maximumOver(m_sim.history, k, dataPoints() - 1);
+    store(m_icount, *v);
 }
 
 void GraphEditorPage::icountKeyPress(int slot)
@@ -233,7 +272,8 @@ void GraphEditorPage::icountKeyPress(int slot)
 bool GraphEditorPage::eventFilter(QObject* watched, QEvent* event)
 {
     auto* field = qobject_cast<QLineEdit*>(watched);
-    if (field && !m_validating && leftByUser(event)) {
+    // Only what the student typed is stored: a field merely passed through stores nothing.
+    if (field && !m_validating && field->isModified() && leftByUser(event)) {
         // A warning box may take the focus; its own focus changes are not another exit.
         m_validating = true;
         if (field == m_icount)

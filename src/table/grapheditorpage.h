@@ -35,6 +35,10 @@ public:
     void t1Exit(int slot);
     void icountExit();
     void icountKeyPress(int slot);
+    // Stores every field the student has typed a whole number into and not yet left, at the
+    // time and nuclide it showed; runs before anything changes what the fields show or what
+    // the history holds.
+    void commitPendingEdits();
 
 signals:
     void replot();
@@ -45,6 +49,7 @@ protected:
 
 private:
     int chosenNuclide() const;
+    void store(QLineEdit* field, std::int32_t value);
 
     Simulation& m_sim;
     Notifier* m_notifier = nullptr;
@@ -56,6 +61,8 @@ private:
     std::array<QLineEdit*, 16> m_slots{};
     std::array<QLabel*, 16> m_slotLabels{};
     QScrollBar* m_tsb = nullptr;
+    // icount and the fifteen slots.
+    std::array<QLineEdit*, 16> m_fields{};
     bool m_validating = false;
 };
 

@@ -273,8 +273,9 @@ void TestConfig::changeMarksConfiguration_data()
 {
     QTest::addColumn<QStringList>("moves");
     QTest::addColumn<bool>("marks");
-    QTest::addRow("same series length again") << QStringList{"dc=1"} << true;
-    QTest::addRow("tabbing out of the series list") << QStringList{"tab:dc"} << true;
+    QTest::addRow("same series length again") << QStringList{"dc=1"} << false;
+    QTest::addRow("tabbing out of the series list") << QStringList{"tab:dc"} << false;
+    QTest::addRow("another series length") << QStringList{"dc=2"} << true;
     QTest::addRow("decay type there and back") << QStringList{"dicerb", "Percentrb"} << true;
     QTest::addRow("percentage") << QStringList{"HLsb1=49"} << true;
     QTest::addRow("initial number") << QStringList{"NPsb1=399"} << true;

@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <limits>
 
 #include "app/mainwindow.h"
@@ -226,6 +227,10 @@ std::optional<Failure> checkWindow(const Controls& c)
 
 Driver::Driver(MainWindow& window, const QString& workDir) : m_c(window), m_work(workDir)
 {
+    m_history = window.simulation().history;
+    m_runs = window.simulation().runsStarted;
+    QObject::connect(m_c.notebook, &QTabWidget::currentChanged, &window, [this] { ++m_pageChanges; });
+    QObject::connect(m_c.restart, &QPushButton::clicked, &window, [this] { ++m_resetClicks; });
     window.setNotifier(&m_notifier);
     // The run's timer is driven by calling its handler; its own clock must never fire.
     m_c.timer->setInterval(std::numeric_limits<int>::max());
@@ -291,7 +296,67 @@ std::optional<Failure> Driver::check() const
     // Saving and printing go to a working folder here; any error the program reports is a fault.
     if (!m_notifier.errors.isEmpty())
         return Failure{"error reported", m_notifier.errors.constFirst().toStdString()};
+    if (m_dataFault)
+        return m_dataFault;
     return checkWindow(m_c);
+}
+
+Driver::Before Driver::before() const
+{
+    return {m_c.window.configPage()->settings(), m_c.window.simulation().timeIndex, m_pageChanges, m_resetClicks};
+}
+
+void Driver::followRecordedData(const Before& b)
+{
+    const Simulation& sim = m_c.window.simulation();
+    auto fault = [this](const std::string& detail) {
+        if (!m_dataFault)
+            m_dataFault = Failure{"recorded data", detail};
+    };
+    // A typed value is stored once its field has been left, or before anything changed what the
+    // field shows or what the history holds; either way before this event's Reset or Time step.
+    for (auto it = m_typed.begin(); it != m_typed.end();) {
+        const Typed& t = it->second;
+        if (it->first->isModified()) {
+            ++it;
+            continue;
+        }
+        if (t.value && t.time <= kLastTime)
+            m_history[t.time + 1][t.nuclide] = *t.value;
+        it = m_typed.erase(it);
+    }
+
+    const bool pageChanged = m_pageChanges != b.pageChanges;
+    const auto runs = sim.runsStarted - m_runs;
+    const auto asked = static_cast<std::uint64_t>(m_resetClicks - b.resetClicks) + (pageChanged && m_settingsChanged);
+    if (runs != asked)
+        fault(str(static_cast<int>(runs)) + " new runs where the student asked for " + str(static_cast<int>(asked)));
+    m_runs = sim.runsStarted;
+    if (runs > 0) {
+        m_history = {};
+        for (int k = 1; k <= kMaxNuclides; ++k)
+            m_history[1][k] = b.settings.initial[k];
+    }
+    if (pageChanged)
+        m_settingsChanged = false;
+    if (m_c.window.configPage()->settings() != b.settings)
+        m_settingsChanged = true;
+
+    const int from = runs > 0 ? 1 : b.time;
+    if (sim.timeIndex == from + 1) {
+        for (int k = 1; k <= sim.seriesLength; ++k)
+            m_history[sim.timeIndex][k] = sim.nuclideCount[k];
+    } else if (sim.timeIndex != from) {
+        fault("the time index went from " + str(from) + " to " + str(sim.timeIndex) + " in one event");
+    }
+
+    for (int row = 1; row <= kHistoryRows; ++row)
+        for (int k = 1; k <= kMaxNuclides; ++k)
+            if (sim.history[row][k] != m_history[row][k])
+                fault("time " + str(row - 1) + " of nuclide " + str(k) + " holds " + str(sim.history[row][k])
+                      + " where " + str(m_history[row][k]) + " was recorded or typed");
+    if (m_dataFault)
+        m_history = sim.history;
 }
 
 void Driver::ensurePage(int index)
@@ -301,6 +366,9 @@ void Driver::ensurePage(int index)
     QTest::mouseClick(m_c.tabs, Qt::LeftButton, {}, m_c.tabs->tabRect(index).center());
     if (m_c.notebook->currentIndex() != index && m_problem.empty())
         m_problem = "clicking tab " + str(index) + " did not show its page";
+    // The page change may start a new run before the event's own action.
+    followRecordedData(m_before);
+    m_before = before();
 }
 
 void Driver::keyToFocus(int key, Qt::KeyboardModifiers modifiers)
@@ -329,6 +397,14 @@ void Driver::moveBar(QScrollBar* bar, BarMove move, int value)
     case BarMove::KeyEnd: key(Qt::Key_End); break;
     case BarMove::KeyLeft: key(Qt::Key_Left); break;
     case BarMove::KeyRight: key(Qt::Key_Right); break;
+    case BarMove::WheelUp:
+    case BarMove::WheelDown: {
+        const QPoint at = bar->rect().center();
+        QWheelEvent wheel(at, bar->mapToGlobal(at), {}, QPoint(0, move == BarMove::WheelUp ? 120 : -120),
+                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &wheel);
+        break;
+    }
     case BarMove::Count: break;
     }
 }
@@ -346,11 +422,20 @@ void Driver::typeInto(QLineEdit* field, const std::string& text, Leave leave)
         QTest::keyClicks(field, typed);
     else
         field->insert(typed);
+    // The value goes to the time and nuclide the page showed while it was typed.
+    if (field->isModified()) {
+        const int time = field == m_c.icount ? 0 : m_c.tsb->value() + field->property("slot").toInt();
+        m_typed[field] = {time, m_c.showdd->currentIndex() + 1, parseCount(field->text().toStdString())};
+    }
     switch (leave) {
     case Leave::Tab: QTest::keyClick(field, Qt::Key_Tab); break;
     case Leave::BackTab: QTest::keyClick(field, Qt::Key_Tab, Qt::ShiftModifier); break;
     case Leave::Enter: QTest::keyClick(field, Qt::Key_Return); break;
-    case Leave::FocusElsewhere: m_c.dataPoints->setFocus(Qt::MouseFocusReason); break;
+    case Leave::FocusElsewhere: {
+        QLineEdit* other = field == m_c.icount ? m_c.fields[1] : m_c.icount;
+        QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(4, other->height() / 2));
+        break;
+    }
     case Leave::Stay:
     case Leave::Count: break;
     }
@@ -359,6 +444,7 @@ void Driver::typeInto(QLineEdit* field, const std::string& text, Leave leave)
 bool Driver::apply(const Event& e)
 {
     MainWindow& w = m_c.window;
+    m_before = before();
     bool done = true;
     const QWidget* config = w.configPage();
     const auto move = static_cast<BarMove>(e.b);
@@ -568,6 +654,7 @@ bool Driver::apply(const Event& e)
     }
     closePopups();
     closeUnexpectedModal();
+    followRecordedData(m_before);
     return done;
 }
 

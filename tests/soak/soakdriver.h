@@ -4,9 +4,11 @@
 #include <QDir>
 #include <QString>
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
 
+#include "sim/simulation.h"
 #include "soakevents.h"
 #include "support/testsupport.h"
 
@@ -114,6 +116,24 @@ public:
     const test::RecordingNotifier& notifier() const { return m_notifier; }
 
 private:
+    // What the window was like before an event, for following the recorded data through it.
+    struct Before {
+        Settings settings;
+        int time;
+        int pageChanges;
+        int resetClicks;
+    };
+    // A value typed into a field of the graph data editor and not yet left.
+    struct Typed {
+        int time;
+        int nuclide;
+        std::optional<std::int32_t> value;  // nothing: no whole number, so nothing is stored
+    };
+    Before before() const;
+    // Brings the shadow of the recorded data up to date after an event and compares it with the
+    // program's: they change only by a Time step, a Reset the student caused, or a typed value.
+    void followRecordedData(const Before& b);
+
     void ensurePage(int index);
     void moveBar(QScrollBar* bar, BarMove move, int value);
     void typeInto(QLineEdit* field, const std::string& text, Leave leave);
@@ -127,6 +147,14 @@ private:
     test::RecordingNotifier m_notifier;
     QTimer* m_modalGuard = nullptr;
     std::string m_problem;
+    std::optional<Failure> m_dataFault;
+    Before m_before{};
+    decltype(Simulation::history) m_history{};
+    std::uint64_t m_runs = 0;
+    bool m_settingsChanged = false;
+    int m_pageChanges = 0;
+    int m_resetClicks = 0;
+    std::map<QLineEdit*, Typed> m_typed;
 };
 
 }  // namespace vestor::soak

@@ -85,6 +85,8 @@ std::string moveText(BarMove m, std::int32_t x)
     case BarMove::KeyEnd: return "with the End key";
     case BarMove::KeyLeft: return "with the Left key";
     case BarMove::KeyRight: return "with the Right key";
+    case BarMove::WheelUp: return "one notch of the wheel up";
+    case BarMove::WheelDown: return "one notch of the wheel down";
     case BarMove::Count: break;
     }
     return "?";

@@ -57,6 +57,8 @@ enum class BarMove : std::uint8_t {
     KeyEnd,
     KeyLeft,
     KeyRight,
+    WheelUp,  // one notch of the mouse wheel over the bar, which takes no focus
+    WheelDown,
     Count
 };
 

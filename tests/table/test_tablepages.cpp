@@ -1,5 +1,6 @@
 // The collected data table and the graph data editor, driven through the real main window.
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -12,11 +13,13 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QWheelEvent>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -114,6 +117,8 @@ private slots:
     void otherNuclide();
     void enterKey_data();
     void enterKey();
+    void recordedDataKept_data();
+    void recordedDataKept();
 };
 
 void TestTablePages::outputs_data()
@@ -456,9 +461,13 @@ void TestTablePages::entries()
     auto expected = x.w.simulation().history;
 
     auto* edit = x.get<QLineEdit>(field);
-    if (byFocus)
+    if (byFocus) {
         x.focus(edit);
-    edit->setText(text);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    } else {
+        edit->setText(text);
+    }
     if (byFocus)
         x.np()->setFocus();
     else if (field == QLatin1String("icount"))
@@ -577,6 +586,88 @@ void TestTablePages::enterKey()
     QTRY_COMPARE(QApplication::focusWidget(), target);
     QVERIFY(x.w.simulation().history == expected);
     QVERIFY(x.notifier.warnings.isEmpty());
+}
+
+// What a student does that must leave the recorded counts alone, or change exactly the one
+// value typed: tabs clicked, fields clicked through, N narrowed with the wheel under a focused
+// field. Qt hands each page's focus back when the page is shown again.
+enum class Visit { SettingsLookedAt, FieldsClickedThrough, NarrowedUnderFocus, NarrowedAfterTyping };
+
+void TestTablePages::recordedDataKept_data()
+{
+    QTest::addColumn<Visit>("visit");
+    QTest::addColumn<int>("typedAt");  // the time that takes the typed 777, or -1
+    QTest::addRow("settings looked at") << Visit::SettingsLookedAt << -1;
+    QTest::addRow("fields clicked through") << Visit::FieldsClickedThrough << -1;
+    QTest::addRow("N narrowed under a focused field") << Visit::NarrowedUnderFocus << -1;
+    QTest::addRow("N narrowed after typing") << Visit::NarrowedAfterTyping << 16;
+}
+
+void TestTablePages::recordedDataKept()
+{
+    QFETCH(Visit, visit);
+    QFETCH(int, typedAt);
+    Window x;
+    QTabBar* tabs = x.nb()->tabBar();
+    auto clickTab = [&](int i) { QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center()); };
+    auto click = [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, w->height() / 2)); };
+    auto steps = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            click(x.get<QPushButton>(QStringLiteral("Nextbt")));
+            if (x.w.chamberPage()->removeBroughtOut())
+                click(x.get<QPushButton>(QStringLiteral("Removebt")));
+        }
+    };
+    x.focus(x.nb());
+    // Slow decay, so that seventeen times can be recorded.
+    auto* chance = x.get<QScrollBar>(QStringLiteral("HLsb1"));
+    chance->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(chance, Qt::Key_Home);
+    // A series length chosen from the list with the mouse, then a new run on the chamber page.
+    auto* dc = x.get<QComboBox>(QStringLiteral("dc"));
+    click(dc);
+    QTRY_VERIFY(dc->view()->isVisible());
+    QTest::keyClick(dc->view(), Qt::Key_Down);
+    QTest::keyClick(dc->view(), Qt::Key_Return);
+    QCOMPARE(dc->currentIndex(), 1);
+    clickTab(1);
+    const int recorded = visit == Visit::SettingsLookedAt ? 3 : visit == Visit::FieldsClickedThrough ? 1 : 17;
+    steps(recorded);
+    QCOMPARE(x.w.simulation().timeIndex, recorded + 1);
+    auto expected = x.w.simulation().history;
+
+    if (visit == Visit::SettingsLookedAt) {
+        clickTab(0);
+        QCOMPARE(QApplication::focusWidget(), dc);
+        clickTab(3);
+    } else if (visit == Visit::FieldsClickedThrough) {
+        clickTab(4);
+        click(x.slot(1));
+        click(x.get<QLineEdit>(QStringLiteral("icount")));
+        clickTab(3);
+    } else {
+        clickTab(4);
+        // The bar's left arrow takes N from 17 to 16; End pages to the last times.
+        QTest::mouseClick(x.np(), Qt::LeftButton, {}, QPoint(3, x.np()->height() / 2));
+        x.tsb()->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(x.tsb(), Qt::Key_End);
+        QCOMPARE(x.get<QLabel>(QStringLiteral("Label19"))->text(), QStringLiteral("t = 16"));
+        click(x.slot(15));
+        if (typedAt >= 0) {
+            x.slot(15)->selectAll();
+            QTest::keyClicks(x.slot(15), QStringLiteral("777"));
+            expected[typedAt + 1][1] = 777;
+        }
+        // One notch of the wheel, three steps, moves the bar without taking the field's focus.
+        const QPoint at = x.np()->rect().center();
+        QWheelEvent wheel(at, x.np()->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(x.np(), &wheel);
+        QCOMPARE(x.np()->value(), 13);
+        QVERIFY(!x.slot(15)->isVisible());
+        clickTab(3);
+    }
+    QVERIFY(x.w.simulation().history == expected);
+    QCOMPARE(x.w.simulation().timeIndex, recorded + 1);
 }
 
 QTEST_MAIN(TestTablePages)
