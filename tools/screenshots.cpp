@@ -48,6 +48,8 @@ int main(int argc, char* argv[])
     MainWindow window(20261208);
     window.show();
     auto* nb = child<QTabWidget>(window, "showNB");
+    // As the program starts: a one-nuclide series, the other four rows greyed out.
+    save(&window, dir, "configuration-one");
     auto* dc = child<QComboBox>(window, "dc");
     dc->setCurrentIndex(4);
     window.configPage()->dcChange();

@@ -15,6 +15,7 @@ AboutBox::AboutBox(QWidget* parent)
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(tr("About"));
     setFixedSize(228, 178);
+    setPalette(programPalette());
     setBackground(this, kPanelColor);
 
     auto* panel = new QFrame(this);

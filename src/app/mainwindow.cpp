@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -11,6 +12,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolTip>
 #include <chrono>
 
 #include "app/aboutbox.h"
@@ -46,9 +48,11 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     setWindowIcon(programWindowIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    QPalette white = palette();
+    // The program keeps its own colours on any desktop scheme; the window behind the panel is white.
+    QPalette white = programPalette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
+    QToolTip::setPalette(programPalette());
     setFont(pixelFont(13, false, QStringLiteral("Sans Serif")));
 
     auto* panel = new QWidget(this);
@@ -95,6 +99,9 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     connect(back, &QPushButton::clicked, this, &QWidget::close);
 
     buildMenus();
+    // Pop-up menus are windows of their own, which take no colours from this one.
+    for (QMenu* menu : findChildren<QMenu*>())
+        menu->setPalette(programPalette());
     setNotifier(m_notifier);
 
     connect(m_config, &ConfigPage::changed, this, [this] { m_configChanged = true; });

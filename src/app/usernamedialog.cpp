@@ -15,6 +15,7 @@ TWhoami::TWhoami(QWidget* parent)
     setObjectName(QStringLiteral("Whoami"));
     setWindowTitle(tr("I am ...."));
     setFixedSize(204, 143);
+    setPalette(programPalette());
     setBackground(this, kPanelColor);
     setFont(pixelFont(13, false, QStringLiteral("Sans Serif")));
 

@@ -19,6 +19,7 @@ TGetDataFR::TGetDataFR(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWin
     setObjectName(QStringLiteral("GetDataFR"));
     setWindowTitle(tr("Set Data"));
     setFixedSize(393, 395);
+    setPalette(programPalette());
     setBackground(this, kPanelColor);
     setFont(pixelFont(13, false, QStringLiteral("Sans Serif")));
 

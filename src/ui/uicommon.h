@@ -33,6 +33,51 @@ inline QFont pixelFont(int pixels, bool bold, const QString& family = QStringLit
     return f;
 }
 
+// The grey of every disabled caption and field: readable, but clearly off beside black text.
+inline const QColor kDisabledText(128, 128, 128);
+
+// The program's own colours for every role it draws with, in every group. Windows that carry the
+// program's look start from it, so a desktop colour scheme (a dark one, say) never mixes into the
+// pale yellow pages; message boxes and the file and print dialogs are left to the desktop.
+inline QPalette programPalette()
+{
+    struct Role {
+        QPalette::ColorRole role;
+        QColor enabled;
+        QColor disabled;
+    };
+    const QColor face(239, 239, 239);
+    const Role roles[] = {
+        {QPalette::Window, face, face},
+        {QPalette::WindowText, Qt::black, kDisabledText},
+        {QPalette::Base, Qt::white, face},
+        {QPalette::AlternateBase, QColor(247, 247, 247), QColor(247, 247, 247)},
+        {QPalette::Text, Qt::black, kDisabledText},
+        {QPalette::PlaceholderText, QColor(0, 0, 0, 128), QColor(0, 0, 0, 128)},
+        {QPalette::Button, face, face},
+        {QPalette::ButtonText, Qt::black, kDisabledText},
+        {QPalette::BrightText, Qt::white, Qt::white},
+        {QPalette::Light, Qt::white, Qt::white},
+        {QPalette::Midlight, QColor(202, 202, 202), QColor(202, 202, 202)},
+        {QPalette::Mid, QColor(184, 184, 184), QColor(184, 184, 184)},
+        {QPalette::Dark, QColor(159, 159, 159), QColor(190, 190, 190)},
+        {QPalette::Shadow, QColor(118, 118, 118), QColor(177, 177, 177)},
+        {QPalette::Highlight, QColor(48, 140, 198), QColor(145, 145, 145)},
+        {QPalette::HighlightedText, Qt::white, Qt::white},
+        {QPalette::Link, Qt::blue, Qt::blue},
+        {QPalette::LinkVisited, Qt::magenta, Qt::magenta},
+        {QPalette::ToolTipBase, QColor(255, 255, 220), QColor(255, 255, 220)},
+        {QPalette::ToolTipText, Qt::black, Qt::black},
+    };
+    QPalette p;
+    for (const Role& r : roles) {
+        p.setColor(QPalette::Active, r.role, r.enabled);
+        p.setColor(QPalette::Inactive, r.role, r.enabled);
+        p.setColor(QPalette::Disabled, r.role, r.disabled);
+    }
+    return p;
+}
+
 inline void setBackground(QWidget* w, const QColor& c)
 {
     QPalette p = w->palette();
@@ -41,12 +86,14 @@ inline void setBackground(QWidget* w, const QColor& c)
     w->setAutoFillBackground(true);
 }
 
+// The colour of a caption's text while it is enabled; disabled, it greys like every other
+// control. Only the caption takes it: a check box's tick and field keep the program's colours.
 inline void setTextColor(QWidget* w, const QColor& c)
 {
     QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::ButtonText, c);
-    p.setColor(QPalette::Text, c);
+    p.setColor(QPalette::Active, QPalette::WindowText, c);
+    p.setColor(QPalette::Inactive, QPalette::WindowText, c);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, kDisabledText);
     w->setPalette(p);
 }
 
