@@ -432,7 +432,7 @@
     </message>
     <message>
         <source>C o u n t </source>
-        <extracomment>Title of the vertical axis, written downwards one letter a line: a space after each letter, at most five letters</extracomment>
+        <extracomment>Title of the vertical axis, written downwards one letter a line in 8 pixels: a space after each letter, at most five narrow letters (an m or w is cut)</extracomment>
         <translation>A n z . </translation>
     </message>
     <message>

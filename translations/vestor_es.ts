@@ -133,23 +133,23 @@
     <message>
         <source>1st Decay Value </source>
         <extracomment>Die throw at or below which nuclide n decays; keep the trailing space</extracomment>
-        <translation>1er valor de desint. </translation>
+        <translation>1er valor del dado </translation>
     </message>
     <message>
         <source>2nd Decay Value </source>
-        <translation>2º valor de desint. </translation>
+        <translation>2º valor del dado </translation>
     </message>
     <message>
         <source>3rd Decay Value </source>
-        <translation>3er valor de desint. </translation>
+        <translation>3er valor del dado </translation>
     </message>
     <message>
         <source>4th Decay Value </source>
-        <translation>4º valor de desint. </translation>
+        <translation>4º valor del dado </translation>
     </message>
     <message>
         <source>5th Decay Value </source>
-        <translation>5º valor de desint. </translation>
+        <translation>5º valor del dado </translation>
     </message>
     <message>
         <source>Radioactive Decay Chamber Settings Configuration</source>
@@ -367,7 +367,7 @@
     <message>
         <source>%1´s Data</source>
         <extracomment>Title of the group of count fields; %1 is the chosen &quot;Nuclide n&quot;</extracomment>
-        <translation>Datos: %1</translation>
+        <translation>Datos del %1</translation>
     </message>
     <message>
         <source>Enter an integer!!</source>
@@ -432,8 +432,8 @@
     </message>
     <message>
         <source>C o u n t </source>
-        <extracomment>Title of the vertical axis, written downwards one letter a line: a space after each letter, at most five letters</extracomment>
-        <translation>N ú m . </translation>
+        <extracomment>Title of the vertical axis, written downwards one letter a line in 8 pixels: a space after each letter, at most five narrow letters (an m or w is cut)</extracomment>
+        <translation>C a n t . </translation>
     </message>
     <message>
         <source>time</source>
@@ -587,23 +587,23 @@
     <name>vestor::TGetDataFR</name>
     <message>
         <source>First Decay Value </source>
-        <translation>1er valor de desint. </translation>
+        <translation>1er valor del dado </translation>
     </message>
     <message>
         <source>Second Decay Value </source>
-        <translation>2º valor de desint. </translation>
+        <translation>2º valor del dado </translation>
     </message>
     <message>
         <source>Third Decay Value </source>
-        <translation>3er valor de desint. </translation>
+        <translation>3er valor del dado </translation>
     </message>
     <message>
         <source>Fourth Decay Value </source>
-        <translation>4º valor de desint. </translation>
+        <translation>4º valor del dado </translation>
     </message>
     <message>
         <source>Fifth Decay Value </source>
-        <translation>5º valor de desint. </translation>
+        <translation>5º valor del dado </translation>
     </message>
     <message>
         <source>Set Data</source>

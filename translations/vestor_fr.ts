@@ -133,23 +133,23 @@
     <message>
         <source>1st Decay Value </source>
         <extracomment>Die throw at or below which nuclide n decays; keep the trailing space</extracomment>
-        <translation>1re valeur de désint. </translation>
+        <translation>1er seuil du dé </translation>
     </message>
     <message>
         <source>2nd Decay Value </source>
-        <translation>2e valeur de désint. </translation>
+        <translation>2e seuil du dé </translation>
     </message>
     <message>
         <source>3rd Decay Value </source>
-        <translation>3e valeur de désint. </translation>
+        <translation>3e seuil du dé </translation>
     </message>
     <message>
         <source>4th Decay Value </source>
-        <translation>4e valeur de désint. </translation>
+        <translation>4e seuil du dé </translation>
     </message>
     <message>
         <source>5th Decay Value </source>
-        <translation>5e valeur de désint. </translation>
+        <translation>5e seuil du dé </translation>
     </message>
     <message>
         <source>Radioactive Decay Chamber Settings Configuration</source>
@@ -367,7 +367,7 @@
     <message>
         <source>%1´s Data</source>
         <extracomment>Title of the group of count fields; %1 is the chosen &quot;Nuclide n&quot;</extracomment>
-        <translation>Données : %1</translation>
+        <translation>Données du %1</translation>
     </message>
     <message>
         <source>Enter an integer!!</source>
@@ -432,7 +432,7 @@
     </message>
     <message>
         <source>C o u n t </source>
-        <extracomment>Title of the vertical axis, written downwards one letter a line: a space after each letter, at most five letters</extracomment>
+        <extracomment>Title of the vertical axis, written downwards one letter a line in 8 pixels: a space after each letter, at most five narrow letters (an m or w is cut)</extracomment>
         <translation>N b r e </translation>
     </message>
     <message>
@@ -587,23 +587,23 @@
     <name>vestor::TGetDataFR</name>
     <message>
         <source>First Decay Value </source>
-        <translation>1re valeur de désint. </translation>
+        <translation>1er seuil du dé </translation>
     </message>
     <message>
         <source>Second Decay Value </source>
-        <translation>2e valeur de désint. </translation>
+        <translation>2e seuil du dé </translation>
     </message>
     <message>
         <source>Third Decay Value </source>
-        <translation>3e valeur de désint. </translation>
+        <translation>3e seuil du dé </translation>
     </message>
     <message>
         <source>Fourth Decay Value </source>
-        <translation>4e valeur de désint. </translation>
+        <translation>4e seuil du dé </translation>
     </message>
     <message>
         <source>Fifth Decay Value </source>
-        <translation>5e valeur de désint. </translation>
+        <translation>5e seuil du dé </translation>
     </message>
     <message>
         <source>Set Data</source>

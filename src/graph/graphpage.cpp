@@ -110,8 +110,8 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     m_xmax = placed<QLabel>(this, "xmax", 0, 0, QStringLiteral("xmax"));
     m_xmin = placed<QLabel>(this, "xmin", 0, 0, QStringLiteral("xmin"));
     m_yaxis = placed<QLabel>(this, "yaxis", 65, 145,
-                              //: Title of the vertical axis, written downwards one letter a line: a space after
-                              //: each letter, at most five letters
+                              //: Title of the vertical axis, written downwards one letter a line in 8 pixels: a
+                              //: space after each letter, at most five narrow letters (an m or w is cut)
                               tr("C o u n t "));
     m_yaxis->setWordWrap(true);
     m_yaxis->setFixedSize(8, 88);
