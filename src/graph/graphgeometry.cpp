@@ -75,7 +75,7 @@ double halfLifeOf(int hPosition)
 // Qt program takes from the desktop.
 std::string fixedText(double v, int decimals, int width)
 {
-    char buf[400];
+    char buf[400];  // room for any double in fixed notation
     const auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals).ptr;
     std::string text(buf, end);
     if (static_cast<int>(text.size()) < width)
