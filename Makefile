@@ -6,7 +6,7 @@ ifeq ($(CI),true)
   CMAKE_FLAGS += -DVESTOR_WERROR=ON
 endif
 
-.PHONY: run test deps build clean screenshots bench
+.PHONY: run test deps build clean screenshots bench translations
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -24,10 +24,20 @@ build: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j$(JOBS)
 
-# The pictures of docs/screenshots, shown in the README: every page in a fixed, seeded state.
+# The pictures of docs/screenshots, shown in the README: every page in a fixed, seeded state, in
+# English there and in each language of translations/ in docs/screenshots/<language>/.
 screenshots: build
 	cmake --build $(BUILD) --target vestor-screenshots -j$(JOBS)
 	QT_QPA_PLATFORM=offscreen $(BUILD)/vestor-screenshots docs/screenshots
+	for ts in translations/vestor_*.ts; do \
+	  lang=$${ts#translations/vestor_}; lang=$${lang%.ts}; \
+	  QT_QPA_PLATFORM=offscreen $(BUILD)/vestor-screenshots docs/screenshots/$$lang $$lang || exit 1; \
+	done
+
+# Refreshes translations/*.ts from the sources with lupdate (translations/README.md).
+translations: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) --target translations
 
 # Times the handlers that draw or rebuild in a Release build of its own; prints one table
 # (bench/README.md).

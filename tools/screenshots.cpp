@@ -1,16 +1,21 @@
-// Renders every page of the program, the About box and the user name dialog in a fixed,
-// seeded state into PNG files: a five-nuclide dice run after a few steps, with the curve fitted.
+// Renders every page of the program, its menus, the About box and the user name dialog in a
+// fixed, seeded state into PNG files: a five-nuclide dice run after a few steps, with the curve
+// fitted. `vestor-screenshots DIR [LANGUAGE]` renders them in English, or in the language given
+// ("de", "fr", ...).
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
 
 #include "app/aboutbox.h"
+#include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/usernamedialog.h"
 #include "config/configpage.h"
@@ -44,6 +49,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Vestor"));
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     QDir().mkpath(dir);
+    if (argc > 2 && !installTranslations(QLocale(QString::fromLocal8Bit(argv[2]))))
+        qFatal("no translation for %s", argv[2]);
 
     MainWindow window(20261208);
     window.show();
@@ -97,6 +104,15 @@ int main(int argc, char* argv[])
     nb->setCurrentIndex(0);
     save(&window, dir, "configuration-extras");
     window.findChild<QAction*>(QStringLiteral("HalfLives1"))->setChecked(false);
+
+    // The menus of the menu bar, each as it drops down.
+    for (QAction* a : window.menuBar()->actions()) {
+        QMenu* menu = a->menu();
+        if (!menu || !a->isVisible())
+            continue;
+        menu->adjustSize();
+        save(menu, dir, qPrintable(QStringLiteral("menu-") + menu->objectName().toLower().remove(QLatin1Char('1'))));
+    }
 
     window.aboutBox()->show();
     save(window.aboutBox(), dir, "about");

@@ -29,7 +29,7 @@ AboutBox::AboutBox(QWidget* parent)
     m_icon = new QLabel(panel);
     m_icon->setObjectName(QStringLiteral("ProgramIcon"));
     m_icon->setGeometry(10, 10, 32, 32);
-    auto* name = new QLabel(tr("Vestor"), panel);
+    auto* name = new QLabel(QStringLiteral("Vestor"), panel);
     name->setObjectName(QStringLiteral("ProductName"));
     name->setGeometry(58, 12, 140, 16);
     auto* version = new QLabel(tr("Version 0.8"), panel);

@@ -44,7 +44,8 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
       m_sim([this] { return static_cast<double>(m_rng() >> 11) * 0x1.0p-53; })
 {
     setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(tr("Tovrin"));
+    // The program's name, the same in every language.
+    setWindowTitle(QStringLiteral("Tovrin"));
     setWindowIcon(programWindowIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

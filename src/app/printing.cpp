@@ -21,7 +21,8 @@ QString PrintImage(QPrinter& printer, const QImage& picture, int controlWidth, c
         return QCoreApplication::translate("Printing", "The printer %1 refused the document.")
             .arg(printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName());
     if (!userName.isEmpty()) {
-        const QString line = QStringLiteral("Printed by: ") + userName;
+        //: First line of a printed graph, before the student's name
+        const QString line = QCoreApplication::translate("Printing", "Printed by: ") + userName;
         painter.drawText(QRect(0, 150, printer.width(), printer.height() - 150), Qt::AlignLeft | Qt::AlignTop, line);
     }
     const QRect target(150, 300, static_cast<int>(picture.width() * s), static_cast<int>(picture.height() * s));

@@ -14,7 +14,14 @@ namespace vestor {
 
 namespace {
 
-const char* const kOrdinals[6] = {"", "1st", "2nd", "3rd", "4th", "5th"};
+// The captions of the five decay value rows, whole so that a translation may order them freely.
+const char* const kDecayValueCaptions[6] = {"",
+                                            //: Die throw at or below which nuclide n decays; keep the trailing space
+                                            QT_TRANSLATE_NOOP("vestor::ConfigPage", "1st Decay Value "),
+                                            QT_TRANSLATE_NOOP("vestor::ConfigPage", "2nd Decay Value "),
+                                            QT_TRANSLATE_NOOP("vestor::ConfigPage", "3rd Decay Value "),
+                                            QT_TRANSLATE_NOOP("vestor::ConfigPage", "4th Decay Value "),
+                                            QT_TRANSLATE_NOOP("vestor::ConfigPage", "5th Decay Value ")};
 
 QGroupBox* group(QWidget* parent, const char* name, const QString& title, int x, int y, int w, int h)
 {
@@ -77,6 +84,7 @@ ConfigPage::ConfigPage(QWidget* parent) : QWidget(parent)
 
 void ConfigPage::buildSeries()
 {
+    //: Caption of the choice of how many nuclides the decay chain has (1 to 5)
     auto* caption = placed<QLabel>(this, "seriesLabel", 24, 72, tr("Steps in Decay Series"));
     m_dc = placed<QComboBox>(this, "dc", 24, 94);
     m_dc->addItems({"1", "2", "3", "4", "5"});
@@ -88,7 +96,9 @@ void ConfigPage::buildSeries()
     m_dc->installEventFilter(this);
 
     auto* type = group(this, "typeBox", tr("Type of Decay"), 24, 140, 180, 84);
+    //: Decay type: the chance of decay per time step given as a percentage
     m_percent = placed<QRadioButton>(type, "Percentrb", 14, 26, tr(" &Percentage"));
+    //: Decay type: the chance of decay given by a throw of a die
     m_dice = placed<QRadioButton>(type, "dicerb", 14, 52, tr(" &Dice"));
     m_percent->setChecked(true);
     connect(m_percent, &QRadioButton::toggled, this, [this](bool on) {
@@ -106,6 +116,7 @@ void ConfigPage::buildGraphGroup()
     auto* g = group(this, "equationBox", tr("Graph Equation"), 24, 250, 180, 120);
     m_showEquation = placed<QCheckBox>(g, "showecb", 14, 26, tr(" &Show Equation"));
     m_showEquation->setChecked(true);
+    //: Caption of the choice of base of the exponential in the graph equation: 0.5 or e
     placed<QLabel>(g, "baseLabel", 14, 54, tr("Use Base"));
     m_base05 = placed<QRadioButton>(g, "RadioButton1", 24, 74, tr(" 0.&5"));
     m_baseE = placed<QRadioButton>(g, "RadioButton2", 24, 94, tr(" &e"));
@@ -142,13 +153,14 @@ void ConfigPage::buildDiceGroup()
 {
     m_dicebox = group(this, "Dicebox", tr("Chance of Decay"), 224, 72, 272, 330);
     m_sides = makeScrollRow(m_dicebox,
+                            //: Number of sides of the die thrown for every particle
                             {QStringLiteral("sidesLabel"), tr("# of Sides on Die"), QStringLiteral("sides"),
                              QStringLiteral("numsides"), 2, 40, 6, 2, QStringLiteral("6")},
                             10, 34, 116, 84);
     m_sides.setAccessibleText(tr("Number of sides on the die"),
                               tr("Sets how many sides the die has; no decay value can be higher"));
     for (int i = 1; i <= kMaxNuclides; ++i) {
-        const ScrollRowSetup setup{QStringLiteral("dblb%1").arg(i), tr("%1 Decay Value ").arg(kOrdinals[i]),
+        const ScrollRowSetup setup{QStringLiteral("dblb%1").arg(i), tr(kDecayValueCaptions[i]),
                                  QStringLiteral("numdicesb%1").arg(i), QStringLiteral("decayvalue%1").arg(i),
                                  1, 6, 3, 2, QStringLiteral("3")};
         m_diceRows[i] = makeScrollRow(m_dicebox, setup, 10, 86 + (i - 1) * 50, 116, 84);
@@ -164,6 +176,7 @@ void ConfigPage::buildDiceGroup()
 
 void ConfigPage::buildInitialGroup()
 {
+    //: Group title: how many particles of each nuclide the chamber holds at the start
     auto* g = group(this, "GroupBox2", tr("Initial Number"), 510, 72, 266, 330);
     for (int i = 1; i <= kMaxNuclides; ++i) {
         const ScrollRowSetup setup{QStringLiteral("nplb%1").arg(i), tr("Nuclide %1").arg(i),

@@ -11,7 +11,12 @@
 namespace vestor {
 
 namespace {
-const char* const kOrdinalWords[6] = {"", "First", "Second", "Third", "Fourth", "Fifth"};
+const char* const kDecayValueCaptions[6] = {"",
+                                            QT_TRANSLATE_NOOP("vestor::TGetDataFR", "First Decay Value "),
+                                            QT_TRANSLATE_NOOP("vestor::TGetDataFR", "Second Decay Value "),
+                                            QT_TRANSLATE_NOOP("vestor::TGetDataFR", "Third Decay Value "),
+                                            QT_TRANSLATE_NOOP("vestor::TGetDataFR", "Fourth Decay Value "),
+                                            QT_TRANSLATE_NOOP("vestor::TGetDataFR", "Fifth Decay Value ")};
 }
 
 TGetDataFR::TGetDataFR(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
@@ -46,7 +51,7 @@ TGetDataFR::TGetDataFR(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWin
                                           50, 10, QStringLiteral("50%")},
                                          6, y - 30, 70, 66);
         m_diceRows[i] = makeScrollRow(dice,
-                                      {QStringLiteral("dblb%1").arg(i), tr("%1 Decay Value ").arg(kOrdinalWords[i]),
+                                      {QStringLiteral("dblb%1").arg(i), tr(kDecayValueCaptions[i]),
                                        QStringLiteral("numdicesb%1").arg(i), QStringLiteral("decayvalue%1").arg(i), 1,
                                        6, 3, 2, QStringLiteral("3")},
                                       6, y, 90, 46);

@@ -1,7 +1,8 @@
 #include "graph/decayanalysis.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "graph/graphgeometry.h"
 
 namespace vestor {
 
@@ -18,9 +19,7 @@ std::string impliedHalfLifeText(double percent)
     const auto t = impliedHalfLife(percent);
     if (!t)
         return "\u2014";
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.2f", *t);
-    return buf;
+    return fixedText(*t, 2, 0);
 }
 
 // The counts of one run are a binomial death chain: each count is what the previous one left,

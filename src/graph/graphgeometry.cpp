@@ -1,6 +1,7 @@
 #include "graph/graphgeometry.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -70,11 +71,16 @@ double halfLifeOf(int hPosition)
     return hPosition / 40.0;
 }
 
+// With a decimal point in every language: printf would follow the C library's locale, which a
+// Qt program takes from the desktop.
 std::string fixedText(double v, int decimals, int width)
 {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%*.*f", width, decimals, v);
-    return buf;
+    char buf[400];  // room for any double in fixed notation
+    const auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals).ptr;
+    std::string text(buf, end);
+    if (static_cast<int>(text.size()) < width)
+        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    return text;
 }
 
 std::string exponentText(int hPosition, bool baseE)

@@ -20,6 +20,14 @@ namespace vestor {
 
 namespace {
 
+// The reasons the analysis gives for having no estimate, English in the core; the fit label
+// shows them translated.
+[[maybe_unused]] const char* const kFitReasons[] = {
+    QT_TRANSLATE_NOOP("vestor::GraphPage", "a count is not a number of particles"),
+    QT_TRANSLATE_NOOP("vestor::GraphPage", "fewer than three usable points"),
+    QT_TRANSLATE_NOOP("vestor::GraphPage", "the counts do not fall"),
+};
+
 constexpr int kImageLeft = 56;
 constexpr int kImageTop = 24;
 
@@ -53,7 +61,9 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
       m_image(kGraphWidth, kGraphHeight, QImage::Format_RGB32)
 {
     m_image.fill(Qt::white);
+    //: Caption of the scroll bar that sets the initial count A of the model curve
     m_iclb = placed<QLabel>(this, "Iclb", 0, 0, tr("Change Initial Count"));
+    //: Caption of the scroll bar that sets the half-life T½ of the model curve
     m_hllb = placed<QLabel>(this, "hllb", 256, 8, tr("Change Tovrin"));
     m_h = placed<QScrollBar>(this, "h", 374, 9, Qt::Horizontal);
     m_h->setFixedWidth(180);
@@ -99,11 +109,16 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     m_kvalue->setFont(pixelFont(13, false, QStringLiteral("Sans Serif")));
     m_xmax = placed<QLabel>(this, "xmax", 0, 0, QStringLiteral("xmax"));
     m_xmin = placed<QLabel>(this, "xmin", 0, 0, QStringLiteral("xmin"));
-    m_yaxis = placed<QLabel>(this, "yaxis", 65, 145, QStringLiteral("C o u n t "));
+    m_yaxis = placed<QLabel>(this, "yaxis", 65, 145,
+                              //: Title of the vertical axis, written downwards one letter a line in 8 pixels: a
+                              //: space after each letter, at most five narrow letters (an m or w is cut)
+                              tr("C o u n t "));
     m_yaxis->setWordWrap(true);
     m_yaxis->setFixedSize(8, 88);
     m_yaxis->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    m_yax = placed<QLabel>(this, "yax", 413, 383, QStringLiteral("time"));
+    m_yax = placed<QLabel>(this, "yax", 413, 383,
+                            //: Title of the horizontal axis of the graph
+                            tr("time"));
     m_yax->setFixedHeight(16);
     for (QLabel* l : {m_initially, m_kvalue, m_xmax, m_xmin, m_yaxis, m_yax})
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -147,10 +162,13 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     connect(m_view, &ImageView::pressed, this, &GraphPage::halfgraphMouseDown);
     connect(m_view, &ImageView::released, this, &GraphPage::halfgraphMouseUp);
 
+    //: Check box: show the computed best fit of T½ and A to nuclide 1's counts
     m_bestFit = placed<QCheckBox>(this, "bestfitcb", 4, 414, tr("Best fit"));
+    //: Check box: draw the expected count of each nuclide
     m_expected = placed<QCheckBox>(this, "expectedcb", 4, 438, tr("Expected"));
     m_bestFit->setToolTip(tr("Fit the model to nuclide 1's counts and show the estimate with its standard error"));
     m_expected->setToolTip(tr("Draw the expected count of each graphed nuclide"));
+    //: Button: move the two scroll bars to the best fit
     m_useFit = placed<QPushButton>(this, "usefitbt", 4, 462, tr("&Use fit"));
     m_useFit->setFixedSize(86, 28);
     m_useFit->setToolTip(tr("Move the two scroll bars to the computed fit"));
@@ -267,7 +285,7 @@ void GraphPage::updateFit()
 {
     const DecayFit fit = currentFit();
     if (!fit.ok) {
-        m_fitLabel->setText(tr("Best fit of nuclide 1: no estimate, %1.").arg(QString::fromStdString(fit.reason)));
+        m_fitLabel->setText(tr("Best fit of nuclide 1: no estimate, %1.").arg(tr(fit.reason.c_str())));
         m_useFit->setEnabled(false);
         return;
     }

@@ -76,7 +76,9 @@ void LegendDisc::paintEvent(QPaintEvent*)
 
 ChamberPage::ChamberPage(Simulation& sim, QWidget* parent) : QWidget(parent), m_sim(sim)
 {
+    //: Caption above the decay chamber, which holds the particles not yet decayed
     auto* activeLabel = placed<QLabel>(this, "Label1", 487, 22, tr("Active"));
+    //: Caption above the panel of decayed particles taken out of the chamber
     auto* decayedLabel = placed<QLabel>(this, "Label2", 33, 24, tr("Decayed"));
     m_active = placed<ImageView>(this, "ActiveBM", 264, 53, &m_images.chamber);
     m_decayed = placed<ImageView>(this, "DecayBM", 24, 53, &m_images.panel);
@@ -112,12 +114,15 @@ ChamberPage::ChamberPage(Simulation& sim, QWidget* parent) : QWidget(parent), m_
     m_restart = placed<QPushButton>(this, "restart", 26, kButtonY, tr("&Reset"));
     m_restart->setFixedSize(89, 33);
     // Stacked in one place, bottom to top: Remove, Time, Start/Stop.
+    //: Button: take the decayed particles out of the chamber
     m_remove = placed<QPushButton>(this, "Removebt", kButtonX, kButtonY, tr("&Remove"));
+    //: Button: advance one time step
     m_next = placed<QPushButton>(this, "Nextbt", kButtonX, kButtonY, tr("&Time"));
     m_start = placed<QPushButton>(this, "startbt", kButtonX, kButtonY, tr("&Start"));
     for (QPushButton* b : {m_remove, m_next, m_start})
         b->setFixedSize(89, 33);
     m_start->hide();
+    //: Check box: step time and remove decayed particles by itself once a second
     m_auto = placed<QCheckBox>(this, "Autocb", 306, 424, tr("Automate"));
     m_auto->setFixedSize(97, 17);
 

@@ -41,6 +41,7 @@ DataTablePage::DataTablePage(Simulation& sim, std::function<int()> dataPoints, Q
     m_memo->setAccessibleName(tr("Collected data"));
 
     auto* save = placed<QPushButton>(box, "savebt", 16, 458, tr("&Save"));
+    //: Button: copy the selected part of the table
     auto* copySel = placed<QPushButton>(box, "copyselbt", 270, 458, tr("C&opy Highlighted"));
     auto* copyAll = placed<QPushButton>(box, "Copybt", 540, 458, tr("&Copy All"));
     for (QPushButton* b : {save, copySel, copyAll})

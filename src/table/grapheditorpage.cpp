@@ -90,6 +90,7 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
     m_np->setAccessibleDescription(tr("Sets how many recorded times the graph and the data table show"));
     lll->setBuddy(m_np);
 
+    //: Caption of the choice of nuclide whose counts are shown below
     auto* show = placed<QLabel>(this, "Label20", 16, 92, tr("Show"));
     m_showdd = placed<QComboBox>(this, "showdd", 70, 88);
     m_showdd->addItems({tr("Nuclide 1"), tr("Nuclide 2"), tr("Nuclide 3"), tr("Nuclide 4"), tr("Nuclide 5")});
@@ -98,6 +99,7 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
 
     m_datagb = placed<QGroupBox>(this, "datagb", 16, 124, tr("Nuclide 1's Data"));
     m_datagb->setFixedSize(560, 330);
+    //: The count at time 0
     auto* intcount = placed<QLabel>(m_datagb, "intcount", 16, 32, tr("Initial Count"));
     m_icount = placed<QLineEdit>(m_datagb, "icount", 120, 28);
     showCell(m_icount, 0, 1, 100);
@@ -196,7 +198,8 @@ void GraphEditorPage::showdatabt()
 
 void GraphEditorPage::showddChange()
 {
-    m_datagb->setTitle(m_showdd->currentText() + QChar(0x00B4) + QStringLiteral("s Data"));
+    //: Title of the group of count fields; %1 is the chosen "Nuclide n"
+    m_datagb->setTitle(tr("%1´s Data").arg(m_showdd->currentText()));
     showdatabt();
 }
 

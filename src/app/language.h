@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QLocale>
+
+namespace vestor {
+
+// Installs the program's translation for the locale's language, and with it Qt's own for its
+// dialogs, replacing any installed by an earlier call. Returns false, leaving the program in
+// English, where the program has no translation for that language. Call it before the windows
+// are built: captions are translated when they are set.
+bool installTranslations(const QLocale& locale = QLocale::system());
+
+}  // namespace vestor

@@ -1,0 +1,227 @@
+// Every translation of translations/, loaded as the program loads it: each caption fits its
+// widget, and nothing saved or copied differs from English.
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/aboutbox.h"
+#include "app/language.h"
+#include "app/usernamedialog.h"
+#include "table/datatablepage.h"
+#include "support/shownwindow.h"
+
+using namespace vestor;
+using vestor::test::named;
+
+namespace {
+
+void clickTab(QTabWidget* nb, int index)
+{
+    QTest::mouseClick(nb->tabBar(), Qt::LeftButton, {}, nb->tabBar()->tabRect(index).center());
+    QCOMPARE(nb->currentIndex(), index);
+}
+
+QString plain(QString caption)
+{
+    return caption.remove(QLatin1Char('&'));
+}
+
+bool isControl(const QWidget* w)
+{
+    return qobject_cast<const QAbstractSlider*>(w) || qobject_cast<const QAbstractButton*>(w)
+           || qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w);
+}
+
+// The captions of the visible widgets under top that do not fit, with why.
+QStringList cutOff(const QWidget* top)
+{
+    QStringList out;
+    const auto check = [&out](const QWidget* w, const QString& text, int need, int have) {
+        if (need > have)
+            out << QStringLiteral("%1 \"%2\": needs %3, has %4").arg(w->objectName(), text).arg(need).arg(have);
+    };
+    for (const QWidget* w : top->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        const QFontMetrics fm = w->fontMetrics();
+        const QWidget* parent = w->parentWidget();
+        if (const auto* l = qobject_cast<const QLabel*>(w)) {
+            const QString text = l->buddy() ? plain(l->text()) : l->text();
+            const QRect box = l->contentsRect();
+            if (l->wordWrap()) {
+                check(w, text, l->heightForWidth(l->width()), l->height());
+                // A word too wide for the label is cut, not wrapped. The letters of the graph's
+                // English axis title reach two pixels past its width and show whole.
+                for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                    check(w, word, fm.tightBoundingRect(word).width(), box.width() + 2);
+                continue;
+            }
+            // Where the letters' ink lands, laid out as the label lays out its text, with a pixel
+            // of slack each side for the rounding of the font's metrics. A label may itself reach
+            // past its parent or under a control where its text does not.
+            const QSize advance(fm.horizontalAdvance(text), box.height());
+            const QRect ink = fm.tightBoundingRect(text).translated(
+                QStyle::alignedRect(l->layoutDirection(), l->alignment(), advance, box).x(), 0);
+            check(w, text, box.left() - ink.left(), 1);
+            check(w, text, ink.right(), box.right() + 1);
+            const QRect drawn(l->x() + ink.left(), l->y(), ink.width(), l->height());
+            check(w, text, drawn.right(), parent->width() - 1);
+            for (const QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (isControl(other) && other->isVisible() && drawn.intersects(other->geometry()))
+                    check(w, text, drawn.right(), other->x() - 1);
+            continue;
+        }
+        check(w, QStringLiteral("(outside its parent)"), parent->rect().contains(w->geometry()) ? 0 : 1, 0);
+        if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w)) {
+            // The room the style leaves the text beside the box or circle.
+            const auto* b = static_cast<const QAbstractButton*>(w);
+            QStyleOptionButton option;
+            option.initFrom(b);
+            const auto element = qobject_cast<const QCheckBox*>(w) ? QStyle::SE_CheckBoxContents
+                                                                    : QStyle::SE_RadioButtonContents;
+            check(w, b->text(), fm.horizontalAdvance(plain(b->text())),
+                  b->style()->subElementRect(element, &option, b).width());
+        } else if (const auto* b = qobject_cast<const QPushButton*>(w)) {
+            const int margin = b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
+            check(w, b->text(), fm.horizontalAdvance(plain(b->text())) + 2 * margin, b->width());
+        } else if (const auto* g = qobject_cast<const QGroupBox*>(w)) {
+            check(w, g->title(), fm.horizontalAdvance(g->title()) + 16, g->width());
+        }
+    }
+    return out;
+}
+
+QString nameOf(const QString& qmFile)
+{
+    return qmFile.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
+}
+
+struct Output {
+    QByteArray file, clipboard, equation;
+};
+
+// A short run as a student makes it: a few Time and Remove presses, then the table copied and saved.
+Output runAndSave(std::uint64_t seed)
+{
+    test::ShownWindow x(seed);
+    QTabWidget* nb = x.nb();
+    clickTab(nb, 1);
+    for (int step = 0; step < 5; ++step) {
+        for (const char* name : {"Nextbt", "Removebt"}) {
+            auto* b = named<QPushButton>(&x.w, QString::fromLatin1(name));
+            if (b->isVisible())
+                QTest::mouseClick(b, Qt::LeftButton);
+        }
+    }
+    clickTab(nb, 2);
+    QTest::mouseClick(named<QPushButton>(&x.w, QStringLiteral("Copybt")), Qt::LeftButton);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("data.txt"));
+    Output out;
+    if (!x.w.tablePage()->saveTo(path))
+        return out;
+    QFile f(path);
+    if (f.open(QIODevice::ReadOnly))
+        out.file = f.readAll();
+    out.clipboard = QGuiApplication::clipboard()->text().toUtf8();
+    clickTab(nb, 3);
+    out.equation = named<QLabel>(&x.w, QStringLiteral("kvalue"))->text().toUtf8();
+    return out;
+}
+
+}  // namespace
+
+class TestI18n : public QObject {
+    Q_OBJECT
+private slots:
+    void languages_data();
+    void captionsFit_data() { languages_data(); }
+    void captionsFit();
+    void savedAndCopiedAsInEnglish_data() { languages_data(); }
+    void savedAndCopiedAsInEnglish();
+    void cleanup() { installTranslations(QLocale(QLocale::English)); }
+};
+
+void TestI18n::languages_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addRow("en") << QString();
+    const QStringList files = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("vestor_*.qm")});
+    QVERIFY(files.size() >= 3);
+    for (const QString& f : files)
+        QTest::addRow("%s", qPrintable(nameOf(f))) << nameOf(f);
+}
+
+void TestI18n::captionsFit()
+{
+    QFETCH(QString, language);
+    QCOMPARE(installTranslations(QLocale(language.isEmpty() ? QStringLiteral("en") : language)), !language.isEmpty());
+    // Qt's own dialogs come with it, in the same language.
+    const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+    QCOMPARE(cancel == QStringLiteral("Cancel"), language.isEmpty());
+    test::ShownWindow x(11);
+
+    // Every caption the extras show, too.
+    x.w.findChild<QAction*>(QStringLiteral("HalfLives1"))->setChecked(true);
+    QTabWidget* nb = x.nb();
+    QStringList failures;
+    for (int page = 0; page < nb->count(); ++page) {
+        clickTab(nb, page);
+        if (page == 3) {
+            QTest::mouseClick(named<QCheckBox>(&x.w, QStringLiteral("bestfitcb")), Qt::LeftButton);
+            QTest::mouseClick(named<QCheckBox>(&x.w, QStringLiteral("expectedcb")), Qt::LeftButton);
+        }
+        failures << cutOff(&x.w);
+        if (page == 0) {
+            // The dice group takes the percentage group's place.
+            QTest::mouseClick(named<QRadioButton>(&x.w, QStringLiteral("dicerb")), Qt::LeftButton);
+            failures << cutOff(&x.w);
+        }
+        const QTabBar* bar = nb->tabBar();
+        const int need = bar->fontMetrics().horizontalAdvance(plain(bar->tabText(page)));
+        if (need > bar->tabRect(page).width() || bar->tabRect(page).right() >= bar->width())
+            failures << QStringLiteral("tab \"%1\"").arg(bar->tabText(page));
+    }
+    for (QDialog* d : std::initializer_list<QDialog*>{x.w.aboutBox(), x.w.whoami()}) {
+        d->show();
+        failures << cutOff(d);
+        d->hide();
+    }
+    failures.removeDuplicates();
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+}
+
+void TestI18n::savedAndCopiedAsInEnglish()
+{
+    QFETCH(QString, language);
+    if (language.isEmpty())
+        QSKIP("English is what the others are compared with");
+    installTranslations(QLocale(QLocale::English));
+    const Output english = runAndSave(5);
+    QVERIFY(english.file.startsWith("time\tP1\r\n0\t400\r\n"));
+    QVERIFY(english.clipboard.startsWith("Cycle\tN1\r"));
+    QVERIFY(english.equation.contains('.'));
+    QVERIFY(installTranslations(QLocale(language)));
+    const Output translated = runAndSave(5);
+    QCOMPARE(translated.file, english.file);
+    QCOMPARE(translated.clipboard, english.clipboard);
+    QCOMPARE(translated.equation, english.equation);
+}
+
+QTEST_MAIN(TestI18n)
+#include "test_i18n.moc"

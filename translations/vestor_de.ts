@@ -1,0 +1,692 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Printing</name>
+    <message>
+        <source>No usable printer is available.</source>
+        <translation>Kein nutzbarer Drucker vorhanden.</translation>
+    </message>
+    <message>
+        <source>The printer %1 refused the document.</source>
+        <translation>Der Drucker %1 hat das Dokument abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Printed by: </source>
+        <extracomment>First line of a printed graph, before the student&apos;s name</extracomment>
+        <translation>Gedruckt von: </translation>
+    </message>
+    <message>
+        <source>The document could not be finished.</source>
+        <translation>Das Dokument konnte nicht fertiggestellt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::AboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Version 0.8</source>
+        <translation>Version 0.8</translation>
+    </message>
+    <message>
+        <source>Vestor: For Lab or Demonstartion.</source>
+        <translation>Vestor: für Praktikum oder Vorführung.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ChamberPage</name>
+    <message>
+        <source>Active</source>
+        <extracomment>Caption above the decay chamber, which holds the particles not yet decayed</extracomment>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Decayed</source>
+        <extracomment>Caption above the panel of decayed particles taken out of the chamber</extracomment>
+        <translation>Zerfallen</translation>
+    </message>
+    <message>
+        <source>Decay chamber</source>
+        <translation>Zerfallskammer</translation>
+    </message>
+    <message>
+        <source>Decayed particles</source>
+        <translation>Zerfallene Teilchen</translation>
+    </message>
+    <message>
+        <source>The active particles, each a small disc in the colour of its nuclide; the count fields beside the legend give how many there are of each</source>
+        <translation>Die aktiven Teilchen, jedes eine kleine Scheibe in der Farbe seines Nuklids; die Zahlenfelder neben der Legende geben an, wie viele es von jedem gibt</translation>
+    </message>
+    <message>
+        <source>The decayed particles taken out of the chamber, stacked from the top</source>
+        <translation>Die aus der Kammer entfernten zerfallenen Teilchen, von oben gestapelt</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>schwarz</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>bright green</source>
+        <translation>hellgrün</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>hellblau</translation>
+    </message>
+    <message>
+        <source>teal</source>
+        <translation>blaugrün</translation>
+    </message>
+    <message>
+        <source>Colour of nuclide %1</source>
+        <translation>Farbe von Nuklid %1</translation>
+    </message>
+    <message>
+        <source>Particles of nuclide %1 are drawn %2 in the chamber</source>
+        <translation>Teilchen von Nuklid %1 werden in der Kammer %2 gezeichnet</translation>
+    </message>
+    <message>
+        <source>Count of nuclide %1</source>
+        <translation>Anzahl von Nuklid %1</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Neustart</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <extracomment>Button: take the decayed particles out of the chamber</extracomment>
+        <translation>Ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>&amp;Time</source>
+        <extracomment>Button: advance one time step</extracomment>
+        <translation>&amp;Zeit</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>Automate</source>
+        <extracomment>Check box: step time and remove decayed particles by itself once a second</extracomment>
+        <translation>Automatik</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ConfigPage</name>
+    <message>
+        <source>1st Decay Value </source>
+        <extracomment>Die throw at or below which nuclide n decays; keep the trailing space</extracomment>
+        <translation>1. Zerfallswert </translation>
+    </message>
+    <message>
+        <source>2nd Decay Value </source>
+        <translation>2. Zerfallswert </translation>
+    </message>
+    <message>
+        <source>3rd Decay Value </source>
+        <translation>3. Zerfallswert </translation>
+    </message>
+    <message>
+        <source>4th Decay Value </source>
+        <translation>4. Zerfallswert </translation>
+    </message>
+    <message>
+        <source>5th Decay Value </source>
+        <translation>5. Zerfallswert </translation>
+    </message>
+    <message>
+        <source>Radioactive Decay Chamber Settings Configuration</source>
+        <translation>Einstellungen der Kammer für den radioaktiven Zerfall</translation>
+    </message>
+    <message>
+        <source>Use the Scrollbars to Adjust Values</source>
+        <translation>Werte mit den Schiebereglern einstellen</translation>
+    </message>
+    <message>
+        <source>Steps in Decay Series</source>
+        <extracomment>Caption of the choice of how many nuclides the decay chain has (1 to 5)</extracomment>
+        <translation>Glieder der Zerfallsreihe</translation>
+    </message>
+    <message>
+        <source>Type of Decay</source>
+        <translation>Art des Zerfalls</translation>
+    </message>
+    <message>
+        <source> &amp;Percentage</source>
+        <extracomment>Decay type: the chance of decay per time step given as a percentage</extracomment>
+        <translation> &amp;Prozent</translation>
+    </message>
+    <message>
+        <source> &amp;Dice</source>
+        <extracomment>Decay type: the chance of decay given by a throw of a die</extracomment>
+        <translation> &amp;Würfel</translation>
+    </message>
+    <message>
+        <source>Graph Equation</source>
+        <translation>Gleichung im Diagramm</translation>
+    </message>
+    <message>
+        <source> &amp;Show Equation</source>
+        <translation> &amp;Gleichung zeigen</translation>
+    </message>
+    <message>
+        <source>Use Base</source>
+        <extracomment>Caption of the choice of base of the exponential in the graph equation: 0.5 or e</extracomment>
+        <translation>Basis</translation>
+    </message>
+    <message>
+        <source> 0.&amp;5</source>
+        <translation> 0.&amp;5</translation>
+    </message>
+    <message>
+        <source> &amp;e</source>
+        <translation> &amp;e</translation>
+    </message>
+    <message>
+        <source>Probability of Decay</source>
+        <translation>Zerfallswahrscheinlichkeit</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nuklid %1</translation>
+    </message>
+    <message>
+        <source>Chance of decay of nuclide %1, percent</source>
+        <translation>Zerfallswahrscheinlichkeit von Nuklid %1 in Prozent</translation>
+    </message>
+    <message>
+        <source>Sets the chance in percent that a particle of nuclide %1 decays in one time step</source>
+        <translation>Stellt ein, mit welcher Wahrscheinlichkeit in Prozent ein Teilchen von Nuklid %1 in einem Zeitschritt zerfällt</translation>
+    </message>
+    <message>
+        <source>Chance of Decay</source>
+        <translation>Zerfallswahrscheinlichkeit</translation>
+    </message>
+    <message>
+        <source># of Sides on Die</source>
+        <extracomment>Number of sides of the die thrown for every particle</extracomment>
+        <translation>Seiten des Würfels</translation>
+    </message>
+    <message>
+        <source>Number of sides on the die</source>
+        <translation>Anzahl der Seiten des Würfels</translation>
+    </message>
+    <message>
+        <source>Sets how many sides the die has; no decay value can be higher</source>
+        <translation>Stellt ein, wie viele Seiten der Würfel hat; kein Zerfallswert kann größer sein</translation>
+    </message>
+    <message>
+        <source>Decay value of nuclide %1</source>
+        <translation>Zerfallswert von Nuklid %1</translation>
+    </message>
+    <message>
+        <source>Sets the highest throw of the die at which a particle of nuclide %1 decays</source>
+        <translation>Stellt die höchste Augenzahl ein, bei der ein Teilchen von Nuklid %1 zerfällt</translation>
+    </message>
+    <message>
+        <source>Initial Number</source>
+        <extracomment>Group title: how many particles of each nuclide the chamber holds at the start</extracomment>
+        <translation>Anfangsanzahl</translation>
+    </message>
+    <message>
+        <source>Initial number of nuclide %1</source>
+        <translation>Anfangsanzahl von Nuklid %1</translation>
+    </message>
+    <message>
+        <source>Sets how many particles of nuclide %1 the chamber holds at the start, 1000 in all at most</source>
+        <translation>Stellt ein, wie viele Teilchen von Nuklid %1 die Kammer zu Beginn enthält, insgesamt höchstens 1000</translation>
+    </message>
+    <message>
+        <source>T½ = %1 steps</source>
+        <translation>T½ = %1 Schritte</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::DataTablePage</name>
+    <message>
+        <source>Collected Data Table</source>
+        <translation>Tabelle der Messwerte</translation>
+    </message>
+    <message>
+        <source>Select Data to be displayed</source>
+        <translation>Anzuzeigende Daten wählen</translation>
+    </message>
+    <message>
+        <source> Nuclide %1</source>
+        <translation> Nuklid %1</translation>
+    </message>
+    <message>
+        <source>Collected data</source>
+        <translation>Messwerte</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Highlighted</source>
+        <extracomment>Button: copy the selected part of the table</extracomment>
+        <translation>Markierte k&amp;opieren</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <translation>&amp;Alles kopieren</translation>
+    </message>
+    <message>
+        <source>Save Data as Text</source>
+        <translation>Daten als Text speichern</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>The data could not be saved to %1:
+%2</source>
+        <translation>Die Daten konnten nicht in %1 gespeichert werden:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::GraphEditorPage</name>
+    <message>
+        <source>Use this page to modify the Graphing Data.  To Set the Decay Values, use the Configuration page.</source>
+        <translation>Hier werden die Daten des Diagramms bearbeitet. Die Zerfallswerte stellt man auf der Seite Einstellungen ein.</translation>
+    </message>
+    <message>
+        <source>Number of Data Points:</source>
+        <translation>Anzahl der Messpunkte:</translation>
+    </message>
+    <message>
+        <source>Number of data points</source>
+        <translation>Anzahl der Messpunkte</translation>
+    </message>
+    <message>
+        <source>Sets how many recorded times the graph and the data table show</source>
+        <translation>Stellt ein, wie viele aufgezeichnete Zeiten das Diagramm und die Tabelle zeigen</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>Caption of the choice of nuclide whose counts are shown below</extracomment>
+        <translation>Zeige</translation>
+    </message>
+    <message>
+        <source>Nuclide 1</source>
+        <translation>Nuklid 1</translation>
+    </message>
+    <message>
+        <source>Nuclide 2</source>
+        <translation>Nuklid 2</translation>
+    </message>
+    <message>
+        <source>Nuclide 3</source>
+        <translation>Nuklid 3</translation>
+    </message>
+    <message>
+        <source>Nuclide 4</source>
+        <translation>Nuklid 4</translation>
+    </message>
+    <message>
+        <source>Nuclide 5</source>
+        <translation>Nuklid 5</translation>
+    </message>
+    <message>
+        <source>Nuclide 1&apos;s Data</source>
+        <translation>Daten von Nuklid 1</translation>
+    </message>
+    <message>
+        <source>Initial Count</source>
+        <extracomment>The count at time 0</extracomment>
+        <translation>Anfangsanzahl</translation>
+    </message>
+    <message>
+        <source>Times shown</source>
+        <translation>Gezeigte Zeiten</translation>
+    </message>
+    <message>
+        <source>Scrolls the fifteen count fields through the recorded times</source>
+        <translation>Verschiebt die fünfzehn Zahlenfelder über die aufgezeichneten Zeiten</translation>
+    </message>
+    <message>
+        <source>%1´s Data</source>
+        <extracomment>Title of the group of count fields; %1 is the chosen &quot;Nuclide n&quot;</extracomment>
+        <translation>Daten von %1</translation>
+    </message>
+    <message>
+        <source>Enter an integer!!</source>
+        <translation>Bitte eine ganze Zahl eingeben!!</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::GraphPage</name>
+    <message>
+        <source>a count is not a number of particles</source>
+        <translation>eine Anzahl ist keine Teilchenzahl</translation>
+    </message>
+    <message>
+        <source>fewer than three usable points</source>
+        <translation>weniger als drei brauchbare Punkte</translation>
+    </message>
+    <message>
+        <source>the counts do not fall</source>
+        <translation>die Anzahlen nehmen nicht ab</translation>
+    </message>
+    <message>
+        <source>Change Initial Count</source>
+        <extracomment>Caption of the scroll bar that sets the initial count A of the model curve</extracomment>
+        <translation>Anfangsanzahl ändern</translation>
+    </message>
+    <message>
+        <source>Change Tovrin</source>
+        <extracomment>Caption of the scroll bar that sets the half-life T½ of the model curve</extracomment>
+        <translation>Halbwertszeit</translation>
+    </message>
+    <message>
+        <source>Half-life of the model curve</source>
+        <translation>Halbwertszeit der Modellkurve</translation>
+    </message>
+    <message>
+        <source>Sets the half-life of the model curve drawn over nuclide 1&apos;s counts; the equation above the graph shows it</source>
+        <translation>Stellt die Halbwertszeit der Modellkurve über den Anzahlen von Nuklid 1 ein; die Gleichung über dem Diagramm zeigt sie</translation>
+    </message>
+    <message>
+        <source>Decay graph</source>
+        <translation>Zerfallsdiagramm</translation>
+    </message>
+    <message>
+        <source>The recorded count of each graphed nuclide against time, one dot per time, with the model curve of nuclide 1; the data table page lists the same counts</source>
+        <translation>Die aufgezeichnete Anzahl jedes gezeigten Nuklids über der Zeit, ein Punkt je Zeit, mit der Modellkurve von Nuklid 1; die Tabelle listet dieselben Anzahlen</translation>
+    </message>
+    <message>
+        <source>Initial count of the model curve</source>
+        <translation>Anfangsanzahl der Modellkurve</translation>
+    </message>
+    <message>
+        <source>Moves the initial count of the model curve up or down; the equation above the graph shows it</source>
+        <translation>Verschiebt die Anfangsanzahl der Modellkurve nach oben oder unten; die Gleichung über dem Diagramm zeigt sie</translation>
+    </message>
+    <message>
+        <source>Start of the model curve</source>
+        <translation>Anfang der Modellkurve</translation>
+    </message>
+    <message>
+        <source>Marks where the model curve starts, at time 0</source>
+        <translation>Markiert, wo die Modellkurve beginnt, zur Zeit 0</translation>
+    </message>
+    <message>
+        <source>C o u n t </source>
+        <extracomment>Title of the vertical axis, written downwards one letter a line in 8 pixels: a space after each letter, at most five narrow letters (an m or w is cut)</extracomment>
+        <translation>A n z . </translation>
+    </message>
+    <message>
+        <source>time</source>
+        <extracomment>Title of the horizontal axis of the graph</extracomment>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Graph the Indicated Nuclides</source>
+        <translation>Diese Nuklide zeichnen</translation>
+    </message>
+    <message>
+        <source> Nuclide %1</source>
+        <translation> Nuklid %1</translation>
+    </message>
+    <message>
+        <source>Curve read-out</source>
+        <translation>Ablesung an der Kurve</translation>
+    </message>
+    <message>
+        <source>The time and the model&apos;s count at the point pressed on the graph</source>
+        <translation>Zeit und Anzahl des Modells an der angeklickten Stelle des Diagramms</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <extracomment>Check box: show the computed best fit of T½ and A to nuclide 1&apos;s counts</extracomment>
+        <translation>Beste Anpassung</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <extracomment>Check box: draw the expected count of each nuclide</extracomment>
+        <translation>Erwartet</translation>
+    </message>
+    <message>
+        <source>Fit the model to nuclide 1&apos;s counts and show the estimate with its standard error</source>
+        <translation>Das Modell an die Anzahlen von Nuklid 1 anpassen und die Schätzung mit ihrem Standardfehler zeigen</translation>
+    </message>
+    <message>
+        <source>Draw the expected count of each graphed nuclide</source>
+        <translation>Die erwartete Anzahl jedes gezeigten Nuklids zeichnen</translation>
+    </message>
+    <message>
+        <source>&amp;Use fit</source>
+        <extracomment>Button: move the two scroll bars to the best fit</extracomment>
+        <translation>&amp;Anwenden</translation>
+    </message>
+    <message>
+        <source>Move the two scroll bars to the computed fit</source>
+        <translation>Die beiden Schieberegler auf die berechnete Anpassung stellen</translation>
+    </message>
+    <message>
+        <source>Best fit of nuclide 1: no estimate, %1.</source>
+        <translation>Beste Anpassung für Nuklid 1: keine Schätzung, %1.</translation>
+    </message>
+    <message>
+        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
+        <translation>Beste Anpassung für Nuklid 1 aus %1 Punkten:  T½ = %2 ± %3,  A = %4 ± %5</translation>
+    </message>
+    <message>
+        <source> The half-life lies beyond the scroll bar&apos;s range.</source>
+        <translation> Die Halbwertszeit liegt außerhalb des Schiebereglers.</translation>
+    </message>
+    <message>
+        <source> The initial count lies beyond the scroll bar&apos;s reach.</source>
+        <translation> Die Anfangsanzahl liegt außerhalb des Schiebereglers.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::MainWindow</name>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Decay Chamber</source>
+        <translation>Zerfalls&amp;kammer</translation>
+    </message>
+    <message>
+        <source>Collected Data &amp;Table</source>
+        <translation>Messwert&amp;tabelle</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Diagramm</translation>
+    </message>
+    <message>
+        <source>Edit G&amp;raph Data</source>
+        <translation>Diagrammdaten bea&amp;rbeiten</translation>
+    </message>
+    <message>
+        <source>Close the program</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Graph</source>
+        <translation>Diagramm &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Print Graph</source>
+        <translation>Diagramm &amp;drucken</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup</source>
+        <translation>Drucker&amp;einrichtung</translation>
+    </message>
+    <message>
+        <source>&amp;User Name</source>
+        <translation>&amp;Benutzername</translation>
+    </message>
+    <message>
+        <source>E&amp;xtras</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>Implied &amp;Half-lives</source>
+        <translation>Zugehörige &amp;Halbwertszeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>&amp;Display</source>
+        <translation>&amp;Anzeige</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation>Basis</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::TGetDataFR</name>
+    <message>
+        <source>First Decay Value </source>
+        <translation>Erster Zerfallswert </translation>
+    </message>
+    <message>
+        <source>Second Decay Value </source>
+        <translation>Zweiter Zerfallswert </translation>
+    </message>
+    <message>
+        <source>Third Decay Value </source>
+        <translation>Dritter Zerfallswert </translation>
+    </message>
+    <message>
+        <source>Fourth Decay Value </source>
+        <translation>Vierter Zerfallswert </translation>
+    </message>
+    <message>
+        <source>Fifth Decay Value </source>
+        <translation>Fünfter Zerfallswert </translation>
+    </message>
+    <message>
+        <source>Set Data</source>
+        <translation>Daten einstellen</translation>
+    </message>
+    <message>
+        <source>Decay Rate</source>
+        <translation>Zerfallsrate</translation>
+    </message>
+    <message>
+        <source>Dice Box</source>
+        <translation>Würfel</translation>
+    </message>
+    <message>
+        <source>Number Particles</source>
+        <translation>Teilchenzahl</translation>
+    </message>
+    <message>
+        <source>Number of Sides on Dice</source>
+        <translation>Seiten des Würfels</translation>
+    </message>
+    <message>
+        <source>Particle %1</source>
+        <translation>Teilchen %1</translation>
+    </message>
+    <message>
+        <source>Chance of decay of particle %1, percent</source>
+        <translation>Zerfallswahrscheinlichkeit von Teilchen %1 in Prozent</translation>
+    </message>
+    <message>
+        <source>Sets the chance in percent that particle %1 decays in one step</source>
+        <translation>Stellt ein, mit welcher Wahrscheinlichkeit in Prozent Teilchen %1 in einem Schritt zerfällt</translation>
+    </message>
+    <message>
+        <source>Decay value of particle %1</source>
+        <translation>Zerfallswert von Teilchen %1</translation>
+    </message>
+    <message>
+        <source>Sets the highest throw of the die at which particle %1 decays</source>
+        <translation>Stellt die höchste Augenzahl ein, bei der Teilchen %1 zerfällt</translation>
+    </message>
+    <message>
+        <source>Number of particle %1</source>
+        <translation>Anzahl von Teilchen %1</translation>
+    </message>
+    <message>
+        <source>Sets how many of particle %1 the chamber holds at the start</source>
+        <translation>Stellt ein, wie viele von Teilchen %1 die Kammer zu Beginn enthält</translation>
+    </message>
+    <message>
+        <source>Number of sides on the die</source>
+        <translation>Anzahl der Seiten des Würfels</translation>
+    </message>
+    <message>
+        <source>Sets how many sides the die has; no decay value can be higher</source>
+        <translation>Stellt ein, wie viele Seiten der Würfel hat; kein Zerfallswert kann größer sein</translation>
+    </message>
+    <message>
+        <source>Length of Decay chain</source>
+        <translation>Länge der Zerfallsreihe</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::TWhoami</name>
+    <message>
+        <source>I am ....</source>
+        <translation>Ich bin ....</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Name will appear on printout</source>
+        <translation>Steht auf jedem Ausdruck</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

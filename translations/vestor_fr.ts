@@ -1,0 +1,692 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Printing</name>
+    <message>
+        <source>No usable printer is available.</source>
+        <translation>Aucune imprimante utilisable n&apos;est disponible.</translation>
+    </message>
+    <message>
+        <source>The printer %1 refused the document.</source>
+        <translation>L&apos;imprimante %1 a refusé le document.</translation>
+    </message>
+    <message>
+        <source>Printed by: </source>
+        <extracomment>First line of a printed graph, before the student&apos;s name</extracomment>
+        <translation>Imprimé par : </translation>
+    </message>
+    <message>
+        <source>The document could not be finished.</source>
+        <translation>Le document n&apos;a pas pu être terminé.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::AboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Version 0.8</source>
+        <translation>Version 0.8</translation>
+    </message>
+    <message>
+        <source>Vestor: For Lab or Demonstartion.</source>
+        <translation>Vestor : pour le TP ou la démonstration.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ChamberPage</name>
+    <message>
+        <source>Active</source>
+        <extracomment>Caption above the decay chamber, which holds the particles not yet decayed</extracomment>
+        <translation>Actives</translation>
+    </message>
+    <message>
+        <source>Decayed</source>
+        <extracomment>Caption above the panel of decayed particles taken out of the chamber</extracomment>
+        <translation>Désintégrées</translation>
+    </message>
+    <message>
+        <source>Decay chamber</source>
+        <translation>Chambre de désintégration</translation>
+    </message>
+    <message>
+        <source>Decayed particles</source>
+        <translation>Particules désintégrées</translation>
+    </message>
+    <message>
+        <source>The active particles, each a small disc in the colour of its nuclide; the count fields beside the legend give how many there are of each</source>
+        <translation>Les particules actives, chacune un petit disque de la couleur de son nucléide ; les champs à côté de la légende donnent leur nombre pour chaque nucléide</translation>
+    </message>
+    <message>
+        <source>The decayed particles taken out of the chamber, stacked from the top</source>
+        <translation>Les particules désintégrées retirées de la chambre, empilées depuis le haut</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>en noir</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>en rouge</translation>
+    </message>
+    <message>
+        <source>bright green</source>
+        <translation>en vert vif</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>en bleu clair</translation>
+    </message>
+    <message>
+        <source>teal</source>
+        <translation>en bleu canard</translation>
+    </message>
+    <message>
+        <source>Colour of nuclide %1</source>
+        <translation>Couleur du nucléide %1</translation>
+    </message>
+    <message>
+        <source>Particles of nuclide %1 are drawn %2 in the chamber</source>
+        <translation>Les particules du nucléide %1 sont dessinées %2 dans la chambre</translation>
+    </message>
+    <message>
+        <source>Count of nuclide %1</source>
+        <translation>Nombre du nucléide %1</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>Re&amp;mise à 0</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <extracomment>Button: take the decayed particles out of the chamber</extracomment>
+        <translation>&amp;Enlever</translation>
+    </message>
+    <message>
+        <source>&amp;Time</source>
+        <extracomment>Button: advance one time step</extracomment>
+        <translation>Tem&amp;ps</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Lancer</translation>
+    </message>
+    <message>
+        <source>Automate</source>
+        <extracomment>Check box: step time and remove decayed particles by itself once a second</extracomment>
+        <translation>Mode auto</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>Arrêt&amp;er</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ConfigPage</name>
+    <message>
+        <source>1st Decay Value </source>
+        <extracomment>Die throw at or below which nuclide n decays; keep the trailing space</extracomment>
+        <translation>1er seuil du dé </translation>
+    </message>
+    <message>
+        <source>2nd Decay Value </source>
+        <translation>2e seuil du dé </translation>
+    </message>
+    <message>
+        <source>3rd Decay Value </source>
+        <translation>3e seuil du dé </translation>
+    </message>
+    <message>
+        <source>4th Decay Value </source>
+        <translation>4e seuil du dé </translation>
+    </message>
+    <message>
+        <source>5th Decay Value </source>
+        <translation>5e seuil du dé </translation>
+    </message>
+    <message>
+        <source>Radioactive Decay Chamber Settings Configuration</source>
+        <translation>Réglages de la chambre de désintégration radioactive</translation>
+    </message>
+    <message>
+        <source>Use the Scrollbars to Adjust Values</source>
+        <translation>Réglez les valeurs avec les barres de défilement</translation>
+    </message>
+    <message>
+        <source>Steps in Decay Series</source>
+        <extracomment>Caption of the choice of how many nuclides the decay chain has (1 to 5)</extracomment>
+        <translation>Nucléides de la chaîne</translation>
+    </message>
+    <message>
+        <source>Type of Decay</source>
+        <translation>Type de désintégration</translation>
+    </message>
+    <message>
+        <source> &amp;Percentage</source>
+        <extracomment>Decay type: the chance of decay per time step given as a percentage</extracomment>
+        <translation> &amp;Pourcentage</translation>
+    </message>
+    <message>
+        <source> &amp;Dice</source>
+        <extracomment>Decay type: the chance of decay given by a throw of a die</extracomment>
+        <translation> &amp;Dé</translation>
+    </message>
+    <message>
+        <source>Graph Equation</source>
+        <translation>Équation du graphique</translation>
+    </message>
+    <message>
+        <source> &amp;Show Equation</source>
+        <translation> A&amp;fficher l&apos;équation</translation>
+    </message>
+    <message>
+        <source>Use Base</source>
+        <extracomment>Caption of the choice of base of the exponential in the graph equation: 0.5 or e</extracomment>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source> 0.&amp;5</source>
+        <translation> 0.&amp;5</translation>
+    </message>
+    <message>
+        <source> &amp;e</source>
+        <translation> &amp;e</translation>
+    </message>
+    <message>
+        <source>Probability of Decay</source>
+        <translation>Probabilité de désintégration</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nucléide %1</translation>
+    </message>
+    <message>
+        <source>Chance of decay of nuclide %1, percent</source>
+        <translation>Probabilité de désintégration du nucléide %1, en pour cent</translation>
+    </message>
+    <message>
+        <source>Sets the chance in percent that a particle of nuclide %1 decays in one time step</source>
+        <translation>Règle la probabilité en pour cent qu&apos;une particule du nucléide %1 se désintègre en un pas de temps</translation>
+    </message>
+    <message>
+        <source>Chance of Decay</source>
+        <translation>Probabilité de désintégration</translation>
+    </message>
+    <message>
+        <source># of Sides on Die</source>
+        <extracomment>Number of sides of the die thrown for every particle</extracomment>
+        <translation>Faces du dé</translation>
+    </message>
+    <message>
+        <source>Number of sides on the die</source>
+        <translation>Nombre de faces du dé</translation>
+    </message>
+    <message>
+        <source>Sets how many sides the die has; no decay value can be higher</source>
+        <translation>Règle le nombre de faces du dé ; aucune valeur de désintégration ne peut être plus grande</translation>
+    </message>
+    <message>
+        <source>Decay value of nuclide %1</source>
+        <translation>Valeur de désintégration du nucléide %1</translation>
+    </message>
+    <message>
+        <source>Sets the highest throw of the die at which a particle of nuclide %1 decays</source>
+        <translation>Règle le plus grand résultat du dé pour lequel une particule du nucléide %1 se désintègre</translation>
+    </message>
+    <message>
+        <source>Initial Number</source>
+        <extracomment>Group title: how many particles of each nuclide the chamber holds at the start</extracomment>
+        <translation>Nombre initial</translation>
+    </message>
+    <message>
+        <source>Initial number of nuclide %1</source>
+        <translation>Nombre initial du nucléide %1</translation>
+    </message>
+    <message>
+        <source>Sets how many particles of nuclide %1 the chamber holds at the start, 1000 in all at most</source>
+        <translation>Règle le nombre de particules du nucléide %1 dans la chambre au départ, 1000 au plus en tout</translation>
+    </message>
+    <message>
+        <source>T½ = %1 steps</source>
+        <translation>T½ = %1 pas</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::DataTablePage</name>
+    <message>
+        <source>Collected Data Table</source>
+        <translation>Tableau des données recueillies</translation>
+    </message>
+    <message>
+        <source>Select Data to be displayed</source>
+        <translation>Choisissez les données à afficher</translation>
+    </message>
+    <message>
+        <source> Nuclide %1</source>
+        <translation> Nucléide %1</translation>
+    </message>
+    <message>
+        <source>Collected data</source>
+        <translation>Données recueillies</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Highlighted</source>
+        <extracomment>Button: copy the selected part of the table</extracomment>
+        <translation>Co&amp;pier la sélection</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <translation>Copier to&amp;ut</translation>
+    </message>
+    <message>
+        <source>Save Data as Text</source>
+        <translation>Enregistrer les données en texte</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>The data could not be saved to %1:
+%2</source>
+        <translation>Les données n&apos;ont pas pu être enregistrées dans %1 :
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::GraphEditorPage</name>
+    <message>
+        <source>Use this page to modify the Graphing Data.  To Set the Decay Values, use the Configuration page.</source>
+        <translation>Cette page modifie les données du graphique. Les valeurs de désintégration se règlent dans la page Configuration.</translation>
+    </message>
+    <message>
+        <source>Number of Data Points:</source>
+        <translation>Nombre de points :</translation>
+    </message>
+    <message>
+        <source>Number of data points</source>
+        <translation>Nombre de points de mesure</translation>
+    </message>
+    <message>
+        <source>Sets how many recorded times the graph and the data table show</source>
+        <translation>Règle combien d&apos;instants enregistrés le graphique et le tableau affichent</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>Caption of the choice of nuclide whose counts are shown below</extracomment>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Nuclide 1</source>
+        <translation>Nucléide 1</translation>
+    </message>
+    <message>
+        <source>Nuclide 2</source>
+        <translation>Nucléide 2</translation>
+    </message>
+    <message>
+        <source>Nuclide 3</source>
+        <translation>Nucléide 3</translation>
+    </message>
+    <message>
+        <source>Nuclide 4</source>
+        <translation>Nucléide 4</translation>
+    </message>
+    <message>
+        <source>Nuclide 5</source>
+        <translation>Nucléide 5</translation>
+    </message>
+    <message>
+        <source>Nuclide 1&apos;s Data</source>
+        <translation>Données du nucléide 1</translation>
+    </message>
+    <message>
+        <source>Initial Count</source>
+        <extracomment>The count at time 0</extracomment>
+        <translation>Nombre initial</translation>
+    </message>
+    <message>
+        <source>Times shown</source>
+        <translation>Instants affichés</translation>
+    </message>
+    <message>
+        <source>Scrolls the fifteen count fields through the recorded times</source>
+        <translation>Fait défiler les quinze champs de nombres sur les instants enregistrés</translation>
+    </message>
+    <message>
+        <source>%1´s Data</source>
+        <extracomment>Title of the group of count fields; %1 is the chosen &quot;Nuclide n&quot;</extracomment>
+        <translation>Données du %1</translation>
+    </message>
+    <message>
+        <source>Enter an integer!!</source>
+        <translation>Entrez un nombre entier !!</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::GraphPage</name>
+    <message>
+        <source>a count is not a number of particles</source>
+        <translation>un nombre n&apos;est pas un nombre de particules</translation>
+    </message>
+    <message>
+        <source>fewer than three usable points</source>
+        <translation>moins de trois points utilisables</translation>
+    </message>
+    <message>
+        <source>the counts do not fall</source>
+        <translation>les nombres ne diminuent pas</translation>
+    </message>
+    <message>
+        <source>Change Initial Count</source>
+        <extracomment>Caption of the scroll bar that sets the initial count A of the model curve</extracomment>
+        <translation>Changer le nombre initial</translation>
+    </message>
+    <message>
+        <source>Change Tovrin</source>
+        <extracomment>Caption of the scroll bar that sets the half-life T½ of the model curve</extracomment>
+        <translation>Régler la demi-vie</translation>
+    </message>
+    <message>
+        <source>Half-life of the model curve</source>
+        <translation>Demi-vie de la courbe modèle</translation>
+    </message>
+    <message>
+        <source>Sets the half-life of the model curve drawn over nuclide 1&apos;s counts; the equation above the graph shows it</source>
+        <translation>Règle la demi-vie de la courbe modèle tracée sur les nombres du nucléide 1 ; l&apos;équation au-dessus du graphique l&apos;affiche</translation>
+    </message>
+    <message>
+        <source>Decay graph</source>
+        <translation>Graphique de désintégration</translation>
+    </message>
+    <message>
+        <source>The recorded count of each graphed nuclide against time, one dot per time, with the model curve of nuclide 1; the data table page lists the same counts</source>
+        <translation>Le nombre enregistré de chaque nucléide tracé en fonction du temps, un point par instant, avec la courbe modèle du nucléide 1 ; le tableau donne les mêmes nombres</translation>
+    </message>
+    <message>
+        <source>Initial count of the model curve</source>
+        <translation>Nombre initial de la courbe modèle</translation>
+    </message>
+    <message>
+        <source>Moves the initial count of the model curve up or down; the equation above the graph shows it</source>
+        <translation>Déplace le nombre initial de la courbe modèle vers le haut ou le bas ; l&apos;équation au-dessus du graphique l&apos;affiche</translation>
+    </message>
+    <message>
+        <source>Start of the model curve</source>
+        <translation>Début de la courbe modèle</translation>
+    </message>
+    <message>
+        <source>Marks where the model curve starts, at time 0</source>
+        <translation>Marque le début de la courbe modèle, au temps 0</translation>
+    </message>
+    <message>
+        <source>C o u n t </source>
+        <extracomment>Title of the vertical axis, written downwards one letter a line in 8 pixels: a space after each letter, at most five narrow letters (an m or w is cut)</extracomment>
+        <translation>N b r e </translation>
+    </message>
+    <message>
+        <source>time</source>
+        <extracomment>Title of the horizontal axis of the graph</extracomment>
+        <translation>temps</translation>
+    </message>
+    <message>
+        <source>Graph the Indicated Nuclides</source>
+        <translation>Tracer les nucléides cochés</translation>
+    </message>
+    <message>
+        <source> Nuclide %1</source>
+        <translation>Nucl. %1</translation>
+    </message>
+    <message>
+        <source>Curve read-out</source>
+        <translation>Lecture sur la courbe</translation>
+    </message>
+    <message>
+        <source>The time and the model&apos;s count at the point pressed on the graph</source>
+        <translation>Le temps et le nombre du modèle au point cliqué sur le graphique</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <extracomment>Check box: show the computed best fit of T½ and A to nuclide 1&apos;s counts</extracomment>
+        <translation>Meilleur ajustement</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <extracomment>Check box: draw the expected count of each nuclide</extracomment>
+        <translation>Attendu</translation>
+    </message>
+    <message>
+        <source>Fit the model to nuclide 1&apos;s counts and show the estimate with its standard error</source>
+        <translation>Ajuster le modèle aux nombres du nucléide 1 et afficher l&apos;estimation avec son écart-type</translation>
+    </message>
+    <message>
+        <source>Draw the expected count of each graphed nuclide</source>
+        <translation>Tracer le nombre attendu de chaque nucléide tracé</translation>
+    </message>
+    <message>
+        <source>&amp;Use fit</source>
+        <extracomment>Button: move the two scroll bars to the best fit</extracomment>
+        <translation>&amp;Utiliser</translation>
+    </message>
+    <message>
+        <source>Move the two scroll bars to the computed fit</source>
+        <translation>Placer les deux barres de défilement sur l&apos;ajustement calculé</translation>
+    </message>
+    <message>
+        <source>Best fit of nuclide 1: no estimate, %1.</source>
+        <translation>Meilleur ajustement du nucléide 1 : pas d&apos;estimation, %1.</translation>
+    </message>
+    <message>
+        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
+        <translation>Meilleur ajustement du nucléide 1 sur %1 points :  T½ = %2 ± %3,  A = %4 ± %5</translation>
+    </message>
+    <message>
+        <source> The half-life lies beyond the scroll bar&apos;s range.</source>
+        <translation> La demi-vie dépasse la plage de la barre.</translation>
+    </message>
+    <message>
+        <source> The initial count lies beyond the scroll bar&apos;s reach.</source>
+        <translation> Le nombre initial dépasse la portée de la barre.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::MainWindow</name>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Decay Chamber</source>
+        <translation>C&amp;hambre de désintégration</translation>
+    </message>
+    <message>
+        <source>Collected Data &amp;Table</source>
+        <translation>&amp;Tableau des données</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Graphique</translation>
+    </message>
+    <message>
+        <source>Edit G&amp;raph Data</source>
+        <translation>Modifie&amp;r les données</translation>
+    </message>
+    <message>
+        <source>Close the program</source>
+        <translation>Fermer le programme</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Graph</source>
+        <translation>&amp;Copier le graphique</translation>
+    </message>
+    <message>
+        <source>&amp;Print Graph</source>
+        <translation>&amp;Imprimer le graphique</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup</source>
+        <translation>Configurer l&apos;imp&amp;rimante</translation>
+    </message>
+    <message>
+        <source>&amp;User Name</source>
+        <translation>&amp;Nom de l&apos;élève</translation>
+    </message>
+    <message>
+        <source>E&amp;xtras</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>Implied &amp;Half-lives</source>
+        <translation>&amp;Demi-vies correspondantes</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;Display</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::TGetDataFR</name>
+    <message>
+        <source>First Decay Value </source>
+        <translation>1er seuil du dé </translation>
+    </message>
+    <message>
+        <source>Second Decay Value </source>
+        <translation>2e seuil du dé </translation>
+    </message>
+    <message>
+        <source>Third Decay Value </source>
+        <translation>3e seuil du dé </translation>
+    </message>
+    <message>
+        <source>Fourth Decay Value </source>
+        <translation>4e seuil du dé </translation>
+    </message>
+    <message>
+        <source>Fifth Decay Value </source>
+        <translation>5e seuil du dé </translation>
+    </message>
+    <message>
+        <source>Set Data</source>
+        <translation>Régler les données</translation>
+    </message>
+    <message>
+        <source>Decay Rate</source>
+        <translation>Taux de désintégration</translation>
+    </message>
+    <message>
+        <source>Dice Box</source>
+        <translation>Dé</translation>
+    </message>
+    <message>
+        <source>Number Particles</source>
+        <translation>Nombre de particules</translation>
+    </message>
+    <message>
+        <source>Number of Sides on Dice</source>
+        <translation>Faces du dé</translation>
+    </message>
+    <message>
+        <source>Particle %1</source>
+        <translation>Particule %1</translation>
+    </message>
+    <message>
+        <source>Chance of decay of particle %1, percent</source>
+        <translation>Probabilité de désintégration de la particule %1, en pour cent</translation>
+    </message>
+    <message>
+        <source>Sets the chance in percent that particle %1 decays in one step</source>
+        <translation>Règle la probabilité en pour cent que la particule %1 se désintègre en un pas</translation>
+    </message>
+    <message>
+        <source>Decay value of particle %1</source>
+        <translation>Valeur de désintégration de la particule %1</translation>
+    </message>
+    <message>
+        <source>Sets the highest throw of the die at which particle %1 decays</source>
+        <translation>Règle le plus grand résultat du dé pour lequel la particule %1 se désintègre</translation>
+    </message>
+    <message>
+        <source>Number of particle %1</source>
+        <translation>Nombre de particules %1</translation>
+    </message>
+    <message>
+        <source>Sets how many of particle %1 the chamber holds at the start</source>
+        <translation>Règle combien de particules %1 la chambre contient au départ</translation>
+    </message>
+    <message>
+        <source>Number of sides on the die</source>
+        <translation>Nombre de faces du dé</translation>
+    </message>
+    <message>
+        <source>Sets how many sides the die has; no decay value can be higher</source>
+        <translation>Règle le nombre de faces du dé ; aucune valeur de désintégration ne peut être plus grande</translation>
+    </message>
+    <message>
+        <source>Length of Decay chain</source>
+        <translation>Longueur de la chaîne</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::TWhoami</name>
+    <message>
+        <source>I am ....</source>
+        <translation>Je suis ....</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Name will appear on printout</source>
+        <translation>Figure sur l&apos;impression</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>
