@@ -1,5 +1,6 @@
 // The listing, the data file, count parsing and graph maxima, as pure text and numbers.
 #include <QTest>
+#include <random>
 
 #include "table/tabletext.h"
 
@@ -30,6 +31,40 @@ QByteArray bytes(const std::string& s)
     return QByteArray::fromStdString(s);
 }
 
+// A saved file of random counts, small and up to the largest 32-bit count, under random boxes.
+struct RandomFile {
+    explicit RandomFile(std::mt19937& rng, bool allColumns = false)
+    {
+        n = int(rng() % 100) + 1;
+        for (int k = 1; k <= 5; ++k)
+            checked[k] = allColumns || rng() % 2;
+        for (int t = 0; t <= kLastTime; ++t)
+            for (int k = 1; k <= 5; ++k)
+                h[t + 1][k] = rng() % 8 ? std::int32_t(rng() % 1000) : std::int32_t(rng() % 0x80000000u);
+        text = fileText(h, checked, n);
+    }
+    // How many (time, nuclide) counts of `run` differ from this file's.
+    int differences(const SavedRun& run) const
+    {
+        int d = 0;
+        for (int t = 0; t < run.times; ++t)
+            for (int k = 1; k <= 5; ++k)
+                d += run.counts[t + 1][k] != (checked[k] ? h[t + 1][k] : 0);
+        return d;
+    }
+    int n = 1;
+    ColumnChoice checked{};
+    History h{};
+    std::string text;
+};
+
+std::string replaced(std::string s, std::string_view from, std::string_view to)
+{
+    for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
+        s.replace(at, from.size(), to);
+    return s;
+}
+
 }  // namespace
 
 class TestTableText : public QObject {
@@ -43,6 +78,10 @@ private slots:
     void parseCount();
     void maximumOver_data();
     void maximumOver();
+    void savedFilesPoolBack_data();
+    void savedFilesPoolBack();
+    void corruptFilesPoolOrChangeNothing_data();
+    void corruptFilesPoolOrChangeNothing();
 };
 
 void TestTableText::outputs_data()
@@ -183,6 +222,130 @@ void TestTableText::maximumOver()
     History h = historyOf(rows);
     h[kLastTime + 1][nuclide] = 5000;
     QCOMPARE(vestor::maximumOver(h, nuclide, kLastTime + 1), 5000);
+}
+
+void TestTableText::savedFilesPoolBack_data()
+{
+    QTest::addColumn<QString>("resave");  // how a spreadsheet re-saves the file
+    for (const char* form : {"as saved", "LF", "no last line end", "byte-order mark", "commas and blanks",
+                             "semicolons and blank lines", "unused columns"})
+        QTest::addRow("%s", form) << form;
+}
+
+void TestTableText::savedFilesPoolBack()
+{
+    QFETCH(QString, resave);
+    std::mt19937 rng(qHash(resave));
+    for (int i = 0; i < 200; ++i) {
+        const RandomFile file(rng);
+        std::string text = file.text;
+        if (resave == "LF")
+            text = replaced(text, "\r\n", "\n");
+        else if (resave == "no last line end")
+            text.resize(text.size() - 2);
+        else if (resave == "byte-order mark")
+            text.insert(0, "\xEF\xBB\xBF");
+        else if (resave == "commas and blanks")
+            text = replaced(replaced(text, "\t", " , "), "\r\n", " \r\n ");
+        else if (resave == "semicolons and blank lines")
+            text = replaced(replaced(text, "\t", ";"), "\n", "\n\r\n");
+        else if (resave == "unused columns")
+            text = replaced(text, "\r\n", "\t\t\r\n");
+
+        const SavedRun run = readRun(text);
+        QVERIFY2(run.ok(), text.c_str());
+        QCOMPARE(run.times, std::min(file.n, kLastTime) + 1);
+        QVERIFY(run.columns == file.checked);
+        QCOMPARE(file.differences(run), 0);
+
+        // Pooled twice, every sum doubles, or nothing is added when one would pass 32 bits.
+        RunPool pool;
+        QCOMPARE(pool.add(run).fault, RunFault::None);
+        const RunError second = pool.add(run);
+        for (int t = 0; t < run.times; ++t)
+            for (int k = 1; k <= 5; ++k) {
+                const std::int64_t count = run.counts[t + 1][k];
+                QCOMPARE(std::int64_t(pool.sums[t + 1][k]), second.fault == RunFault::None ? 2 * count : count);
+                QVERIFY(second.fault == RunFault::SumOverflow || 2 * count <= 0x7FFFFFFF);
+            }
+        QCOMPARE(pool.files, second.fault == RunFault::None ? 2 : 1);
+    }
+}
+
+void TestTableText::corruptFilesPoolOrChangeNothing_data()
+{
+    QTest::addColumn<QString>("corruption");
+    QTest::addColumn<int>("changedCounts");  // at most, when the corrupted file is still sound
+    for (const char* lines : {"cut a line", "duplicate a line", "swap two lines"})
+        QTest::addRow("%s", lines) << lines << 0;
+    for (const char* bytes : {"flip a byte", "huge number", "binary noise", "cut short"})
+        QTest::addRow("%s", bytes) << bytes << 1;
+}
+
+void TestTableText::corruptFilesPoolOrChangeNothing()
+{
+    QFETCH(QString, corruption);
+    QFETCH(int, changedCounts);
+    std::mt19937 rng(qHash(corruption));
+    int refused = 0;
+    for (int i = 0; i < 500; ++i) {
+        // With all five columns a flipped heading digit names a column twice rather than moving one.
+        const RandomFile file(rng, corruption == "flip a byte");
+        std::vector<std::string> lines;
+        for (std::size_t at = 0; at < file.text.size();) {
+            const std::size_t end = file.text.find('\n', at) + 1;
+            lines.push_back(file.text.substr(at, end - at));
+            at = end;
+        }
+        const auto any = [&rng](std::size_t size) { return std::size_t(rng() % size); };
+        std::string text;
+        if (corruption == "cut a line") {
+            lines.erase(lines.begin() + any(lines.size()));
+        } else if (corruption == "duplicate a line") {
+            const std::size_t at = any(lines.size());
+            lines.insert(lines.begin() + any(lines.size() + 1), lines[at]);
+        } else if (corruption == "swap two lines") {
+            const std::size_t a = any(lines.size());
+            std::swap(lines[a], lines[(a + 1 + any(lines.size() - 1)) % lines.size()]);
+        }
+        for (const std::string& line : lines)
+            text += line;
+        if (corruption == "flip a byte") {
+            text[any(text.size())] ^= char(1 << any(8));
+        } else if (corruption == "huge number") {
+            static const char* const huge[] = {"2147483647", "2147483648", "4294967296", "99999999999999999999999"};
+            const std::size_t tab = text.find('\t', any(text.size()));
+            if (tab != std::string::npos)
+                text.replace(tab + 1, text.find_first_of("\t\r", tab + 1) - tab - 1, huge[any(4)]);
+        } else if (corruption == "binary noise") {
+            std::string noise(1 + any(64), '\0');
+            for (char& c : noise)
+                c = char(rng());
+            text.insert(any(text.size() + 1), noise);
+        } else if (corruption == "cut short") {
+            text.resize(any(text.size()));
+        }
+
+        // Pooled after a sound file: either the corrupted one adds what it says, close to what
+        // was saved, or it is refused at a line of the file and the sums stay as they were.
+        const SavedRun sound = readRun(file.text);
+        const SavedRun run = readRun(text);
+        RunPool pool;
+        pool.add(sound);
+        const History before = pool.sums;
+        const RunError error = pool.add(run);
+        if (error.fault != RunFault::None) {
+            ++refused;
+            QVERIFY(pool.sums == before);
+            QCOMPARE(pool.files, 1);
+            QVERIFY(error.line >= 0 && error.line <= int(std::count(text.begin(), text.end(), '\n')) + 1);
+            QVERIFY(error.line > 0 || error.fault == RunFault::NoTimes);
+        } else {
+            QVERIFY2(run.times <= sound.times && file.differences(run) <= changedCounts, text.c_str());
+        }
+    }
+    // Every kind of damage is caught at least sometimes; none is waved through every time.
+    QVERIFY(refused > 0);
 }
 
 QTEST_APPLESS_MAIN(TestTableText)
