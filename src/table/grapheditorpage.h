@@ -4,6 +4,7 @@
 #include <array>
 
 #include "sim/simulation.h"
+#include "table/tabletext.h"
 
 class QComboBox;
 class QGroupBox;
@@ -35,6 +36,10 @@ public:
     void t1Exit(int slot);
     void icountExit();
     void icountKeyPress(int slot);
+
+    // Stores counts of times 0..times − 1 for every nuclide as typed fields store them, clears
+    // the later times, makes `times` the number of data points and shows, replots and relists.
+    void storeCounts(const History& counts, int times);
 
 signals:
     void replot();
