@@ -564,11 +564,59 @@ bool Driver::apply(const Event& e)
                 ->click();
         }
         break;
+    case Kind::PoolRuns: poolRuns(e.a); break;
     case Kind::Count: break;
     }
     closePopups();
     closeUnexpectedModal();
     return done;
+}
+
+// Pooling saved runs: the table saved as a file is pooled back once (the same counts), twice
+// (doubled, or refused when a sum would pass 32 bits) or with a line cut out (refused); a
+// refusal leaves the history and N exactly as they were.
+void Driver::poolRuns(int how)
+{
+    MainWindow& w = m_c.window;
+    const QString path = m_work.filePath(QStringLiteral("pool.txt"));
+    QFile file(path);
+    if (!w.tablePage()->saveTo(path) || !file.open(QIODevice::ReadWrite)) {
+        m_problem = "the table could not be saved to pool it";
+        return;
+    }
+    if (how == 2) {
+        QList<QByteArray> lines = file.readAll().split('\n');
+        lines.removeAt(1);
+        file.resize(0);
+        file.write(lines.join('\n'));
+    }
+    file.close();
+    const History before = w.simulation().history;
+    const int n = m_c.dataPoints->value();
+    const ColumnChoice columns = w.tablePage()->checkedColumns();
+    const qsizetype warned = m_notifier.warnings.size();
+    m_notifier.chosen = how == 1 ? QStringList{path, path} : QStringList{path};
+    w.findChild<QAction*>(QStringLiteral("PoolRuns1"))->trigger();
+    m_notifier.chosen.clear();
+
+    const int times = std::min(n, kLastTime) + 1;
+    History want{};
+    bool overflow = false;
+    for (int t = 0; t < times; ++t)
+        for (int k = 1; k <= kMaxNuclides; ++k) {
+            const std::int64_t sum = columns[k] ? std::int64_t{before[t + 1][k]} * (how == 1 ? 2 : 1) : 0;
+            overflow = overflow || sum > std::numeric_limits<std::int32_t>::max();
+            want[t + 1][k] = static_cast<std::int32_t>(sum);
+        }
+    const bool refused = how == 2 || overflow;
+    const History& got = w.simulation().history;
+    bool same = true;
+    for (int t = 0; t <= kLastTime; ++t)
+        for (int k = 1; k <= kMaxNuclides; ++k)
+            same = same && got[t + 1][k] == (refused ? before : want)[t + 1][k];
+    if ((m_notifier.warnings.size() > warned) != refused || !same || m_c.dataPoints->value() != (refused ? n : times))
+        m_problem = refused ? "pooling should have been refused and changed nothing"
+                            : "pooling did not make the saved counts the graph data";
 }
 
 }  // namespace vestor::soak

@@ -121,6 +121,7 @@ private:
     void closePopups();
     void keepActive();
     void closeUnexpectedModal();
+    void poolRuns(int how);
 
     Controls m_c;
     QDir m_work;
