@@ -594,27 +594,24 @@ void Driver::poolRuns(int how)
     const History before = w.simulation().history;
     const int n = m_c.dataPoints->value();
     const ColumnChoice columns = w.tablePage()->checkedColumns();
-    const qsizetype warned = m_notifier.warnings.size();
+    const qsizetype warnings = m_notifier.warnings.size();
     m_notifier.chosen = how == 1 ? QStringList{path, path} : QStringList{path};
     w.findChild<QAction*>(QStringLiteral("PoolRuns1"))->trigger();
     m_notifier.chosen.clear();
 
+    const History& got = w.simulation().history;
     const int times = std::min(n, kLastTime) + 1;
-    History want{};
     bool overflow = false;
-    for (int t = 0; t < times; ++t)
+    bool pooled = m_c.dataPoints->value() == times;
+    for (int t = 0; t <= kLastTime; ++t)
         for (int k = 1; k <= kMaxNuclides; ++k) {
-            const std::int64_t sum = columns[k] ? std::int64_t{before[t + 1][k]} * (how == 1 ? 2 : 1) : 0;
+            const std::int64_t sum = t < times && columns[k] ? std::int64_t{before[t + 1][k]} * (how == 1 ? 2 : 1) : 0;
             overflow = overflow || sum > std::numeric_limits<std::int32_t>::max();
-            want[t + 1][k] = static_cast<std::int32_t>(sum);
+            pooled = pooled && got[t + 1][k] == sum;
         }
     const bool refused = how == 2 || overflow;
-    const History& got = w.simulation().history;
-    bool same = true;
-    for (int t = 0; t <= kLastTime; ++t)
-        for (int k = 1; k <= kMaxNuclides; ++k)
-            same = same && got[t + 1][k] == (refused ? before : want)[t + 1][k];
-    if ((m_notifier.warnings.size() > warned) != refused || !same || m_c.dataPoints->value() != (refused ? n : times))
+    const bool warned = m_notifier.warnings.size() > warnings;
+    if (warned != refused || !(refused ? got == before && m_c.dataPoints->value() == n : pooled))
         m_problem = refused ? "pooling should have been refused and changed nothing"
                             : "pooling did not make the saved counts the graph data";
 }
