@@ -26,6 +26,7 @@
 #include "sim/chamberpage.h"
 #include "table/datatablepage.h"
 #include "table/grapheditorpage.h"
+#include "table/runpool.h"
 
 namespace vestor {
 
@@ -175,6 +176,9 @@ void MainWindow::buildMenus()
     halfLives->setObjectName(QStringLiteral("HalfLives1"));
     halfLives->setCheckable(true);
     connect(halfLives, &QAction::toggled, m_config, &ConfigPage::setImpliedHalfLivesShown);
+    QAction* pool = tools->addAction(tr("&Pool Saved Runs…"));
+    pool->setObjectName(QStringLiteral("PoolRuns1"));
+    connect(pool, &QAction::triggered, this, [this] { SavedRunPooler::choose(this, *m_editor, *m_notifier); });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help1"));

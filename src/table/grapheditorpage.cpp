@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "ui/notifier.h"
 #include "ui/uicommon.h"
@@ -270,6 +271,21 @@ void GraphEditorPage::icountKeyPress(int slot)
     if (target > kSlots || !m_slots[target]->isVisibleTo(this))
         return;
     m_slots[target]->setFocus(Qt::TabFocusReason);
+}
+
+void GraphEditorPage::storeCounts(const History& counts, int times)
+{
+    times = std::clamp(times, 1, kLastTime + 1);
+    // A value typed before was typed into the data being replaced.
+    commitPendingEdits();
+    for (int t = 0; t <= kLastTime; ++t)
+        for (int k = 1; k <= kMaxNuclides; ++k)
+            m_sim.history[t + 1][k] = t < times ? counts[t + 1][k] : 0;
+    // A change of N takes it over everywhere; the same N still has the new counts to show.
+    if (m_np->value() != times)
+        m_np->setValue(times);
+    else
+        npChange();
 }
 
 bool GraphEditorPage::eventFilter(QObject* watched, QEvent* event)

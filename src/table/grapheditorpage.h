@@ -4,6 +4,7 @@
 #include <array>
 
 #include "sim/simulation.h"
+#include "table/tabletext.h"
 
 class QComboBox;
 class QGroupBox;
@@ -39,6 +40,10 @@ public:
     // time and nuclide it showed; runs before anything changes what the fields show or what
     // the history holds.
     void commitPendingEdits();
+
+    // Stores counts of times 0..times − 1 for every nuclide as typed fields store them, clears
+    // the later times, makes `times` the number of data points and shows, replots and relists.
+    void storeCounts(const History& counts, int times);
 
 signals:
     void replot();

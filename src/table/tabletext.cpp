@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
+#include <vector>
 
 namespace vestor {
 
@@ -93,6 +95,173 @@ std::int32_t maximumOver(const History& h, int k, int last)
     for (int t = 0; t <= last; ++t)
         m = std::max(m, countAt(h, t, k));
     return m;
+}
+
+namespace {
+
+constexpr std::int64_t kCountLimit = std::numeric_limits<std::int32_t>::max();
+
+std::string_view trimmed(std::string_view s)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+// The fields of a line, blanks trimmed; empty fields at the end (a spreadsheet's unused
+// columns) are dropped. Without a separator the line is one field.
+std::vector<std::string_view> fieldsOf(std::string_view line, char separator)
+{
+    std::vector<std::string_view> out;
+    while (separator) {
+        const auto at = line.find(separator);
+        if (at == std::string_view::npos)
+            break;
+        out.push_back(trimmed(line.substr(0, at)));
+        line.remove_prefix(at + 1);
+    }
+    out.push_back(trimmed(line));
+    while (out.size() > 1 && out.back().empty())
+        out.pop_back();
+    return out;
+}
+
+// Digits only, leading zeros allowed, at most the largest 32-bit count.
+std::optional<std::int32_t> wholeCount(std::string_view s)
+{
+    if (s.empty())
+        return std::nullopt;
+    std::int64_t v = 0;
+    for (const char c : s) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        v = v * 10 + (c - '0');
+        if (v > kCountLimit)
+            return std::nullopt;
+    }
+    return static_cast<std::int32_t>(v);
+}
+
+// Offending text as a message may quote it: short, and printable whatever the file held.
+std::string quotable(std::string_view s)
+{
+    constexpr std::size_t kShown = 24;
+    std::string out;
+    for (const char c : s.substr(0, kShown))
+        out += (c >= 0x20 && c < 0x7F) ? c : '?';
+    if (s.size() > kShown)
+        out += "...";
+    return out;
+}
+
+char separatorOf(std::string_view header)
+{
+    for (const char c : {'\t', ';', ','})
+        if (header.find(c) != std::string_view::npos)
+            return c;
+    return 0;
+}
+
+}  // namespace
+
+SavedRun readRun(std::string_view text)
+{
+    SavedRun run;
+    const auto refuse = [&run](RunFault fault, int line, std::string_view found = {}) {
+        run.error = RunError{fault, line, quotable(found), 0, 0};
+        return run;
+    };
+    if (text.size() > kRunFileLimit)
+        return refuse(RunFault::TooLarge, 0);
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+
+    char separator = 0;
+    std::vector<int> nuclideOf;  // of each field after the time; empty until the header is read
+    bool header = false;
+    int line = 0;
+    int read = 0;  // times read, also those past the last the history holds
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        std::string_view raw = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        ++line;
+        if (!raw.empty() && raw.back() == '\r')
+            raw.remove_suffix(1);
+        if (trimmed(raw).empty())
+            continue;
+        if (!header) {
+            separator = separatorOf(raw);
+            const auto headings = fieldsOf(raw, separator);
+            if (headings.front() != "time")
+                return refuse(RunFault::NoTimeHeader, line, headings.front());
+            for (std::size_t i = 1; i < headings.size(); ++i) {
+                const std::string_view h = headings[i];
+                const int k = h.size() == 2 && h[0] == 'P' && h[1] >= '1' && h[1] <= '5' ? h[1] - '0' : 0;
+                if (k == 0)
+                    return refuse(RunFault::UnknownHeading, line, h);
+                if (run.columns[k])
+                    return refuse(RunFault::RepeatedHeading, line, h);
+                run.columns[k] = true;
+                nuclideOf.push_back(k);
+            }
+            header = true;
+            continue;
+        }
+        const auto fields = fieldsOf(raw, separator);
+        if (fields.size() < nuclideOf.size() + 1)
+            return refuse(RunFault::MissingValue, line);
+        if (fields.size() > nuclideOf.size() + 1)
+            return refuse(RunFault::ExtraValue, line, fields[nuclideOf.size() + 1]);
+        const auto time = wholeCount(fields[0]);
+        if (!time)
+            return refuse(RunFault::NotACount, line, fields[0]);
+        if (*time != read) {
+            refuse(RunFault::TimeOutOfOrder, line, fields[0]);
+            run.error.time = read;
+            return run;
+        }
+        for (std::size_t i = 1; i < fields.size(); ++i) {
+            const auto count = wholeCount(fields[i]);
+            if (!count)
+                return refuse(RunFault::NotACount, line, fields[i]);
+            if (read <= kLastTime)
+                run.counts[read + 1][nuclideOf[i - 1]] = *count;
+        }
+        if (read <= kLastTime)
+            run.lineOf[read] = line;
+        else
+            run.cut = true;
+        ++read;
+    }
+    if (!header)
+        return refuse(RunFault::NoTimeHeader, std::max(line, 1));
+    if (read == 0)
+        return refuse(RunFault::NoTimes, 0);
+    run.times = std::min(read, kLastTime + 1);
+    return run;
+}
+
+RunError RunPool::add(const SavedRun& run)
+{
+    if (!run.ok())
+        return run.error;
+    // All checked before anything is added, so a refused run leaves the sums whole.
+    for (int t = 0; t < run.times; ++t)
+        for (int k = 1; k <= 5; ++k)
+            if (std::int64_t{sums[t + 1][k]} + run.counts[t + 1][k] > kCountLimit)
+                return RunError{RunFault::SumOverflow, run.lineOf[t], {}, t, k};
+    for (int t = 0; t < run.times; ++t)
+        for (int k = 1; k <= 5; ++k)
+            sums[t + 1][k] += run.counts[t + 1][k];
+    uneven = uneven || (files > 0 && run.times != times);
+    times = std::max(times, run.times);
+    cut = cut || run.cut;
+    ++files;
+    return {};
 }
 
 }  // namespace vestor

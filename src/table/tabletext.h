@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -36,5 +37,60 @@ std::optional<std::int32_t> parseCount(std::string_view text);
 
 // The graph maximum of nuclide k over times 0..last: at least 100.
 std::int32_t maximumOver(const History& h, int k, int last);
+
+// Reading saved data files back, to pool a class's runs. A file is read as the program writes
+// it and as a spreadsheet re-saves it: CR LF or LF, with or without a last line end, blanks
+// around the fields, a UTF-8 byte-order mark, and tabs, commas or semicolons between fields.
+
+// Files larger than this are refused unread.
+inline constexpr std::size_t kRunFileLimit = 1024 * 1024;
+
+enum class RunFault {
+    None,
+    TooLarge,         // more than kRunFileLimit bytes
+    NoTimeHeader,     // the first line is not "time" and the headings
+    UnknownHeading,   // a heading other than P1..P5 (in `found`)
+    RepeatedHeading,  // a heading given twice (in `found`)
+    NotACount,        // a field that is not a whole number 0..2147483647 (in `found`)
+    TimeOutOfOrder,   // the times do not run 0, 1, 2, ... (`found` holds the time read)
+    MissingValue,     // fewer fields than headings
+    ExtraValue,       // more fields than headings
+    NoTimes,          // headings and nothing else
+    SumOverflow,      // pooling makes a sum past 2147483647 (at `time`, nuclide `nuclide`)
+};
+
+// Where and why a file was refused. Lines count from 1; 0 means the whole file.
+struct RunError {
+    RunFault fault = RunFault::None;
+    int line = 0;
+    std::string found;  // the offending text, cut short
+    int time = 0;
+    int nuclide = 0;
+};
+
+// One data file as read: its counts in history layout, times 0..times − 1.
+struct SavedRun {
+    History counts{};
+    int times = 0;
+    ColumnChoice columns{};
+    bool cut = false;  // the file went on past the last time the history holds
+    std::array<int, kLastTime + 1> lineOf{};  // the line each time was read from
+    RunError error;
+    bool ok() const { return error.fault == RunFault::None; }
+};
+
+SavedRun readRun(std::string_view text);
+
+// The sums of several runs, time by time and nuclide by nuclide; a time or a column that a file
+// lacks adds nothing. Refuses a run whose counts would take a sum past 32 bits, leaving the sums
+// as they were.
+struct RunPool {
+    History sums{};
+    int times = 0;   // the longest run's times
+    int files = 0;
+    bool cut = false;     // some run went past the last time the history holds
+    bool uneven = false;  // runs of different lengths
+    RunError add(const SavedRun& run);
+};
 
 }  // namespace vestor

@@ -1,5 +1,6 @@
 #include "ui/notifier.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace vestor {
@@ -12,6 +13,16 @@ void MessageBoxNotifier::warning(QWidget* parent, const QString& text)
 void MessageBoxNotifier::error(QWidget* parent, const QString& text)
 {
     QMessageBox::critical(parent, QStringLiteral("Tovrin"), text, QMessageBox::Ok);
+}
+
+void MessageBoxNotifier::information(QWidget* parent, const QString& text)
+{
+    QMessageBox::information(parent, QStringLiteral("Tovrin"), text, QMessageBox::Ok);
+}
+
+QStringList MessageBoxNotifier::chooseFiles(QFileDialog& dialog)
+{
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
 
 }  // namespace vestor

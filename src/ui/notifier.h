@@ -1,24 +1,32 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
+class QFileDialog;
 class QWidget;
 
 namespace vestor {
 
-// Where the program's modal messages go: the warning for bad input and the general error
-// handler for file and printer errors. Tests put a recording one in its place.
+// Where the program's modal messages go: the warning for bad input, the general error handler
+// for file and printer errors, a report of what a command did, and the file dialogs that choose
+// files to read. Tests put a recording one in its place.
 class Notifier {
 public:
     virtual ~Notifier() = default;
     virtual void warning(QWidget* parent, const QString& text) = 0;
     virtual void error(QWidget* parent, const QString& text) = 0;
+    virtual void information(QWidget* parent, const QString& text) = 0;
+    // Runs a dialog set up by its caller; the chosen files, none when cancelled.
+    virtual QStringList chooseFiles(QFileDialog& dialog) = 0;
 };
 
 class MessageBoxNotifier : public Notifier {
 public:
     void warning(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
+    void information(QWidget* parent, const QString& text) override;
+    QStringList chooseFiles(QFileDialog& dialog) override;
 };
 
 }  // namespace vestor

@@ -325,6 +325,10 @@ void Driver::followRecordedData(const Before& b)
             m_history[t.time + 1][t.nuclide] = *t.value;
         it = m_typed.erase(it);
     }
+    // Pooled counts replace the graph data wholesale, after any value typed before.
+    if (m_pooled)
+        m_history = *m_pooled;
+    m_pooled.reset();
 
     const bool pageChanged = m_pageChanges != b.pageChanges;
     const auto runs = sim.runsStarted - m_runs;
@@ -650,12 +654,59 @@ bool Driver::apply(const Event& e)
                 ->click();
         }
         break;
+    case Kind::PoolRuns: poolRuns(e.a); break;
     case Kind::Count: break;
     }
     closePopups();
     closeUnexpectedModal();
     followRecordedData(m_before);
     return done;
+}
+
+// Pooling saved runs: the table saved as a file is pooled back once (the same counts), twice
+// (doubled, or refused when a sum would pass 32 bits) or with a line cut out (refused); a
+// refusal leaves the history and N exactly as they were.
+void Driver::poolRuns(int how)
+{
+    MainWindow& w = m_c.window;
+    const QString path = m_work.filePath(QStringLiteral("pool.txt"));
+    QFile file(path);
+    if (!w.tablePage()->saveTo(path) || !file.open(QIODevice::ReadWrite)) {
+        m_problem = "the table could not be saved to pool it";
+        return;
+    }
+    if (how == 2) {
+        QList<QByteArray> lines = file.readAll().split('\n');
+        lines.removeAt(1);
+        file.resize(0);
+        file.write(lines.join('\n'));
+    }
+    file.close();
+    const History before = w.simulation().history;
+    const int n = m_c.dataPoints->value();
+    const ColumnChoice columns = w.tablePage()->checkedColumns();
+    const qsizetype warnings = m_notifier.warnings.size();
+    m_notifier.chosen = how == 1 ? QStringList{path, path} : QStringList{path};
+    w.findChild<QAction*>(QStringLiteral("PoolRuns1"))->trigger();
+    m_notifier.chosen.clear();
+
+    const History& got = w.simulation().history;
+    const int times = std::min(n, kLastTime) + 1;
+    bool overflow = false;
+    bool pooled = m_c.dataPoints->value() == times;
+    for (int t = 0; t <= kLastTime; ++t)
+        for (int k = 1; k <= kMaxNuclides; ++k) {
+            const std::int64_t sum = t < times && columns[k] ? std::int64_t{before[t + 1][k]} * (how == 1 ? 2 : 1) : 0;
+            overflow = overflow || sum > std::numeric_limits<std::int32_t>::max();
+            pooled = pooled && got[t + 1][k] == sum;
+        }
+    const bool refused = how == 2 || overflow;
+    const bool warned = m_notifier.warnings.size() > warnings;
+    if (warned != refused || !(refused ? got == before && m_c.dataPoints->value() == n : pooled))
+        m_problem = refused ? "pooling should have been refused and changed nothing"
+                            : "pooling did not make the saved counts the graph data";
+    else if (!refused)
+        m_pooled = got;
 }
 
 }  // namespace vestor::soak

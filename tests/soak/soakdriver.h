@@ -141,6 +141,7 @@ private:
     void closePopups();
     void keepActive();
     void closeUnexpectedModal();
+    void poolRuns(int how);
 
     Controls m_c;
     QDir m_work;
@@ -155,6 +156,8 @@ private:
     int m_pageChanges = 0;
     int m_resetClicks = 0;
     std::map<QLineEdit*, Typed> m_typed;
+    // The counts a pooling just made the graph data, checked against the saved file.
+    std::optional<decltype(Simulation::history)> m_pooled;
 };
 
 }  // namespace vestor::soak

@@ -45,8 +45,8 @@ constexpr std::array<Weighted, static_cast<std::size_t>(Kind::Count)> kMix{{
     {Kind::DecayType, 12},    {Kind::Base, 12},         {Kind::ShowEquation, 12}, {Kind::GraphBox, 30},
     {Kind::GraphPress, 20},   {Kind::GraphRelease, 20}, {Kind::GraphCopy, 10},    {Kind::GraphBar, 25},
     {Kind::GraphPrint, 1},    {Kind::TableBox, 15},     {Kind::TableCopy, 8},     {Kind::TableSave, 3},
-    {Kind::DataPoints, 60},   {Kind::Paging, 25},       {Kind::Chooser, 20},      {Kind::TypeField, 160},
-    {Kind::Help, 4},          {Kind::Extras, 15},
+    {Kind::DataPoints, 60},   {Kind::Paging, 25},       {Kind::Chooser, 20},      {Kind::TypeField, 155},
+    {Kind::Help, 4},          {Kind::Extras, 15},       {Kind::PoolRuns, 5},
 }};
 
 constexpr int totalWeight()
@@ -150,6 +150,7 @@ Event eventAt(std::uint64_t seed, std::size_t index)
         break;
     case Kind::Chooser: e.a = static_cast<std::uint8_t>(d.below(7)); break;
     case Kind::Extras: e.a = static_cast<std::uint8_t>(d.below(4)); break;
+    case Kind::PoolRuns: e.a = static_cast<std::uint8_t>(d.below(3)); break;
     case Kind::TypeField:
         // Fields showing early times are the ones a short run can reach; favour them.
         e.a = static_cast<std::uint8_t>(d.below(4) == 0 ? 0 : 1 + (d.below(2) ? d.below(4) : d.below(15)));
@@ -230,6 +231,7 @@ const char* kindName(Kind kind)
     case Kind::TypeField: return "type into a field";
     case Kind::Help: return "open the Help menu";
     case Kind::Extras: return "teacher's extras";
+    case Kind::PoolRuns: return "pool saved runs";
     case Kind::Count: break;
     }
     return "?";
@@ -272,6 +274,11 @@ std::string describe(const Event& e)
         static const char* const extras[4] = {"switch Implied Half-lives", "click bestfitcb", "click expectedcb",
                                               "click usefitbt"};
         return extras[e.a];
+    }
+    case Kind::PoolRuns: {
+        static const char* const pools[3] = {"pool the saved table", "pool the saved table twice",
+                                             "pool the saved table with a line cut out"};
+        return pools[e.a];
     }
     case Kind::TypeField:
         return "type " + quoted(typedText(static_cast<Text>(e.x), e.y)) + " into "

@@ -41,6 +41,7 @@ enum class Kind : std::uint8_t {
     TypeField,
     Help,
     Extras,
+    PoolRuns,
     Count  // number of kinds, not an action
 };
 

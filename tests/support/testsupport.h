@@ -13,13 +13,18 @@
 
 namespace vestor::test {
 
-// Records the program's messages instead of showing modal boxes.
+// Records the program's messages instead of showing modal boxes; a file dialog "chooses" the
+// files set in `chosen`.
 class RecordingNotifier : public Notifier {
 public:
     void warning(QWidget*, const QString& text) override { warnings << text; }
     void error(QWidget*, const QString& text) override { errors << text; }
+    void information(QWidget*, const QString& text) override { reports << text; }
+    QStringList chooseFiles(QFileDialog&) override { return chosen; }
     QStringList warnings;
     QStringList errors;
+    QStringList reports;
+    QStringList chosen;
 };
 
 // A random source that plays back a fixed list of draws, then repeats the last one.

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -29,6 +30,7 @@
 #include "sim/chamberpage.h"
 #include "table/datatablepage.h"
 #include "table/grapheditorpage.h"
+#include "table/tabletext.h"
 #include "support/shownwindow.h"
 
 using namespace vestor;
@@ -119,6 +121,8 @@ private slots:
     void enterKey();
     void recordedDataKept_data();
     void recordedDataKept();
+    void poolSavedRuns_data();
+    void poolSavedRuns();
 };
 
 void TestTablePages::outputs_data()
@@ -668,6 +672,91 @@ void TestTablePages::recordedDataKept()
     }
     QVERIFY(x.w.simulation().history == expected);
     QCOMPARE(x.w.simulation().timeIndex, recorded + 1);
+}
+
+void TestTablePages::poolSavedRuns_data()
+{
+    QTest::addColumn<QList<QByteArray>>("files");  // a null one is never written
+    QTest::addColumn<Rows>("sums");                // nuclides 1 and 2 from time 0; none: refused
+    QTest::addColumn<QString>("message");          // part of the report or the refusal
+
+    const QByteArray saved = "time\tP1\tP2\r\n0\t400\t0\r\n1\t371\t29\r\n2\t344\t54\r\n";
+    const QByteArray resaved = "\xEF\xBB\xBFtime;P2\n0;10\n1;7\n";
+    const QByteArray commas = "time, P1\r\n0, 500\r\n1 ,460\r\n2,430\r\n3,400";
+    QByteArray long120 = "time\tP1\r\n";
+    Rows first100;
+    for (int t = 0; t <= 120; ++t)
+        long120 += QByteArray::number(t) + '\t' + QByteArray::number(2 * t) + "\r\n";
+    for (int t = 0; t <= kLastTime; ++t)
+        first100 << QList<int>{2 * t, 0};
+    QTest::addRow("three groups") << QList<QByteArray>{saved, resaved, commas}
+                                  << Rows{{900, 10}, {831, 36}, {774, 54}, {400, 0}}
+                                  << "Pooled 3 files: 4 times, 0 to 3. A shorter run adds nothing";
+    QTest::addRow("one file, N as it was") << QList<QByteArray>{saved} << Rows{{400, 0}, {371, 29}, {344, 54}}
+                                           << "Pooled 1 file: 3 times, 0 to 2.";
+    QTest::addRow("times past 99") << QList<QByteArray>{long120} << first100 << "Times past 99 were left out.";
+    QTest::addRow("times out of order") << QList<QByteArray>{saved, "time\tP1\r\n0\t5\r\n2\t4\r\n"} << Rows{}
+                                        << "file2.txt, line 3: time 2 stands where time 1 belongs";
+    QTest::addRow("sum past 32 bits") << QList<QByteArray>{saved, "time\tP2\n0\t1\n\n1\t2147483647\n"} << Rows{}
+                                      << "file2.txt, line 4: its count of nuclide 2 at time 1";
+    QTest::addRow("larger than 1 MB") << QList<QByteArray>{saved, QByteArray(int(kRunFileLimit) + 1, '0')} << Rows{}
+                                      << "file2.txt: it is larger than 1 MB";
+    QTest::addRow("no such file") << QList<QByteArray>{saved, QByteArray()} << Rows{} << "file2.txt cannot be read";
+    QTest::addRow("dialog cancelled") << QList<QByteArray>{} << Rows{} << "";
+}
+
+void TestTablePages::poolSavedRuns()
+{
+    QFETCH(QList<QByteArray>, files);
+    QFETCH(Rows, sums);
+    QFETCH(QString, message);
+    Window x;
+    x.run(2, {300, 20});
+    x.steps(3);
+    QTemporaryDir dir;
+    for (int i = 0; i < files.size(); ++i) {
+        x.notifier.chosen << dir.filePath(QStringLiteral("file%1.txt").arg(i + 1));
+        QVERIFY(files[i].isNull() || writeFile(x.notifier.chosen.last(), files[i]));
+    }
+    const History before = x.sim().history;
+    const int n = x.np()->value();
+
+    // Extras ▸ Pool Saved Runs… from the keyboard, on the graph page.
+    QTabBar* tabs = x.nb()->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
+    x.focus(tabs);
+    QTest::keyClick(&x.w, Qt::Key_X, Qt::AltModifier);
+    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_P);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+
+    const QStringList said = x.notifier.warnings + x.notifier.reports;
+    QCOMPARE(said.size(), message.isEmpty() ? 0 : 1);
+    QVERIFY2(said.isEmpty() || said[0].contains(message), qPrintable(said.value(0)));
+    QVERIFY(x.notifier.errors.isEmpty());
+    if (sums.isEmpty()) {
+        QVERIFY(x.sim().history == before);
+        QCOMPARE(x.np()->value(), n);
+        return;
+    }
+    // The sums are the graph data: the editor, the listing and the graph's scale show them.
+    QCOMPARE(x.np()->value(), sums.size());
+    int highest = 100;
+    for (int t = 0; t < sums.size(); ++t) {
+        QCOMPARE(x.at(t, 1), sums[t][0]);
+        QCOMPARE(x.at(t, 2), sums[t][1]);
+        QVERIFY(x.w.tablePage()->listing().contains(QStringLiteral("\r\n%1\t%2").arg(t).arg(sums[t][0])));
+        highest = std::max(highest, sums[t][0]);
+    }
+    QCOMPARE(x.slot(1)->text(), QString::number(sums[1][0]));
+    QCOMPARE(x.sim().nuclideMax[1], highest);
+
+    // A Time step then records over the pooled data as over typed data.
+    const int time = x.sim().timeIndex;
+    x.step();
+    QCOMPARE(x.np()->value(), time);
+    QCOMPARE(x.at(time, 1), x.sim().nuclideCount[1]);
+    QCOMPARE(x.at(time - 1, 1), sums.value(time - 1).value(0));
 }
 
 QTEST_MAIN(TestTablePages)

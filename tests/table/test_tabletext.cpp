@@ -1,5 +1,6 @@
 // The listing, the data file, count parsing and graph maxima, as pure text and numbers.
 #include <QTest>
+#include <random>
 
 #include "table/tabletext.h"
 
@@ -30,6 +31,33 @@ QByteArray bytes(const std::string& s)
     return QByteArray::fromStdString(s);
 }
 
+// A saved file of random counts, small and up to the largest 32-bit count, under random boxes.
+struct RandomFile {
+    explicit RandomFile(std::mt19937& rng, bool allColumns = false)
+    {
+        n = int(rng() % 100) + 1;
+        for (int k = 1; k <= 5; ++k)
+            checked[k] = allColumns || rng() % 2;
+        for (int t = 0; t <= kLastTime; ++t)
+            for (int k = 1; k <= 5; ++k)
+                h[t + 1][k] = rng() % 8 ? std::int32_t(rng() % 1000) : std::int32_t(rng() % 0x80000000u);
+        text = fileText(h, checked, n);
+    }
+    // How many (time, nuclide) counts of `run` differ from this file's.
+    int differences(const SavedRun& run) const
+    {
+        int d = 0;
+        for (int t = 0; t < run.times; ++t)
+            for (int k = 1; k <= 5; ++k)
+                d += run.counts[t + 1][k] != (checked[k] ? h[t + 1][k] : 0);
+        return d;
+    }
+    int n = 1;
+    ColumnChoice checked{};
+    History h{};
+    std::string text;
+};
+
 }  // namespace
 
 class TestTableText : public QObject {
@@ -43,6 +71,8 @@ private slots:
     void parseCount();
     void maximumOver_data();
     void maximumOver();
+    void savedFilesPoolBack_data();
+    void savedFilesPoolBack();
 };
 
 void TestTableText::outputs_data()
@@ -183,6 +213,92 @@ void TestTableText::maximumOver()
     History h = historyOf(rows);
     h[kLastTime + 1][nuclide] = 5000;
     QCOMPARE(vestor::maximumOver(h, nuclide, kLastTime + 1), 5000);
+}
+
+void TestTableText::savedFilesPoolBack_data()
+{
+    QTest::addColumn<bool>("resaved");       // by a spreadsheet: must pool back to the same counts
+    QTest::addColumn<int>("changedCounts");  // at most, when a damaged file is still sound
+    for (const char* resave : {"as saved", "LF", "no last line end", "byte-order mark", "commas and blanks",
+                               "semicolons", "blank lines", "unused columns"})
+        QTest::addRow("%s", resave) << true << 0;
+    for (const char* lines : {"cut a line", "duplicate a line", "swap two lines"})
+        QTest::addRow("%s", lines) << false << 0;
+    for (const char* bytes : {"flip a byte", "huge number", "binary noise", "cut short"})
+        QTest::addRow("%s", bytes) << false << 1;
+}
+
+// Pooled after the file as saved, a re-saved or damaged copy either adds what it says, close to
+// what was saved, or is refused at a line of the file with the sums as they were.
+void TestTableText::savedFilesPoolBack()
+{
+    QFETCH(bool, resaved);
+    QFETCH(int, changedCounts);
+    const QByteArray change = QTest::currentDataTag();
+    std::mt19937 rng(qHash(change));
+    const auto any = [&rng](qsizetype size) { return qsizetype(rng() % size); };
+    int refused = 0;
+    for (int i = 0; i < 500; ++i) {
+        // With all five columns a flipped heading digit names a column twice rather than moving one.
+        const RandomFile file(rng, change == "flip a byte");
+        QList<QByteArray> lines = bytes(file.text).split('\n');
+        lines.removeLast();
+        const qsizetype a = any(lines.size()), b = any(lines.size());
+        if (change == "cut a line")
+            lines.removeAt(a);
+        else if (change == "duplicate a line")
+            lines.insert(b, lines[a]);
+        else if (change == "swap two lines")
+            lines.swapItemsAt(a, a == b ? (a + 1) % lines.size() : b);
+        QByteArray text = lines.join('\n') + '\n';
+        if (change == "LF")
+            text.replace("\r\n", "\n");
+        else if (change == "blank lines")
+            text.replace("\r\n", "\n \r\n").prepend("\r\n");
+        else if (change == "no last line end")
+            text.chop(2);
+        else if (change == "byte-order mark")
+            text.prepend("\xEF\xBB\xBF");
+        else if (change == "commas and blanks" || change == "semicolons")
+            text.replace("\t", change == "semicolons" ? ";" : " , ");
+        else if (change == "unused columns")
+            text.replace("\r", "\t\t\r");
+        else if (change == "flip a byte")  // every other one in the headings, where damage hides best
+            text[any(i % 2 ? text.size() : text.indexOf('\n'))] ^= char(1 << any(8));
+        else if (change == "huge number") {
+            static const char* const huge[] = {"2147483647", "2147483648", "4294967296", "99999999999999999999999"};
+            if (const qsizetype tab = text.indexOf('\t', any(text.size())); tab >= 0)
+                text.replace(tab + 1, text.indexOf('\r', tab) - tab - 1, huge[any(4)]);
+        } else if (change == "binary noise") {
+            QByteArray noise(1 + any(64), '\0');
+            for (char& c : noise)
+                c = char(rng());
+            text.insert(any(text.size() + 1), noise);
+        } else if (change == "cut short") {
+            text.truncate(any(text.size()));
+        }
+
+        const SavedRun sound = readRun(file.text);
+        const SavedRun run = readRun(text.toStdString());
+        QVERIFY2(!resaved || (run.ok() && run.times == sound.times && run.columns == file.checked), text.data());
+        RunPool pool;
+        pool.add(sound);
+        const History before = pool.sums;
+        const RunError error = pool.add(run);
+        if (error.fault == RunFault::None) {
+            QVERIFY2(run.times <= sound.times && file.differences(run) <= changedCounts, text.constData());
+            continue;
+        }
+        ++refused;
+        QVERIFY(pool.sums == before && pool.files == 1);
+        QVERIFY(error.line > 0 || error.fault == RunFault::NoTimes);
+        QVERIFY(error.line <= text.count('\n') + 1);
+        // Only a sum past 32 bits stops a sound file.
+        const int t = error.time + 1;
+        const std::int64_t sum = std::int64_t{before[t][error.nuclide]} + run.counts[t][error.nuclide];
+        QVERIFY(error.fault == RunFault::SumOverflow ? sum > 0x7FFFFFFF : !resaved);
+    }
+    QVERIFY(resaved || refused > 0);
 }
 
 QTEST_APPLESS_MAIN(TestTableText)

@@ -1,0 +1,98 @@
+#include "table/runpool.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <string_view>
+
+#include "table/grapheditorpage.h"
+#include "table/tabletext.h"
+#include "ui/notifier.h"
+
+namespace vestor {
+
+void SavedRunPooler::choose(QWidget* parent, GraphEditorPage& editor, Notifier& notifier)
+{
+    QFileDialog dialog(parent, tr("Pool Saved Runs"));
+    dialog.setObjectName(QStringLiteral("pooltxt"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters({tr("Text (*.txt)"), tr("All files (*)")});
+    const QStringList paths = notifier.chooseFiles(dialog);
+    if (!paths.isEmpty())
+        pool(paths, parent, editor, notifier);
+}
+
+bool SavedRunPooler::pool(const QStringList& paths, QWidget* parent, GraphEditorPage& editor, Notifier& notifier)
+{
+    const auto refuse = [&](const QString& why) {
+        notifier.warning(parent, tr("Nothing was pooled; the graph data are as they were.\n\n%1").arg(why));
+        return false;
+    };
+    RunPool sums;
+    for (const QString& path : paths) {
+        const QString name = QDir::toNativeSeparators(path);
+        QFile file(path);
+        // Only a plain file: a folder or a device could not hold a run, and a pipe would block.
+        if (const QFileInfo info(path); info.exists() && !info.isFile())
+            return refuse(tr("%1 cannot be read: it is not a file.").arg(name));
+        if (!file.open(QIODevice::ReadOnly))
+            return refuse(tr("%1 cannot be read: %2.").arg(name, file.errorString()));
+        // One byte past the limit is enough to know the file is too large.
+        const QByteArray data = file.read(static_cast<qint64>(kRunFileLimit) + 1);
+        if (file.error() != QFileDevice::NoError)
+            return refuse(tr("%1 cannot be read: %2.").arg(name, file.errorString()));
+        const std::string_view text(data.constData(), static_cast<std::size_t>(data.size()));
+        const RunError error = sums.add(readRun(text));
+        if (error.fault != RunFault::None)
+            return refuse(refusal(name, error));
+    }
+    editor.storeCounts(sums.sums, sums.times);
+
+    QString report = sums.files == 1 ? tr("Pooled 1 file: %1 times, 0 to %2.").arg(sums.times).arg(sums.times - 1)
+                                     : tr("Pooled %1 files: %2 times, 0 to %3.")
+                                           .arg(sums.files)
+                                           .arg(sums.times)
+                                           .arg(sums.times - 1);
+    if (sums.cut)
+        report += QLatin1Char(' ') + tr("Times past %1 were left out.").arg(kLastTime);
+    if (sums.uneven)
+        report += QLatin1Char(' ') + tr("A shorter run adds nothing after its last time.");
+    notifier.information(parent, report);
+    return true;
+}
+
+QString SavedRunPooler::refusal(const QString& path, const RunError& error)
+{
+    const QString found = QString::fromStdString(error.found);
+    QString what;
+    switch (error.fault) {
+    case RunFault::None: break;
+    case RunFault::TooLarge: what = tr("it is larger than 1 MB"); break;
+    case RunFault::NoTimeHeader:
+        what = tr("the first line is not the heading \"time\" and the columns \"P1\" .. \"P5\"");
+        break;
+    case RunFault::UnknownHeading: what = tr("the heading \"%1\" is not one of \"P1\" .. \"P5\"").arg(found); break;
+    case RunFault::RepeatedHeading: what = tr("the heading \"%1\" is there twice").arg(found); break;
+    case RunFault::NotACount: what = tr("\"%1\" is not a whole number from 0 to 2147483647").arg(found); break;
+    case RunFault::TimeOutOfOrder:
+        what = tr("time %1 stands where time %2 belongs; the times must run 0, 1, 2, ... in order")
+                   .arg(found)
+                   .arg(error.time);
+        break;
+    case RunFault::MissingValue: what = tr("the line has fewer values than there are headings"); break;
+    case RunFault::ExtraValue: what = tr("the line has more values than there are headings"); break;
+    case RunFault::NoTimes: what = tr("it has the headings but no counts"); break;
+    case RunFault::SumOverflow:
+        what = tr("its count of nuclide %1 at time %2 makes the pooled sum larger than 2147483647")
+                   .arg(error.nuclide)
+                   .arg(error.time);
+        break;
+    }
+    if (error.line > 0)
+        return tr("%1, line %2: %3.").arg(path).arg(error.line).arg(what);
+    return tr("%1: %2.").arg(path, what);
+}
+
+}  // namespace vestor
