@@ -1,19 +1,25 @@
 #include "app/mainwindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcutEvent>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <chrono>
 
 #include "app/aboutbox.h"
+#include "app/helpwindow.h"
 #include "app/icons.h"
 #include "app/printing.h"
 #include "ui/uicommon.h"
@@ -32,6 +38,19 @@ namespace {
 std::uint64_t clockSeed()
 {
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+// A control hidden under a later sibling that covers it, as Remove waits under Time and Time
+// under Start: the student does not see its caption, so its letter is not offered.
+bool covered(const QWidget* w)
+{
+    const QObjectList& siblings = w->parentWidget()->children();
+    for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
+        const auto* above = qobject_cast<const QWidget*>(siblings[i]);
+        if (above && above->isVisible() && above->geometry().contains(w->geometry()))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -133,6 +152,10 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     connect(m_setData, &TGetDataFR::resetRequested, this, &MainWindow::restartClick);
     m_about = new AboutBox(this);
     m_whoami = new TWhoami(this);
+
+    // A shortcut event goes straight to the one control Qt picked for the key, so only a filter
+    // in front of every control sees the letters that several captions share.
+    qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow()
@@ -173,6 +196,9 @@ void MainWindow::buildMenus()
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
     connect(help, &QMenu::aboutToShow, this, &MainWindow::Help1Click);
+    QAction* contents = help->addAction(tr("&Contents"), this, &MainWindow::Contents1Click);
+    contents->setObjectName(QStringLiteral("Contents1"));
+    contents->setShortcut(QKeySequence::HelpContents);
     QAction* about = help->addAction(tr("&About"), this, &MainWindow::About1Click);
     about->setObjectName(QStringLiteral("About1"));
 
@@ -305,6 +331,14 @@ void MainWindow::Help1Click()
     m_help.requestTopic(12000);
 }
 
+void MainWindow::Contents1Click()
+{
+    if (!m_helpWindow)
+        m_helpWindow = new HelpWindow(this);
+    // The guide has a section for each page, headed with the page's name as its tab shows it.
+    m_helpWindow->showSection(m_nb->tabText(m_currentPage).remove(QLatin1Char('&')));
+}
+
 void MainWindow::About1Click()
 {
     m_about->exec();
@@ -335,14 +369,99 @@ void MainWindow::FormActivate()
     m_config->startUp();
     m_copy2->setEnabled(false);
     m_print2->setEnabled(false);
+    centreOnScreen();
+    // Under a window manager the frame is seldom known yet at the first show.
+    m_centreWhenFramed = frameGeometry().size() == size();
+    m_configChanged = false;
+    restartClick();
+    plotggraph();
+}
+
+void MainWindow::centreOnScreen()
+{
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->geometry();
         move(area.x() + (area.width() - frameGeometry().width()) / 2,
              area.y() + (area.height() - frameGeometry().height()) / 2);
     }
-    m_configChanged = false;
-    restartClick();
-    plotggraph();
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (m_centreWhenFramed) {
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate)
+            && frameGeometry().size() != size()) {
+            m_centreWhenFramed = false;
+            centreOnScreen();
+        }
+    }
+    return QMainWindow::event(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Shortcut) {
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        const auto* target = qobject_cast<QWidget*>(watched);
+        if (shortcut->isAmbiguous() && target && target->window() == this && runAccelerator(shortcut->key()))
+            return true;
+    } else if (event->type() == QEvent::KeyPress && watched == m_nb->tabBar()) {
+        // The arrows step through the pages round the row, the vertical ones too.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        int step = 0;
+        if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Up)
+                step = -1;
+            else if (key->key() == Qt::Key_Right || key->key() == Qt::Key_Down)
+                step = 1;
+        }
+        if (step != 0) {
+            m_nb->setCurrentIndex((m_nb->currentIndex() + step + m_nb->count()) % m_nb->count());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Alt and a letter that several captions share. Left to Qt, each press would only pass the focus
+// on to the next of them; here the letter acts, and the first of these that has it wins: the
+// menu bar, the page in view, the row of tabs.
+bool MainWindow::runAccelerator(const QKeySequence& key)
+{
+    const auto hasLetter = [&key](const QString& caption) { return QKeySequence::mnemonic(caption) == key; };
+    for (QAction* action : menuBar()->actions()) {
+        if (action->isVisible() && action->isEnabled() && hasLetter(action->text())) {
+            menuBar()->setActiveAction(action);
+            // Opened from the keyboard, the menu starts on its first item that can be chosen.
+            const QList<QAction*> items = action->menu() ? action->menu()->actions() : QList<QAction*>{};
+            for (QAction* item : items) {
+                if (item->isVisible() && item->isEnabled() && !item->isSeparator()) {
+                    action->menu()->setActiveAction(item);
+                    break;
+                }
+            }
+            return true;
+        }
+    }
+    // Of two controls of the page with the letter, the later one answers: the chamber page
+    // stacks the buttons of the step at hand above Reset, so Alt+R is Remove while Remove is out.
+    QAbstractButton* button = nullptr;
+    for (QAbstractButton* candidate : m_nb->currentWidget()->findChildren<QAbstractButton*>()) {
+        if (candidate->isVisible() && candidate->isEnabled() && hasLetter(candidate->text()) && !covered(candidate))
+            button = candidate;
+    }
+    if (button) {
+        button->animateClick();
+        return true;
+    }
+    for (int i = 0; i < m_nb->count(); ++i) {
+        if (m_nb->isTabEnabled(i) && hasLetter(m_nb->tabText(i))) {
+            m_nb->setCurrentIndex(i);
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace vestor

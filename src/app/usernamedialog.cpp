@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include "ui/uicommon.h"
 
@@ -41,8 +42,19 @@ QString TWhoami::userName() const
     return m_iam->text();
 }
 
+void TWhoami::reject()
+{
+    accept();
+}
+
 void TWhoami::showEvent(QShowEvent* event)
 {
+    // Centred on the screen, wherever the main window stands.
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - frameGeometry().width()) / 2,
+             area.y() + (area.height() - frameGeometry().height()) / 2);
+    }
     QDialog::showEvent(event);
     m_iam->setFocus();
 }
