@@ -10,17 +10,18 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcutEvent>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <chrono>
 
 #include "app/aboutbox.h"
 #include "app/helpwindow.h"
 #include "app/icons.h"
+#include "app/placement.h"
 #include "app/printing.h"
 #include "ui/uicommon.h"
 #include "app/usernamedialog.h"
@@ -369,34 +370,25 @@ void MainWindow::FormActivate()
     m_config->startUp();
     m_copy2->setEnabled(false);
     m_print2->setEnabled(false);
-    centreOnScreen();
-    // Under a window manager the frame is seldom known yet at the first show.
-    m_centreWhenFramed = frameGeometry().size() == size();
+    centreOnScreen(this, platformFrame(this));
+    // Under a window manager the frame is seldom known at the first show, and it comes to be
+    // known without an event: look for it for a few seconds, and centre again once it is there.
+    if (platformFrame(this).isNull()) {
+        auto* framePoll = new QTimer(this);
+        framePoll->setInterval(100);
+        connect(framePoll, &QTimer::timeout, this, [this, framePoll, tries = 0]() mutable {
+            const QMargins frame = platformFrame(this);
+            const bool framed = !frame.isNull();
+            if (framed)
+                centreOnScreen(this, frame);
+            if (framed || ++tries == 30)
+                framePoll->deleteLater();
+        });
+        framePoll->start();
+    }
     m_configChanged = false;
     restartClick();
     plotggraph();
-}
-
-void MainWindow::centreOnScreen()
-{
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - frameGeometry().width()) / 2,
-             area.y() + (area.height() - frameGeometry().height()) / 2);
-    }
-}
-
-bool MainWindow::event(QEvent* event)
-{
-    if (m_centreWhenFramed) {
-        const QEvent::Type type = event->type();
-        if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate)
-            && frameGeometry().size() != size()) {
-            m_centreWhenFramed = false;
-            centreOnScreen();
-        }
-    }
-    return QMainWindow::event(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

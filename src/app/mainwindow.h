@@ -81,12 +81,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
-    void centreOnScreen();
     bool runAccelerator(const QKeySequence& key);
     void printGraph();
     int dataPoints() const;
@@ -96,8 +94,6 @@ private:
     bool m_configChanged = false;
     int m_currentPage = 0;
     bool m_started = false;
-    // Centred before the window manager framed the window: centre again once the frame is known.
-    bool m_centreWhenFramed = false;
     // A Time step changed N, so the editor's fields were refreshed before the step's counts.
     bool m_fieldsBehind = false;
 

@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
+#include "app/placement.h"
 #include "ui/uicommon.h"
 
 namespace vestor {
@@ -49,12 +49,12 @@ void TWhoami::reject()
 
 void TWhoami::showEvent(QShowEvent* event)
 {
-    // Centred on the screen, wherever the main window stands.
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - frameGeometry().width()) / 2,
-             area.y() + (area.height() - frameGeometry().height()) / 2);
-    }
+    // Centred on the screen, wherever the main window stands. Before its first showing the
+    // dialog has no frame yet; the main window's, from the same window manager, is the best guess.
+    QMargins frame = platformFrame(this);
+    if (frame.isNull() && parentWidget())
+        frame = platformFrame(parentWidget()->window());
+    centreOnScreen(this, frame);
     QDialog::showEvent(event);
     m_iam->setFocus();
 }
