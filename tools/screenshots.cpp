@@ -1,5 +1,6 @@
-// Renders every page of the program, the About box and the user name dialog in a fixed,
-// seeded state into PNG files: a five-nuclide dice run after a few steps, with the curve fitted.
+// Renders every page of the program, the About box, the user name dialog and the guide in a
+// fixed, seeded state into PNG files: a five-nuclide dice run after a few steps, with the curve
+// fitted.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -11,6 +12,7 @@
 #include <QTabWidget>
 
 #include "app/aboutbox.h"
+#include "app/helpwindow.h"
 #include "app/mainwindow.h"
 #include "app/usernamedialog.h"
 #include "config/configpage.h"
@@ -103,5 +105,10 @@ int main(int argc, char* argv[])
     window.whoami()->show();
     save(window.whoami(), dir, "username");
     window.whoami()->hide();
+
+    // The student's guide, opened from the chamber page.
+    nb->setCurrentIndex(1);
+    window.Contents1Click();
+    save(window.helpWindow(), dir, "help");
     return 0;
 }
