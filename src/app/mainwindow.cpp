@@ -161,6 +161,7 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
 
 MainWindow::~MainWindow()
 {
+    qApp->removeEventFilter(this);
     // Closing the window moves the focus, and a list or field that loses it runs its handler.
     // None of that may reach this window once its destruction has begun.
     for (QObject* part : std::initializer_list<QObject*>{m_nb, m_config, m_chamber, m_table, m_graph, m_editor,
