@@ -1,7 +1,7 @@
-// Renders every page of the program, its menus, the About box and the user name dialog in a
-// fixed, seeded state into PNG files: a five-nuclide dice run after a few steps, with the curve
-// fitted. `vestor-screenshots DIR [LANGUAGE]` renders them in English, or in the language given
-// ("de", "fr", ...).
+// Renders every page of the program, its menus, the About box, the user name dialog and the
+// guide in a fixed, seeded state into PNG files: a five-nuclide dice run after a few steps, with
+// the curve fitted. `vestor-screenshots DIR [LANGUAGE]` renders them in English, or in the
+// language given ("de", "fr", ...).
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +15,7 @@
 #include <QTabWidget>
 
 #include "app/aboutbox.h"
+#include "app/helpwindow.h"
 #include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/usernamedialog.h"
@@ -121,5 +122,10 @@ int main(int argc, char* argv[])
     window.whoami()->show();
     save(window.whoami(), dir, "username");
     window.whoami()->hide();
+
+    // The student's guide, opened from the chamber page.
+    nb->setCurrentIndex(1);
+    window.Contents1Click();
+    save(window.helpWindow(), dir, "help");
     return 0;
 }

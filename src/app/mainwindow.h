@@ -18,6 +18,7 @@ namespace vestor {
 
 class AboutBox;
 class ChamberPage;
+class HelpWindow;
 class ConfigPage;
 class DataTablePage;
 class GraphEditorPage;
@@ -51,6 +52,8 @@ public:
     GraphEditorPage* editorPage() const { return m_editor; }
     TGetDataFR* setDataDialog() const { return m_setData; }
     AboutBox* aboutBox() const { return m_about; }
+    // Built the first time the guide is asked for.
+    HelpWindow* helpWindow() const { return m_helpWindow; }
     TWhoami* whoami() const { return m_whoami; }
 
     // Commands that several pages run.
@@ -68,6 +71,8 @@ public:
     void PrintSetup1Click();
     void Username1Click();
     void Help1Click();
+    // Opens the student's guide at the section of the page in view.
+    void Contents1Click();
     void About1Click();
     void e1Click(QAction* clicked);
 
@@ -76,9 +81,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
+    bool runAccelerator(const QKeySequence& key);
     void printGraph();
     int dataPoints() const;
 
@@ -105,6 +112,7 @@ private:
     QAction* m_n051 = nullptr;
     TGetDataFR* m_setData = nullptr;
     AboutBox* m_about = nullptr;
+    HelpWindow* m_helpWindow = nullptr;
     TWhoami* m_whoami = nullptr;
 };
 

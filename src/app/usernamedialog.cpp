@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/placement.h"
 #include "ui/uicommon.h"
 
 namespace vestor {
@@ -42,8 +43,19 @@ QString TWhoami::userName() const
     return m_iam->text();
 }
 
+void TWhoami::reject()
+{
+    accept();
+}
+
 void TWhoami::showEvent(QShowEvent* event)
 {
+    // Centred on the screen, wherever the main window stands. Before its first showing the
+    // dialog has no frame yet; the main window's, from the same window manager, is the best guess.
+    QMargins frame = platformFrame(this);
+    if (frame.isNull() && parentWidget())
+        frame = platformFrame(parentWidget()->window());
+    centreOnScreen(this, frame);
     QDialog::showEvent(event);
     m_iam->setFocus();
 }

@@ -13,6 +13,8 @@ public:
     explicit TWhoami(QWidget* parent = nullptr);
 
     QString userName() const;
+    // Esc closes the dialog as Ok does: there is nothing to cancel, the name stays as typed.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
@@ -77,6 +78,8 @@ private slots:
     void closing();
     void userName_data();
     void userName();
+    void userNamePlaced_data();
+    void userNamePlaced();
     void aboutTexts_data();
     void aboutTexts();
     void programIconDrawn_data();
@@ -364,6 +367,44 @@ void TestShell::userName()
     ok->click();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(dialog->userName(), name);
+}
+
+// Opened from the keyboard with the main window moved aside: the dialog stands in the middle of
+// the screen, and every way of closing it keeps the name.
+void TestShell::userNamePlaced_data()
+{
+    QTest::addColumn<Qt::Key>("close");
+    QTest::addRow("Esc") << Qt::Key_Escape;
+    QTest::addRow("Enter") << Qt::Key_Return;
+    QTest::addRow("Ok clicked") << Qt::Key_unknown;
+}
+
+void TestShell::userNamePlaced()
+{
+    QFETCH(Qt::Key, close);
+    Window win;
+    win.w.move(win.w.x() + 40, win.w.y() + 30);
+    win.w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&win.w));
+    QRect frame;
+    QRect area;
+    whenModal([&](QDialog* dialog) {
+        frame = dialog->frameGeometry();
+        area = dialog->screen()->geometry();
+        auto* iam = named<QLineEdit>(dialog, QStringLiteral("Iam"));
+        QTest::keyClicks(iam, QStringLiteral(" Ada "));
+        if (close == Qt::Key_unknown)
+            QTest::mouseClick(named<QPushButton>(dialog, QStringLiteral("Button1")), Qt::LeftButton);
+        else
+            QTest::keyClick(iam, close);
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_U);
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(frame.topLeft(), QPoint(area.x() + (area.width() - frame.width()) / 2,
+                                     area.y() + (area.height() - frame.height()) / 2));
+    QCOMPARE(win.w.whoami()->result(), int(QDialog::Accepted));
+    QCOMPARE(win.w.whoami()->userName(), QStringLiteral(" Ada "));
 }
 
 void TestShell::aboutTexts_data()

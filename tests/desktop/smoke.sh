@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the installed program on a real X server, under a window manager, with Qt's X11
-# platform; waits for the window titled "Tovrin", takes a screenshot, closes the window as its
+# platform; waits for the window titled "Tovrin", checks that it is centred with its frame,
+# takes a screenshot, closes the window as its
 # title bar's close button does, and checks that the program ends cleanly.
 #
 # Closing goes through the window manager (openbox): `wmctrl -c` sends it the standard
@@ -18,7 +19,7 @@ fail() {
 if [ "${1:-}" != --session ]; then
   build=$1
   work=$2
-  for tool in xvfb-run xauth openbox wmctrl xdotool xprop import convert; do
+  for tool in xvfb-run xauth openbox wmctrl xdotool xprop xwininfo import convert; do
     command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps"
   done
   rm -rf "$work"
@@ -82,6 +83,29 @@ done
 [ "$painted" = 1 ] || fail "the window never showed the program's panel"
 import -window root "$work/screen.png"
 echo "screenshot: $work/screen.png"
+
+# The window stands in the middle of the screen with its frame, which the window manager makes
+# known only after the first show.
+framed_centre() {
+  local extents info x y w h
+  extents=$(xprop -id "$wid" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)
+  [ -n "$extents" ] || return 1
+  read -r left right top bottom <<<"$extents"
+  info=$(xwininfo -id "$wid")
+  x=$(awk '/Absolute upper-left X/ { print $4 }' <<<"$info")
+  y=$(awk '/Absolute upper-left Y/ { print $4 }' <<<"$info")
+  w=$(awk '/Width:/ { print $2 }' <<<"$info")
+  h=$(awk '/Height:/ { print $2 }' <<<"$info")
+  frame="$((x - left)),$((y - top)) $((w + left + right))x$((h + top + bottom))"
+  [ $((x - left)) = $(((1024 - w - left - right) / 2)) ] && [ $((y - top)) = $(((768 - h - top - bottom) / 2)) ]
+}
+centred=0
+deadline=$((SECONDS + 10))
+while [ "$SECONDS" -lt "$deadline" ]; do
+  framed_centre && centred=1 && break
+  sleep 0.2
+done
+[ "$centred" = 1 ] || fail "the framed window ($frame) is not centred on the 1024x768 screen"
 
 wmctrl -i -c "$wid"
 deadline=$((SECONDS + 15))
