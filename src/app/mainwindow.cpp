@@ -210,7 +210,8 @@ void MainWindow::setNotifier(Notifier* notifier)
 QPrinter& MainWindow::printer()
 {
     if (!m_printer)
-        m_printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+        // At the printer's own resolution: the print layout is in its device pixels.
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *m_printer;
 }
 
@@ -282,9 +283,9 @@ void MainWindow::Print2Click()
         m_graph->Print1Click();
 }
 
-void MainWindow::printGraph()
+void MainWindow::printGraph(const QImage& picture)
 {
-    const QString error = PrintImage(printer(), m_graph->image(), kGraphWidth, m_whoami->userName());
+    const QString error = PrintImage(printer(), picture, kGraphWidth, m_whoami->userName());
     if (!error.isEmpty())
         m_notifier->error(this, error);
 }

@@ -11,6 +11,7 @@
 #include "sim/simulation.h"
 
 class QAction;
+class QImage;
 class QPrinter;
 class QTabWidget;
 
@@ -79,7 +80,7 @@ protected:
 
 private:
     void buildMenus();
-    void printGraph();
+    void printGraph(const QImage& picture);
     int dataPoints() const;
 
     std::mt19937_64 m_rng;

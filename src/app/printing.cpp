@@ -21,6 +21,14 @@ QString PrintImage(QPrinter& printer, const QImage& picture, int controlWidth, c
         return QCoreApplication::translate("Printing", "The printer %1 refused the document.")
             .arg(printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName());
     if (!userName.isEmpty()) {
+        // The line stands between 150 and the picture at 300: at a fine resolution the default
+        // font would reach into the picture, so it is made small enough to leave a gap.
+        constexpr int kLineRoom = 120;
+        if (const int height = painter.fontMetrics().height(); height > kLineRoom) {
+            QFont font = painter.font();
+            font.setPointSizeF(font.pointSizeF() * kLineRoom / height);
+            painter.setFont(font);
+        }
         const QString line = QStringLiteral("Printed by: ") + userName;
         painter.drawText(QRect(0, 150, printer.width(), printer.height() - 150), Qt::AlignLeft | Qt::AlignTop, line);
     }

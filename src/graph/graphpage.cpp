@@ -255,7 +255,8 @@ QString GraphPage::fitText() const
 
 DecayFit GraphPage::currentFit() const
 {
-    const int n = std::min(m_dataPoints(), kLastTime + 1);
+    // Only the plotted times that hold data: a zero the run never recorded is no extinction.
+    const int n = std::min({m_dataPoints(), kLastTime + 1, m_sim.lastDataTime() + 1});
     std::vector<double> counts;
     counts.reserve(n);
     for (int t = 0; t < n; ++t)
@@ -276,7 +277,13 @@ void GraphPage::updateFit()
                             .arg(fit.halfLife, 0, 'f', 2)
                             .arg(fit.halfLifeError, 0, 'f', 2)
                             .arg(fit.initial, 0, 'f', 1)
-                            .arg(fit.initialError, 0, 'f', 1));
+                            .arg(fit.initialError, 0, 'f', 1)
+                        + (fit.risesAfter < 0
+                               ? QString()
+                               : tr(" The count rises from time %1 to %2, which decay alone cannot do: "
+                                    "the ± does not hold.")
+                                     .arg(fit.risesAfter)
+                                     .arg(fit.risesAfter + 1)));
     m_useFit->setEnabled(true);
 }
 
@@ -388,9 +395,10 @@ void GraphPage::halfgraphMouseUp(QPoint pos, Qt::MouseButton button)
         m_popup->popup(m_view->mapToGlobal(pos));
 }
 
-void GraphPage::paintLabels()
+QImage GraphPage::labelledPicture() const
 {
-    QPainter p(&m_image);
+    QImage picture = m_image.copy();
+    QPainter p(&picture);
     p.setFont(pixelFont(13, true));
     p.setPen(Qt::black);
     const QFontMetrics fm(p.font());
@@ -409,19 +417,21 @@ void GraphPage::paintLabels()
     text(m_yax->text(), m_yax->x() - kImageLeft, m_yax->y() - kImageTop);
     text(m_xmax->text(), m_xmax->x() - kImageLeft - 4, m_xmax->y() - kImageTop);
     text(m_xmin->text(), m_xmin->x() - kImageLeft - 4, m_xmin->y() - kImageTop);
+    p.end();
+    return picture;
 }
 
+// The labels are painted into a copy, so the picture on screen never loses or gains them.
 void GraphPage::copyhalfClick()
 {
-    paintLabels();
-    QGuiApplication::clipboard()->setImage(m_image);
-    plotggraph();
+    QGuiApplication::clipboard()->setImage(labelledPicture());
 }
 
 void GraphPage::Print1Click()
 {
-    copyhalfClick();
-    emit printRequested();
+    const QImage picture = labelledPicture();
+    QGuiApplication::clipboard()->setImage(picture);
+    emit printRequested(picture);
 }
 
 }  // namespace vestor

@@ -65,8 +65,8 @@ public:
     QMenu* popup() const { return m_popup; }
     // The read-out text as shown, with its lines separated by a carriage return.
     QString readoutText() const { return m_readout; }
-    // Paints the labels' texts into the picture, as Copy does before it copies.
-    void paintLabels();
+    // The picture with the labels' texts painted in: what Copy puts on the clipboard and Print prints.
+    QImage labelledPicture() const;
 
     // Teacher's extras, off at start-up: the computed best fit and the expected curves.
     void bestfitcbClick();
@@ -74,7 +74,7 @@ public:
     QString fitText() const;
 
 signals:
-    void printRequested();
+    void printRequested(const QImage& picture);
 
 private:
     void applyEquationVisibility();

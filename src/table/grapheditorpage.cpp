@@ -193,7 +193,7 @@ void GraphEditorPage::t1Exit(int slot)
     if (const auto v = parseCount(field->text().toStdString())) {
         field->setText(QString::number(*v));
         if (t <= kLastTime)
-            m_sim.history[t + 1][k] = *v;
+            m_sim.storeTyped(t, k, *v);
         m_sim.nuclideMax[k] = maximumOver(m_sim.history, k, dataPoints() - 1);
     } else {
         if (m_notifier)
@@ -213,7 +213,7 @@ void GraphEditorPage::icountExit()
         m_icount->setText(QStringLiteral("100"));
         return;
     }
-    m_sim.history[1][k] = *v;
+    m_sim.storeTyped(0, k, *v);
     m_icount->setText(QString::number(*v));
     m_sim.nuclideMax[k] = maximumOver(m_sim.history, k, dataPoints() - 1);
 }
