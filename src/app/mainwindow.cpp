@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -283,9 +284,11 @@ void MainWindow::Print2Click()
         m_graph->Print1Click();
 }
 
-void MainWindow::printGraph(const QImage& picture)
+void MainWindow::printGraph()
 {
-    const QString error = PrintImage(printer(), picture, kGraphWidth, m_whoami->userName());
+    // The labelled picture Copy makes, drawn again on the page at the printer's resolution.
+    const QString error = PrintPicture(printer(), QSize(kGraphWidth, kGraphHeight), kGraphWidth,
+                                       m_whoami->userName(), [this](QPainter& p) { m_graph->paintPicture(p); });
     if (!error.isEmpty())
         m_notifier->error(this, error);
 }

@@ -11,7 +11,6 @@
 #include "sim/simulation.h"
 
 class QAction;
-class QImage;
 class QPrinter;
 class QTabWidget;
 
@@ -80,7 +79,7 @@ protected:
 
 private:
     void buildMenus();
-    void printGraph(const QImage& picture);
+    void printGraph();
     int dataPoints() const;
 
     std::mt19937_64 m_rng;

@@ -146,6 +146,10 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     connect(m_yshift, &QScrollBar::valueChanged, this, &GraphPage::plotggraph);
     connect(m_view, &ImageView::pressed, this, &GraphPage::halfgraphMouseDown);
     connect(m_view, &ImageView::released, this, &GraphPage::halfgraphMouseUp);
+    connect(m_view, &ImageView::ratioChanged, this, [this](double ratio) {
+        m_image = pictureImage(QSize(kGraphWidth, kGraphHeight), ratio);
+        plotggraph();
+    });
 
     m_bestFit = placed<QCheckBox>(this, "bestfitcb", 4, 414, tr("Best fit"));
     m_expected = placed<QCheckBox>(this, "expectedcb", 4, 438, tr("Expected"));
@@ -215,15 +219,30 @@ void GraphPage::plotggraph()
     clearGraph(m_image, m_straightforward);
     draxis();
     drawDots(m_image, in, m_scale, m_straightforward ? nullptr : &m_discs);
-    if (m_expected->isChecked())
-        drawExpected(in);
+    if (m_expected->isChecked()) {
+        QPainter p(&m_image);
+        paintExpected(p, in);
+    }
     drawCurve(m_image, in, m_scale);
     if (m_bestFit->isChecked())
         updateFit();
     m_view->update();
 }
 
-void GraphPage::drawExpected(const GraphInput& in)
+void GraphPage::paintPicture(QPainter& p)
+{
+    const GraphInput in = input();
+    const QSize size(kGraphWidth, kGraphHeight);
+    paintFramed(p, size, kBlack);
+    paintAxes(p, size, m_scale, in.n);
+    paintDots(p, size, in, m_scale);
+    if (m_expected->isChecked())
+        paintExpected(p, in);
+    paintCurve(p, size, in, m_scale);
+    paintLabels(p);
+}
+
+void GraphPage::paintExpected(QPainter& p, const GraphInput& in) const
 {
     std::array<double, 6> initial{};
     std::array<double, 6> percent{};
@@ -233,7 +252,6 @@ void GraphPage::drawExpected(const GraphInput& in)
     }
     const int rows = std::min(in.n, kLastTime + 1);
     const auto expected = expectedCounts(initial, percent, in.seriesLength, rows);
-    QPainter p(&m_image);
     for (int k = 1; k <= in.seriesLength; ++k) {
         if (!in.graphed[k])
             continue;
@@ -243,7 +261,7 @@ void GraphPage::drawExpected(const GraphInput& in)
             const double y = (kGraphHeight - 20) - expected[t][k] * m_scale.ys;
             points.emplace_back(truncPixel(t * m_scale.xs + 50), truncPixel(y));
         }
-        p.setPen(QPen(toQColor(in.colors[k]), 0));
+        p.setPen(picturePen(p, toQColor(in.colors[k])));
         p.drawPolyline(points.data(), static_cast<int>(points.size()));
     }
 }
@@ -395,10 +413,32 @@ void GraphPage::halfgraphMouseUp(QPoint pos, Qt::MouseButton button)
         m_popup->popup(m_view->mapToGlobal(pos));
 }
 
-QImage GraphPage::labelledPicture() const
+QImage GraphPage::labelledPicture()
 {
-    QImage picture = m_image.copy();
+    // The clipboard always gets the picture at its own size, whatever the screen's ratio.
+    QImage picture;
+    if (m_image.devicePixelRatio() == 1.0) {
+        picture = m_image.copy();
+    } else {
+        picture = QImage(kGraphWidth, kGraphHeight, QImage::Format_RGB32);
+        const GraphInput in = input();
+        clearGraph(picture, m_straightforward);
+        drawAxes(picture, m_scale, in.n, m_straightforward);
+        drawDots(picture, in, m_scale, m_straightforward ? nullptr : &m_discs);
+        if (m_expected->isChecked()) {
+            QPainter p(&picture);
+            paintExpected(p, in);
+        }
+        drawCurve(picture, in, m_scale);
+    }
     QPainter p(&picture);
+    paintLabels(p);
+    p.end();
+    return picture;
+}
+
+void GraphPage::paintLabels(QPainter& p) const
+{
     p.setFont(pixelFont(13, true));
     p.setPen(Qt::black);
     const QFontMetrics fm(p.font());
@@ -417,8 +457,6 @@ QImage GraphPage::labelledPicture() const
     text(m_yax->text(), m_yax->x() - kImageLeft, m_yax->y() - kImageTop);
     text(m_xmax->text(), m_xmax->x() - kImageLeft - 4, m_xmax->y() - kImageTop);
     text(m_xmin->text(), m_xmin->x() - kImageLeft - 4, m_xmin->y() - kImageTop);
-    p.end();
-    return picture;
 }
 
 // The labels are painted into a copy, so the picture on screen never loses or gains them.
@@ -429,9 +467,8 @@ void GraphPage::copyhalfClick()
 
 void GraphPage::Print1Click()
 {
-    const QImage picture = labelledPicture();
-    QGuiApplication::clipboard()->setImage(picture);
-    emit printRequested(picture);
+    QGuiApplication::clipboard()->setImage(labelledPicture());
+    emit printRequested();
 }
 
 }  // namespace vestor

@@ -65,8 +65,11 @@ public:
     QMenu* popup() const { return m_popup; }
     // The read-out text as shown, with its lines separated by a carriage return.
     QString readoutText() const { return m_readout; }
-    // The picture with the labels' texts painted in: what Copy puts on the clipboard and Print prints.
-    QImage labelledPicture() const;
+    // The picture at its own size with the labels' texts painted in: what Copy puts on the clipboard.
+    QImage labelledPicture();
+    // The same labelled picture drawn through any painter in the picture's logical units, the
+    // straightforward way: Print draws it on the page at the printer's resolution.
+    void paintPicture(QPainter& p);
 
     // Teacher's extras, off at start-up: the computed best fit and the expected curves.
     void bestfitcbClick();
@@ -74,12 +77,13 @@ public:
     QString fitText() const;
 
 signals:
-    void printRequested(const QImage& picture);
+    void printRequested();
 
 private:
     void applyEquationVisibility();
     void placeTickLabel(QLabel* label, int value);
-    void drawExpected(const GraphInput& in);
+    void paintExpected(QPainter& p, const GraphInput& in) const;
+    void paintLabels(QPainter& p) const;
     void updateFit();
     // The best fit of nuclide 1's counts at the plotted times.
     DecayFit currentFit() const;

@@ -5,7 +5,9 @@
 
 namespace vestor {
 
-// Shows an image one pixel per pixel and reports mouse presses and releases on it.
+// Shows an image one logical pixel per pixel and reports mouse presses and releases on it.
+// The image may be drawn at the screen's device pixel ratio; when the widget's ratio is not
+// the image's (a first showing, a move to another screen) it asks for the picture again.
 class ImageView : public QWidget {
     Q_OBJECT
 public:
@@ -16,6 +18,8 @@ public:
 signals:
     void pressed(QPoint pos, Qt::MouseButton button);
     void released(QPoint pos, Qt::MouseButton button);
+    // The widget is shown at a device pixel ratio the image is not drawn at.
+    void ratioChanged(double ratio);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
