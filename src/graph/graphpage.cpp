@@ -146,10 +146,7 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     connect(m_yshift, &QScrollBar::valueChanged, this, &GraphPage::plotggraph);
     connect(m_view, &ImageView::pressed, this, &GraphPage::halfgraphMouseDown);
     connect(m_view, &ImageView::released, this, &GraphPage::halfgraphMouseUp);
-    connect(m_view, &ImageView::ratioChanged, this, [this](double ratio) {
-        m_image = pictureImage(QSize(kGraphWidth, kGraphHeight), ratio);
-        plotggraph();
-    });
+    connect(m_view, &ImageView::ratioChanged, this, &GraphPage::setPictureRatio);
 
     m_bestFit = placed<QCheckBox>(this, "bestfitcb", 4, 414, tr("Best fit"));
     m_expected = placed<QCheckBox>(this, "expectedcb", 4, 438, tr("Expected"));
@@ -175,6 +172,12 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     setTabOrder(m_boxes[5], m_bestFit);
     setTabOrder(m_bestFit, m_useFit);
     setTabOrder(m_useFit, m_expected);
+}
+
+void GraphPage::setPictureRatio(double ratio)
+{
+    m_image = pictureImage(QSize(kGraphWidth, kGraphHeight), ratio);
+    plotggraph();
 }
 
 GraphInput GraphPage::input() const

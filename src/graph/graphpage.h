@@ -58,6 +58,8 @@ public:
     void placeAnchor();
 
     const QImage& image() const { return m_image; }
+    // Draws the picture again at a device pixel ratio (the screen's, as its view follows it).
+    void setPictureRatio(double ratio);
     // Draw the dots and grid lines the straightforward QPainter way instead of the fast one.
     void setStraightforward(bool on) { m_straightforward = on; }
     const GraphScale& scale() const { return m_scale; }

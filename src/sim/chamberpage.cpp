@@ -160,14 +160,14 @@ ChamberPage::ChamberPage(Simulation& sim, QWidget* parent) : QWidget(parent), m_
 
     m_sim.setListener(&m_images);
     // Both pictures follow the screen's device pixel ratio; the chamber's view notices a change.
-    connect(m_active, &ImageView::ratioChanged, this, [this](double ratio) {
-        m_images.setRatio(ratio, m_sim);
-        repaintImages();
-    });
-    connect(m_decayed, &ImageView::ratioChanged, this, [this](double ratio) {
-        m_images.setRatio(ratio, m_sim);
-        repaintImages();
-    });
+    connect(m_active, &ImageView::ratioChanged, this, &ChamberPage::setPictureRatio);
+    connect(m_decayed, &ImageView::ratioChanged, this, &ChamberPage::setPictureRatio);
+}
+
+void ChamberPage::setPictureRatio(double ratio)
+{
+    m_images.setRatio(ratio, m_sim);
+    repaintImages();
 }
 
 std::array<Color, 6> ChamberPage::legendColors() const

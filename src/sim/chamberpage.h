@@ -76,6 +76,9 @@ public:
     void startbtClick();
     void AutocbClick();
 
+    // Draws both pictures again at a device pixel ratio (the screen's, as their view follows it).
+    void setPictureRatio(double ratio);
+
     QTimer* timer() const { return m_timer; }
     ChamberImages& images() { return m_images; }
     bool removeBroughtOut() const;

@@ -13,8 +13,11 @@ ImageView::ImageView(QImage* image, QWidget* parent) : QWidget(parent), m_image(
 
 void ImageView::paintEvent(QPaintEvent* event)
 {
-    if (devicePixelRatio() != m_image->devicePixelRatio())
-        emit ratioChanged(devicePixelRatio());
+    if (devicePixelRatio() != m_shownRatio) {
+        m_shownRatio = devicePixelRatio();
+        if (m_shownRatio != m_image->devicePixelRatio())
+            emit ratioChanged(m_shownRatio);
+    }
     QPainter p(this);
     const QRect r = event->rect();
     const double ratio = m_image->devicePixelRatio();

@@ -6,8 +6,9 @@
 namespace vestor {
 
 // Shows an image one logical pixel per pixel and reports mouse presses and releases on it.
-// The image may be drawn at the screen's device pixel ratio; when the widget's ratio is not
-// the image's (a first showing, a move to another screen) it asks for the picture again.
+// The image may be drawn at the screen's device pixel ratio; when the widget is first shown,
+// or moves to a screen of another ratio, at a ratio the image is not drawn at, it asks for the
+// picture again.
 class ImageView : public QWidget {
     Q_OBJECT
 public:
@@ -28,6 +29,7 @@ protected:
 
 private:
     QImage* m_image;
+    double m_shownRatio = 0;  // the widget's ratio at its last paint
 };
 
 }  // namespace vestor
