@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -354,6 +355,12 @@ void TestGraphPage::copy()
     QCOMPARE(differing(labelRect("initially", 0)) > 0, showEquation);
     // Away from the labels the copy is the screen picture.
     QCOMPARE(differing(QRect(400, 100, 200, 200)), 0);
+    // Print draws the picture through a painter; drawn into a bitmap that is the copy itself.
+    QImage drawn(kGraphWidth, kGraphHeight, QImage::Format_RGB32);
+    QPainter painter(&drawn);
+    page()->paintPicture(painter);
+    painter.end();
+    QCOMPARE(drawn, copied);
 }
 
 void TestGraphPage::editMenuOnlyOnGraphPage_data()
