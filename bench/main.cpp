@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/referencewindow.h"
 #include "bench/worlds.h"
 #include "graph/graphpage.h"
 #include "table/datatablepage.h"
@@ -47,16 +48,29 @@ void measure(benchmark::State& state, const std::function<void()>& setup, const 
 // The program states, built on first use so that a filtered run builds only what it needs.
 class Worlds {
 public:
-    ChamberWorld& chamber(bool straightforward) { return get(m_chamber[straightforward], straightforward); }
+    // At ratio 2 the pictures are drawn for a screen of device pixel ratio 2, each way.
+    ChamberWorld& chamber(bool straightforward, double ratio = 1)
+    {
+        auto& w = get(m_chamber[ratio != 1][straightforward], straightforward);
+        if (w.page().images().chamber.devicePixelRatio() != ratio) {
+            w.page().setPictureRatio(ratio);
+            settle();
+        }
+        return w;
+    }
     ProgramWorld& fresh(bool straightforward)
     {
         return get(m_fresh[straightforward], straightforward, Load::FreshThousand);
     }
-    ProgramWorld& graph(bool straightforward)
+    ProgramWorld& graph(bool straightforward, double ratio = 1)
     {
-        auto& w = get(m_graph[straightforward], straightforward, Load::FullRun);
+        auto& w = get(m_graph[ratio != 1][straightforward], straightforward, Load::FullRun);
         if (w.window().currentPage() != 3)
             w.showPage(3);
+        if (w.window().graphPage()->image().devicePixelRatio() != ratio) {
+            w.window().graphPage()->setPictureRatio(ratio);
+            settle();
+        }
         return w;
     }
     ProgramWorld& table()
@@ -86,9 +100,9 @@ private:
         return *slot;
     }
 
-    std::unique_ptr<ChamberWorld> m_chamber[2];
+    std::unique_ptr<ChamberWorld> m_chamber[2][2];  // [ratio 2][straightforward]
     std::unique_ptr<ProgramWorld> m_fresh[2];
-    std::unique_ptr<ProgramWorld> m_graph[2];
+    std::unique_ptr<ProgramWorld> m_graph[2][2];
     std::unique_ptr<ProgramWorld> m_table;
     std::unique_ptr<QPlainTextEdit> m_bareText;
 };
@@ -116,32 +130,53 @@ void registerCases(Worlds& worlds, std::vector<Case>& cases)
             add(cases.back().id + (direct ? "/reference" : ""), [fn, direct](benchmark::State& s) { fn(s, direct); });
     };
 
-    addBothWays({"reset", "Reset, 1000 particles of one nuclide", "one QPainter ellipse per particle", 0.35, 0.4},
-                [&worlds](benchmark::State& s, bool direct) {
-                    ChamberWorld& w = worlds.chamber(direct);
-                    measure(s, settle, [&w] {
-                        w.reset();
-                        w.finish();
-                    });
-                });
-
-    addBothWays({"step", "Time step, 1000 active, threshold 50", "one QPainter ellipse per particle", 0.35, 0.4},
-                [&worlds](benchmark::State& s, bool direct) {
-                    ChamberWorld& w = worlds.chamber(direct);
-                    measure(
-                        s,
-                        [&w] {
-                            w.reset();
-                            w.finish();
-                            settle();
-                        },
-                        [&w] {
-                            w.step();
-                            w.finish();
+    auto resetCase = [&worlds](double ratio) {
+        return [&worlds, ratio](benchmark::State& s, bool direct) {
+            ChamberWorld& w = worlds.chamber(direct, ratio);
+            measure(s, settle, [&w] {
+                w.reset();
+                w.finish();
+            });
+        };
+    };
+    auto stepCase = [&worlds](double ratio) {
+        return [&worlds, ratio](benchmark::State& s, bool direct) {
+            ChamberWorld& w = worlds.chamber(direct, ratio);
+            measure(
+                s,
+                [&w] {
+                    w.reset();
+                    w.finish();
+                    settle();
+                },
+                [&w] {
+                    w.step();
+                    w.finish();
                 });
             if (w.simulation().timeIndex != 2)
                 s.SkipWithError("the Time step did not run");
-                });
+        };
+    };
+    auto plotCase = [&worlds](double ratio) {
+        return [&worlds, ratio](benchmark::State& s, bool direct) {
+            ProgramWorld& w = worlds.graph(direct, ratio);
+            auto* h = w.window().graphPage()->findChild<QScrollBar*>(QStringLiteral("h"));
+            int position = 0;
+            // Each position change of the thumb redraws the graph once.
+            measure(s, settle, [h, &position] {
+                position = position % 500 + 1;
+                h->setValue(position == h->value() ? position % 500 + 1 : position);
+            });
+        };
+    };
+
+    addBothWays({"reset", "Reset, 1000 particles of one nuclide", "one QPainter ellipse per particle", 0.35, 0.4},
+                resetCase(1));
+    addBothWays({"reset@2", "Reset, 1000 particles, device pixel ratio 2", "the same at ratio 2", 1.5, 0.4},
+                resetCase(2));
+    addBothWays({"step", "Time step, 1000 active, threshold 50", "one QPainter ellipse per particle", 0.35, 0.4},
+                stepCase(1));
+    addBothWays({"step@2", "Time step, 1000 active, ratio 2", "the same at ratio 2", 1.5, 0.4}, stepCase(2));
 
     addBothWays({"step+graph", "Time step with its graph redraw", "one QPainter ellipse per particle and dot"},
                 [&worlds](benchmark::State& s, bool direct) {
@@ -191,16 +226,9 @@ void registerCases(Worlds& worlds, std::vector<Case>& cases)
 
     addBothWays({"plotggraph", "plotggraph, 5 nuclides, N = 100 (half-life thumb)", "one QPainter ellipse per dot",
                  0.5},
-                [&worlds](benchmark::State& s, bool direct) {
-                    ProgramWorld& w = worlds.graph(direct);
-                    auto* h = w.window().graphPage()->findChild<QScrollBar*>(QStringLiteral("h"));
-                    int position = 0;
-                    // Each position change of the thumb redraws the graph once.
-                    measure(s, settle, [h, &position] {
-                        position = position % 500 + 1;
-                        h->setValue(position == h->value() ? position % 500 + 1 : position);
-                    });
-                });
+                plotCase(1));
+    addBothWays({"plotggraph@2", "plotggraph, 5 nuclides, N = 100, ratio 2", "the same at ratio 2", 0, 0.4},
+                plotCase(2));
 
     addBothWays({"copy", "Copy of the graph", "one QPainter ellipse per dot"},
                 [&worlds](benchmark::State& s, bool direct) {
@@ -232,7 +260,7 @@ void registerCases(Worlds& worlds, std::vector<Case>& cases)
         });
     });
 
-    cases.push_back({"startup", "Start-up until the first paint", "empty QMainWindow with five tabs", 0, 1.5});
+    cases.push_back({"startup", "Start-up until the first paint", "the same controls built the plain way", 0, 1.3});
     add(cases.back().id, [](benchmark::State& s) {
         std::unique_ptr<MainWindow> window;
         measure(
@@ -249,6 +277,11 @@ void registerCases(Worlds& worlds, std::vector<Case>& cases)
         settle();
     });
     add(cases.back().id + "/reference", [](benchmark::State& s) {
+        std::unique_ptr<ReferenceWindow> plan;
+        {
+            MainWindow program(kSeed);
+            plan = std::make_unique<ReferenceWindow>(program);
+        }
         std::unique_ptr<QMainWindow> window;
         measure(
             s,
@@ -256,8 +289,8 @@ void registerCases(Worlds& worlds, std::vector<Case>& cases)
                 window.reset();
                 settle();
             },
-            [&window] {
-                window = emptyWindow();
+            [&window, &plan] {
+                window = plan->build();
                 showUntilPainted(*window);
             });
         window.reset();

@@ -28,9 +28,10 @@ void frame(QImage& image, Color pen)
 {
     image.fill(Qt::white);
     QPainter p(&image);
-    p.setPen(QPen(toQColor(pen), 0));
+    p.setPen(picturePen(p, toQColor(pen)));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(0, 0, image.width() - 1, image.height() - 1);
+    const QSize size = image.deviceIndependentSize().toSize();
+    p.drawRect(0, 0, size.width() - 1, size.height() - 1);
 }
 
 template <typename T>

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -247,7 +248,8 @@ void MainWindow::setNotifier(Notifier* notifier)
 QPrinter& MainWindow::printer()
 {
     if (!m_printer)
-        m_printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+        // At the printer's own resolution: the print layout is in its device pixels.
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *m_printer;
 }
 
@@ -323,7 +325,9 @@ void MainWindow::Print2Click()
 
 void MainWindow::printGraph()
 {
-    const QString error = PrintImage(printer(), m_graph->image(), kGraphWidth, m_whoami->userName());
+    // The labelled picture Copy makes, drawn again on the page at the printer's resolution.
+    const QString error = PrintPicture(printer(), QSize(kGraphWidth, kGraphHeight), kGraphWidth,
+                                       m_whoami->userName(), [this](QPainter& p) { m_graph->paintPicture(p); });
     if (!error.isEmpty())
         m_notifier->error(this, error);
 }

@@ -6,7 +6,10 @@
 
 namespace vestor {
 
-QString PrintImage(QPrinter& printer, const QImage& picture, int controlWidth, const QString& userName)
+namespace {
+
+QString printPage(QPrinter& printer, QSize picture, int controlWidth, const QString& userName,
+                  const std::function<void(QPainter&, const QRect&)>& draw)
 {
     // With no printer installed Qt falls back to a PDF printer without a file. Beginning a
     // document there fails and leaves the printer stuck as active, refusing every later change
@@ -21,16 +24,49 @@ QString PrintImage(QPrinter& printer, const QImage& picture, int controlWidth, c
         return QCoreApplication::translate("Printing", "The printer %1 refused the document.")
             .arg(printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName());
     if (!userName.isEmpty()) {
+        // The line stands between 150 and the picture at 300: at a fine resolution the default
+        // font would reach into the picture, so it is made small enough to leave a gap.
+        constexpr int kLineRoom = 120;
+        if (const int height = painter.fontMetrics().height(); height > kLineRoom) {
+            QFont font = painter.font();
+            font.setPointSizeF(font.pointSizeF() * kLineRoom / height);
+            painter.setFont(font);
+        }
         //: First line of a printed graph, before the student's name
         const QString line = QCoreApplication::translate("Printing", "Printed by: ") + userName;
         painter.drawText(QRect(0, 150, printer.width(), printer.height() - 150), Qt::AlignLeft | Qt::AlignTop, line);
     }
     const QRect target(150, 300, static_cast<int>(picture.width() * s), static_cast<int>(picture.height() * s));
     if (target.width() > 0 && target.height() > 0)
-        painter.drawImage(target, picture);
+        draw(painter, target);
     if (!painter.end())
         return QCoreApplication::translate("Printing", "The document could not be finished.");
     return {};
+}
+
+}  // namespace
+
+QString PrintImage(QPrinter& printer, const QImage& picture, int controlWidth, const QString& userName)
+{
+    return printPage(printer, picture.size(), controlWidth, userName,
+                     [&picture](QPainter& painter, const QRect& target) { painter.drawImage(target, picture); });
+}
+
+QString PrintPicture(QPrinter& printer, QSize size, int controlWidth, const QString& userName,
+                     const std::function<void(QPainter&)>& paint)
+{
+    return printPage(printer, size, controlWidth, userName, [&](QPainter& painter, const QRect& target) {
+        painter.save();
+        painter.translate(target.topLeft());
+        painter.scale(static_cast<double>(target.width()) / size.width(),
+                      static_cast<double>(target.height()) / size.height());
+        painter.setClipRect(QRect(QPoint(0, 0), size));
+        // A picture pixel covers [x, x + 1): strokes one pixel wide centred half a pixel in
+        // cover the same ground as the bitmap's pixels.
+        painter.translate(0.5, 0.5);
+        paint(painter);
+        painter.restore();
+    });
 }
 
 }  // namespace vestor

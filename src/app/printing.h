@@ -2,7 +2,9 @@
 
 #include <QImage>
 #include <QString>
+#include <functional>
 
+class QPainter;
 class QPrinter;
 
 namespace vestor {
@@ -11,5 +13,11 @@ namespace vestor {
 // then the picture at (150, 300) scaled by (page width − 300) / the width of its control.
 // Returns an empty string on success, otherwise the reason printing failed.
 QString PrintImage(QPrinter& printer, const QImage& picture, int controlWidth, const QString& userName);
+
+// The same page for a picture that draws itself: paint draws it in its logical units, size
+// wide and high, and lands in the rectangle the bitmap of that size would fill, drawn at the
+// printer's own resolution.
+QString PrintPicture(QPrinter& printer, QSize size, int controlWidth, const QString& userName,
+                     const std::function<void(QPainter&)>& paint);
 
 }  // namespace vestor

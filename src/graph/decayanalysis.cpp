@@ -43,6 +43,9 @@ DecayFit fitDecay(const std::vector<double>& counts)
             break;
     }
     fit.points = n;
+    for (int t = 0; t + 1 < n && fit.risesAfter < 0; ++t)
+        if (counts[t + 1] > counts[t])
+            fit.risesAfter = t;
     if (n < 3) {
         fit.reason = "fewer than three usable points";
         return fit;

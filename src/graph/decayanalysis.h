@@ -22,6 +22,9 @@ struct DecayFit {
     double halfLifeError = 0;
     double initial = 0;
     double initialError = 0;
+    // The first time t whose count is exceeded at t + 1 among the counts used, or −1. Decay alone
+    // never makes a count rise, so such counts were typed and the errors above do not hold.
+    int risesAfter = -1;
 };
 
 DecayFit fitDecay(const std::vector<double>& counts);

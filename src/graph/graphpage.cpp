@@ -161,6 +161,7 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     connect(m_yshift, &QScrollBar::valueChanged, this, &GraphPage::plotggraph);
     connect(m_view, &ImageView::pressed, this, &GraphPage::halfgraphMouseDown);
     connect(m_view, &ImageView::released, this, &GraphPage::halfgraphMouseUp);
+    connect(m_view, &ImageView::ratioChanged, this, &GraphPage::setPictureRatio);
 
     //: Check box: show the computed best fit of T½ and A to nuclide 1's counts
     m_bestFit = placed<QCheckBox>(this, "bestfitcb", 4, 414, tr("Best fit"));
@@ -189,6 +190,12 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     setTabOrder(m_boxes[5], m_bestFit);
     setTabOrder(m_bestFit, m_useFit);
     setTabOrder(m_useFit, m_expected);
+}
+
+void GraphPage::setPictureRatio(double ratio)
+{
+    m_image = pictureImage(QSize(kGraphWidth, kGraphHeight), ratio);
+    plotggraph();
 }
 
 GraphInput GraphPage::input() const
@@ -233,15 +240,30 @@ void GraphPage::plotggraph()
     clearGraph(m_image, m_straightforward);
     draxis();
     drawDots(m_image, in, m_scale, m_straightforward ? nullptr : &m_discs);
-    if (m_expected->isChecked())
-        drawExpected(in);
+    if (m_expected->isChecked()) {
+        QPainter p(&m_image);
+        paintExpected(p, in);
+    }
     drawCurve(m_image, in, m_scale);
     if (m_bestFit->isChecked())
         updateFit();
     m_view->update();
 }
 
-void GraphPage::drawExpected(const GraphInput& in)
+void GraphPage::paintPicture(QPainter& p)
+{
+    const GraphInput in = input();
+    const QSize size(kGraphWidth, kGraphHeight);
+    paintFramed(p, size, kBlack);
+    paintAxes(p, size, m_scale, in.n);
+    paintDots(p, size, in, m_scale);
+    if (m_expected->isChecked())
+        paintExpected(p, in);
+    paintCurve(p, size, in, m_scale);
+    paintLabels(p);
+}
+
+void GraphPage::paintExpected(QPainter& p, const GraphInput& in) const
 {
     std::array<double, 6> initial{};
     std::array<double, 6> percent{};
@@ -251,7 +273,6 @@ void GraphPage::drawExpected(const GraphInput& in)
     }
     const int rows = std::min(in.n, kLastTime + 1);
     const auto expected = expectedCounts(initial, percent, in.seriesLength, rows);
-    QPainter p(&m_image);
     for (int k = 1; k <= in.seriesLength; ++k) {
         if (!in.graphed[k])
             continue;
@@ -261,7 +282,7 @@ void GraphPage::drawExpected(const GraphInput& in)
             const double y = (kGraphHeight - 20) - expected[t][k] * m_scale.ys;
             points.emplace_back(truncPixel(t * m_scale.xs + 50), truncPixel(y));
         }
-        p.setPen(QPen(toQColor(in.colors[k]), 0));
+        p.setPen(picturePen(p, toQColor(in.colors[k])));
         p.drawPolyline(points.data(), static_cast<int>(points.size()));
     }
 }
@@ -273,7 +294,8 @@ QString GraphPage::fitText() const
 
 DecayFit GraphPage::currentFit() const
 {
-    const int n = std::min(m_dataPoints(), kLastTime + 1);
+    // Only the plotted times that hold data: a zero the run never recorded is no extinction.
+    const int n = std::min({m_dataPoints(), kLastTime + 1, m_sim.lastDataTime() + 1});
     std::vector<double> counts;
     counts.reserve(n);
     for (int t = 0; t < n; ++t)
@@ -294,7 +316,13 @@ void GraphPage::updateFit()
                             .arg(fit.halfLife, 0, 'f', 2)
                             .arg(fit.halfLifeError, 0, 'f', 2)
                             .arg(fit.initial, 0, 'f', 1)
-                            .arg(fit.initialError, 0, 'f', 1));
+                            .arg(fit.initialError, 0, 'f', 1)
+                        + (fit.risesAfter < 0
+                               ? QString()
+                               : tr(" The count rises from time %1 to %2, which decay alone cannot do: "
+                                    "the ± does not hold.")
+                                     .arg(fit.risesAfter)
+                                     .arg(fit.risesAfter + 1)));
     m_useFit->setEnabled(true);
 }
 
@@ -406,9 +434,32 @@ void GraphPage::halfgraphMouseUp(QPoint pos, Qt::MouseButton button)
         m_popup->popup(m_view->mapToGlobal(pos));
 }
 
-void GraphPage::paintLabels()
+QImage GraphPage::labelledPicture()
 {
-    QPainter p(&m_image);
+    // The clipboard always gets the picture at its own size, whatever the screen's ratio.
+    QImage picture;
+    if (m_image.devicePixelRatio() == 1.0) {
+        picture = m_image.copy();
+    } else {
+        picture = QImage(kGraphWidth, kGraphHeight, QImage::Format_RGB32);
+        const GraphInput in = input();
+        clearGraph(picture, m_straightforward);
+        drawAxes(picture, m_scale, in.n, m_straightforward);
+        drawDots(picture, in, m_scale, m_straightforward ? nullptr : &m_discs);
+        if (m_expected->isChecked()) {
+            QPainter p(&picture);
+            paintExpected(p, in);
+        }
+        drawCurve(picture, in, m_scale);
+    }
+    QPainter p(&picture);
+    paintLabels(p);
+    p.end();
+    return picture;
+}
+
+void GraphPage::paintLabels(QPainter& p) const
+{
     p.setFont(pixelFont(13, true));
     p.setPen(Qt::black);
     const QFontMetrics fm(p.font());
@@ -429,16 +480,15 @@ void GraphPage::paintLabels()
     text(m_xmin->text(), m_xmin->x() - kImageLeft - 4, m_xmin->y() - kImageTop);
 }
 
+// The labels are painted into a copy, so the picture on screen never loses or gains them.
 void GraphPage::copyhalfClick()
 {
-    paintLabels();
-    QGuiApplication::clipboard()->setImage(m_image);
-    plotggraph();
+    QGuiApplication::clipboard()->setImage(labelledPicture());
 }
 
 void GraphPage::Print1Click()
 {
-    copyhalfClick();
+    QGuiApplication::clipboard()->setImage(labelledPicture());
     emit printRequested();
 }
 

@@ -58,6 +58,8 @@ public:
     void placeAnchor();
 
     const QImage& image() const { return m_image; }
+    // Draws the picture again at a device pixel ratio (the screen's, as its view follows it).
+    void setPictureRatio(double ratio);
     // Draw the dots and grid lines the straightforward QPainter way instead of the fast one.
     void setStraightforward(bool on) { m_straightforward = on; }
     const GraphScale& scale() const { return m_scale; }
@@ -65,8 +67,11 @@ public:
     QMenu* popup() const { return m_popup; }
     // The read-out text as shown, with its lines separated by a carriage return.
     QString readoutText() const { return m_readout; }
-    // Paints the labels' texts into the picture, as Copy does before it copies.
-    void paintLabels();
+    // The picture at its own size with the labels' texts painted in: what Copy puts on the clipboard.
+    QImage labelledPicture();
+    // The same labelled picture drawn through any painter in the picture's logical units, the
+    // straightforward way: Print draws it on the page at the printer's resolution.
+    void paintPicture(QPainter& p);
 
     // Teacher's extras, off at start-up: the computed best fit and the expected curves.
     void bestfitcbClick();
@@ -79,7 +84,8 @@ signals:
 private:
     void applyEquationVisibility();
     void placeTickLabel(QLabel* label, int value);
-    void drawExpected(const GraphInput& in);
+    void paintExpected(QPainter& p, const GraphInput& in) const;
+    void paintLabels(QPainter& p) const;
     void updateFit();
     // The best fit of nuclide 1's counts at the plotted times.
     DecayFit currentFit() const;

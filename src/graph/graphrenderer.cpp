@@ -52,17 +52,15 @@ void drawStraightLines(QImage& image, const std::vector<QLine>& lines, QRgb colo
     }
 }
 
-}  // namespace
-
-void clearGraph(QImage& image, bool straightforward)
+QSize logicalSize(const QImage& image)
 {
-    DiscPainter::clearFramed(image, kBlack, straightforward);
+    return image.deviceIndependentSize().toSize();
 }
 
-void drawAxes(QImage& image, const GraphScale& s, int n, bool straightforward)
+std::vector<QLine> gridOf(QSize size, const GraphScale& s, int n)
 {
-    const int w = image.width();
-    const int h = image.height();
+    const int w = size.width();
+    const int h = size.height();
     const int lines = gridLines(s.scaleMax);
     std::vector<QLine> grid;
     grid.reserve(lines + n);
@@ -74,52 +72,111 @@ void drawAxes(QImage& image, const GraphScale& s, int n, bool straightforward)
         const int x = truncPixel(g * s.xs) + 50;
         grid.emplace_back(x, 10, x, h - 20);
     }
-    const QColor gridColour(128, 128, 128);
-    {
-        QPainter p(&image);
-        p.setPen(QPen(QColor(255, 0, 0), 2));
-        p.drawLine(kAxisX, 10, kAxisX, h - 20);
-        p.drawLine(kAxisX, h - 20, w, h - 20);
-        if (straightforward || !DiscPainter::plainPixels(image)) {
-            p.setPen(QPen(gridColour, 0));
-            p.drawLines(grid.data(), static_cast<int>(grid.size()));
-            return;
-        }
-    }
-    drawStraightLines(image, grid, gridColour.rgb());
+    return grid;
 }
 
-void drawDots(QImage& image, const GraphInput& in, const GraphScale& s, DiscPainter* discs)
+const QColor kGridColour(128, 128, 128);
+
+void paintRedAxes(QPainter& p, QSize size)
 {
-    QPainter direct;
-    if (!discs)
-        direct.begin(&image);
+    p.setPen(QPen(QColor(255, 0, 0), 2));
+    p.drawLine(kAxisX, 10, kAxisX, size.height() - 20);
+    p.drawLine(kAxisX, size.height() - 20, size.width(), size.height() - 20);
+}
+
+}  // namespace
+
+void paintFramed(QPainter& p, QSize size, Color border)
+{
+    p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    p.setPen(picturePen(p, toQColor(border)));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, size.width() - 1, size.height() - 1);
+}
+
+void paintAxes(QPainter& p, QSize size, const GraphScale& s, int n)
+{
+    const std::vector<QLine> grid = gridOf(size, s, n);
+    paintRedAxes(p, size);
+    p.setPen(picturePen(p, kGridColour));
+    p.drawLines(grid.data(), static_cast<int>(grid.size()));
+}
+
+void paintDots(QPainter& p, QSize size, const GraphInput& in, const GraphScale& s)
+{
     const int rows = std::min(in.n, kLastTime + 1);
     for (int k = 1; k <= in.seriesLength; ++k) {
         if (!in.graphed[k])
             continue;
         for (int t = 0; t < rows; ++t) {
-            const GraphPoint c = dotCentre(t, countAt(*in.history, t, k), s.xs, s.ys, image.height());
-            if (discs)
-                discs->draw(image, c.x - 2, c.y - 2, 5, in.colors[k], kBlack);
-            else
-                DiscPainter::drawDirect(direct, c.x - 2, c.y - 2, 5, in.colors[k], kBlack);
+            const GraphPoint c = dotCentre(t, countAt(*in.history, t, k), s.xs, s.ys, size.height());
+            DiscPainter::drawDirect(p, c.x - 2, c.y - 2, 5, in.colors[k], kBlack);
+        }
+    }
+}
+
+void paintCurve(QPainter& p, QSize size, const GraphInput& in, const GraphScale& s)
+{
+    if (!in.graphed[1])
+        return;
+    const auto vertices = curveVertices(s.a, s.halfLife, s.xs, s.ys, in.yshift, size.width(), size.height());
+    std::vector<QPoint> points;
+    points.reserve(vertices.size());
+    for (const GraphPoint& v : vertices)
+        points.emplace_back(v.x, v.y);
+    p.setPen(picturePen(p, Qt::black));
+    p.drawPolyline(points.data(), static_cast<int>(points.size()));
+}
+
+void clearGraph(QImage& image, bool straightforward)
+{
+    DiscPainter::clearFramed(image, kBlack, straightforward);
+}
+
+void drawAxes(QImage& image, const GraphScale& s, int n, bool straightforward)
+{
+    const QSize size = logicalSize(image);
+    if (straightforward || !DiscPainter::plainPixels(image)) {
+        QPainter p(&image);
+        paintAxes(p, size, s, n);
+        return;
+    }
+    {
+        QPainter p(&image);
+        paintRedAxes(p, size);
+    }
+    const std::vector<QLine> grid = gridOf(size, s, n);
+    if (image.devicePixelRatio() == 1.0) {
+        drawStraightLines(image, grid, kGridColour.rgb());
+        return;
+    }
+    for (const QLine& l : grid)
+        DiscPainter::fillLogical(image, QRect(l.p1(), l.p2()).normalized(), kGridColour.rgb());
+}
+
+void drawDots(QImage& image, const GraphInput& in, const GraphScale& s, DiscPainter* discs)
+{
+    if (!discs) {
+        QPainter direct(&image);
+        paintDots(direct, logicalSize(image), in, s);
+        return;
+    }
+    const int rows = std::min(in.n, kLastTime + 1);
+    const int height = logicalSize(image).height();
+    for (int k = 1; k <= in.seriesLength; ++k) {
+        if (!in.graphed[k])
+            continue;
+        for (int t = 0; t < rows; ++t) {
+            const GraphPoint c = dotCentre(t, countAt(*in.history, t, k), s.xs, s.ys, height);
+            discs->draw(image, c.x - 2, c.y - 2, 5, in.colors[k], kBlack);
         }
     }
 }
 
 void drawCurve(QImage& image, const GraphInput& in, const GraphScale& s)
 {
-    if (!in.graphed[1])
-        return;
-    const auto vertices = curveVertices(s.a, s.halfLife, s.xs, s.ys, in.yshift, image.width(), image.height());
-    std::vector<QPoint> points;
-    points.reserve(vertices.size());
-    for (const GraphPoint& v : vertices)
-        points.emplace_back(v.x, v.y);
     QPainter p(&image);
-    p.setPen(QPen(Qt::black, 0));
-    p.drawPolyline(points.data(), static_cast<int>(points.size()));
+    paintCurve(p, logicalSize(image), in, s);
 }
 
 void renderGraph(QImage& image, const GraphInput& in, const GraphScale& s, DiscPainter* discs)

@@ -42,6 +42,13 @@ GraphScale graphScale(const GraphInput& in);
 // With no disc painter every dot and grid line is drawn the straightforward QPainter way.
 void renderGraph(QImage& image, const GraphInput& in, const GraphScale& scale, DiscPainter* discs);
 
+// The same picture drawn the straightforward way through any painter (a picture at another
+// device pixel ratio, a printer's page scaled to the picture's logical size).
+void paintFramed(QPainter& p, QSize size, Color border);
+void paintAxes(QPainter& p, QSize size, const GraphScale& scale, int n);
+void paintDots(QPainter& p, QSize size, const GraphInput& in, const GraphScale& scale);
+void paintCurve(QPainter& p, QSize size, const GraphInput& in, const GraphScale& scale);
+
 // The pieces, in the order renderGraph uses them.
 // Straightforward: the frame and the grid lines through QPainter rather than written into the
 // pixels, which gives the same pixels.

@@ -32,12 +32,33 @@ void ChamberImages::clearForStart()
     DiscPainter::clearFramed(chamber, kBlack, m_straightforward);
     DiscPainter::clearFramed(panel, kBlack, m_straightforward);
     m_chamberPen = kBlack;
+    m_chamberFrame = kBlack;
 }
 
 void ChamberImages::imagesCleared()
 {
     DiscPainter::clearFramed(chamber, m_chamberPen, m_straightforward);
     DiscPainter::clearFramed(panel, kBlack, m_straightforward);
+    m_chamberFrame = m_chamberPen;
+}
+
+void ChamberImages::setRatio(double ratio, const Simulation& sim)
+{
+    chamber = pictureImage(QSize(kChamberWidth, kChamberHeight), ratio);
+    panel = pictureImage(QSize(kPanelWidth, kPanelHeight), ratio);
+    const Color pen = m_chamberPen;
+    DiscPainter::clearFramed(chamber, m_chamberFrame, m_straightforward);
+    DiscPainter::clearFramed(panel, kBlack, m_straightforward);
+    for (int i = 1; i <= sim.particleTotal; ++i) {
+        const Particle& p = sim.particles[i];
+        if (p.x != kRemovedX)
+            disc(chamber, p.x, p.y, sim.particleSize, p.color, p.color == kWhite ? kBlack : p.color);
+    }
+    for (int r = 0; r < sim.removedCount; ++r) {
+        const auto [x, y] = Simulation::stackPosition(r, sim.particleSize);
+        panelDisc(x, y, sim.particleSize);
+    }
+    m_chamberPen = pen;
 }
 
 void ChamberImages::disc(QImage& image, int x, int y, int size, Color fill, Color outline)
@@ -143,6 +164,15 @@ ChamberPage::ChamberPage(Simulation& sim, QWidget* parent) : QWidget(parent), m_
     setTabOrder(m_next, m_remove);
 
     m_sim.setListener(&m_images);
+    // Both pictures follow the screen's device pixel ratio; the chamber's view notices a change.
+    connect(m_active, &ImageView::ratioChanged, this, &ChamberPage::setPictureRatio);
+    connect(m_decayed, &ImageView::ratioChanged, this, &ChamberPage::setPictureRatio);
+}
+
+void ChamberPage::setPictureRatio(double ratio)
+{
+    m_images.setRatio(ratio, m_sim);
+    repaintImages();
 }
 
 std::array<Color, 6> ChamberPage::legendColors() const

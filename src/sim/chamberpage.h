@@ -30,6 +30,8 @@ public:
 
     // Draw every disc with its own QPainter ellipse instead of the cached pixels.
     void setStraightforward(bool on) { m_straightforward = on; }
+    // Draws both pictures again at a device pixel ratio, from the simulation's state.
+    void setRatio(double ratio, const Simulation& sim);
 
     QImage chamber;
     QImage panel;
@@ -39,6 +41,8 @@ private:
     DiscPainter m_discs;
     // The outline colour the chamber's last drawing left; a Reset frames the chamber with it.
     Color m_chamberPen = kBlack;
+    // The colour the chamber's frame was last drawn in.
+    Color m_chamberFrame = kBlack;
     bool m_straightforward = false;
 };
 
@@ -71,6 +75,9 @@ public:
     void Timer1Timer();
     void startbtClick();
     void AutocbClick();
+
+    // Draws both pictures again at a device pixel ratio (the screen's, as their view follows it).
+    void setPictureRatio(double ratio);
 
     QTimer* timer() const { return m_timer; }
     ChamberImages& images() { return m_images; }

@@ -53,6 +53,7 @@ void Simulation::reset(const Settings& s)
     nuclideCount[6] = 0;
     nuclideCount[seriesLength + 1] = 0;
     timeIndex = 1;
+    lastTypedTime = 0;
     removedCount = 0;
     particleTotal = 0;
     for (int k = 1; k <= seriesLength; ++k)
@@ -151,6 +152,12 @@ void Simulation::runStep()
     }
     for (int k = 1; k <= seriesLength; ++k)
         history[timeIndex][k] = nuclideCount[k];
+}
+
+void Simulation::storeTyped(int time, int k, std::int32_t count)
+{
+    history[time + 1][k] = count;
+    lastTypedTime = std::max(lastTypedTime, time);
 }
 
 bool Simulation::timeStep()

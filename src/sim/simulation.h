@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -90,12 +91,20 @@ public:
     static std::pair<int, int> stackPosition(int r, int size);
     static int sizeFor(int total);
 
+    // Stores a count the student typed for time t (0..99), marking that time as data.
+    void storeTyped(int time, int k, std::int32_t count);
+    // The last time that holds data: recorded by a step, or typed by the student. Rows after it
+    // hold zeros nobody recorded, which are not extinctions.
+    int lastDataTime() const { return std::max(timeIndex - 1, lastTypedTime); }
+
     int seriesLength = 1;
     std::array<Color, 7> nuclideColor{};
     std::array<double, 6> decayThreshold{};
     std::array<std::int32_t, 7> nuclideCount{};
     std::array<std::array<std::int32_t, 7>, kHistoryRows + 1> history{};
     int timeIndex = 1;
+    // The latest time the student typed a count into since the last Reset.
+    int lastTypedTime = 0;
     std::array<std::int32_t, 6> nuclideMax{};
     std::array<Particle, kPoolSize + 1> particles{};
     std::array<int, kPoolSize + 1> particleOrder{};

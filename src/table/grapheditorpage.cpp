@@ -215,7 +215,7 @@ void GraphEditorPage::store(QLineEdit* field, std::int32_t value)
     const int k = field->property(kNuclide).toInt();
     field->setText(QString::number(value));
     if (t <= kLastTime)
-        m_sim.history[t + 1][k] = value;
+        m_sim.storeTyped(t, k, value);
     m_sim.nuclideMax[k] = maximumOver(m_sim.history, k, dataPoints() - 1);
 }
 
@@ -278,9 +278,14 @@ void GraphEditorPage::storeCounts(const History& counts, int times)
     times = std::clamp(times, 1, kLastTime + 1);
     // A value typed before was typed into the data being replaced.
     commitPendingEdits();
+    // Written as typed values are, so the best fit reads the pooled times as data.
     for (int t = 0; t <= kLastTime; ++t)
-        for (int k = 1; k <= kMaxNuclides; ++k)
-            m_sim.history[t + 1][k] = t < times ? counts[t + 1][k] : 0;
+        for (int k = 1; k <= kMaxNuclides; ++k) {
+            if (t < times)
+                m_sim.storeTyped(t, k, counts[t + 1][k]);
+            else
+                m_sim.history[t + 1][k] = 0;
+        }
     // A change of N takes it over everywhere; the same N still has the new counts to show.
     if (m_np->value() != times)
         m_np->setValue(times);

@@ -1,6 +1,7 @@
 #include "ui/discpainter.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "ui/uicommon.h"
 
@@ -14,23 +15,44 @@ QRgb pixelOf(Color c)
     return qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
 }
 
+// The device pixels [first, last) that logical pixels [from, to) cover at a ratio.
+std::pair<int, int> deviceSpan(int from, int to, double ratio)
+{
+    return {static_cast<int>(std::lround(from * ratio)), static_cast<int>(std::lround(to * ratio))};
+}
+
 }  // namespace
+
+QPen picturePen(const QPainter& painter, const QColor& colour)
+{
+    const bool finer = painter.device()->devicePixelRatio() != 1.0
+                       || painter.worldTransform().type() > QTransform::TxTranslate;
+    return QPen(colour, finer ? 1 : 0);
+}
+
+QImage pictureImage(QSize logical, double ratio)
+{
+    QImage image(static_cast<int>(std::ceil(logical.width() * ratio)),
+                 static_cast<int>(std::ceil(logical.height() * ratio)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
 
 void DiscPainter::drawDirect(QPainter& painter, int x, int y, int size, Color fill, Color outline)
 {
-    painter.setPen(QPen(toQColor(outline), 0));
+    painter.setPen(picturePen(painter, toQColor(outline)));
     painter.setBrush(toQColor(fill));
     painter.drawEllipse(QRect(x, y, size - 1, size - 1));
 }
 
-const DiscPainter::Sprite& DiscPainter::sprite(int size, bool rimDiffers)
+const DiscPainter::Sprite& DiscPainter::sprite(int size, bool rimDiffers, double ratio)
 {
-    const int key = size * 2 + (rimDiffers ? 1 : 0);
+    const long long key = (std::llround(ratio * 100) * 4096 + size) * 2 + (rimDiffers ? 1 : 0);
     auto it = m_sprites.find(key);
     if (it != m_sprites.end())
         return it->second;
     // Rasterise once with a fill and a rim of different colours to learn which pixel is which.
-    QImage mask(size + 2, size + 2, QImage::Format_RGB32);
+    QImage mask = pictureImage(QSize(size + 2, size + 2), ratio);
     mask.fill(Qt::black);
     {
         QPainter p(&mask);
@@ -51,11 +73,17 @@ const DiscPainter::Sprite& DiscPainter::sprite(int size, bool rimDiffers)
 
 void DiscPainter::draw(QImage& image, int x, int y, int size, Color fill, Color outline)
 {
-    const Sprite& s = sprite(size, fill != outline);
+    const double ratio = image.devicePixelRatio();
+    const Sprite& s = sprite(size, fill != outline, ratio);
     const QRgb f = pixelOf(fill);
     const QRgb o = pixelOf(outline);
     const int w = image.width();
     const int h = image.height();
+    if (ratio != 1.0) {
+        x = static_cast<int>(std::lround(x * ratio));
+        y = static_cast<int>(std::lround(y * ratio));
+        size = static_cast<int>(std::ceil(size * ratio));
+    }
     const bool inside = x >= 0 && y >= 0 && x + size + 2 <= w && y + size + 2 <= h;
     auto* bits = reinterpret_cast<QRgb*>(image.bits());
     const qsizetype stride = image.bytesPerLine() / 4;
@@ -77,14 +105,38 @@ bool DiscPainter::plainPixels(const QImage& image)
            || image.format() == QImage::Format_ARGB32_Premultiplied;
 }
 
+void DiscPainter::fillLogical(QImage& image, const QRect& logical, QRgb colour)
+{
+    const double ratio = image.devicePixelRatio();
+    const auto [x1, x2] = deviceSpan(logical.left(), logical.right() + 1, ratio);
+    const auto [y1, y2] = deviceSpan(logical.top(), logical.bottom() + 1, ratio);
+    const int left = std::max(x1, 0);
+    const int right = std::min(x2, image.width());
+    auto* bits = reinterpret_cast<QRgb*>(image.bits());
+    const qsizetype stride = image.bytesPerLine() / 4;
+    for (int y = std::max(y1, 0); y < std::min(y2, image.height()) && left < right; ++y)
+        std::fill(bits + y * stride + left, bits + y * stride + right, colour);
+}
+
 void DiscPainter::clearFramed(QImage& image, Color border, bool straightforward)
 {
     image.fill(Qt::white);
+    const double ratio = image.devicePixelRatio();
     if (straightforward || !plainPixels(image)) {
         QPainter p(&image);
-        p.setPen(QPen(toQColor(border), 0));
+        p.setPen(picturePen(p, toQColor(border)));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(0, 0, image.width() - 1, image.height() - 1);
+        const QSize size = image.deviceIndependentSize().toSize();
+        p.drawRect(0, 0, size.width() - 1, size.height() - 1);
+        return;
+    }
+    if (ratio != 1.0) {
+        const QSize size = image.deviceIndependentSize().toSize();
+        const QRgb c = pixelOf(border);
+        fillLogical(image, QRect(0, 0, size.width(), 1), c);
+        fillLogical(image, QRect(0, size.height() - 1, size.width(), 1), c);
+        fillLogical(image, QRect(0, 0, 1, size.height()), c);
+        fillLogical(image, QRect(size.width() - 1, 0, 1, size.height()), c);
         return;
     }
     const int w = image.width();

@@ -5,7 +5,10 @@
 
 namespace vestor {
 
-// Shows an image one pixel per pixel and reports mouse presses and releases on it.
+// Shows an image one logical pixel per pixel and reports mouse presses and releases on it.
+// The image may be drawn at the screen's device pixel ratio; when the widget is first shown,
+// or moves to a screen of another ratio, at a ratio the image is not drawn at, it asks for the
+// picture again.
 class ImageView : public QWidget {
     Q_OBJECT
 public:
@@ -16,6 +19,8 @@ public:
 signals:
     void pressed(QPoint pos, Qt::MouseButton button);
     void released(QPoint pos, Qt::MouseButton button);
+    // The widget is shown at a device pixel ratio the image is not drawn at.
+    void ratioChanged(double ratio);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,6 +29,7 @@ protected:
 
 private:
     QImage* m_image;
+    double m_shownRatio = 0;  // the widget's ratio at its last paint
 };
 
 }  // namespace vestor

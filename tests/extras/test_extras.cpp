@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 #include <cmath>
@@ -16,7 +18,7 @@
 #include "graph/graphpage.h"
 #include "sim/chamberpage.h"
 #include "table/grapheditorpage.h"
-#include "support/testsupport.h"
+#include "support/shownwindow.h"
 
 using namespace vestor;
 using vestor::test::named;
@@ -60,6 +62,8 @@ private slots:
     void expectedMatchesSimulatedAverage();
     void extrasOffLeaveEverythingAsItWas();
     void useFitMovesTheBars();
+    void fitReadsOnlyData_data();
+    void fitReadsOnlyData();
     void impliedHalfLivesFollowTheChances();
 };
 
@@ -291,6 +295,55 @@ void TestExtras::useFitMovesTheBars()
     named<QPushButton>(&w, "usefitbt")->click();
     QCOMPARE(h->value(), h->maximum());
     QVERIFY(w.graphPage()->fitText().contains(QStringLiteral("beyond")));
+}
+
+void TestExtras::fitReadsOnlyData_data()
+{
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("raiseN");  // presses of the right arrow on np
+    QTest::addColumn<QList<int>>("typed");  // into t1, t2, ...; 0 leaves a field as it is
+    QTest::addColumn<int>("points");
+    QTest::addColumn<bool>("rises");
+    QTest::addRow("N past the recorded times") << 5 << 3 << QList<int>{} << 6 << false;
+    QTest::addRow("typed into a never-run table") << 0 << 6 << QList<int>{200, 100, 50, 25} << 5 << false;
+    QTest::addRow("a typed count that rises") << 5 << 0 << QList<int>{0, 399} << 5 << true;
+}
+
+// The fit takes the recorded or typed times only: zeros nobody recorded are no extinction.
+void TestExtras::fitReadsOnlyData()
+{
+    QFETCH(int, steps);
+    QFETCH(int, raiseN);
+    QFETCH(QList<int>, typed);
+    QFETCH(int, points);
+    QFETCH(bool, rises);
+    test::ShownWindow x(5);
+    QVERIFY(QTest::qWaitForWindowActive(&x.w));
+    auto* tabs = x.nb()->tabBar();
+    auto clickTab = [&](int i) { QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center()); };
+    clickTab(1);
+    for (int i = 0; i < steps; ++i) {
+        x.step();
+        x.w.chamberPage()->RemovebtClick();
+    }
+    clickTab(4);
+    auto* np = named<QScrollBar>(&x.w, "np");
+    for (int i = 0; i < raiseN; ++i)
+        QTest::mouseClick(np, Qt::LeftButton, {}, QPoint(np->width() - 4, np->height() / 2));
+    // Last field first, each left by clicking the next: no untyped field is ever entered.
+    for (qsizetype s = typed.size(); s >= 1; --s) {
+        if (typed[s - 1] == 0)
+            continue;
+        auto* field = named<QLineEdit>(&x.w, QStringLiteral("t%1").arg(s));
+        QTest::mouseClick(field, Qt::LeftButton);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, QString::number(typed[s - 1]));
+    }
+    clickTab(3);
+    QTest::mouseClick(named<QCheckBox>(&x.w, "bestfitcb"), Qt::LeftButton);
+    const QString text = x.w.graphPage()->fitText();
+    QVERIFY2(text.contains(QStringLiteral("from %1 points").arg(points)), qPrintable(text));
+    QCOMPARE(text.contains(QStringLiteral("rises")), rises);
 }
 
 void TestExtras::impliedHalfLivesFollowTheChances()

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -354,6 +355,12 @@ void TestGraphPage::copy()
     QCOMPARE(differing(labelRect("initially", 0)) > 0, showEquation);
     // Away from the labels the copy is the screen picture.
     QCOMPARE(differing(QRect(400, 100, 200, 200)), 0);
+    // Print draws the picture through a painter; drawn into a bitmap that is the copy itself.
+    QImage drawn(kGraphWidth, kGraphHeight, QImage::Format_RGB32);
+    QPainter painter(&drawn);
+    page()->paintPicture(painter);
+    painter.end();
+    QCOMPARE(drawn, copied);
 }
 
 void TestGraphPage::editMenuOnlyOnGraphPage_data()
@@ -425,8 +432,9 @@ void TestGraphPage::printToPdf()
     QVERIFY(bytes.startsWith("%PDF-"));
     QCOMPARE(pdfPageCount(bytes), 1);
 
-    const double zoom = 2;
-    const QImage sheet = renderPdf(pdf, int(zoom * printer.resolution()));
+    // The sheet is rendered at 150 dpi, whatever the printer's resolution.
+    const double zoom = 150.0 / printer.resolution();
+    const QImage sheet = renderPdf(pdf, 150);
     if (sheet.isNull())
         QSKIP("pdftoppm (poppler-utils) is not installed");
     const QPointF origin = printer.pageRect(QPrinter::DevicePixel).topLeft();
@@ -442,9 +450,22 @@ void TestGraphPage::printToPdf()
              qPrintable(QString::number(picture.right())));
     QVERIFY2(near(picture.bottom() + 1, 300 + origin.y() + int(kGraphHeight * s), zoom),
              qPrintable(QString::number(picture.bottom())));
+    // Across the page, as a student hands it in.
+    QVERIFY2(picture.width() >= 0.8 * sheet.width(),
+             qPrintable(QStringLiteral("%1 of %2").arg(picture.width()).arg(sheet.width())));
     const QRect nameLine = inkBounds(sheet, onSheet(QRectF(0, 140, printer.width(), 140)));
     QCOMPARE(nameLine.isEmpty(), name.isEmpty());
+    QVERIFY(nameLine.isEmpty() || nameLine.bottom() < picture.top());
     QVERIFY(inkBounds(sheet, onSheet(QRectF(0, 0, printer.width(), 140))).isEmpty());
+    // The picture printed is the labelled one Copy makes: the axis titles are on it.
+    const double fx = picture.width() / double(kGraphWidth);
+    const double fy = picture.height() / double(kGraphHeight);
+    for (const QRect& label : {labelRect("yaxis", 0), labelRect("yax", 0).adjusted(0, 2, 0, -1)}) {
+        const QRect printed(picture.left() + int(label.left() * fx), picture.top() + int(label.top() * fy),
+                            int(label.width() * fx), int(label.height() * fy));
+        QVERIFY2(!inkBounds(sheet, printed).isEmpty(),
+                 qPrintable(QStringLiteral("label at %1, %2").arg(label.x()).arg(label.y())));
+    }
 }
 
 void TestGraphPage::printImageGeometry_data()
