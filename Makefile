@@ -85,9 +85,9 @@ DEB := vestor_$(VERSION)_amd64.deb
 package:
 	@scripts/install-deps package
 	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
-	  CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
-	  LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
-	  cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
+	  cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CMAKE_FLAGS)
 	cmake --build $(PACKAGE_BUILD) --target vestor -j$(JOBS)
 	cd $(PACKAGE_BUILD) && cpack -G DEB
 	cp $(PACKAGE_BUILD)/$(DEB) $(DEB)
