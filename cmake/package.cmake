@@ -68,6 +68,9 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_SOURCE_GENERATOR "")
+# cpack packs the program as built; it does not build the tests and tools first, which the package
+# leaves out (`make package` builds the program, and the tests pack an already built tree).
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 # Debian wants a manual page for every program and the copyright notice and the changelog beside
 # every package's documentation, compressed the way its own tools do (gzip -9n: no name, no time
