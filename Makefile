@@ -77,8 +77,8 @@ test-asan:
 	  ctest --output-on-failure -j$(JOBS)
 
 # The Debian package for classroom machines, vestor_<version>_amd64.deb in this folder, built by
-# CPack from the install rules in a Release build of its own with Debian's hardening flags, then
-# checked by lintian (errors fail the build, warnings are shown).
+# CPack from the install rules in a build of its own, compiled with the flags Debian builds its
+# packages with (optimised, hardened), then checked by lintian (errors fail, warnings are shown).
 PACKAGE_BUILD ?= build-package
 VERSION := $(shell sed -n 's/^project.Vestor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 DEB := vestor_$(VERSION)_amd64.deb

@@ -14,7 +14,7 @@ fail() {
   exit 1
 }
 for tool in desktop-file-validate appstreamcli cpack dpkg-deb dpkg-shlibdeps file; do
-  command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps"
+  command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps test"
 done
 
 # Width x height from a PNG's header chunk.

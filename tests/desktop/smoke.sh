@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the installed program from its menu entry's command on a real X server, under a window
-# manager, with Qt's X11 platform; waits for the window titled "Tovrin", takes a screenshot, closes the window as its
-# title bar's close button does, and checks that the program ends cleanly.
+# manager, with Qt's X11 platform; waits for the window titled "Tovrin", takes a screenshot,
+# closes the window as its title bar's close button does, and checks that the program ends
+# cleanly.
 #
 # Closing goes through the window manager (openbox): `wmctrl -c` sends it the standard
 # _NET_CLOSE_WINDOW request and the window manager hands the program WM_DELETE_WINDOW, the
@@ -20,7 +21,7 @@ if [ "${1:-}" != --session ]; then
   prefix=$1
   work=$2
   for tool in xvfb-run xauth openbox wmctrl xdotool xprop import convert; do
-    command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps"
+    command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps test"
   done
   rm -rf "$work"
   mkdir -p "$work"
