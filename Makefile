@@ -1,27 +1,38 @@
-# The two commands of the README: `make run` and `make test`.
+# What the README's ./run and ./test end in, and the commands for developers. Each target first
+# installs the Debian packages of its group (scripts/install-deps): `run` what building and running
+# need, `test` the test tools as well, `bench` Google Benchmark, `package` the package tools.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 ifeq ($(CI),true)
   CMAKE_FLAGS += -DVESTOR_WERROR=ON
 endif
+CONFIGURE = cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 
-.PHONY: run test deps build clean screenshots bench translations
+.PHONY: run test deps build clean screenshots bench translations package package-check
 
-run: build
+# Builds the program alone, without the tests, and starts it.
+run:
+	@scripts/install-deps run
+	$(CONFIGURE)
+	cmake --build $(BUILD) --target vestor -j$(JOBS)
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-	  echo "No display found: run it under a virtual one with  xvfb-run -a make run"; exit 1; \
+	  echo "No display found: run it under a virtual one with  xvfb-run -a ./run  (./test installs xvfb-run)"; exit 1; \
 	fi
 	./$(BUILD)/vestor
 
-test: build
+test:
+	@scripts/install-deps test
+	$(CONFIGURE)
+	cmake --build $(BUILD) -j$(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps run
 
+# The program, the tests and the tools.
 build: deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	$(CONFIGURE)
 	cmake --build $(BUILD) -j$(JOBS)
 
 # The pictures of docs/screenshots, shown in the README: every page in a fixed, seeded state, in
@@ -42,7 +53,8 @@ translations: deps
 # Times the handlers that draw or rebuild in a Release build of its own; prints one table
 # (bench/README.md).
 BENCH_BUILD ?= build-bench
-bench: deps
+bench:
+	@scripts/install-deps bench
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
 	cmake --build $(BENCH_BUILD) --target vestor-bench -j$(JOBS)
 	$(BENCH_BUILD)/bench/vestor-bench
@@ -64,7 +76,8 @@ soak: build
 # are allocations made inside system libraries, listed by library in tests/soak/lsan.supp (today
 # the D-Bus library, when the program runs on a real X server); nothing of ours is.
 ASAN_BUILD ?= build-asan
-test-asan: deps
+test-asan:
+	@scripts/install-deps test
 	cmake -S . -B $(ASAN_BUILD) -DVESTOR_SANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
@@ -72,3 +85,27 @@ test-asan: deps
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/soak/lsan.supp:print_suppressions=0 \
 	  ctest --output-on-failure -j$(JOBS)
+
+# The Debian package for classroom machines, vestor_<version>_amd64.deb in this folder, built by
+# CPack from the install rules in a build of its own, compiled with the flags Debian builds its
+# packages with (optimised, hardened), then checked by lintian (errors fail, warnings are shown).
+PACKAGE_BUILD ?= build-package
+VERSION := $(shell sed -n 's/^project.Vestor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+DEB := vestor_$(VERSION)_amd64.deb
+package:
+	@scripts/install-deps package
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	  cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CMAKE_FLAGS)
+	cmake --build $(PACKAGE_BUILD) --target vestor -j$(JOBS)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+	cp $(PACKAGE_BUILD)/$(DEB) $(DEB)
+	lintian --fail-on error --info $(DEB)
+	@echo "package: $(DEB)"
+
+# Installs the package on this machine as a technician would, starts the program from its menu
+# entry under Xvfb, closes it and removes the package again. Changes the machine: CI leaves it out.
+package-check: package
+	@scripts/install-deps test
+	scripts/package-check $(DEB) $(PACKAGE_BUILD)/package-check

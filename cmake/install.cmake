@@ -16,3 +16,6 @@ foreach(size 16 22 24 32 48 64 128 256)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/icons/vestor-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME vestor.png)
 endforeach()
+
+# The Debian package of these files.
+include(${CMAKE_CURRENT_LIST_DIR}/package.cmake)

@@ -13,8 +13,8 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
-for tool in desktop-file-validate appstreamcli; do
-  command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps"
+for tool in desktop-file-validate appstreamcli cpack dpkg-deb dpkg-shlibdeps file; do
+  command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps test"
 done
 
 # Width x height from a PNG's header chunk.
@@ -77,4 +77,37 @@ out=$(appstreamcli validate-tree --no-net --no-color "$work/stage" 2>&1) || fail
 cmake --install "$build" --prefix "$work/prefix" >"$work/prefix.log"
 check_tree "$work/prefix"
 
-echo "installed and validated: $work/stage/usr, $work/prefix"
+# The Debian package, built from the same install rules.
+cpack --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/package.log" 2>&1 ||
+  fail "cpack: $(tail -n 20 "$work/package.log")"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+deb=$work/package/vestor_${version}_$(dpkg --print-architecture).deb
+[ -f "$deb" ] || fail "no $deb: $(ls "$work/package")"
+field() { dpkg-deb -f "$deb" "$1"; }
+metainfo=$source_dir/packaging/$app_id.metainfo.xml
+[ "$(field Package)" = vestor ] || fail "Package: $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version), not $version"
+[ "$(field Section)" = science ] || fail "Section: $(field Section)"
+[ "$(field Homepage)" = "$(sed -n 's|.*<url type="homepage">\(.*\)</url>.*|\1|p' "$metainfo")" ] ||
+  fail "Homepage: $(field Homepage)"
+# Depends comes from the libraries the program links, Qt's widgets among them.
+field Depends | grep -q 'libqt6widgets6 (>= [0-9.]*)' || fail "Depends: $(field Depends)"
+field Depends | grep -q 'libc6 (>= [0-9.]*)' || fail "Depends: $(field Depends)"
+# The summary is the metainfo's, the long description the README's first paragraph.
+description=$(field Description)
+[ "$(echo "$description" | head -n 1)" = "$(sed -n 's|.*<summary>\(.*\)</summary>.*|\1|p' "$metainfo")" ] ||
+  fail "the package's summary: $(echo "$description" | head -n 1)"
+first_sentence=$(grep -m 1 '^Vestor is' "$source_dir/README.md" | sed 's/\. .*/./')
+echo "$description" | sed -n 2p | grep -qF " $first_sentence" || fail "the description does not begin with: $first_sentence"
+! echo "$description" | awk 'length > 80' | grep -q . || fail "description lines longer than 80 columns"
+! echo "$description" | grep -qF '**' || fail "Markdown left in the description"
+
+# It holds exactly what the staged install does, the program stripped of its symbols.
+dpkg-deb -x "$deb" "$work/package/root"
+check_tree "$work/package/root/usr"
+(cd "$work/stage" && find . -type f | sort) >"$work/stage.files"
+(cd "$work/package/root" && find . -type f | sort) >"$work/package.files"
+diff -u "$work/stage.files" "$work/package.files" >&2 || fail "the package holds other files than the install"
+file "$work/package/root/usr/bin/vestor" | grep -q ', stripped' || fail "the packaged program is not stripped"
+
+echo "installed and validated: $work/stage/usr, $work/prefix, $deb"

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Starts the installed program on a real X server, under a window manager, with Qt's X11
-# platform; waits for the window titled "Tovrin", checks that it is centred with its frame,
-# takes a screenshot, closes the window as its
-# title bar's close button does, and checks that the program ends cleanly.
+# Starts the installed program from its menu entry's command on a real X server, under a window
+# manager, with Qt's X11 platform; waits for the window titled "Tovrin", checks that it is centred
+# with its frame, takes a screenshot, closes the window as its title bar's close button does, and
+# checks that the program ends cleanly.
 #
 # Closing goes through the window manager (openbox): `wmctrl -c` sends it the standard
 # _NET_CLOSE_WINDOW request and the window manager hands the program WM_DELETE_WINDOW, the
 # same message a click on the close button gives. xdotool's window commands would destroy
 # the window or kill the client instead, which is not how a teacher closes a program.
-# Usage: smoke.sh BUILD_DIR WORK_DIR
+# Usage: smoke.sh PREFIX WORK_DIR   (PREFIX holds bin/vestor and share/applications/vestor.desktop:
+#   the package unpacked, or /usr once it is installed)
 set -euo pipefail
 
 fail() {
@@ -17,20 +18,22 @@ fail() {
 }
 
 if [ "${1:-}" != --session ]; then
-  build=$1
+  prefix=$1
   work=$2
   for tool in xvfb-run xauth openbox wmctrl xdotool xprop xwininfo import convert; do
-    command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps"
+    command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps test"
   done
   rm -rf "$work"
   mkdir -p "$work"
-  cmake --install "$build" --prefix "$work/prefix" >"$work/install.log"
   unset QT_QPA_PLATFORM
   # A server number of its own, so that parallel tests seldom meet.
-  exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" bash "$0" --session "$work"
+  exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" bash "$0" --session "$prefix" "$work"
 fi
 
-work=$2
+prefix=$2
+work=$3
+desktop=$prefix/share/applications/vestor.desktop
+[ -f "$desktop" ] || fail "no menu entry $desktop"
 # Nothing but the X server started here: Qt picks its xcb platform.
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export XDG_RUNTIME_DIR=$work/runtime
@@ -51,7 +54,9 @@ for _ in $(seq 100); do
 done
 wmctrl -m >/dev/null 2>&1 || fail "the window manager did not come up"
 
-timeout 90 "$work/prefix/bin/vestor" >"$work/vestor.out" 2>"$work/vestor.err" &
+# The menu's command, found on the PATH as a desktop would, in PREFIX's bin first.
+exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+PATH=$prefix/bin:$PATH timeout 90 $exec_line >"$work/vestor.out" 2>"$work/vestor.err" &
 app=$!
 
 wid=
@@ -65,7 +70,7 @@ done
 [ -n "$wid" ] || fail "no window titled Tovrin within 30 s"
 
 # The window manager matches the window to its menu entry by class.
-wm_class=$(sed -n 's/^StartupWMClass=//p' "$work/prefix/share/applications/vestor.desktop")
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
 xprop -id "$wid" WM_CLASS | grep -q "\"$wm_class\"" || fail "WM_CLASS $(xprop -id "$wid" WM_CLASS) lacks \"$wm_class\""
 
 # Once painted, the window shows the pale yellow panel of the program.
