@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Decay Chamber</source>
+        <translation>Zerfallskammer</translation>
+    </message>
+    <message>
+        <source>Collected Data Table</source>
+        <translation>Messwerttabelle</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Edit Graph Data</source>
+        <translation>Diagrammdaten bearbeiten</translation>
+    </message>
+    <message>
+        <source>Vestor: a student&apos;s guide</source>
+        <translation>Vestor: ein Leitfaden für Schüler</translation>
+    </message>
+    <message>
+        <source>How a lesson goes</source>
+        <translation>Ablauf einer Unterrichtsstunde</translation>
+    </message>
+    <message>
+        <source>Saving, copying and printing</source>
+        <translation>Speichern, Kopieren und Drucken</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>For the teacher</source>
+        <translation>Für die Lehrkraft</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -19,6 +62,101 @@
     <message>
         <source>The document could not be finished.</source>
         <translation>Das Dokument konnte nicht fertiggestellt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedRunPooler</name>
+    <message>
+        <source>Pool Saved Runs</source>
+        <translation>Gespeicherte Messreihen zusammenfassen</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was pooled; the graph data are as they were.
+
+%1</source>
+        <translation>Es wurde nichts zusammengefasst; die Diagrammdaten sind unverändert.
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is not a file.</source>
+        <translation>%1 kann nicht gelesen werden: Es ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1 times, 0 to %2.</source>
+        <translation>1 Datei zusammengefasst: %1 Zeiten, 0 bis %2.</translation>
+    </message>
+    <message>
+        <source>Pooled %1 files: %2 times, 0 to %3.</source>
+        <translation>%1 Dateien zusammengefasst: %2 Zeiten, 0 bis %3.</translation>
+    </message>
+    <message>
+        <source>Times past %1 were left out.</source>
+        <translation>Zeiten nach %1 wurden weggelassen.</translation>
+    </message>
+    <message>
+        <source>A shorter run adds nothing after its last time.</source>
+        <translation>Eine kürzere Messreihe trägt nach ihrer letzten Zeit nichts bei.</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MB</source>
+        <translation>die Datei ist größer als 1 MB</translation>
+    </message>
+    <message>
+        <source>the first line is not the heading &quot;time&quot; and the columns &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>die erste Zeile ist nicht die Überschrift „time“ mit den Spalten „P1“ .. „P5“</translation>
+    </message>
+    <message>
+        <source>the heading &quot;%1&quot; is not one of &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>die Überschrift „%1“ ist keine von „P1“ .. „P5“</translation>
+    </message>
+    <message>
+        <source>the heading &quot;%1&quot; is there twice</source>
+        <translation>die Überschrift „%1“ kommt zweimal vor</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number from 0 to 2147483647</source>
+        <translation>„%1“ ist keine ganze Zahl von 0 bis 2147483647</translation>
+    </message>
+    <message>
+        <source>time %1 stands where time %2 belongs; the times must run 0, 1, 2, ... in order</source>
+        <translation>Zeit %1 steht, wo Zeit %2 hingehört; die Zeiten müssen der Reihe nach 0, 1, 2, ... lauten</translation>
+    </message>
+    <message>
+        <source>the line has fewer values than there are headings</source>
+        <translation>die Zeile hat weniger Werte als Überschriften</translation>
+    </message>
+    <message>
+        <source>the line has more values than there are headings</source>
+        <translation>die Zeile hat mehr Werte als Überschriften</translation>
+    </message>
+    <message>
+        <source>it has the headings but no counts</source>
+        <translation>die Datei hat die Überschriften, aber keine Anzahlen</translation>
+    </message>
+    <message>
+        <source>its count of nuclide %1 at time %2 makes the pooled sum larger than 2147483647</source>
+        <translation>ihre Anzahl von Nuklid %1 zur Zeit %2 macht die Summe größer als 2147483647</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3.</source>
+        <translation>%1, Zeile %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
     </message>
 </context>
 <context>
@@ -507,6 +645,17 @@
         <source> The initial count lies beyond the scroll bar&apos;s reach.</source>
         <translation> Die Anfangsanzahl liegt außerhalb des Schiebereglers.</translation>
     </message>
+    <message>
+        <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
+        <translation> Die Anzahl steigt von Zeit %1 bis %2, was Zerfall allein nicht kann: Das ± gilt nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::HelpWindow</name>
+    <message>
+        <source>Vestor Help</source>
+        <translation>Vestor-Hilfe</translation>
+    </message>
 </context>
 <context>
     <name>vestor::MainWindow</name>
@@ -581,6 +730,14 @@
     <message>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Pool Saved Runs…</source>
+        <translation>Messreihen &amp;zusammenfassen…</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Decay Chamber</source>
+        <translation>Cámara de desintegración</translation>
+    </message>
+    <message>
+        <source>Collected Data Table</source>
+        <translation>Tabla de datos</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfica</translation>
+    </message>
+    <message>
+        <source>Edit Graph Data</source>
+        <translation>Editar datos</translation>
+    </message>
+    <message>
+        <source>Vestor: a student&apos;s guide</source>
+        <translation>Vestor: guía del alumno</translation>
+    </message>
+    <message>
+        <source>How a lesson goes</source>
+        <translation>Cómo transcurre una clase</translation>
+    </message>
+    <message>
+        <source>Saving, copying and printing</source>
+        <translation>Guardar, copiar e imprimir</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>For the teacher</source>
+        <translation>Para el profesor</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -19,6 +62,101 @@
     <message>
         <source>The document could not be finished.</source>
         <translation>No se pudo terminar el documento.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedRunPooler</name>
+    <message>
+        <source>Pool Saved Runs</source>
+        <translation>Acumular series guardadas</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was pooled; the graph data are as they were.
+
+%1</source>
+        <translation>No se acumuló nada; los datos de la gráfica siguen como estaban.
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is not a file.</source>
+        <translation>No se puede leer %1: no es un archivo.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>No se puede leer %1: %2.</translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1 times, 0 to %2.</source>
+        <translation>1 archivo acumulado: %1 instantes, de 0 a %2.</translation>
+    </message>
+    <message>
+        <source>Pooled %1 files: %2 times, 0 to %3.</source>
+        <translation>%1 archivos acumulados: %2 instantes, de 0 a %3.</translation>
+    </message>
+    <message>
+        <source>Times past %1 were left out.</source>
+        <translation>Se omitieron los instantes posteriores a %1.</translation>
+    </message>
+    <message>
+        <source>A shorter run adds nothing after its last time.</source>
+        <translation>Una serie más corta no añade nada después de su último instante.</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MB</source>
+        <translation>el archivo ocupa más de 1 MB</translation>
+    </message>
+    <message>
+        <source>the first line is not the heading &quot;time&quot; and the columns &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>la primera línea no es el encabezado «time» con las columnas «P1» .. «P5»</translation>
+    </message>
+    <message>
+        <source>the heading &quot;%1&quot; is not one of &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>el encabezado «%1» no es ninguno de «P1» .. «P5»</translation>
+    </message>
+    <message>
+        <source>the heading &quot;%1&quot; is there twice</source>
+        <translation>el encabezado «%1» aparece dos veces</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number from 0 to 2147483647</source>
+        <translation>«%1» no es un número entero de 0 a 2147483647</translation>
+    </message>
+    <message>
+        <source>time %1 stands where time %2 belongs; the times must run 0, 1, 2, ... in order</source>
+        <translation>el instante %1 está donde corresponde el instante %2; los instantes deben seguir 0, 1, 2, ... en orden</translation>
+    </message>
+    <message>
+        <source>the line has fewer values than there are headings</source>
+        <translation>la línea tiene menos valores que encabezados</translation>
+    </message>
+    <message>
+        <source>the line has more values than there are headings</source>
+        <translation>la línea tiene más valores que encabezados</translation>
+    </message>
+    <message>
+        <source>it has the headings but no counts</source>
+        <translation>el archivo tiene los encabezados pero ningún número</translation>
+    </message>
+    <message>
+        <source>its count of nuclide %1 at time %2 makes the pooled sum larger than 2147483647</source>
+        <translation>su número del núclido %1 en el instante %2 hace que la suma supere 2147483647</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3.</source>
+        <translation>%1, línea %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
     </message>
 </context>
 <context>
@@ -507,6 +645,17 @@
         <source> The initial count lies beyond the scroll bar&apos;s reach.</source>
         <translation> El número inicial queda fuera del alcance de la barra.</translation>
     </message>
+    <message>
+        <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
+        <translation> El número sube del instante %1 al %2, algo imposible solo por desintegración: el ± no es válido.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::HelpWindow</name>
+    <message>
+        <source>Vestor Help</source>
+        <translation>Ayuda de Vestor</translation>
+    </message>
 </context>
 <context>
     <name>vestor::MainWindow</name>
@@ -581,6 +730,14 @@
     <message>
         <source>&amp;Back</source>
         <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>&amp;Pool Saved Runs…</source>
+        <translation>&amp;Acumular series guardadas…</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
     </message>
 </context>
 <context>

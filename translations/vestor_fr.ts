@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Decay Chamber</source>
+        <translation>Chambre de désintégration</translation>
+    </message>
+    <message>
+        <source>Collected Data Table</source>
+        <translation>Tableau des données</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Edit Graph Data</source>
+        <translation>Modifier les données</translation>
+    </message>
+    <message>
+        <source>Vestor: a student&apos;s guide</source>
+        <translation>Vestor : guide de l&apos;élève</translation>
+    </message>
+    <message>
+        <source>How a lesson goes</source>
+        <translation>Déroulement d&apos;une séance</translation>
+    </message>
+    <message>
+        <source>Saving, copying and printing</source>
+        <translation>Enregistrer, copier et imprimer</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>For the teacher</source>
+        <translation>Pour l&apos;enseignant</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -19,6 +62,101 @@
     <message>
         <source>The document could not be finished.</source>
         <translation>Le document n&apos;a pas pu être terminé.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedRunPooler</name>
+    <message>
+        <source>Pool Saved Runs</source>
+        <translation>Cumuler des séries enregistrées</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was pooled; the graph data are as they were.
+
+%1</source>
+        <translation>Rien n&apos;a été cumulé ; les données du graphique sont inchangées.
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is not a file.</source>
+        <translation>Impossible de lire %1 : ce n&apos;est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>Impossible de lire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1 times, 0 to %2.</source>
+        <translation>1 fichier cumulé : %1 instants, de 0 à %2.</translation>
+    </message>
+    <message>
+        <source>Pooled %1 files: %2 times, 0 to %3.</source>
+        <translation>%1 fichiers cumulés : %2 instants, de 0 à %3.</translation>
+    </message>
+    <message>
+        <source>Times past %1 were left out.</source>
+        <translation>Les instants après %1 ont été omis.</translation>
+    </message>
+    <message>
+        <source>A shorter run adds nothing after its last time.</source>
+        <translation>Une série plus courte n&apos;ajoute rien après son dernier instant.</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MB</source>
+        <translation>le fichier dépasse 1 Mo</translation>
+    </message>
+    <message>
+        <source>the first line is not the heading &quot;time&quot; and the columns &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>la première ligne n&apos;est pas l&apos;en-tête « time » suivi des colonnes « P1 » .. « P5 »</translation>
+    </message>
+    <message>
+        <source>the heading &quot;%1&quot; is not one of &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>l&apos;en-tête « %1 » n&apos;est pas l&apos;un de « P1 » .. « P5 »</translation>
+    </message>
+    <message>
+        <source>the heading &quot;%1&quot; is there twice</source>
+        <translation>l&apos;en-tête « %1 » apparaît deux fois</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number from 0 to 2147483647</source>
+        <translation>« %1 » n&apos;est pas un nombre entier de 0 à 2147483647</translation>
+    </message>
+    <message>
+        <source>time %1 stands where time %2 belongs; the times must run 0, 1, 2, ... in order</source>
+        <translation>l&apos;instant %1 se trouve à la place de l&apos;instant %2 ; les instants doivent suivre 0, 1, 2, ... dans l&apos;ordre</translation>
+    </message>
+    <message>
+        <source>the line has fewer values than there are headings</source>
+        <translation>la ligne a moins de valeurs que d&apos;en-têtes</translation>
+    </message>
+    <message>
+        <source>the line has more values than there are headings</source>
+        <translation>la ligne a plus de valeurs que d&apos;en-têtes</translation>
+    </message>
+    <message>
+        <source>it has the headings but no counts</source>
+        <translation>le fichier a les en-têtes mais aucun nombre</translation>
+    </message>
+    <message>
+        <source>its count of nuclide %1 at time %2 makes the pooled sum larger than 2147483647</source>
+        <translation>son nombre du nucléide %1 à l&apos;instant %2 porte la somme au-delà de 2147483647</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3.</source>
+        <translation>%1, ligne %2 : %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -507,6 +645,17 @@
         <source> The initial count lies beyond the scroll bar&apos;s reach.</source>
         <translation> Le nombre initial dépasse la portée de la barre.</translation>
     </message>
+    <message>
+        <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
+        <translation> Le nombre croît de l&apos;instant %1 à %2, impossible par désintégration seule : le ± ne tient pas.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::HelpWindow</name>
+    <message>
+        <source>Vestor Help</source>
+        <translation>Aide de Vestor</translation>
+    </message>
 </context>
 <context>
     <name>vestor::MainWindow</name>
@@ -581,6 +730,14 @@
     <message>
         <source>&amp;Back</source>
         <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>&amp;Pool Saved Runs…</source>
+        <translation>&amp;Cumuler des séries enregistrées…</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
     </message>
 </context>
 <context>

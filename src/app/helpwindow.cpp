@@ -1,5 +1,6 @@
 #include "app/helpwindow.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QScrollBar>
@@ -54,7 +55,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
         QTextCharFormat format = heading.charFormat();
         format.setAnchor(true);
         format.setAnchorNames({english});
-        heading.insertText(tr(english.toUtf8().constData()), format);
+        heading.insertText(QCoreApplication::translate("HelpWindow", english.toUtf8().constData()), format);
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
