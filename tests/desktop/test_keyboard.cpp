@@ -387,7 +387,7 @@ void TestKeyboard::tabRowArrows()
     QFETCH(int, to);
     Window win(State::Chamber);
     QTabBar* tabs = win.nb()->tabBar();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(from).center());
+    win.clickTab(from);
     QCOMPARE(win.w.currentPage(), from);
     tabs->setFocus(Qt::TabFocusReason);
     QTest::keyClick(tabs, key);
@@ -400,11 +400,9 @@ void TestKeyboard::helpOpensAtPage_data()
 {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("section");
-    QTest::addRow("configuration") << 0 << "Configuration";
-    QTest::addRow("chamber") << 1 << "Decay Chamber";
-    QTest::addRow("table") << 2 << "Collected Data Table";
-    QTest::addRow("graph") << 3 << "Graph";
-    QTest::addRow("graph data editor") << 4 << "Edit Graph Data";
+    int page = 0;
+    for (const char* section : {"Configuration", "Decay Chamber", "Collected Data Table", "Graph", "Edit Graph Data"})
+        QTest::addRow("%s", section) << page++ << QString::fromLatin1(section);
 }
 
 void TestKeyboard::helpOpensAtPage()
@@ -412,17 +410,15 @@ void TestKeyboard::helpOpensAtPage()
     QFETCH(int, page);
     QFETCH(QString, section);
     Window win(State::Chamber);
-    QTabBar* tabs = win.nb()->tabBar();
     // Opened once from another page first: F1 must also move a guide that is already open.
     for (int at : {(page + 2) % 5, page}) {
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(at).center());
+        win.clickTab(at);
         QTest::keyClick(&win.w, Qt::Key_F1);
         QVERIFY(win.w.helpWindow() && win.w.helpWindow()->isVisible());
         win.w.activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), &win.w);
     }
-    QTextBrowser* text = win.w.helpWindow()->browser();
-    QCOMPARE(text->cursorForPosition(QPoint(4, 4)).block().text(), section);
+    QCOMPARE(win.w.helpWindow()->browser()->cursorForPosition(QPoint(4, 4)).block().text(), section);
     // The main window stays usable beside it.
     QVERIFY(!QApplication::activeModalWidget());
 }
