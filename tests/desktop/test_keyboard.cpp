@@ -189,9 +189,7 @@ private slots:
     void dialogTabWalk();
     void accelerators_data();
     void accelerators();
-    void tabRowArrows_data();
     void tabRowArrows();
-    void helpOpensAtPage_data();
     void helpOpensAtPage();
     void hiddenMenusTakeNoKeys_data();
     void hiddenMenusTakeNoKeys();
@@ -365,66 +363,39 @@ void TestKeyboard::accelerators()
     QVERIFY(win.w.isVisible());
 }
 
-void TestKeyboard::tabRowArrows_data()
-{
-    QTest::addColumn<Qt::Key>("key");
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addRow("Right") << Qt::Key_Right << 1 << 2;
-    QTest::addRow("Down") << Qt::Key_Down << 2 << 3;
-    QTest::addRow("Left") << Qt::Key_Left << 3 << 2;
-    QTest::addRow("Up") << Qt::Key_Up << 1 << 0;
-    QTest::addRow("Right from the last page") << Qt::Key_Right << 4 << 0;
-    QTest::addRow("Down from the last page") << Qt::Key_Down << 4 << 0;
-    QTest::addRow("Left from the first page") << Qt::Key_Left << 0 << 4;
-    QTest::addRow("Up from the first page") << Qt::Key_Up << 0 << 4;
-}
-
+// Each arrow on the row of tabs moves one page, round from either end, and leaves the focus there.
 void TestKeyboard::tabRowArrows()
 {
-    QFETCH(Qt::Key, key);
-    QFETCH(int, from);
-    QFETCH(int, to);
     Window win(State::Chamber);
     QTabBar* tabs = win.nb()->tabBar();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(from).center());
-    QCOMPARE(win.w.currentPage(), from);
+    win.clickTab(1);
     tabs->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(tabs, key);
-    QCOMPARE(win.nb()->currentIndex(), to);
-    QCOMPARE(win.w.currentPage(), to);
-    QCOMPARE(QApplication::focusWidget(), tabs);
+    const std::pair<Qt::Key, int> walk[] = {{Qt::Key_Right, 2}, {Qt::Key_Down, 3}, {Qt::Key_Left, 2}, {Qt::Key_Up, 1},
+                                            {Qt::Key_Up, 0},    {Qt::Key_Left, 4}, {Qt::Key_Right, 0}, {Qt::Key_Up, 4},
+                                            {Qt::Key_Down, 0}};
+    for (const auto& [key, to] : walk) {
+        QTest::keyClick(tabs, key);
+        QCOMPARE(win.nb()->currentIndex(), to);
+        QCOMPARE(win.w.currentPage(), to);
+        QCOMPARE(QApplication::focusWidget(), tabs);
+    }
 }
 
-void TestKeyboard::helpOpensAtPage_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("section");
-    QTest::addRow("configuration") << 0 << "Configuration";
-    QTest::addRow("chamber") << 1 << "Decay Chamber";
-    QTest::addRow("table") << 2 << "Collected Data Table";
-    QTest::addRow("graph") << 3 << "Graph";
-    QTest::addRow("graph data editor") << 4 << "Edit Graph Data";
-}
-
+// F1 opens the guide at the page in view, and moves a guide already open; the window stays usable.
 void TestKeyboard::helpOpensAtPage()
 {
-    QFETCH(int, page);
-    QFETCH(QString, section);
     Window win(State::Chamber);
-    QTabBar* tabs = win.nb()->tabBar();
-    // Opened once from another page first: F1 must also move a guide that is already open.
-    for (int at : {(page + 2) % 5, page}) {
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(at).center());
+    const char* sections[] = {"Configuration", "Decay Chamber", "Collected Data Table", "Graph", "Edit Graph Data"};
+    for (int page : {2, 3, 4, 0, 1}) {
+        win.clickTab(page);
         QTest::keyClick(&win.w, Qt::Key_F1);
         QVERIFY(win.w.helpWindow() && win.w.helpWindow()->isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
         win.w.activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), &win.w);
+        QCOMPARE(win.w.helpWindow()->browser()->cursorForPosition(QPoint(4, 4)).block().text(),
+                 QString::fromLatin1(sections[page]));
     }
-    QTextBrowser* text = win.w.helpWindow()->browser();
-    QCOMPARE(text->cursorForPosition(QPoint(4, 4)).block().text(), section);
-    // The main window stays usable beside it.
-    QVERIFY(!QApplication::activeModalWidget());
 }
 
 void TestKeyboard::hiddenMenusTakeNoKeys_data()

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 #include <cmath>
@@ -319,27 +318,20 @@ void TestExtras::fitReadsOnlyData()
     QFETCH(bool, rises);
     test::ShownWindow x(5);
     QVERIFY(QTest::qWaitForWindowActive(&x.w));
-    auto* tabs = x.nb()->tabBar();
-    auto clickTab = [&](int i) { QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center()); };
-    clickTab(1);
-    for (int i = 0; i < steps; ++i) {
-        x.step();
-        x.w.chamberPage()->RemovebtClick();
-    }
-    clickTab(4);
+    x.clickTab(1);
+    x.stepAndRemove(steps);
+    x.clickTab(4);
     auto* np = named<QScrollBar>(&x.w, "np");
     for (int i = 0; i < raiseN; ++i)
         QTest::mouseClick(np, Qt::LeftButton, {}, QPoint(np->width() - 4, np->height() / 2));
     // Last field first, each left by clicking the next: no untyped field is ever entered.
-    for (qsizetype s = typed.size(); s >= 1; --s) {
-        if (typed[s - 1] == 0)
-            continue;
-        auto* field = named<QLineEdit>(&x.w, QStringLiteral("t%1").arg(s));
-        QTest::mouseClick(field, Qt::LeftButton);
-        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(field, QString::number(typed[s - 1]));
-    }
-    clickTab(3);
+    for (auto s = typed.size(); s >= 1; --s)
+        if (auto* field = named<QLineEdit>(&x.w, QStringLiteral("t%1").arg(s)); typed[s - 1]) {
+            QTest::mouseClick(field, Qt::LeftButton);
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(field, QString::number(typed[s - 1]));
+        }
+    x.clickTab(3);
     QTest::mouseClick(named<QCheckBox>(&x.w, "bestfitcb"), Qt::LeftButton);
     const QString text = x.w.graphPage()->fitText();
     QVERIFY2(text.contains(QStringLiteral("from %1 points").arg(points)), qPrintable(text));

@@ -1,6 +1,5 @@
 // Every translation of translations/, loaded as the program loads it: each caption fits its
 // widget, and nothing saved or copied differs from English.
-#include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAction>
 #include <QCheckBox>
@@ -11,12 +10,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextBlock>
@@ -33,21 +30,9 @@ using vestor::test::named;
 
 namespace {
 
-void clickTab(QTabWidget* nb, int index)
-{
-    QTest::mouseClick(nb->tabBar(), Qt::LeftButton, {}, nb->tabBar()->tabRect(index).center());
-    QCOMPARE(nb->currentIndex(), index);
-}
-
 QString plain(QString caption)
 {
     return caption.remove(QLatin1Char('&'));
-}
-
-bool isControl(const QWidget* w)
-{
-    return qobject_cast<const QAbstractSlider*>(w) || qobject_cast<const QAbstractButton*>(w)
-           || qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w);
 }
 
 // The captions of the visible widgets under top that do not fit, with why.
@@ -74,9 +59,8 @@ QStringList cutOff(const QWidget* top)
                     check(w, word, fm.tightBoundingRect(word).width(), box.width() + 2);
                 continue;
             }
-            // Where the letters' ink lands, laid out as the label lays out its text, with a pixel
-            // of slack each side for the rounding of the font's metrics. A label may itself reach
-            // past its parent or under a control where its text does not.
+            // Where the letters' ink lands, with a pixel of slack each side for the font's rounding.
+            // A label may itself reach past its parent or under a control where its text does not.
             const QSize advance(fm.horizontalAdvance(text), box.height());
             const QRect ink = fm.tightBoundingRect(text).translated(
                 QStyle::alignedRect(l->layoutDirection(), l->alignment(), advance, box).x(), 0);
@@ -84,14 +68,15 @@ QStringList cutOff(const QWidget* top)
             check(w, text, ink.right(), box.right() + 1);
             const QRect drawn(l->x() + ink.left(), l->y(), ink.width(), l->height());
             check(w, text, drawn.right(), parent->width() - 1);
-            for (const QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                if (isControl(other) && other->isVisible() && drawn.intersects(other->geometry()))
-                    check(w, text, drawn.right(), other->x() - 1);
+            for (const QWidget* o : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if ((qobject_cast<const QAbstractSlider*>(o) || qobject_cast<const QAbstractButton*>(o)
+                     || qobject_cast<const QLineEdit*>(o) || qobject_cast<const QComboBox*>(o))
+                    && o->isVisible() && drawn.intersects(o->geometry()))
+                    check(w, text, drawn.right(), o->x() - 1);
             continue;
         }
         check(w, QStringLiteral("(outside its parent)"), parent->rect().contains(w->geometry()) ? 0 : 1, 0);
         if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w)) {
-            // The room the style leaves the text beside the box or circle.
             const auto* b = static_cast<const QAbstractButton*>(w);
             QStyleOptionButton option;
             option.initFrom(b);
@@ -109,42 +94,22 @@ QStringList cutOff(const QWidget* top)
     return out;
 }
 
-QString nameOf(const QString& qmFile)
+// A short run as a student makes it; the saved file, the copied table and the equation.
+QByteArrayList runAndSave()
 {
-    return qmFile.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
-}
-
-struct Output {
-    QByteArray file, clipboard, equation;
-};
-
-// A short run as a student makes it: a few Time and Remove presses, then the table copied and saved.
-Output runAndSave(std::uint64_t seed)
-{
-    test::ShownWindow x(seed);
-    QTabWidget* nb = x.nb();
-    clickTab(nb, 1);
-    for (int step = 0; step < 5; ++step) {
-        for (const char* name : {"Nextbt", "Removebt"}) {
-            auto* b = named<QPushButton>(&x.w, QString::fromLatin1(name));
-            if (b->isVisible())
-                QTest::mouseClick(b, Qt::LeftButton);
-        }
-    }
-    clickTab(nb, 2);
+    test::ShownWindow x(5);
+    x.clickTab(1);
+    x.stepAndRemove(5);
+    x.clickTab(2);
     QTest::mouseClick(named<QPushButton>(&x.w, QStringLiteral("Copybt")), Qt::LeftButton);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("data.txt"));
-    Output out;
-    if (!x.w.tablePage()->saveTo(path))
-        return out;
     QFile f(path);
-    if (f.open(QIODevice::ReadOnly))
-        out.file = f.readAll();
-    out.clipboard = QGuiApplication::clipboard()->text().toUtf8();
-    clickTab(nb, 3);
-    out.equation = named<QLabel>(&x.w, QStringLiteral("kvalue"))->text().toUtf8();
-    return out;
+    if (!x.w.tablePage()->saveTo(path) || !f.open(QIODevice::ReadOnly))
+        return {};
+    x.clickTab(3);
+    return {f.readAll(), QGuiApplication::clipboard()->text().toUtf8(),
+            named<QLabel>(&x.w, QStringLiteral("kvalue"))->text().toUtf8()};
 }
 
 }  // namespace
@@ -166,32 +131,30 @@ void TestI18n::languages_data()
     QTest::addRow("en") << QString();
     const QStringList files = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("vestor_*.qm")});
     QVERIFY(files.size() >= 3);
-    for (const QString& f : files)
-        QTest::addRow("%s", qPrintable(nameOf(f))) << nameOf(f);
+    for (const QString& f : files)  // vestor_xx.qm
+        QTest::addRow("%s", qPrintable(f.mid(7).chopped(3))) << f.mid(7).chopped(3);
 }
 
 void TestI18n::captionsFit()
 {
     QFETCH(QString, language);
     QCOMPARE(installTranslations(QLocale(language.isEmpty() ? QStringLiteral("en") : language)), !language.isEmpty());
-    // Qt's own dialogs come with it, in the same language.
-    const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
-    QCOMPARE(cancel == QStringLiteral("Cancel"), language.isEmpty());
+    // Qt's own dialogs come in the same language.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel") == QStringLiteral("Cancel"), language.isEmpty());
     test::ShownWindow x(11);
-
     // Every caption the extras show, too.
     x.w.findChild<QAction*>(QStringLiteral("HalfLives1"))->setChecked(true);
     QTabWidget* nb = x.nb();
     QStringList failures;
     for (int page = 0; page < nb->count(); ++page) {
-        clickTab(nb, page);
+        x.clickTab(page);
         if (page == 3) {
             QTest::mouseClick(named<QCheckBox>(&x.w, QStringLiteral("bestfitcb")), Qt::LeftButton);
             QTest::mouseClick(named<QCheckBox>(&x.w, QStringLiteral("expectedcb")), Qt::LeftButton);
         }
         failures << cutOff(&x.w);
         if (page == 0) {
-            // The dice group takes the percentage group's place.
+            // The dice group in the percentage group's place.
             QTest::mouseClick(named<QRadioButton>(&x.w, QStringLiteral("dicerb")), Qt::LeftButton);
             failures << cutOff(&x.w);
         }
@@ -213,7 +176,7 @@ void TestI18n::captionsFit()
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(field, QString::number(s == 4 ? 60 : 400 >> s));
     }
-    clickTab(nb, 3);
+    x.clickTab(3);
     const QString fit = named<QLabel>(&x.w, QStringLiteral("fitlb"))->text();
     QVERIFY2(fit.count(QChar(0xB1)) == 3, qPrintable(fit));  // the fit's two and the warning's
     failures << cutOff(&x.w);
@@ -235,16 +198,12 @@ void TestI18n::savedAndCopiedAsInEnglish()
     QFETCH(QString, language);
     if (language.isEmpty())
         QSKIP("English is what the others are compared with");
-    installTranslations(QLocale(QLocale::English));
-    const Output english = runAndSave(5);
-    QVERIFY(english.file.startsWith("time\tP1\r\n0\t400\r\n"));
-    QVERIFY(english.clipboard.startsWith("Cycle\tN1\r"));
-    QVERIFY(english.equation.contains('.'));
+    const QByteArrayList english = runAndSave();
+    QCOMPARE(english.size(), 3);
+    QVERIFY(english[0].startsWith("time\tP1\r\n0\t400\r\n") && english[1].startsWith("Cycle\tN1\r"));
+    QVERIFY(english[2].contains('.'));
     QVERIFY(installTranslations(QLocale(language)));
-    const Output translated = runAndSave(5);
-    QCOMPARE(translated.file, english.file);
-    QCOMPARE(translated.clipboard, english.clipboard);
-    QCOMPARE(translated.equation, english.equation);
+    QCOMPARE(runAndSave(), english);
 }
 
 QTEST_MAIN(TestI18n)

@@ -2,12 +2,8 @@
 // enlarged, while the clipboard keeps the picture at its own size.
 #include <QApplication>
 #include <QClipboard>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTest>
 
 #include "graph/graphgeometry.h"
-#include "sim/chamberpage.h"
 #include "support/shownwindow.h"
 #include "ui/imageview.h"
 
@@ -36,13 +32,9 @@ void TestRatio::picturesAreSharp()
     test::ShownWindow x(42);
     QVERIFY(QTest::qWaitForWindowExposed(&x.w));
     QCOMPARE(x.w.devicePixelRatio(), 2.0);
-    QTabBar* tabs = x.nb()->tabBar();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    for (int i = 0; i < 3; ++i) {
-        x.step();
-        x.w.chamberPage()->RemovebtClick();
-    }
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page).center());
+    x.clickTab(1);
+    x.stepAndRemove(3);
+    x.clickTab(page);
     auto* shown = test::named<ImageView>(&x.w, view);
     const QImage grabbed = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(grabbed.size(), shown->size() * 2);

@@ -2,7 +2,10 @@
 
 // The main window as the tests meet it: seeded, shown (so its start-up sequence has run), and
 // with its messages recorded instead of shown in modal boxes.
+#include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 #include <cstdint>
 
 #include "app/mainwindow.h"
@@ -20,6 +23,18 @@ struct ShownWindow {
     Simulation& sim() { return w.simulation(); }
     QTabWidget* nb() const { return named<QTabWidget>(&w, QStringLiteral("showNB")); }
     void page(int index) const { nb()->setCurrentIndex(index); }
+    // Switches page as a student does, with a click on its tab.
+    void clickTab(int index) const
+    {
+        QTest::mouseClick(nb()->tabBar(), Qt::LeftButton, {}, nb()->tabBar()->tabRect(index).center());
+    }
+    // Clicks Time then Remove, `count` times, on the chamber page.
+    void stepAndRemove(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            for (const char* name : {"Nextbt", "Removebt"})
+                QTest::mouseClick(named<QPushButton>(&w, QLatin1String(name)), Qt::LeftButton);
+    }
     // One Time step; returns the time index it leaves.
     int step()
     {

@@ -35,7 +35,7 @@ QByteArray bytes(const std::string& s)
 struct RandomFile {
     explicit RandomFile(std::mt19937& rng, bool allColumns = false)
     {
-        n = int(rng() % 100) + 1;
+        const int n = int(rng() % 100) + 1;
         for (int k = 1; k <= 5; ++k)
             checked[k] = allColumns || rng() % 2;
         for (int t = 0; t <= kLastTime; ++t)
@@ -52,7 +52,6 @@ struct RandomFile {
                 d += run.counts[t + 1][k] != (checked[k] ? h[t + 1][k] : 0);
         return d;
     }
-    int n = 1;
     ColumnChoice checked{};
     History h{};
     std::string text;
