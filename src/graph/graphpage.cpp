@@ -436,25 +436,16 @@ void GraphPage::halfgraphMouseUp(QPoint pos, Qt::MouseButton button)
 
 QImage GraphPage::labelledPicture()
 {
-    // The clipboard always gets the picture at its own size, whatever the screen's ratio.
-    QImage picture;
-    if (m_image.devicePixelRatio() == 1.0) {
-        picture = m_image.copy();
-    } else {
-        picture = QImage(kGraphWidth, kGraphHeight, QImage::Format_RGB32);
-        const GraphInput in = input();
-        clearGraph(picture, m_straightforward);
-        drawAxes(picture, m_scale, in.n, m_straightforward);
-        drawDots(picture, in, m_scale, m_straightforward ? nullptr : &m_discs);
-        if (m_expected->isChecked()) {
-            QPainter p(&picture);
-            paintExpected(p, in);
-        }
-        drawCurve(picture, in, m_scale);
-    }
+    // The clipboard always gets the picture at its own size, whatever the screen's ratio: at
+    // another ratio it is drawn again, the way Print draws it, which gives the same pixels.
+    QImage picture(kGraphWidth, kGraphHeight, QImage::Format_RGB32);
     QPainter p(&picture);
-    paintLabels(p);
-    p.end();
+    if (m_image.devicePixelRatio() == 1.0) {
+        p.drawImage(0, 0, m_image);
+        paintLabels(p);
+    } else {
+        paintPicture(p);
+    }
     return picture;
 }
 
@@ -488,7 +479,7 @@ void GraphPage::copyhalfClick()
 
 void GraphPage::Print1Click()
 {
-    QGuiApplication::clipboard()->setImage(labelledPicture());
+    copyhalfClick();
     emit printRequested();
 }
 
