@@ -27,31 +27,6 @@ GraphScale graphScale(const GraphInput& in)
 
 namespace {
 
-// Writes horizontal and vertical lines one pixel wide straight into the pixels: both ends
-// included and clipped to the picture, exactly what QPainter draws for them with a cosmetic
-// pen, without its per-pixel spans (a vertical line costs QPainter a blend call per pixel).
-void drawStraightLines(QImage& image, const std::vector<QLine>& lines, QRgb colour)
-{
-    const int w = image.width();
-    const int h = image.height();
-    auto* bits = reinterpret_cast<QRgb*>(image.bits());
-    const qsizetype stride = image.bytesPerLine() / 4;
-    for (const QLine& l : lines) {
-        if (l.y1() == l.y2()) {
-            const int x1 = std::max(0, std::min(l.x1(), l.x2()));
-            const int x2 = std::min(w - 1, std::max(l.x1(), l.x2()));
-            if (l.y1() >= 0 && l.y1() < h && x1 <= x2)
-                std::fill(bits + l.y1() * stride + x1, bits + l.y1() * stride + x2 + 1, colour);
-        } else {
-            const int y1 = std::max(0, std::min(l.y1(), l.y2()));
-            const int y2 = std::min(h - 1, std::max(l.y1(), l.y2()));
-            if (l.x1() >= 0 && l.x1() < w)
-                for (int y = y1; y <= y2; ++y)
-                    bits[y * stride + l.x1()] = colour;
-        }
-    }
-}
-
 QSize logicalSize(const QImage& image)
 {
     return image.deviceIndependentSize().toSize();
@@ -85,14 +60,6 @@ void paintRedAxes(QPainter& p, QSize size)
 }
 
 }  // namespace
-
-void paintFramed(QPainter& p, QSize size, Color border)
-{
-    p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    p.setPen(picturePen(p, toQColor(border)));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(0, 0, size.width() - 1, size.height() - 1);
-}
 
 void paintAxes(QPainter& p, QSize size, const GraphScale& s, int n)
 {
@@ -145,12 +112,9 @@ void drawAxes(QImage& image, const GraphScale& s, int n, bool straightforward)
         QPainter p(&image);
         paintRedAxes(p, size);
     }
-    const std::vector<QLine> grid = gridOf(size, s, n);
-    if (image.devicePixelRatio() == 1.0) {
-        drawStraightLines(image, grid, kGridColour.rgb());
-        return;
-    }
-    for (const QLine& l : grid)
+    // Written straight into the pixels, both ends included: what a cosmetic QPainter pen draws
+    // for these lines at ratio 1, without its per-pixel spans.
+    for (const QLine& l : gridOf(size, s, n))
         DiscPainter::fillLogical(image, QRect(l.p1(), l.p2()).normalized(), kGridColour.rgb());
 }
 

@@ -43,8 +43,8 @@ GraphScale graphScale(const GraphInput& in);
 void renderGraph(QImage& image, const GraphInput& in, const GraphScale& scale, DiscPainter* discs);
 
 // The same picture drawn the straightforward way through any painter (a picture at another
-// device pixel ratio, a printer's page scaled to the picture's logical size).
-void paintFramed(QPainter& p, QSize size, Color border);
+// device pixel ratio, a printer's page scaled to the picture's logical size), on the frame that
+// paintFramed draws.
 void paintAxes(QPainter& p, QSize size, const GraphScale& scale, int n);
 void paintDots(QPainter& p, QSize size, const GraphInput& in, const GraphScale& scale);
 void paintCurve(QPainter& p, QSize size, const GraphInput& in, const GraphScale& scale);

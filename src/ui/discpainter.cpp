@@ -118,40 +118,28 @@ void DiscPainter::fillLogical(QImage& image, const QRect& logical, QRgb colour)
         std::fill(bits + y * stride + left, bits + y * stride + right, colour);
 }
 
+void paintFramed(QPainter& p, QSize size, Color border)
+{
+    p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    p.setPen(picturePen(p, toQColor(border)));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, size.width() - 1, size.height() - 1);
+}
+
 void DiscPainter::clearFramed(QImage& image, Color border, bool straightforward)
 {
-    image.fill(Qt::white);
-    const double ratio = image.devicePixelRatio();
+    const QSize size = image.deviceIndependentSize().toSize();
     if (straightforward || !plainPixels(image)) {
         QPainter p(&image);
-        p.setPen(picturePen(p, toQColor(border)));
-        p.setBrush(Qt::NoBrush);
-        const QSize size = image.deviceIndependentSize().toSize();
-        p.drawRect(0, 0, size.width() - 1, size.height() - 1);
+        paintFramed(p, size, border);
         return;
     }
-    if (ratio != 1.0) {
-        const QSize size = image.deviceIndependentSize().toSize();
-        const QRgb c = pixelOf(border);
-        fillLogical(image, QRect(0, 0, size.width(), 1), c);
-        fillLogical(image, QRect(0, size.height() - 1, size.width(), 1), c);
-        fillLogical(image, QRect(0, 0, 1, size.height()), c);
-        fillLogical(image, QRect(size.width() - 1, 0, 1, size.height()), c);
-        return;
-    }
-    const int w = image.width();
-    const int h = image.height();
-    if (w == 0 || h == 0)
-        return;
+    image.fill(Qt::white);
     const QRgb c = pixelOf(border);
-    auto* bits = reinterpret_cast<QRgb*>(image.bits());
-    const qsizetype stride = image.bytesPerLine() / 4;
-    std::fill(bits, bits + w, c);
-    std::fill(bits + (h - 1) * stride, bits + (h - 1) * stride + w, c);
-    for (int y = 1; y < h - 1; ++y) {
-        bits[y * stride] = c;
-        bits[y * stride + w - 1] = c;
-    }
+    fillLogical(image, QRect(0, 0, size.width(), 1), c);
+    fillLogical(image, QRect(0, size.height() - 1, size.width(), 1), c);
+    fillLogical(image, QRect(0, 0, 1, size.height()), c);
+    fillLogical(image, QRect(size.width() - 1, 0, 1, size.height()), c);
 }
 
 }  // namespace vestor

@@ -14,6 +14,10 @@ namespace vestor {
 // pixel ratio, a printer's scale) it is one logical pixel wide.
 QPen picturePen(const QPainter& painter, const QColor& colour);
 
+// A white picture of a logical size inside a border one picture pixel wide, drawn through any
+// painter.
+void paintFramed(QPainter& p, QSize size, Color border);
+
 // A picture of a logical size at a device pixel ratio: size × ratio pixels, drawn in logical units.
 QImage pictureImage(QSize logical, double ratio);
 
