@@ -9,6 +9,17 @@ namespace vestor {
 
 namespace {
 
+// Blanks and tabs around a field or a typed number.
+std::string_view trimmed(std::string_view s)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
 void appendRow(std::string& out, const History& h, int t, const ColumnChoice& present)
 {
     out += std::to_string(t);
@@ -66,11 +77,7 @@ std::string fileText(const History& h, const ColumnChoice& checked, int n)
 
 std::optional<std::int32_t> parseCount(std::string_view text)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
+    text = trimmed(text);
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
         if (!text.empty() && text.front() == '-')
@@ -101,16 +108,6 @@ namespace {
 
 constexpr std::int64_t kCountLimit = std::numeric_limits<std::int32_t>::max();
 
-std::string_view trimmed(std::string_view s)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!s.empty() && blank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && blank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
 // The fields of a line, blanks trimmed; empty fields at the end (a spreadsheet's unused
 // columns) are dropped. Without a separator the line is one field.
 std::vector<std::string_view> fieldsOf(std::string_view line, char separator)
@@ -129,20 +126,13 @@ std::vector<std::string_view> fieldsOf(std::string_view line, char separator)
     return out;
 }
 
-// Digits only, leading zeros allowed, at most the largest 32-bit count.
+// Digits only, leading zeros allowed, at most the largest 32-bit count: a typed count without
+// its sign or blanks.
 std::optional<std::int32_t> wholeCount(std::string_view s)
 {
-    if (s.empty())
+    if (s.empty() || s.front() < '0' || s.front() > '9' || s.back() < '0' || s.back() > '9')
         return std::nullopt;
-    std::int64_t v = 0;
-    for (const char c : s) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        v = v * 10 + (c - '0');
-        if (v > kCountLimit)
-            return std::nullopt;
-    }
-    return static_cast<std::int32_t>(v);
+    return parseCount(s);
 }
 
 // Offending text as a message may quote it: short, and printable whatever the file held.
