@@ -106,7 +106,7 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
     showCell(m_icount, 0, 1, 100);
     m_icount->setFixedWidth(90);
     intcount->setBuddy(m_icount);
-    m_fields[0] = m_icount;
+    m_slots[0] = m_icount;
     m_icount->installEventFilter(this);
 
     auto* grid = placed<SlotGrid>(m_datagb, "slotGrid", 16, 68);
@@ -127,7 +127,6 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
         label->setVisible(s == 1);
         field->setVisible(s == 1);
         m_slots[s] = field;
-        m_fields[s] = field;
         m_slotLabels[s] = label;
     }
     m_tsb = placed<QScrollBar>(m_datagb, "tsb", 16, 68 + 5 * kRowHeight + 16, Qt::Horizontal);
@@ -224,7 +223,7 @@ void GraphEditorPage::commitPendingEdits()
     if (m_validating)
         return;
     bool slotStored = false;
-    for (QLineEdit* field : m_fields) {
+    for (QLineEdit* field : m_slots) {
         if (!field->isModified())
             continue;
         if (const auto v = parseCount(field->text().toStdString())) {

@@ -63,11 +63,10 @@ private:
     QComboBox* m_showdd = nullptr;
     QGroupBox* m_datagb = nullptr;
     QLineEdit* m_icount = nullptr;
+    // The fields of times p + 1 .. p + 15 in slots 1..15; slot 0 is icount, the field of time 0.
     std::array<QLineEdit*, 16> m_slots{};
     std::array<QLabel*, 16> m_slotLabels{};
     QScrollBar* m_tsb = nullptr;
-    // icount and the fifteen slots.
-    std::array<QLineEdit*, 16> m_fields{};
     bool m_validating = false;
 };
 
