@@ -71,10 +71,11 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // The program keeps its own colours on any desktop scheme; the window behind the panel is white.
-    QPalette white = programPalette();
+    const QPalette own = programPalette();
+    QPalette white = own;
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
-    QToolTip::setPalette(programPalette());
+    QToolTip::setPalette(own);
     setFont(pixelFont(13, false, QStringLiteral("Sans Serif")));
 
     auto* panel = new QWidget(this);
@@ -123,7 +124,7 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     buildMenus();
     // Pop-up menus are windows of their own, which take no colours from this one.
     for (QMenu* menu : findChildren<QMenu*>())
-        menu->setPalette(programPalette());
+        menu->setPalette(own);
     setNotifier(m_notifier);
 
     connect(m_config, &ConfigPage::changed, this, [this] { m_configChanged = true; });
