@@ -112,10 +112,19 @@ void DiscPainter::fillLogical(QImage& image, const QRect& logical, QRgb colour)
     const auto [y1, y2] = deviceSpan(logical.top(), logical.bottom() + 1, ratio);
     const int left = std::max(x1, 0);
     const int right = std::min(x2, image.width());
+    const int top = std::max(y1, 0);
+    const int bottom = std::min(y2, image.height());
+    if (left >= right)
+        return;
     auto* bits = reinterpret_cast<QRgb*>(image.bits());
     const qsizetype stride = image.bytesPerLine() / 4;
-    for (int y = std::max(y1, 0); y < std::min(y2, image.height()) && left < right; ++y)
-        std::fill(bits + y * stride + left, bits + y * stride + right, colour);
+    // A column one pixel wide, as most grid lines are, is a store a row.
+    for (QRgb* row = bits + top * stride; row < bits + bottom * stride; row += stride) {
+        if (right - left == 1)
+            row[left] = colour;
+        else
+            std::fill(row + left, row + right, colour);
+    }
 }
 
 void paintFramed(QPainter& p, QSize size, Color border)
