@@ -26,7 +26,7 @@
 #include "bench/worlds.h"
 #include "graph/graphpage.h"
 #include "table/datatablepage.h"
-#include "table/tabletext.h"
+#include "core/tabletext.h"
 
 namespace vestor::bench {
 

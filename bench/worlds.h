@@ -7,8 +7,8 @@
 #include <random>
 
 #include "app/mainwindow.h"
-#include "sim/chamberpage.h"
-#include "sim/simulation.h"
+#include "chamber/chamberpage.h"
+#include "core/simulation.h"
 
 class QMainWindow;
 class QWidget;

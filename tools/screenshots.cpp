@@ -20,7 +20,7 @@
 #include "app/mainwindow.h"
 #include "app/usernamedialog.h"
 #include "config/configpage.h"
-#include "sim/chamberpage.h"
+#include "chamber/chamberpage.h"
 
 using namespace vestor;
 

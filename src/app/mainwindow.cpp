@@ -1,10 +1,8 @@
 #include "app/mainwindow.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -12,7 +10,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcutEvent>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
@@ -21,6 +18,7 @@
 #include <chrono>
 
 #include "app/aboutbox.h"
+#include "app/accelerators.h"
 #include "app/helpwindow.h"
 #include "app/icons.h"
 #include "app/placement.h"
@@ -30,7 +28,7 @@
 #include "config/configpage.h"
 #include "config/setdatadialog.h"
 #include "graph/graphpage.h"
-#include "sim/chamberpage.h"
+#include "chamber/chamberpage.h"
 #include "table/datatablepage.h"
 #include "table/grapheditorpage.h"
 #include "table/runpool.h"
@@ -42,19 +40,6 @@ namespace {
 std::uint64_t clockSeed()
 {
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-}
-
-// A control hidden under a later sibling that covers it, as Remove waits under Time and Time
-// under Start: the student does not see its caption, so its letter is not offered.
-bool covered(const QWidget* w)
-{
-    const QObjectList& siblings = w->parentWidget()->children();
-    for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
-        const auto* above = qobject_cast<const QWidget*>(siblings[i]);
-        if (above && above->isVisible() && above->geometry().contains(w->geometry()))
-            return true;
-    }
-    return false;
 }
 
 }  // namespace
@@ -162,14 +147,11 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     m_about = new AboutBox(this);
     m_whoami = new TWhoami(this);
 
-    // A shortcut event goes straight to the one control Qt picked for the key, so only a filter
-    // in front of every control sees the letters that several captions share.
-    qApp->installEventFilter(this);
+    m_accelerators = std::make_unique<AcceleratorRouter>(this, m_nb);
 }
 
 MainWindow::~MainWindow()
 {
-    qApp->removeEventFilter(this);
     // Closing the window moves the focus, and a list or field that loses it runs its handler.
     // None of that may reach this window once its destruction has begun.
     for (QObject* part : std::initializer_list<QObject*>{m_nb, m_config, m_chamber, m_table, m_graph, m_editor,
@@ -405,72 +387,6 @@ void MainWindow::FormActivate()
     m_configChanged = false;
     restartClick();
     plotggraph();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Shortcut) {
-        const auto* shortcut = static_cast<QShortcutEvent*>(event);
-        const auto* target = qobject_cast<QWidget*>(watched);
-        if (shortcut->isAmbiguous() && target && target->window() == this && runAccelerator(shortcut->key()))
-            return true;
-    } else if (event->type() == QEvent::KeyPress && watched == m_nb->tabBar()) {
-        // The arrows step through the pages round the row, the vertical ones too.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        int step = 0;
-        if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-            if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Up)
-                step = -1;
-            else if (key->key() == Qt::Key_Right || key->key() == Qt::Key_Down)
-                step = 1;
-        }
-        if (step != 0) {
-            m_nb->setCurrentIndex((m_nb->currentIndex() + step + m_nb->count()) % m_nb->count());
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-// Alt and a letter that several captions share. Left to Qt, each press would only pass the focus
-// on to the next of them; here the letter acts, and the first of these that has it wins: the
-// menu bar, the page in view, the row of tabs.
-bool MainWindow::runAccelerator(const QKeySequence& key)
-{
-    const auto hasLetter = [&key](const QString& caption) { return QKeySequence::mnemonic(caption) == key; };
-    for (QAction* action : menuBar()->actions()) {
-        if (action->isVisible() && action->isEnabled() && hasLetter(action->text())) {
-            menuBar()->setActiveAction(action);
-            // Opened from the keyboard, the menu starts on its first item that can be chosen.
-            const QList<QAction*> items = action->menu() ? action->menu()->actions() : QList<QAction*>{};
-            for (QAction* item : items) {
-                if (item->isVisible() && item->isEnabled() && !item->isSeparator()) {
-                    action->menu()->setActiveAction(item);
-                    break;
-                }
-            }
-            return true;
-        }
-    }
-    // Of two controls of the page with the letter, the later one answers: the chamber page
-    // stacks the buttons of the step at hand above Reset, so Alt+R is Remove while Remove is out.
-    QAbstractButton* button = nullptr;
-    for (QAbstractButton* candidate : m_nb->currentWidget()->findChildren<QAbstractButton*>()) {
-        if (candidate->isVisible() && candidate->isEnabled() && hasLetter(candidate->text()) && !covered(candidate))
-            button = candidate;
-    }
-    if (button) {
-        // At once, as a menu's shortcut acts: a delayed click could land after the page changed.
-        button->click();
-        return true;
-    }
-    for (int i = 0; i < m_nb->count(); ++i) {
-        if (m_nb->isTabEnabled(i) && hasLetter(m_nb->tabText(i))) {
-            m_nb->setCurrentIndex(i);
-            return true;
-        }
-    }
-    return false;
 }
 
 }  // namespace vestor

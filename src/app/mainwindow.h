@@ -8,7 +8,7 @@
 
 #include "app/help.h"
 #include "ui/notifier.h"
-#include "sim/simulation.h"
+#include "core/simulation.h"
 
 class QAction;
 class QPrinter;
@@ -17,6 +17,7 @@ class QTabWidget;
 namespace vestor {
 
 class AboutBox;
+class AcceleratorRouter;
 class ChamberPage;
 class HelpWindow;
 class ConfigPage;
@@ -81,11 +82,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
-    bool runAccelerator(const QKeySequence& key);
     void printGraph();
     int dataPoints() const;
 
@@ -99,6 +98,7 @@ private:
     Notifier* m_notifier = &m_messageBoxes;
     Help m_help;
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<AcceleratorRouter> m_accelerators;
 
     QTabWidget* m_nb = nullptr;
     ConfigPage* m_config = nullptr;

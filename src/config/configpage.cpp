@@ -8,7 +8,7 @@
 #include <QRadioButton>
 
 #include "ui/uicommon.h"
-#include "graph/decayanalysis.h"
+#include "core/decayanalysis.h"
 
 namespace vestor {
 

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "config/scrollrow.h"
-#include "sim/simulation.h"
+#include "core/simulation.h"
 
 class QCheckBox;
 class QComboBox;

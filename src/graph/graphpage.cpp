@@ -14,7 +14,7 @@
 
 #include "ui/imageview.h"
 #include "ui/uicommon.h"
-#include "graph/decayanalysis.h"
+#include "core/decayanalysis.h"
 
 namespace vestor {
 

@@ -5,10 +5,10 @@
 #include <array>
 #include <functional>
 
-#include "graph/decayanalysis.h"
+#include "core/decayanalysis.h"
 #include "graph/graphrenderer.h"
 #include "ui/discpainter.h"
-#include "sim/simulation.h"
+#include "core/simulation.h"
 
 class QCheckBox;
 class QFrame;

@@ -5,9 +5,9 @@
 #include <array>
 #include <cstdint>
 
-#include "graph/graphgeometry.h"
-#include "sim/simulation.h"
-#include "table/tabletext.h"
+#include "core/graphgeometry.h"
+#include "core/simulation.h"
+#include "core/tabletext.h"
 
 namespace vestor {
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <functional>
 
-#include "sim/simulation.h"
-#include "table/tabletext.h"
+#include "core/simulation.h"
+#include "core/tabletext.h"
 
 class QCheckBox;
 class QPlainTextEdit;

@@ -12,7 +12,7 @@
 
 #include "ui/notifier.h"
 #include "ui/uicommon.h"
-#include "table/tabletext.h"
+#include "core/tabletext.h"
 
 namespace vestor {
 

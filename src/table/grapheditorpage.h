@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <array>
 
-#include "sim/simulation.h"
-#include "table/tabletext.h"
+#include "core/simulation.h"
+#include "core/tabletext.h"
 
 class QComboBox;
 class QGroupBox;

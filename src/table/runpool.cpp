@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "table/grapheditorpage.h"
-#include "table/tabletext.h"
+#include "core/tabletext.h"
 #include "ui/notifier.h"
 
 namespace vestor {

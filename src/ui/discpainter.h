@@ -5,7 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "sim/simulation.h"
+#include "core/simulation.h"
 
 namespace vestor {
 

@@ -5,7 +5,7 @@
 #include <QPalette>
 #include <QWidget>
 
-#include "sim/simulation.h"
+#include "core/simulation.h"
 
 namespace vestor {
 

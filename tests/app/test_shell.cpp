@@ -19,7 +19,7 @@
 #include "app/usernamedialog.h"
 #include "config/configpage.h"
 #include "graph/graphpage.h"
-#include "sim/chamberpage.h"
+#include "chamber/chamberpage.h"
 #include "table/datatablepage.h"
 #include "support/shownwindow.h"
 

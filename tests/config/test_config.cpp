@@ -14,7 +14,7 @@
 #include "config/configpage.h"
 #include "config/setdatadialog.h"
 #include "graph/graphpage.h"
-#include "sim/chamberpage.h"
+#include "chamber/chamberpage.h"
 #include "table/datatablepage.h"
 #include "support/shownwindow.h"
 

@@ -27,7 +27,7 @@
 #include "app/usernamedialog.h"
 #include "config/configpage.h"
 #include "config/setdatadialog.h"
-#include "sim/chamberpage.h"
+#include "chamber/chamberpage.h"
 #include "support/shownwindow.h"
 
 using namespace vestor;

@@ -13,9 +13,9 @@
 
 #include "app/mainwindow.h"
 #include "config/configpage.h"
-#include "graph/decayanalysis.h"
+#include "core/decayanalysis.h"
 #include "graph/graphpage.h"
-#include "sim/chamberpage.h"
+#include "chamber/chamberpage.h"
 #include "table/grapheditorpage.h"
 #include "support/shownwindow.h"
 

@@ -22,13 +22,13 @@
 #include <sys/resource.h>
 
 #include "app/mainwindow.h"
-#include "graph/graphgeometry.h"
+#include "core/graphgeometry.h"
 #include "table/grapheditorpage.h"
 #include "graph/graphpage.h"
-#include "sim/chamberpage.h"
+#include "chamber/chamberpage.h"
 #include "support/testsupport.h"
 #include "table/datatablepage.h"
-#include "table/tabletext.h"
+#include "core/tabletext.h"
 
 using namespace vestor;
 

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QTest>
 
-#include "graph/graphgeometry.h"
+#include "core/graphgeometry.h"
 #include "graph/graphrenderer.h"
 #include "ui/discpainter.h"
 

@@ -5,12 +5,12 @@
 #include <QTest>
 #include <random>
 
-#include "graph/graphgeometry.h"
+#include "core/graphgeometry.h"
 #include "graph/graphpage.h"
 #include "graph/graphrenderer.h"
-#include "sim/chamberpage.h"
+#include "chamber/chamberpage.h"
 #include "ui/discpainter.h"
-#include "sim/simulation.h"
+#include "core/simulation.h"
 
 using namespace vestor;
 

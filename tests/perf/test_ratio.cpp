@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 
-#include "graph/graphgeometry.h"
+#include "core/graphgeometry.h"
 #include "support/shownwindow.h"
 #include "ui/imageview.h"
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "sim/simulation.h"
+#include "core/simulation.h"
 #include "soakevents.h"
 #include "support/testsupport.h"
 

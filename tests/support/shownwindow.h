@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "app/mainwindow.h"
-#include "sim/chamberpage.h"
+#include "chamber/chamberpage.h"
 #include "support/testsupport.h"
 
 namespace vestor::test {

@@ -27,10 +27,10 @@
 #include "app/mainwindow.h"
 #include "config/configpage.h"
 #include "graph/graphpage.h"
-#include "sim/chamberpage.h"
+#include "chamber/chamberpage.h"
 #include "table/datatablepage.h"
 #include "table/grapheditorpage.h"
-#include "table/tabletext.h"
+#include "core/tabletext.h"
 #include "support/shownwindow.h"
 
 using namespace vestor;

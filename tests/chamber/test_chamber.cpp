@@ -12,7 +12,7 @@
 #include "app/mainwindow.h"
 #include "ui/uicommon.h"
 #include "config/configpage.h"
-#include "sim/chamberpage.h"
+#include "chamber/chamberpage.h"
 #include "table/grapheditorpage.h"
 #include "support/shownwindow.h"
 

@@ -8,8 +8,8 @@
 #include <random>
 #include <vector>
 
-#include "sim/simulation.h"
-#include "support/testsupport.h"
+#include "core/simulation.h"
+#include "support/scriptedrandom.h"
 
 using namespace vestor;
 using vestor::test::ScriptedRandom;

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "ui/discpainter.h"
-#include "sim/simulation.h"
+#include "core/simulation.h"
 
 class QCheckBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "sim/chamberpage.h"
+#include "chamber/chamberpage.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "sim/simulation.h"
+#include "core/simulation.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 #include <QTest>
 #include <random>
 
-#include "table/tabletext.h"
+#include "core/tabletext.h"
 
 using namespace vestor;
 using Rows = QList<QList<int>>;  // counts per time from time 0, nuclides 1.. in order

@@ -1,4 +1,4 @@
-#include "graph/graphgeometry.h"
+#include "core/graphgeometry.h"
 
 #include <algorithm>
 #include <charconv>

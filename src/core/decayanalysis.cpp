@@ -1,8 +1,8 @@
-#include "graph/decayanalysis.h"
+#include "core/decayanalysis.h"
 
 #include <cmath>
 
-#include "graph/graphgeometry.h"
+#include "core/graphgeometry.h"
 
 namespace vestor {
 

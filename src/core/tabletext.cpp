@@ -1,4 +1,4 @@
-#include "table/tabletext.h"
+#include "core/tabletext.h"
 
 #include <algorithm>
 #include <charconv>

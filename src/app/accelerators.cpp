@@ -1,0 +1,109 @@
+#include "app/accelerators.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcutEvent>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace vestor {
+
+namespace {
+
+// A control hidden under a later sibling that covers it, as Remove waits under Time and Time
+// under Start: the student does not see its caption, so its letter is not offered.
+bool covered(const QWidget* w)
+{
+    const QObjectList& siblings = w->parentWidget()->children();
+    for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
+        const auto* above = qobject_cast<const QWidget*>(siblings[i]);
+        if (above && above->isVisible() && above->geometry().contains(w->geometry()))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+AcceleratorRouter::AcceleratorRouter(QMainWindow* window, QTabWidget* pages)
+    : m_window(window), m_pages(pages)
+{
+    qApp->installEventFilter(this);
+}
+
+AcceleratorRouter::~AcceleratorRouter()
+{
+    qApp->removeEventFilter(this);
+}
+
+bool AcceleratorRouter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Shortcut) {
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        const auto* target = qobject_cast<QWidget*>(watched);
+        if (shortcut->isAmbiguous() && target && target->window() == m_window && run(shortcut->key()))
+            return true;
+    } else if (event->type() == QEvent::KeyPress && watched == m_pages->tabBar()) {
+        // The arrows step through the pages round the row, the vertical ones too.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        int step = 0;
+        if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Up)
+                step = -1;
+            else if (key->key() == Qt::Key_Right || key->key() == Qt::Key_Down)
+                step = 1;
+        }
+        if (step != 0) {
+            m_pages->setCurrentIndex((m_pages->currentIndex() + step + m_pages->count()) % m_pages->count());
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// Alt and a letter that several captions share. Left to Qt, each press would only pass the focus
+// on to the next of them; here the letter acts, and the first of these that has it wins: the
+// menu bar, the page in view, the row of tabs.
+bool AcceleratorRouter::run(const QKeySequence& key)
+{
+    const auto hasLetter = [&key](const QString& caption) { return QKeySequence::mnemonic(caption) == key; };
+    for (QAction* action : m_window->menuBar()->actions()) {
+        if (action->isVisible() && action->isEnabled() && hasLetter(action->text())) {
+            m_window->menuBar()->setActiveAction(action);
+            // Opened from the keyboard, the menu starts on its first item that can be chosen.
+            const QList<QAction*> items = action->menu() ? action->menu()->actions() : QList<QAction*>{};
+            for (QAction* item : items) {
+                if (item->isVisible() && item->isEnabled() && !item->isSeparator()) {
+                    action->menu()->setActiveAction(item);
+                    break;
+                }
+            }
+            return true;
+        }
+    }
+    // Of two controls of the page with the letter, the later one answers: the chamber page
+    // stacks the buttons of the step at hand above Reset, so Alt+R is Remove while Remove is out.
+    QAbstractButton* button = nullptr;
+    for (QAbstractButton* candidate : m_pages->currentWidget()->findChildren<QAbstractButton*>()) {
+        if (candidate->isVisible() && candidate->isEnabled() && hasLetter(candidate->text()) && !covered(candidate))
+            button = candidate;
+    }
+    if (button) {
+        // At once, as a menu's shortcut acts: a delayed click could land after the page changed.
+        button->click();
+        return true;
+    }
+    for (int i = 0; i < m_pages->count(); ++i) {
+        if (m_pages->isTabEnabled(i) && hasLetter(m_pages->tabText(i))) {
+            m_pages->setCurrentIndex(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace vestor
