@@ -7,7 +7,8 @@ class QTextBrowser;
 namespace vestor {
 
 // The student's guide, in a window that stays open beside the program while the student works.
-// The text is one Markdown file built into the program, so that a teacher can read it as it is.
+// The text is one Markdown file for each language, built into the program, so that a teacher can
+// read it as it is; the window's captions and keys are filled into it where it names them.
 class HelpWindow : public QDialog {
     Q_OBJECT
 public:
@@ -21,6 +22,8 @@ public:
     QTextBrowser* browser() const { return m_text; }
 
 private:
+    void fillCaptions(const QWidget* window);
+
     QTextBrowser* m_text = nullptr;
 };
 
