@@ -4,7 +4,7 @@
 # translations`) refreshes the .ts files from the sources with lupdate. Both tools come with
 # Debian's qt6-l10n-tools; Qt's CMake functions for them would need the much larger
 # qt6-tools-dev, so they are run here directly.
-set(VESTOR_LANGUAGES de fr es)
+set(VESTOR_LANGUAGES de fr es it nl pl pt_BR)
 
 find_program(VESTOR_LRELEASE lrelease HINTS "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}" /usr/lib/qt6/bin REQUIRED)
 find_program(VESTOR_LUPDATE lupdate HINTS "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}" /usr/lib/qt6/bin REQUIRED)
