@@ -403,7 +403,7 @@
     <name>vestor::GraphEditorPage</name>
     <message>
         <source>Use this page to modify the Graphing Data.  To Set the Decay Values, use the Configuration page.</source>
-        <translation>Hier werden die Daten des Diagramms bearbeitet. Die Zerfallswerte stellt man auf der Seite Einstellungen ein.</translation>
+        <translation>Hier werden die Daten des Diagramms bearbeitet. Die Zerfallswahrscheinlichkeiten stellt man auf der Seite Einstellungen ein.</translation>
     </message>
     <message>
         <source>Number of Data Points:</source>
@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>Decay Rate</source>
-        <translation>Zerfallswahrscheinlichkeit</translation>
+        <translation>Wahrscheinlichkeit je Schritt</translation>
     </message>
     <message>
         <source>Dice Box</source>

@@ -403,7 +403,7 @@
     <name>vestor::GraphEditorPage</name>
     <message>
         <source>Use this page to modify the Graphing Data.  To Set the Decay Values, use the Configuration page.</source>
-        <translation>Esta página modifica los datos de la gráfica. Los valores de desintegración se ajustan en la página Configuración.</translation>
+        <translation>Esta página modifica los datos de la gráfica. Las probabilidades de desintegración se ajustan en la página Configuración.</translation>
     </message>
     <message>
         <source>Number of Data Points:</source>
@@ -562,7 +562,7 @@
     <message>
         <source>Expected</source>
         <extracomment>Check box: draw the expected count of each nuclide</extracomment>
-        <translation>Esperado</translation>
+        <translation>Valor esperado</translation>
     </message>
     <message>
         <source>Fit the model to nuclide 1&apos;s counts and show the estimate with its standard error</source>
@@ -570,7 +570,7 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide</source>
-        <translation>Dibujar el número esperado de cada núclido representado</translation>
+        <translation>Dibujar el valor esperado del número de cada núclido representado</translation>
     </message>
     <message>
         <source>&amp;Use fit</source>
@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>Decay Rate</source>
-        <translation>Probabilidad de desintegración</translation>
+        <translation>Probabilidad por paso</translation>
     </message>
     <message>
         <source>Dice Box</source>

@@ -325,11 +325,11 @@
     </message>
     <message>
         <source>Sets how many sides the die has; no decay value can be higher</source>
-        <translation>Règle le nombre de faces du dé ; aucune valeur de désintégration ne peut être plus grande</translation>
+        <translation>Règle le nombre de faces du dé ; aucun seuil ne peut être plus grand</translation>
     </message>
     <message>
         <source>Decay value of nuclide %1</source>
-        <translation>Valeur de désintégration du nucléide %1</translation>
+        <translation>Seuil du dé du nucléide %1</translation>
     </message>
     <message>
         <source>Sets the highest throw of the die at which a particle of nuclide %1 decays</source>
@@ -403,7 +403,7 @@
     <name>vestor::GraphEditorPage</name>
     <message>
         <source>Use this page to modify the Graphing Data.  To Set the Decay Values, use the Configuration page.</source>
-        <translation>Cette page modifie les données du graphique. Les valeurs de désintégration se règlent dans la page Configuration.</translation>
+        <translation>Cette page modifie les données du graphique. Les probabilités de désintégration se règlent dans la page Configuration.</translation>
     </message>
     <message>
         <source>Number of Data Points:</source>
@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>Decay Rate</source>
-        <translation>Probabilité de désintégration</translation>
+        <translation>Probabilité par pas</translation>
     </message>
     <message>
         <source>Dice Box</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>Decay value of particle %1</source>
-        <translation>Valeur de désintégration de la particule %1</translation>
+        <translation>Seuil du dé de la particule %1</translation>
     </message>
     <message>
         <source>Sets the highest throw of the die at which particle %1 decays</source>
@@ -773,7 +773,7 @@
     </message>
     <message>
         <source>Sets how many sides the die has; no decay value can be higher</source>
-        <translation>Règle le nombre de faces du dé ; aucune valeur de désintégration ne peut être plus grande</translation>
+        <translation>Règle le nombre de faces du dé ; aucun seuil ne peut être plus grand</translation>
     </message>
     <message>
         <source>Length of Decay chain</source>

@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>Decay Rate</source>
-        <translation>Probabilità di decadimento</translation>
+        <translation>Probabilità per passo</translation>
     </message>
     <message>
         <source>Dice Box</source>

@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>Decay Rate</source>
-        <translation>Vervalkans</translation>
+        <translation>Kans per stap</translation>
     </message>
     <message>
         <source>Dice Box</source>

@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>Decay Rate</source>
-        <translation>Prawdopodobieństwo rozpadu</translation>
+        <translation>Szansa na krok</translation>
     </message>
     <message>
         <source>Dice Box</source>

@@ -449,7 +449,7 @@
     <message>
         <source>Initial Count</source>
         <extracomment>The count at time 0</extracomment>
-        <translation>Contagem inicial</translation>
+        <translation>Inicial</translation>
     </message>
     <message>
         <source>Times shown</source>
@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>Decay Rate</source>
-        <translation>Probabilidade de decaimento</translation>
+        <translation>Probabilidade por passo</translation>
     </message>
     <message>
         <source>Dice Box</source>
