@@ -118,13 +118,13 @@ void HelpWindow::showPage(int page)
     showSection(QString::fromLatin1(kPageNames[std::clamp(page, 0, 4)]));
 }
 
-void HelpWindow::showSection(const QString& title)
+void HelpWindow::showSection(const QString& name)
 {
     show();
     raise();
     activateWindow();
     m_text->verticalScrollBar()->setValue(0);
-    m_text->scrollToAnchor(title);
+    m_text->scrollToAnchor(name);
 }
 
 }  // namespace vestor

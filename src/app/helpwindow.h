@@ -14,9 +14,9 @@ class HelpWindow : public QDialog {
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
-    // Shows the guide with the section headed `title` at the top, or from its start when the
-    // guide has no such section.
-    void showSection(const QString& title);
+    // Shows the guide with the section anchored `name` at the top (a page's section is anchored
+    // by the page's objectName), or from its start when the guide has no such section.
+    void showSection(const QString& name);
     // Shows the section of the notebook's page `page` (0 to 4).
     void showPage(int page);
     QTextBrowser* browser() const { return m_text; }
