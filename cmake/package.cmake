@@ -62,6 +62,9 @@ set(CPACK_PACKAGE_CONTACT "${VESTOR_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own translation of its file, print and message dialogs, for every language the program
+# speaks besides English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # Folders made along the way get 755, whatever the umask of the machine that builds.

@@ -2,49 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>HelpWindow</name>
-    <message>
-        <source>Configuration</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Decay Chamber</source>
-        <translation>Zerfallskammer</translation>
-    </message>
-    <message>
-        <source>Collected Data Table</source>
-        <translation>Messwerttabelle</translation>
-    </message>
-    <message>
-        <source>Graph</source>
-        <translation>Diagramm</translation>
-    </message>
-    <message>
-        <source>Edit Graph Data</source>
-        <translation>Diagrammdaten bearbeiten</translation>
-    </message>
-    <message>
-        <source>Vestor: a student&apos;s guide</source>
-        <translation>Vestor: ein Leitfaden für Schüler</translation>
-    </message>
-    <message>
-        <source>How a lesson goes</source>
-        <translation>Ablauf einer Unterrichtsstunde</translation>
-    </message>
-    <message>
-        <source>Saving, copying and printing</source>
-        <translation>Speichern, Kopieren und Drucken</translation>
-    </message>
-    <message>
-        <source>Keys</source>
-        <translation>Tasten</translation>
-    </message>
-    <message>
-        <source>For the teacher</source>
-        <translation>Für die Lehrkraft</translation>
-    </message>
-</context>
-<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -96,19 +53,19 @@
     </message>
     <message>
         <source>Pooled 1 file: %1 times, 0 to %2.</source>
-        <translation>1 Datei zusammengefasst: %1 Zeiten, 0 bis %2.</translation>
+        <translation>1 Datei zusammengefasst: %1 Zeitpunkte, 0 bis %2.</translation>
     </message>
     <message>
         <source>Pooled %1 files: %2 times, 0 to %3.</source>
-        <translation>%1 Dateien zusammengefasst: %2 Zeiten, 0 bis %3.</translation>
+        <translation>%1 Dateien zusammengefasst: %2 Zeitpunkte, 0 bis %3.</translation>
     </message>
     <message>
         <source>Times past %1 were left out.</source>
-        <translation>Zeiten nach %1 wurden weggelassen.</translation>
+        <translation>Zeitpunkte nach %1 wurden weggelassen.</translation>
     </message>
     <message>
         <source>A shorter run adds nothing after its last time.</source>
-        <translation>Eine kürzere Messreihe trägt nach ihrer letzten Zeit nichts bei.</translation>
+        <translation>Eine kürzere Messreihe trägt nach ihrem letzten Zeitpunkt nichts bei.</translation>
     </message>
     <message>
         <source>it is larger than 1 MB</source>
@@ -132,7 +89,7 @@
     </message>
     <message>
         <source>time %1 stands where time %2 belongs; the times must run 0, 1, 2, ... in order</source>
-        <translation>Zeit %1 steht, wo Zeit %2 hingehört; die Zeiten müssen der Reihe nach 0, 1, 2, ... lauten</translation>
+        <translation>Zeitpunkt %1 steht, wo Zeitpunkt %2 hingehört; die Zeitpunkte müssen der Reihe nach 0, 1, 2, ... lauten</translation>
     </message>
     <message>
         <source>the line has fewer values than there are headings</source>
@@ -148,7 +105,7 @@
     </message>
     <message>
         <source>its count of nuclide %1 at time %2 makes the pooled sum larger than 2147483647</source>
-        <translation>ihre Anzahl von Nuklid %1 zur Zeit %2 macht die Summe größer als 2147483647</translation>
+        <translation>ihre Anzahl von Nuklid %1 zum Zeitpunkt %2 macht die Summe größer als 2147483647</translation>
     </message>
     <message>
         <source>%1, line %2: %3.</source>
@@ -170,12 +127,12 @@
         <translation>Version 0.8</translation>
     </message>
     <message>
-        <source>Vestor: For Lab or Demonstartion.</source>
-        <translation>Vestor: für Praktikum oder Vorführung.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Vestor: For Lab or Demonstration.</source>
+        <translation>Vestor: für Praktikum oder Vorführung.</translation>
     </message>
 </context>
 <context>
@@ -304,7 +261,7 @@
     </message>
     <message>
         <source>Type of Decay</source>
-        <translation>Art des Zerfalls</translation>
+        <translation>Zufall per</translation>
     </message>
     <message>
         <source> &amp;Percentage</source>
@@ -331,7 +288,7 @@
     </message>
     <message>
         <source> 0.&amp;5</source>
-        <translation> 0.&amp;5</translation>
+        <translation> 0,&amp;5</translation>
     </message>
     <message>
         <source> &amp;e</source>
@@ -421,7 +378,7 @@
     <message>
         <source>C&amp;opy Highlighted</source>
         <extracomment>Button: copy the selected part of the table</extracomment>
-        <translation>Markierte k&amp;opieren</translation>
+        <translation>Auswahl k&amp;opieren</translation>
     </message>
     <message>
         <source>&amp;Copy All</source>
@@ -446,7 +403,7 @@
     <name>vestor::GraphEditorPage</name>
     <message>
         <source>Use this page to modify the Graphing Data.  To Set the Decay Values, use the Configuration page.</source>
-        <translation>Hier werden die Daten des Diagramms bearbeitet. Die Zerfallswerte stellt man auf der Seite Einstellungen ein.</translation>
+        <translation>Hier werden die Daten des Diagramms bearbeitet. Die Zerfallswahrscheinlichkeiten stellt man auf der Seite Einstellungen ein.</translation>
     </message>
     <message>
         <source>Number of Data Points:</source>
@@ -458,12 +415,12 @@
     </message>
     <message>
         <source>Sets how many recorded times the graph and the data table show</source>
-        <translation>Stellt ein, wie viele aufgezeichnete Zeiten das Diagramm und die Tabelle zeigen</translation>
+        <translation>Stellt ein, wie viele aufgezeichnete Zeitpunkte das Diagramm und die Tabelle zeigen</translation>
     </message>
     <message>
         <source>Show</source>
         <extracomment>Caption of the choice of nuclide whose counts are shown below</extracomment>
-        <translation>Zeige</translation>
+        <translation>Zeigen</translation>
     </message>
     <message>
         <source>Nuclide 1</source>
@@ -496,11 +453,11 @@
     </message>
     <message>
         <source>Times shown</source>
-        <translation>Gezeigte Zeiten</translation>
+        <translation>Gezeigte Zeitpunkte</translation>
     </message>
     <message>
         <source>Scrolls the fifteen count fields through the recorded times</source>
-        <translation>Verschiebt die fünfzehn Zahlenfelder über die aufgezeichneten Zeiten</translation>
+        <translation>Verschiebt die fünfzehn Zahlenfelder über die aufgezeichneten Zeitpunkte</translation>
     </message>
     <message>
         <source>%1´s Data</source>
@@ -509,14 +466,14 @@
     </message>
     <message>
         <source>Enter an integer!!</source>
-        <translation>Bitte eine ganze Zahl eingeben!!</translation>
+        <translation>Bitte eine ganze Zahl ohne Tausenderpunkt eingeben!!</translation>
     </message>
 </context>
 <context>
     <name>vestor::GraphPage</name>
     <message>
         <source>a count is not a number of particles</source>
-        <translation>eine Anzahl ist keine Teilchenzahl</translation>
+        <translation>eine Anzahl ist keine mögliche Teilchenzahl</translation>
     </message>
     <message>
         <source>fewer than three usable points</source>
@@ -530,11 +487,6 @@
         <source>Change Initial Count</source>
         <extracomment>Caption of the scroll bar that sets the initial count A of the model curve</extracomment>
         <translation>Anfangsanzahl ändern</translation>
-    </message>
-    <message>
-        <source>Change Tovrin</source>
-        <extracomment>Caption of the scroll bar that sets the half-life T½ of the model curve</extracomment>
-        <translation>Halbwertszeit</translation>
     </message>
     <message>
         <source>Half-life of the model curve</source>
@@ -571,7 +523,7 @@
     <message>
         <source>C o u n t </source>
         <extracomment>Title of the vertical axis, written downwards one letter a line in 8 pixels: a space after each letter, at most five narrow letters (an m or w is cut)</extracomment>
-        <translation>A n z . </translation>
+        <translation>A n z.</translation>
     </message>
     <message>
         <source>time</source>
@@ -605,20 +557,20 @@
     <message>
         <source>Best fit</source>
         <extracomment>Check box: show the computed best fit of T½ and A to nuclide 1&apos;s counts</extracomment>
-        <translation>Beste Anpassung</translation>
+        <translation>Ausgleichskurve</translation>
     </message>
     <message>
         <source>Expected</source>
         <extracomment>Check box: draw the expected count of each nuclide</extracomment>
-        <translation>Erwartet</translation>
+        <translation>Erwartungswert</translation>
     </message>
     <message>
         <source>Fit the model to nuclide 1&apos;s counts and show the estimate with its standard error</source>
-        <translation>Das Modell an die Anzahlen von Nuklid 1 anpassen und die Schätzung mit ihrem Standardfehler zeigen</translation>
+        <translation>Die Ausgleichskurve an die Anzahlen von Nuklid 1 anpassen und die Schätzung mit ihrem Standardfehler zeigen</translation>
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide</source>
-        <translation>Die erwartete Anzahl jedes gezeigten Nuklids zeichnen</translation>
+        <translation>Den Erwartungswert der Anzahl jedes gezeigten Nuklids zeichnen</translation>
     </message>
     <message>
         <source>&amp;Use fit</source>
@@ -627,15 +579,15 @@
     </message>
     <message>
         <source>Move the two scroll bars to the computed fit</source>
-        <translation>Die beiden Schieberegler auf die berechnete Anpassung stellen</translation>
+        <translation>Die beiden Schieberegler auf die berechnete Ausgleichskurve stellen</translation>
     </message>
     <message>
         <source>Best fit of nuclide 1: no estimate, %1.</source>
-        <translation>Beste Anpassung für Nuklid 1: keine Schätzung, %1.</translation>
+        <translation>Ausgleichskurve für Nuklid 1: keine Schätzung, %1.</translation>
     </message>
     <message>
         <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
-        <translation>Beste Anpassung für Nuklid 1 aus %1 Punkten:  T½ = %2 ± %3,  A = %4 ± %5</translation>
+        <translation>Ausgleichskurve für Nuklid 1 aus %1 Punkten:  T½ = %2 ± %3,  A = %4 ± %5</translation>
     </message>
     <message>
         <source> The half-life lies beyond the scroll bar&apos;s range.</source>
@@ -647,7 +599,12 @@
     </message>
     <message>
         <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
-        <translation> Die Anzahl steigt von Zeit %1 bis %2, was Zerfall allein nicht kann: Das ± gilt nicht.</translation>
+        <translation> Die Anzahl steigt von Zeitpunkt %1 bis %2, was Zerfall allein nicht kann: Das ± gilt nicht.</translation>
+    </message>
+    <message>
+        <source>Change Half-life</source>
+        <extracomment>Caption of the scroll bar that sets the half-life T½ of the model curve</extracomment>
+        <translation>Halbwertszeit</translation>
     </message>
 </context>
 <context>
@@ -768,7 +725,7 @@
     </message>
     <message>
         <source>Decay Rate</source>
-        <translation>Zerfallsrate</translation>
+        <translation>Wahrscheinlichkeit je Schritt</translation>
     </message>
     <message>
         <source>Dice Box</source>

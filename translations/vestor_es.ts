@@ -2,49 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>HelpWindow</name>
-    <message>
-        <source>Configuration</source>
-        <translation>Configuración</translation>
-    </message>
-    <message>
-        <source>Decay Chamber</source>
-        <translation>Cámara de desintegración</translation>
-    </message>
-    <message>
-        <source>Collected Data Table</source>
-        <translation>Tabla de datos</translation>
-    </message>
-    <message>
-        <source>Graph</source>
-        <translation>Gráfica</translation>
-    </message>
-    <message>
-        <source>Edit Graph Data</source>
-        <translation>Editar datos</translation>
-    </message>
-    <message>
-        <source>Vestor: a student&apos;s guide</source>
-        <translation>Vestor: guía del alumno</translation>
-    </message>
-    <message>
-        <source>How a lesson goes</source>
-        <translation>Cómo transcurre una clase</translation>
-    </message>
-    <message>
-        <source>Saving, copying and printing</source>
-        <translation>Guardar, copiar e imprimir</translation>
-    </message>
-    <message>
-        <source>Keys</source>
-        <translation>Teclas</translation>
-    </message>
-    <message>
-        <source>For the teacher</source>
-        <translation>Para el profesor</translation>
-    </message>
-</context>
-<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -170,12 +127,12 @@
         <translation>Versión 0.8</translation>
     </message>
     <message>
-        <source>Vestor: For Lab or Demonstartion.</source>
-        <translation>Vestor: para prácticas o demostración.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Vestor: For Lab or Demonstration.</source>
+        <translation>Vestor: para prácticas o demostración.</translation>
     </message>
 </context>
 <context>
@@ -216,11 +173,11 @@
     </message>
     <message>
         <source>bright green</source>
-        <translation>en verde claro</translation>
+        <translation>en verde vivo</translation>
     </message>
     <message>
         <source>light blue</source>
-        <translation>en azul claro</translation>
+        <translation>en celeste</translation>
     </message>
     <message>
         <source>teal</source>
@@ -254,7 +211,7 @@
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation>&amp;Arrancar</translation>
+        <translation>Comen&amp;zar</translation>
     </message>
     <message>
         <source>Automate</source>
@@ -271,23 +228,23 @@
     <message>
         <source>1st Decay Value </source>
         <extracomment>Die throw at or below which nuclide n decays; keep the trailing space</extracomment>
-        <translation>1er valor del dado </translation>
+        <translation>1.er umbral </translation>
     </message>
     <message>
         <source>2nd Decay Value </source>
-        <translation>2º valor del dado </translation>
+        <translation>2.º umbral </translation>
     </message>
     <message>
         <source>3rd Decay Value </source>
-        <translation>3er valor del dado </translation>
+        <translation>3.er umbral </translation>
     </message>
     <message>
         <source>4th Decay Value </source>
-        <translation>4º valor del dado </translation>
+        <translation>4.º umbral </translation>
     </message>
     <message>
         <source>5th Decay Value </source>
-        <translation>5º valor del dado </translation>
+        <translation>5.º umbral </translation>
     </message>
     <message>
         <source>Radioactive Decay Chamber Settings Configuration</source>
@@ -304,7 +261,7 @@
     </message>
     <message>
         <source>Type of Decay</source>
-        <translation>Tipo de desintegración</translation>
+        <translation>Modo de sorteo</translation>
     </message>
     <message>
         <source> &amp;Percentage</source>
@@ -331,7 +288,7 @@
     </message>
     <message>
         <source> 0.&amp;5</source>
-        <translation> 0.&amp;5</translation>
+        <translation> 0,&amp;5</translation>
     </message>
     <message>
         <source> &amp;e</source>
@@ -368,11 +325,11 @@
     </message>
     <message>
         <source>Sets how many sides the die has; no decay value can be higher</source>
-        <translation>Ajusta cuántas caras tiene el dado; ningún valor de desintegración puede ser mayor</translation>
+        <translation>Ajusta cuántas caras tiene el dado; ningún umbral puede ser mayor</translation>
     </message>
     <message>
         <source>Decay value of nuclide %1</source>
-        <translation>Valor de desintegración del núclido %1</translation>
+        <translation>Umbral del dado del núclido %1</translation>
     </message>
     <message>
         <source>Sets the highest throw of the die at which a particle of nuclide %1 decays</source>
@@ -446,7 +403,7 @@
     <name>vestor::GraphEditorPage</name>
     <message>
         <source>Use this page to modify the Graphing Data.  To Set the Decay Values, use the Configuration page.</source>
-        <translation>Esta página modifica los datos de la gráfica. Los valores de desintegración se ajustan en la página Configuración.</translation>
+        <translation>Esta página modifica los datos de la gráfica. Las probabilidades de desintegración se ajustan en la página Configuración.</translation>
     </message>
     <message>
         <source>Number of Data Points:</source>
@@ -509,14 +466,14 @@
     </message>
     <message>
         <source>Enter an integer!!</source>
-        <translation>¡¡Introduzca un número entero!!</translation>
+        <translation>¡¡Introduzca un número entero, sin punto de millares!!</translation>
     </message>
 </context>
 <context>
     <name>vestor::GraphPage</name>
     <message>
         <source>a count is not a number of particles</source>
-        <translation>un número no es un número de partículas</translation>
+        <translation>un valor registrado no es un número posible de partículas</translation>
     </message>
     <message>
         <source>fewer than three usable points</source>
@@ -530,11 +487,6 @@
         <source>Change Initial Count</source>
         <extracomment>Caption of the scroll bar that sets the initial count A of the model curve</extracomment>
         <translation>Cambiar número inicial</translation>
-    </message>
-    <message>
-        <source>Change Tovrin</source>
-        <extracomment>Caption of the scroll bar that sets the half-life T½ of the model curve</extracomment>
-        <translation>Cambiar semivida</translation>
     </message>
     <message>
         <source>Half-life of the model curve</source>
@@ -571,7 +523,7 @@
     <message>
         <source>C o u n t </source>
         <extracomment>Title of the vertical axis, written downwards one letter a line in 8 pixels: a space after each letter, at most five narrow letters (an m or w is cut)</extracomment>
-        <translation>C a n t . </translation>
+        <translation>C a n t.</translation>
     </message>
     <message>
         <source>time</source>
@@ -610,7 +562,7 @@
     <message>
         <source>Expected</source>
         <extracomment>Check box: draw the expected count of each nuclide</extracomment>
-        <translation>Esperado</translation>
+        <translation>Valor esperado</translation>
     </message>
     <message>
         <source>Fit the model to nuclide 1&apos;s counts and show the estimate with its standard error</source>
@@ -618,7 +570,7 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide</source>
-        <translation>Dibujar el número esperado de cada núclido representado</translation>
+        <translation>Dibujar el valor esperado del número de cada núclido representado</translation>
     </message>
     <message>
         <source>&amp;Use fit</source>
@@ -648,6 +600,11 @@
     <message>
         <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
         <translation> El número sube del instante %1 al %2, algo imposible solo por desintegración: el ± no es válido.</translation>
+    </message>
+    <message>
+        <source>Change Half-life</source>
+        <extracomment>Caption of the scroll bar that sets the half-life T½ of the model curve</extracomment>
+        <translation>Cambiar semivida</translation>
     </message>
 </context>
 <context>
@@ -701,7 +658,7 @@
     </message>
     <message>
         <source>&amp;User Name</source>
-        <translation>Nombre de &amp;usuario</translation>
+        <translation>Nombre del &amp;alumno</translation>
     </message>
     <message>
         <source>E&amp;xtras</source>
@@ -744,23 +701,23 @@
     <name>vestor::TGetDataFR</name>
     <message>
         <source>First Decay Value </source>
-        <translation>1er valor del dado </translation>
+        <translation>Primer umbral </translation>
     </message>
     <message>
         <source>Second Decay Value </source>
-        <translation>2º valor del dado </translation>
+        <translation>Segundo umbral </translation>
     </message>
     <message>
         <source>Third Decay Value </source>
-        <translation>3er valor del dado </translation>
+        <translation>Tercer umbral </translation>
     </message>
     <message>
         <source>Fourth Decay Value </source>
-        <translation>4º valor del dado </translation>
+        <translation>Cuarto umbral </translation>
     </message>
     <message>
         <source>Fifth Decay Value </source>
-        <translation>5º valor del dado </translation>
+        <translation>Quinto umbral </translation>
     </message>
     <message>
         <source>Set Data</source>
@@ -768,7 +725,7 @@
     </message>
     <message>
         <source>Decay Rate</source>
-        <translation>Tasa de desintegración</translation>
+        <translation>Probabilidad por paso</translation>
     </message>
     <message>
         <source>Dice Box</source>
@@ -796,7 +753,7 @@
     </message>
     <message>
         <source>Decay value of particle %1</source>
-        <translation>Valor de desintegración de la partícula %1</translation>
+        <translation>Umbral del dado de la partícula %1</translation>
     </message>
     <message>
         <source>Sets the highest throw of the die at which particle %1 decays</source>
@@ -816,7 +773,7 @@
     </message>
     <message>
         <source>Sets how many sides the die has; no decay value can be higher</source>
-        <translation>Ajusta cuántas caras tiene el dado; ningún valor de desintegración puede ser mayor</translation>
+        <translation>Ajusta cuántas caras tiene el dado; ningún umbral puede ser mayor</translation>
     </message>
     <message>
         <source>Length of Decay chain</source>
@@ -839,7 +796,7 @@
     </message>
     <message>
         <source>Name will appear on printout</source>
-        <translation>Aparece en la impresión</translation>
+        <translation>Aparece en la hoja impresa</translation>
     </message>
     <message>
         <source>Ok</source>

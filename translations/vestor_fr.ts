@@ -2,49 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>HelpWindow</name>
-    <message>
-        <source>Configuration</source>
-        <translation>Configuration</translation>
-    </message>
-    <message>
-        <source>Decay Chamber</source>
-        <translation>Chambre de désintégration</translation>
-    </message>
-    <message>
-        <source>Collected Data Table</source>
-        <translation>Tableau des données</translation>
-    </message>
-    <message>
-        <source>Graph</source>
-        <translation>Graphique</translation>
-    </message>
-    <message>
-        <source>Edit Graph Data</source>
-        <translation>Modifier les données</translation>
-    </message>
-    <message>
-        <source>Vestor: a student&apos;s guide</source>
-        <translation>Vestor : guide de l&apos;élève</translation>
-    </message>
-    <message>
-        <source>How a lesson goes</source>
-        <translation>Déroulement d&apos;une séance</translation>
-    </message>
-    <message>
-        <source>Saving, copying and printing</source>
-        <translation>Enregistrer, copier et imprimer</translation>
-    </message>
-    <message>
-        <source>Keys</source>
-        <translation>Touches</translation>
-    </message>
-    <message>
-        <source>For the teacher</source>
-        <translation>Pour l&apos;enseignant</translation>
-    </message>
-</context>
-<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -170,12 +127,12 @@
         <translation>Version 0.8</translation>
     </message>
     <message>
-        <source>Vestor: For Lab or Demonstartion.</source>
-        <translation>Vestor : pour le TP ou la démonstration.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Vestor: For Lab or Demonstration.</source>
+        <translation>Vestor : pour le TP ou la démonstration.</translation>
     </message>
 </context>
 <context>
@@ -263,7 +220,7 @@
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>Arrêt&amp;er</translation>
+        <translation>&amp;Interrompre</translation>
     </message>
 </context>
 <context>
@@ -304,7 +261,7 @@
     </message>
     <message>
         <source>Type of Decay</source>
-        <translation>Type de désintégration</translation>
+        <translation>Mode de tirage</translation>
     </message>
     <message>
         <source> &amp;Percentage</source>
@@ -331,7 +288,7 @@
     </message>
     <message>
         <source> 0.&amp;5</source>
-        <translation> 0.&amp;5</translation>
+        <translation> 0,&amp;5</translation>
     </message>
     <message>
         <source> &amp;e</source>
@@ -368,11 +325,11 @@
     </message>
     <message>
         <source>Sets how many sides the die has; no decay value can be higher</source>
-        <translation>Règle le nombre de faces du dé ; aucune valeur de désintégration ne peut être plus grande</translation>
+        <translation>Règle le nombre de faces du dé ; aucun seuil ne peut être plus grand</translation>
     </message>
     <message>
         <source>Decay value of nuclide %1</source>
-        <translation>Valeur de désintégration du nucléide %1</translation>
+        <translation>Seuil du dé du nucléide %1</translation>
     </message>
     <message>
         <source>Sets the highest throw of the die at which a particle of nuclide %1 decays</source>
@@ -446,7 +403,7 @@
     <name>vestor::GraphEditorPage</name>
     <message>
         <source>Use this page to modify the Graphing Data.  To Set the Decay Values, use the Configuration page.</source>
-        <translation>Cette page modifie les données du graphique. Les valeurs de désintégration se règlent dans la page Configuration.</translation>
+        <translation>Cette page modifie les données du graphique. Les probabilités de désintégration se règlent dans la page Configuration.</translation>
     </message>
     <message>
         <source>Number of Data Points:</source>
@@ -509,14 +466,14 @@
     </message>
     <message>
         <source>Enter an integer!!</source>
-        <translation>Entrez un nombre entier !!</translation>
+        <translation>Entrez un nombre entier, sans espace entre les milliers !!</translation>
     </message>
 </context>
 <context>
     <name>vestor::GraphPage</name>
     <message>
         <source>a count is not a number of particles</source>
-        <translation>un nombre n&apos;est pas un nombre de particules</translation>
+        <translation>une valeur relevée n&apos;est pas un nombre de particules possible</translation>
     </message>
     <message>
         <source>fewer than three usable points</source>
@@ -524,17 +481,12 @@
     </message>
     <message>
         <source>the counts do not fall</source>
-        <translation>les nombres ne diminuent pas</translation>
+        <translation>les nombres relevés ne diminuent pas</translation>
     </message>
     <message>
         <source>Change Initial Count</source>
         <extracomment>Caption of the scroll bar that sets the initial count A of the model curve</extracomment>
         <translation>Changer le nombre initial</translation>
-    </message>
-    <message>
-        <source>Change Tovrin</source>
-        <extracomment>Caption of the scroll bar that sets the half-life T½ of the model curve</extracomment>
-        <translation>Régler la demi-vie</translation>
     </message>
     <message>
         <source>Half-life of the model curve</source>
@@ -610,15 +562,15 @@
     <message>
         <source>Expected</source>
         <extracomment>Check box: draw the expected count of each nuclide</extracomment>
-        <translation>Attendu</translation>
+        <translation>Théorique</translation>
     </message>
     <message>
         <source>Fit the model to nuclide 1&apos;s counts and show the estimate with its standard error</source>
-        <translation>Ajuster le modèle aux nombres du nucléide 1 et afficher l&apos;estimation avec son écart-type</translation>
+        <translation>Ajuster le modèle aux nombres du nucléide 1 et afficher l&apos;estimation avec son incertitude-type</translation>
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide</source>
-        <translation>Tracer le nombre attendu de chaque nucléide tracé</translation>
+        <translation>Tracer le nombre théorique de chaque nucléide tracé</translation>
     </message>
     <message>
         <source>&amp;Use fit</source>
@@ -648,6 +600,11 @@
     <message>
         <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
         <translation> Le nombre croît de l&apos;instant %1 à %2, impossible par désintégration seule : le ± ne tient pas.</translation>
+    </message>
+    <message>
+        <source>Change Half-life</source>
+        <extracomment>Caption of the scroll bar that sets the half-life T½ of the model curve</extracomment>
+        <translation>Régler la demi-vie</translation>
     </message>
 </context>
 <context>
@@ -768,7 +725,7 @@
     </message>
     <message>
         <source>Decay Rate</source>
-        <translation>Taux de désintégration</translation>
+        <translation>Probabilité par pas</translation>
     </message>
     <message>
         <source>Dice Box</source>
@@ -796,7 +753,7 @@
     </message>
     <message>
         <source>Decay value of particle %1</source>
-        <translation>Valeur de désintégration de la particule %1</translation>
+        <translation>Seuil du dé de la particule %1</translation>
     </message>
     <message>
         <source>Sets the highest throw of the die at which particle %1 decays</source>
@@ -816,7 +773,7 @@
     </message>
     <message>
         <source>Sets how many sides the die has; no decay value can be higher</source>
-        <translation>Règle le nombre de faces du dé ; aucune valeur de désintégration ne peut être plus grande</translation>
+        <translation>Règle le nombre de faces du dé ; aucun seuil ne peut être plus grand</translation>
     </message>
     <message>
         <source>Length of Decay chain</source>

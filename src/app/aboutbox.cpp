@@ -35,7 +35,7 @@ AboutBox::AboutBox(QWidget* parent)
     auto* version = new QLabel(tr("Version 0.8"), panel);
     version->setObjectName(QStringLiteral("Version"));
     version->setGeometry(58, 32, 140, 16);
-    auto* comments = new QLabel(tr("Vestor: For Lab or Demonstartion."), panel);
+    auto* comments = new QLabel(tr("Vestor: For Lab or Demonstration."), panel);
     comments->setObjectName(QStringLiteral("Comments"));
     comments->setGeometry(10, 74, 192, 40);
     comments->setWordWrap(true);

@@ -1,9 +1,17 @@
 #include "app/helpwindow.h"
 
-#include <QCoreApplication>
+#include "app/language.h"
+
+#include <QAbstractButton>
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -14,20 +22,38 @@ namespace vestor {
 
 namespace {
 
-// The guide's headings, shown in the student's language; the text under them stays in English.
-// The first five head the sections of the five pages, in the notebook's order.
-constexpr const char* kHeadings[] = {
-    QT_TRANSLATE_NOOP("HelpWindow", "Configuration"),
-    QT_TRANSLATE_NOOP("HelpWindow", "Decay Chamber"),
-    QT_TRANSLATE_NOOP("HelpWindow", "Collected Data Table"),
-    QT_TRANSLATE_NOOP("HelpWindow", "Graph"),
-    QT_TRANSLATE_NOOP("HelpWindow", "Edit Graph Data"),
-    QT_TRANSLATE_NOOP("HelpWindow", "Vestor: a student's guide"),
-    QT_TRANSLATE_NOOP("HelpWindow", "How a lesson goes"),
-    QT_TRANSLATE_NOOP("HelpWindow", "Saving, copying and printing"),
-    QT_TRANSLATE_NOOP("HelpWindow", "Keys"),
-    QT_TRANSLATE_NOOP("HelpWindow", "For the teacher"),
-};
+// The pages' objectNames, in the notebook's order. A guide heads each page's section with the
+// page's placeholder, and the heading is then found by that name in every language.
+constexpr const char* kPageNames[] = {"configurationPage", "chamberPage", "tablePage", "graphPage", "editorPage"};
+
+// The caption the student sees on the control named `name` under `window`, with the index of its
+// Alt letter's '&' (or -1): a button's or label's text, a group's title, a menu's or an action's
+// text, or a page's tab.
+QString captionOf(const QWidget* window, const QString& name, qsizetype* amp)
+{
+    QString text;
+    const QObject* o = window->findChild<QObject*>(name);
+    if (const auto* b = qobject_cast<const QAbstractButton*>(o))
+        text = b->text();
+    else if (const auto* l = qobject_cast<const QLabel*>(o))
+        text = l->text();
+    else if (const auto* g = qobject_cast<const QGroupBox*>(o))
+        text = g->title();
+    else if (const auto* m = qobject_cast<const QMenu*>(o))
+        text = m->title();
+    else if (const auto* a = qobject_cast<const QAction*>(o))
+        text = a->text();
+    const auto* w = qobject_cast<const QWidget*>(o);
+    if (const auto* tabs = w && w->parentWidget() ? qobject_cast<const QTabWidget*>(w->parentWidget()->parentWidget()) : nullptr)
+        text = tabs->tabText(tabs->indexOf(w));
+    text = text.trimmed();
+    while (text.endsWith(QLatin1Char(':')) || text.endsWith(QChar(0x2026)))
+        text.chop(1);
+    *amp = text.indexOf(QLatin1Char('&'));
+    if (*amp + 1 >= text.size())
+        *amp = -1;
+    return text;
+}
 
 }  // namespace
 
@@ -40,23 +66,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
     m_text = new QTextBrowser(this);
     m_text->setObjectName(QStringLiteral("helpText"));
     m_text->setOpenLinks(false);
-    QFile guide(QStringLiteral(":/help/guide.md"));
+    // The guide in the student's language, where it has been translated.
+    const QString language = translationLanguage();
+    QFile guide(QStringLiteral(":/help/guide_%1.md").arg(language));
+    if (language.isEmpty() || !guide.exists())
+        guide.setFileName(QStringLiteral(":/help/guide.md"));
     if (guide.open(QIODevice::ReadOnly))
         m_text->setMarkdown(QString::fromUtf8(guide.readAll()));
-
-    // Each section heading becomes an anchor named by its English text, whatever language it
-    // is shown in, so a page's section is found by the page's place in the notebook.
-    for (QTextBlock block = m_text->document()->begin(); block.isValid(); block = block.next()) {
-        if (block.blockFormat().headingLevel() == 0)
-            continue;
-        const QString english = block.text();
-        QTextCursor heading(block);
-        heading.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
-        QTextCharFormat format = heading.charFormat();
-        format.setAnchor(true);
-        format.setAnchorNames({english});
-        heading.insertText(QCoreApplication::translate("HelpWindow", english.toUtf8().constData()), format);
-    }
+    if (parent)
+        fillCaptions(parent->window());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -65,18 +83,48 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
     layout->addWidget(buttons);
 }
 
-void HelpWindow::showPage(int page)
+void HelpWindow::fillCaptions(const QWidget* window)
 {
-    showSection(QString::fromLatin1(kHeadings[std::clamp(page, 0, 4)]));
+    // A guide names the program's controls by placeholders: {Nextbt} is the caption of the
+    // control named Nextbt as the window shows it, {Alt+Nextbt} the key that presses it. So the
+    // guide names what the student sees in any language, and a caption changed in the program
+    // changes in the guide with it. A placeholder naming no control stays as it is.
+    static const QRegularExpression placeholder(QStringLiteral("\\{(Alt\\+)?(\\w+)\\}"));
+    QTextDocument* doc = m_text->document();
+    for (QTextCursor found = doc->find(placeholder); !found.isNull(); found = doc->find(placeholder, found)) {
+        const QRegularExpressionMatch match = placeholder.match(found.selectedText());
+        const QString name = match.captured(2);
+        qsizetype amp = -1;
+        QString caption = captionOf(window, name, &amp);
+        if (caption.isEmpty() || (match.hasCaptured(1) && amp < 0))
+            continue;
+        if (match.hasCaptured(1))
+            caption = QStringLiteral("Alt+") + caption.at(amp + 1).toUpper();
+        else
+            caption.remove(QLatin1Char('&'));
+        const QTextBlock block = found.block();
+        QTextCharFormat format = found.charFormat();
+        // A page's heading is the page's anchor.
+        if (block.blockFormat().headingLevel() > 0 && block.text() == found.selectedText()) {
+            format.setAnchor(true);
+            format.setAnchorNames({name});
+        }
+        found.insertText(caption, format);
+    }
 }
 
-void HelpWindow::showSection(const QString& title)
+void HelpWindow::showPage(int page)
+{
+    showSection(QString::fromLatin1(kPageNames[std::clamp(page, 0, 4)]));
+}
+
+void HelpWindow::showSection(const QString& name)
 {
     show();
     raise();
     activateWindow();
     m_text->verticalScrollBar()->setValue(0);
-    m_text->scrollToAnchor(title);
+    m_text->scrollToAnchor(name);
 }
 
 }  // namespace vestor

@@ -7,20 +7,23 @@ class QTextBrowser;
 namespace vestor {
 
 // The student's guide, in a window that stays open beside the program while the student works.
-// The text is one Markdown file built into the program, so that a teacher can read it as it is.
+// The text is one Markdown file for each language, built into the program, so that a teacher can
+// read it as it is; the window's captions and keys are filled into it where it names them.
 class HelpWindow : public QDialog {
     Q_OBJECT
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
-    // Shows the guide with the section headed `title` at the top, or from its start when the
-    // guide has no such section.
-    void showSection(const QString& title);
+    // Shows the guide with the section anchored `name` at the top (a page's section is anchored
+    // by the page's objectName), or from its start when the guide has no such section.
+    void showSection(const QString& name);
     // Shows the section of the notebook's page `page` (0 to 4).
     void showPage(int page);
     QTextBrowser* browser() const { return m_text; }
 
 private:
+    void fillCaptions(const QWidget* window);
+
     QTextBrowser* m_text = nullptr;
 };
 

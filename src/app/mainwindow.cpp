@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -206,7 +207,7 @@ void MainWindow::buildMenus()
     base->setObjectName(QStringLiteral("Base1"));
     m_e1 = base->addAction(QStringLiteral("e"));
     m_e1->setObjectName(QStringLiteral("e1"));
-    m_n051 = base->addAction(QStringLiteral("0.5"));
+    m_n051 = base->addAction(QLocale().toString(0.5));
     m_n051->setObjectName(QStringLiteral("N051"));
     for (QAction* a : {m_e1, m_n051}) {
         a->setCheckable(true);

@@ -289,8 +289,8 @@ void ConfigPage::updateImpliedHalfLives()
     for (int i = 1; i <= kMaxNuclides; ++i) {
         const double percent = m_percentRows[i].bar->value();
         const double dice = static_cast<double>(m_diceRows[i].bar->value() * 100) / sides;
-        m_percentHalfLives[i]->setText(tr("T\u00BD = %1 steps").arg(QString::fromStdString(impliedHalfLifeText(percent))));
-        m_diceHalfLives[i]->setText(tr("T\u00BD = %1 steps").arg(QString::fromStdString(impliedHalfLifeText(dice))));
+        m_percentHalfLives[i]->setText(tr("T\u00BD = %1 steps").arg(onScreen(impliedHalfLifeText(percent))));
+        m_diceHalfLives[i]->setText(tr("T\u00BD = %1 steps").arg(onScreen(impliedHalfLifeText(dice))));
     }
 }
 

@@ -64,7 +64,7 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     //: Caption of the scroll bar that sets the initial count A of the model curve
     m_iclb = placed<QLabel>(this, "Iclb", 0, 0, tr("Change Initial Count"));
     //: Caption of the scroll bar that sets the half-life T½ of the model curve
-    m_hllb = placed<QLabel>(this, "hllb", 256, 8, tr("Change Tovrin"));
+    m_hllb = placed<QLabel>(this, "hllb", 256, 8, tr("Change Half-life"));
     m_h = placed<QScrollBar>(this, "h", 374, 9, Qt::Horizontal);
     m_h->setFixedWidth(180);
     m_h->setRange(1, 500);
@@ -232,8 +232,8 @@ void GraphPage::plotggraph()
 {
     const GraphInput in = input();
     m_scale = graphScale(in);
-    m_kvalue->setText(QString::fromStdString(exponentText(in.hPosition, m_baseE)));
-    m_initially->setText(QString::fromStdString(equationText(m_scale.a, m_baseText.toStdString())));
+    m_kvalue->setText(onScreen(exponentText(in.hPosition, m_baseE)));
+    m_initially->setText(onScreen(equationText(m_scale.a, m_baseText.toStdString())));
     m_initially->adjustSize();
     m_kvalue->adjustSize();
     m_kvalue->move(m_initially->x() + m_initially->width(), 31);
@@ -313,10 +313,8 @@ void GraphPage::updateFit()
     }
     m_fitLabel->setText(tr("Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5")
                             .arg(fit.points)
-                            .arg(fit.halfLife, 0, 'f', 2)
-                            .arg(fit.halfLifeError, 0, 'f', 2)
-                            .arg(fit.initial, 0, 'f', 1)
-                            .arg(fit.initialError, 0, 'f', 1)
+                            .arg(QLocale().toString(fit.halfLife, 'f', 2), QLocale().toString(fit.halfLifeError, 'f', 2),
+                                 QLocale().toString(fit.initial, 'f', 1), QLocale().toString(fit.initialError, 'f', 1))
                         + (fit.risesAfter < 0
                                ? QString()
                                : tr(" The count rises from time %1 to %2, which decay alone cannot do: "
@@ -416,7 +414,7 @@ void GraphPage::halfgraphMouseDown(QPoint pos, Qt::MouseButton)
     m_gtv->move(kImageLeft + pos.x(), kImageTop + pos.y() - m_gtv->height());
     m_ysh->move(m_gtv->x() - 10, kImageTop + (kGraphHeight - 20) - truncPixel(v * ys));
     m_vsh->move(m_gtv->x(), m_ysh->y() - 10);
-    m_readout = QString::fromStdString(vestor::readoutText(d, xs, v));
+    m_readout = onScreen(vestor::readoutText(d, xs, v));
     m_gtvlb->setText(QString(m_readout).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     for (QWidget* w : std::initializer_list<QWidget*>{m_gtv, m_vsh, m_ysh}) {
         w->show();

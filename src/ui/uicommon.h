@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLocale>
 #include <QPalette>
 #include <QWidget>
 
@@ -31,6 +32,13 @@ inline QFont pixelFont(int pixels, bool bold, const QString& family = QStringLit
     f.setPixelSize(pixels);
     f.setBold(bold);
     return f;
+}
+
+// Text with numbers that the core writes with a decimal point, as the student's language writes
+// them on screen ("3,11" in German). What is saved or copied as data keeps the point.
+inline QString onScreen(const std::string& text)
+{
+    return QString::fromStdString(text).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
 // The grey of every disabled caption and field: readable, but clearly off beside black text.

@@ -410,7 +410,7 @@ void TestShell::aboutTexts_data()
     QTest::addColumn<QString>("text");
     QTest::addRow("product") << QStringLiteral("Vestor");
     QTest::addRow("version") << QStringLiteral("Version 0.8");
-    QTest::addRow("comment") << QStringLiteral("Vestor: For Lab or Demonstartion.");
+    QTest::addRow("comment") << QStringLiteral("Vestor: For Lab or Demonstration.");
 }
 
 void TestShell::aboutTexts()

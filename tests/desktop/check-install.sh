@@ -93,6 +93,7 @@ metainfo=$source_dir/packaging/$app_id.metainfo.xml
 # Depends comes from the libraries the program links, Qt's widgets among them.
 field Depends | grep -q 'libqt6widgets6 (>= [0-9.]*)' || fail "Depends: $(field Depends)"
 field Depends | grep -q 'libc6 (>= [0-9.]*)' || fail "Depends: $(field Depends)"
+[ "$(field Recommends)" = qt6-translations-l10n ] || fail "Recommends: $(field Recommends)"
 # The summary is the metainfo's, the long description the README's first paragraph.
 description=$(field Description)
 [ "$(echo "$description" | head -n 1)" = "$(sed -n 's|.*<summary>\(.*\)</summary>.*|\1|p' "$metainfo")" ] ||

@@ -1,0 +1,806 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>Printing</name>
+    <message>
+        <source>No usable printer is available.</source>
+        <translation>Nessuna stampante utilizzabile disponibile.</translation>
+    </message>
+    <message>
+        <source>The printer %1 refused the document.</source>
+        <translation>La stampante %1 ha rifiutato il documento.</translation>
+    </message>
+    <message>
+        <source>Printed by: </source>
+        <extracomment>First line of a printed graph, before the student&apos;s name</extracomment>
+        <translation>Stampato da: </translation>
+    </message>
+    <message>
+        <source>The document could not be finished.</source>
+        <translation>Non è stato possibile completare il documento.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedRunPooler</name>
+    <message>
+        <source>Pool Saved Runs</source>
+        <translation>Somma delle serie salvate</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Testo (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was pooled; the graph data are as they were.
+
+%1</source>
+        <translation>Non è stato sommato nulla; i dati del grafico sono rimasti come prima.
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is not a file.</source>
+        <translation>Impossibile leggere %1: non è un file.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>Impossibile leggere %1: %2.</translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1 times, 0 to %2.</source>
+        <translation>Sommato 1 file: %1 istanti, da 0 a %2.</translation>
+    </message>
+    <message>
+        <source>Pooled %1 files: %2 times, 0 to %3.</source>
+        <translation>Sommati %1 file: %2 istanti, da 0 a %3.</translation>
+    </message>
+    <message>
+        <source>Times past %1 were left out.</source>
+        <translation>Gli istanti dopo %1 sono stati tralasciati.</translation>
+    </message>
+    <message>
+        <source>A shorter run adds nothing after its last time.</source>
+        <translation>Una serie più corta non aggiunge nulla dopo il suo ultimo istante.</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MB</source>
+        <translation>il file supera 1 MB</translation>
+    </message>
+    <message>
+        <source>the first line is not the heading &quot;time&quot; and the columns &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>la prima riga non è l&apos;intestazione «time» con le colonne «P1» .. «P5»</translation>
+    </message>
+    <message>
+        <source>the heading &quot;%1&quot; is not one of &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>l&apos;intestazione «%1» non è una di «P1» .. «P5»</translation>
+    </message>
+    <message>
+        <source>the heading &quot;%1&quot; is there twice</source>
+        <translation>l&apos;intestazione «%1» compare due volte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number from 0 to 2147483647</source>
+        <translation>«%1» non è un numero intero da 0 a 2147483647</translation>
+    </message>
+    <message>
+        <source>time %1 stands where time %2 belongs; the times must run 0, 1, 2, ... in order</source>
+        <translation>l&apos;istante %1 si trova al posto dell&apos;istante %2; gli istanti devono seguire 0, 1, 2, ... in ordine</translation>
+    </message>
+    <message>
+        <source>the line has fewer values than there are headings</source>
+        <translation>la riga ha meno valori delle intestazioni</translation>
+    </message>
+    <message>
+        <source>the line has more values than there are headings</source>
+        <translation>la riga ha più valori delle intestazioni</translation>
+    </message>
+    <message>
+        <source>it has the headings but no counts</source>
+        <translation>il file ha le intestazioni ma nessun conteggio</translation>
+    </message>
+    <message>
+        <source>its count of nuclide %1 at time %2 makes the pooled sum larger than 2147483647</source>
+        <translation>il suo conteggio del nuclide %1 all&apos;istante %2 porta la somma oltre 2147483647</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3.</source>
+        <translation>%1, riga %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::AboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Version 0.8</source>
+        <translation>Versione 0.8</translation>
+    </message>
+    <message>
+        <source>Vestor: For Lab or Demonstration.</source>
+        <translation>Vestor: per il laboratorio o la dimostrazione.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ChamberPage</name>
+    <message>
+        <source>Active</source>
+        <extracomment>Caption above the decay chamber, which holds the particles not yet decayed</extracomment>
+        <translation>Attive</translation>
+    </message>
+    <message>
+        <source>Decayed</source>
+        <extracomment>Caption above the panel of decayed particles taken out of the chamber</extracomment>
+        <translation>Decadute</translation>
+    </message>
+    <message>
+        <source>Decay chamber</source>
+        <translation>Camera di decadimento</translation>
+    </message>
+    <message>
+        <source>Decayed particles</source>
+        <translation>Particelle decadute</translation>
+    </message>
+    <message>
+        <source>The active particles, each a small disc in the colour of its nuclide; the count fields beside the legend give how many there are of each</source>
+        <translation>Le particelle attive, ciascuna un dischetto del colore del suo nuclide; i campi accanto alla legenda dicono quante ce ne sono di ciascuno</translation>
+    </message>
+    <message>
+        <source>The decayed particles taken out of the chamber, stacked from the top</source>
+        <translation>Le particelle decadute tolte dalla camera, impilate dall&apos;alto</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>in nero</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>in rosso</translation>
+    </message>
+    <message>
+        <source>bright green</source>
+        <translation>in verde brillante</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>in azzurro</translation>
+    </message>
+    <message>
+        <source>teal</source>
+        <translation>in verde acqua</translation>
+    </message>
+    <message>
+        <source>Colour of nuclide %1</source>
+        <translation>Colore del nuclide %1</translation>
+    </message>
+    <message>
+        <source>Particles of nuclide %1 are drawn %2 in the chamber</source>
+        <translation>Le particelle del nuclide %1 sono disegnate %2 nella camera</translation>
+    </message>
+    <message>
+        <source>Count of nuclide %1</source>
+        <translation>Conteggio del nuclide %1</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>A&amp;zzera</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <extracomment>Button: take the decayed particles out of the chamber</extracomment>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>&amp;Time</source>
+        <extracomment>Button: advance one time step</extracomment>
+        <translation>T&amp;empo</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>A&amp;vvia</translation>
+    </message>
+    <message>
+        <source>Automate</source>
+        <extracomment>Check box: step time and remove decayed particles by itself once a second</extracomment>
+        <translation>Automatico</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ConfigPage</name>
+    <message>
+        <source>1st Decay Value </source>
+        <extracomment>Die throw at or below which nuclide n decays; keep the trailing space</extracomment>
+        <translation>1ª soglia del dado </translation>
+    </message>
+    <message>
+        <source>2nd Decay Value </source>
+        <translation>2ª soglia del dado </translation>
+    </message>
+    <message>
+        <source>3rd Decay Value </source>
+        <translation>3ª soglia del dado </translation>
+    </message>
+    <message>
+        <source>4th Decay Value </source>
+        <translation>4ª soglia del dado </translation>
+    </message>
+    <message>
+        <source>5th Decay Value </source>
+        <translation>5ª soglia del dado </translation>
+    </message>
+    <message>
+        <source>Radioactive Decay Chamber Settings Configuration</source>
+        <translation>Impostazioni della camera di decadimento radioattivo</translation>
+    </message>
+    <message>
+        <source>Use the Scrollbars to Adjust Values</source>
+        <translation>Regola i valori con le barre di scorrimento</translation>
+    </message>
+    <message>
+        <source>Steps in Decay Series</source>
+        <extracomment>Caption of the choice of how many nuclides the decay chain has (1 to 5)</extracomment>
+        <translation>Nuclidi della catena</translation>
+    </message>
+    <message>
+        <source>Type of Decay</source>
+        <translation>Sorteggio con</translation>
+    </message>
+    <message>
+        <source> &amp;Percentage</source>
+        <extracomment>Decay type: the chance of decay per time step given as a percentage</extracomment>
+        <translation> &amp;Percentuale</translation>
+    </message>
+    <message>
+        <source> &amp;Dice</source>
+        <extracomment>Decay type: the chance of decay given by a throw of a die</extracomment>
+        <translation> &amp;Dado</translation>
+    </message>
+    <message>
+        <source>Graph Equation</source>
+        <translation>Equazione del grafico</translation>
+    </message>
+    <message>
+        <source> &amp;Show Equation</source>
+        <translation> Mo&amp;stra equazione</translation>
+    </message>
+    <message>
+        <source>Use Base</source>
+        <extracomment>Caption of the choice of base of the exponential in the graph equation: 0.5 or e</extracomment>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source> 0.&amp;5</source>
+        <translation> 0,&amp;5</translation>
+    </message>
+    <message>
+        <source> &amp;e</source>
+        <translation> &amp;e</translation>
+    </message>
+    <message>
+        <source>Probability of Decay</source>
+        <translation>Probabilità di decadimento</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nuclide %1</translation>
+    </message>
+    <message>
+        <source>Chance of decay of nuclide %1, percent</source>
+        <translation>Probabilità di decadimento del nuclide %1, in percentuale</translation>
+    </message>
+    <message>
+        <source>Sets the chance in percent that a particle of nuclide %1 decays in one time step</source>
+        <translation>Regola la probabilità in percentuale che una particella del nuclide %1 decada in un passo di tempo</translation>
+    </message>
+    <message>
+        <source>Chance of Decay</source>
+        <translation>Probabilità di decadimento</translation>
+    </message>
+    <message>
+        <source># of Sides on Die</source>
+        <extracomment>Number of sides of the die thrown for every particle</extracomment>
+        <translation>Facce del dado</translation>
+    </message>
+    <message>
+        <source>Number of sides on the die</source>
+        <translation>Numero di facce del dado</translation>
+    </message>
+    <message>
+        <source>Sets how many sides the die has; no decay value can be higher</source>
+        <translation>Regola quante facce ha il dado; nessuna soglia può essere più alta</translation>
+    </message>
+    <message>
+        <source>Decay value of nuclide %1</source>
+        <translation>Soglia del dado del nuclide %1</translation>
+    </message>
+    <message>
+        <source>Sets the highest throw of the die at which a particle of nuclide %1 decays</source>
+        <translation>Regola il lancio del dado più alto con cui una particella del nuclide %1 decade</translation>
+    </message>
+    <message>
+        <source>Initial Number</source>
+        <extracomment>Group title: how many particles of each nuclide the chamber holds at the start</extracomment>
+        <translation>Numero iniziale</translation>
+    </message>
+    <message>
+        <source>Initial number of nuclide %1</source>
+        <translation>Numero iniziale del nuclide %1</translation>
+    </message>
+    <message>
+        <source>Sets how many particles of nuclide %1 the chamber holds at the start, 1000 in all at most</source>
+        <translation>Regola quante particelle del nuclide %1 contiene la camera all&apos;inizio, al massimo 1000 in tutto</translation>
+    </message>
+    <message>
+        <source>T½ = %1 steps</source>
+        <translation>T½ = %1 passi</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::DataTablePage</name>
+    <message>
+        <source>Collected Data Table</source>
+        <translation>Tabella dei dati raccolti</translation>
+    </message>
+    <message>
+        <source>Select Data to be displayed</source>
+        <translation>Scegli i dati da mostrare</translation>
+    </message>
+    <message>
+        <source> Nuclide %1</source>
+        <translation> Nuclide %1</translation>
+    </message>
+    <message>
+        <source>Collected data</source>
+        <translation>Dati raccolti</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Highlighted</source>
+        <extracomment>Button: copy the selected part of the table</extracomment>
+        <translation>C&amp;opia selezione</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <translation>Copia t&amp;utto</translation>
+    </message>
+    <message>
+        <source>Save Data as Text</source>
+        <translation>Salva i dati come testo</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Testo (*.txt)</translation>
+    </message>
+    <message>
+        <source>The data could not be saved to %1:
+%2</source>
+        <translation>Non è stato possibile salvare i dati in %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::GraphEditorPage</name>
+    <message>
+        <source>Use this page to modify the Graphing Data.  To Set the Decay Values, use the Configuration page.</source>
+        <translation>Questa pagina modifica i dati del grafico. Le probabilità di decadimento si regolano nella pagina Configurazione.</translation>
+    </message>
+    <message>
+        <source>Number of Data Points:</source>
+        <translation>Numero di punti:</translation>
+    </message>
+    <message>
+        <source>Number of data points</source>
+        <translation>Numero di punti</translation>
+    </message>
+    <message>
+        <source>Sets how many recorded times the graph and the data table show</source>
+        <translation>Regola quanti istanti registrati mostrano il grafico e la tabella</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>Caption of the choice of nuclide whose counts are shown below</extracomment>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>Nuclide 1</source>
+        <translation>Nuclide 1</translation>
+    </message>
+    <message>
+        <source>Nuclide 2</source>
+        <translation>Nuclide 2</translation>
+    </message>
+    <message>
+        <source>Nuclide 3</source>
+        <translation>Nuclide 3</translation>
+    </message>
+    <message>
+        <source>Nuclide 4</source>
+        <translation>Nuclide 4</translation>
+    </message>
+    <message>
+        <source>Nuclide 5</source>
+        <translation>Nuclide 5</translation>
+    </message>
+    <message>
+        <source>Nuclide 1&apos;s Data</source>
+        <translation>Dati del nuclide 1</translation>
+    </message>
+    <message>
+        <source>Initial Count</source>
+        <extracomment>The count at time 0</extracomment>
+        <translation>Iniziale</translation>
+    </message>
+    <message>
+        <source>Times shown</source>
+        <translation>Istanti mostrati</translation>
+    </message>
+    <message>
+        <source>Scrolls the fifteen count fields through the recorded times</source>
+        <translation>Fa scorrere i quindici campi dei conteggi lungo gli istanti registrati</translation>
+    </message>
+    <message>
+        <source>%1´s Data</source>
+        <extracomment>Title of the group of count fields; %1 is the chosen &quot;Nuclide n&quot;</extracomment>
+        <translation>Dati del %1</translation>
+    </message>
+    <message>
+        <source>Enter an integer!!</source>
+        <translation>Inserisci un numero intero, senza punto delle migliaia!!</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::GraphPage</name>
+    <message>
+        <source>a count is not a number of particles</source>
+        <translation>un conteggio non è un numero possibile di particelle</translation>
+    </message>
+    <message>
+        <source>fewer than three usable points</source>
+        <translation>meno di tre punti utilizzabili</translation>
+    </message>
+    <message>
+        <source>the counts do not fall</source>
+        <translation>i conteggi non diminuiscono</translation>
+    </message>
+    <message>
+        <source>Change Initial Count</source>
+        <extracomment>Caption of the scroll bar that sets the initial count A of the model curve</extracomment>
+        <translation>Cambia conteggio iniziale</translation>
+    </message>
+    <message>
+        <source>Change Half-life</source>
+        <extracomment>Caption of the scroll bar that sets the half-life T½ of the model curve</extracomment>
+        <translation>Cambia T½</translation>
+    </message>
+    <message>
+        <source>Half-life of the model curve</source>
+        <translation>Tempo di dimezzamento della curva modello</translation>
+    </message>
+    <message>
+        <source>Sets the half-life of the model curve drawn over nuclide 1&apos;s counts; the equation above the graph shows it</source>
+        <translation>Regola il tempo di dimezzamento della curva modello tracciata sui conteggi del nuclide 1; l&apos;equazione sopra il grafico lo mostra</translation>
+    </message>
+    <message>
+        <source>Decay graph</source>
+        <translation>Grafico del decadimento</translation>
+    </message>
+    <message>
+        <source>The recorded count of each graphed nuclide against time, one dot per time, with the model curve of nuclide 1; the data table page lists the same counts</source>
+        <translation>Il conteggio registrato di ogni nuclide tracciato in funzione del tempo, un punto per istante, con la curva modello del nuclide 1; la tabella elenca gli stessi conteggi</translation>
+    </message>
+    <message>
+        <source>Initial count of the model curve</source>
+        <translation>Conteggio iniziale della curva modello</translation>
+    </message>
+    <message>
+        <source>Moves the initial count of the model curve up or down; the equation above the graph shows it</source>
+        <translation>Alza o abbassa il conteggio iniziale della curva modello; l&apos;equazione sopra il grafico lo mostra</translation>
+    </message>
+    <message>
+        <source>Start of the model curve</source>
+        <translation>Inizio della curva modello</translation>
+    </message>
+    <message>
+        <source>Marks where the model curve starts, at time 0</source>
+        <translation>Segna dove inizia la curva modello, al tempo 0</translation>
+    </message>
+    <message>
+        <source>C o u n t </source>
+        <extracomment>Title of the vertical axis, written downwards one letter a line in 8 pixels: a space after each letter, at most five narrow letters (an m or w is cut)</extracomment>
+        <translation>C o n t.</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <extracomment>Title of the horizontal axis of the graph</extracomment>
+        <translation>tempo</translation>
+    </message>
+    <message>
+        <source>Graph the Indicated Nuclides</source>
+        <translation>Traccia i nuclidi indicati</translation>
+    </message>
+    <message>
+        <source> Nuclide %1</source>
+        <translation> Nuclide %1</translation>
+    </message>
+    <message>
+        <source>Curve read-out</source>
+        <translation>Lettura sulla curva</translation>
+    </message>
+    <message>
+        <source>The time and the model&apos;s count at the point pressed on the graph</source>
+        <translation>Il tempo e il conteggio del modello nel punto premuto sul grafico</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Stampa</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <extracomment>Check box: show the computed best fit of T½ and A to nuclide 1&apos;s counts</extracomment>
+        <translation>Curva di regressione</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <extracomment>Check box: draw the expected count of each nuclide</extracomment>
+        <translation>Valore atteso</translation>
+    </message>
+    <message>
+        <source>Fit the model to nuclide 1&apos;s counts and show the estimate with its standard error</source>
+        <translation>Adatta il modello ai conteggi del nuclide 1 e mostra la stima con il suo errore standard</translation>
+    </message>
+    <message>
+        <source>Draw the expected count of each graphed nuclide</source>
+        <translation>Traccia il valore atteso del conteggio di ogni nuclide tracciato</translation>
+    </message>
+    <message>
+        <source>&amp;Use fit</source>
+        <extracomment>Button: move the two scroll bars to the best fit</extracomment>
+        <translation>&amp;Applica</translation>
+    </message>
+    <message>
+        <source>Move the two scroll bars to the computed fit</source>
+        <translation>Porta le due barre di scorrimento sulla curva calcolata</translation>
+    </message>
+    <message>
+        <source>Best fit of nuclide 1: no estimate, %1.</source>
+        <translation>Curva di regressione del nuclide 1: nessuna stima, %1.</translation>
+    </message>
+    <message>
+        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
+        <translation>Regressione del nuclide 1 su %1 punti:  T½ = %2 ± %3,  A = %4 ± %5</translation>
+    </message>
+    <message>
+        <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
+        <translation> Il conteggio sale dall&apos;istante %1 al %2, cosa impossibile per il solo decadimento: il ± non vale.</translation>
+    </message>
+    <message>
+        <source> The half-life lies beyond the scroll bar&apos;s range.</source>
+        <translation> Il tempo di dimezzamento è fuori dalla portata della barra.</translation>
+    </message>
+    <message>
+        <source> The initial count lies beyond the scroll bar&apos;s reach.</source>
+        <translation> Il conteggio iniziale è fuori dalla portata della barra.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::HelpWindow</name>
+    <message>
+        <source>Vestor Help</source>
+        <translation>Guida di Vestor</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::MainWindow</name>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configurazione</translation>
+    </message>
+    <message>
+        <source>&amp;Decay Chamber</source>
+        <translation>Camera di &amp;decadimento</translation>
+    </message>
+    <message>
+        <source>Collected Data &amp;Table</source>
+        <translation>&amp;Tabella dei dati</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Grafico</translation>
+    </message>
+    <message>
+        <source>Edit G&amp;raph Data</source>
+        <translation>&amp;Modifica dati</translation>
+    </message>
+    <message>
+        <source>Close the program</source>
+        <translation>Chiudi il programma</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>M&amp;odifica</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Graph</source>
+        <translation>&amp;Copia grafico</translation>
+    </message>
+    <message>
+        <source>&amp;Print Graph</source>
+        <translation>&amp;Stampa grafico</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup</source>
+        <translation>&amp;Imposta stampante</translation>
+    </message>
+    <message>
+        <source>&amp;User Name</source>
+        <translation>Nome dell&apos;&amp;alunno</translation>
+    </message>
+    <message>
+        <source>E&amp;xtras</source>
+        <translation>E&amp;xtra</translation>
+    </message>
+    <message>
+        <source>Implied &amp;Half-lives</source>
+        <translation>Tempi di &amp;dimezzamento corrispondenti</translation>
+    </message>
+    <message>
+        <source>&amp;Pool Saved Runs…</source>
+        <translation>Somma le serie &amp;salvate…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommario</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Display</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Indietro</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::TGetDataFR</name>
+    <message>
+        <source>First Decay Value </source>
+        <translation>Prima soglia </translation>
+    </message>
+    <message>
+        <source>Second Decay Value </source>
+        <translation>Seconda soglia </translation>
+    </message>
+    <message>
+        <source>Third Decay Value </source>
+        <translation>Terza soglia </translation>
+    </message>
+    <message>
+        <source>Fourth Decay Value </source>
+        <translation>Quarta soglia </translation>
+    </message>
+    <message>
+        <source>Fifth Decay Value </source>
+        <translation>Quinta soglia </translation>
+    </message>
+    <message>
+        <source>Set Data</source>
+        <translation>Imposta i dati</translation>
+    </message>
+    <message>
+        <source>Decay Rate</source>
+        <translation>Probabilità per passo</translation>
+    </message>
+    <message>
+        <source>Dice Box</source>
+        <translation>Dado</translation>
+    </message>
+    <message>
+        <source>Number Particles</source>
+        <translation>Numero di particelle</translation>
+    </message>
+    <message>
+        <source>Number of Sides on Dice</source>
+        <translation>Facce del dado</translation>
+    </message>
+    <message>
+        <source>Particle %1</source>
+        <translation>Particella %1</translation>
+    </message>
+    <message>
+        <source>Chance of decay of particle %1, percent</source>
+        <translation>Probabilità di decadimento della particella %1, in percentuale</translation>
+    </message>
+    <message>
+        <source>Sets the chance in percent that particle %1 decays in one step</source>
+        <translation>Regola la probabilità in percentuale che la particella %1 decada in un passo</translation>
+    </message>
+    <message>
+        <source>Decay value of particle %1</source>
+        <translation>Soglia del dado della particella %1</translation>
+    </message>
+    <message>
+        <source>Sets the highest throw of the die at which particle %1 decays</source>
+        <translation>Regola il lancio del dado più alto con cui la particella %1 decade</translation>
+    </message>
+    <message>
+        <source>Number of particle %1</source>
+        <translation>Numero di particelle %1</translation>
+    </message>
+    <message>
+        <source>Sets how many of particle %1 the chamber holds at the start</source>
+        <translation>Regola quante particelle %1 contiene la camera all&apos;inizio</translation>
+    </message>
+    <message>
+        <source>Number of sides on the die</source>
+        <translation>Numero di facce del dado</translation>
+    </message>
+    <message>
+        <source>Sets how many sides the die has; no decay value can be higher</source>
+        <translation>Regola quante facce ha il dado; nessuna soglia può essere più alta</translation>
+    </message>
+    <message>
+        <source>Length of Decay chain</source>
+        <translation>Lunghezza della catena</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::TWhoami</name>
+    <message>
+        <source>I am ....</source>
+        <translation>Io sono ....</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Name will appear on printout</source>
+        <translation>Compare sulla stampa</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

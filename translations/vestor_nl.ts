@@ -1,0 +1,806 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>Printing</name>
+    <message>
+        <source>No usable printer is available.</source>
+        <translation>Er is geen bruikbare printer.</translation>
+    </message>
+    <message>
+        <source>The printer %1 refused the document.</source>
+        <translation>De printer %1 heeft het document geweigerd.</translation>
+    </message>
+    <message>
+        <source>Printed by: </source>
+        <extracomment>First line of a printed graph, before the student&apos;s name</extracomment>
+        <translation>Afgedrukt door: </translation>
+    </message>
+    <message>
+        <source>The document could not be finished.</source>
+        <translation>Het document kon niet worden afgemaakt.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedRunPooler</name>
+    <message>
+        <source>Pool Saved Runs</source>
+        <translation>Opgeslagen metingen samenvoegen</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Tekst (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was pooled; the graph data are as they were.
+
+%1</source>
+        <translation>Er is niets samengevoegd; de grafiekgegevens zijn niet veranderd.
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is not a file.</source>
+        <translation>%1 kan niet worden gelezen: het is geen bestand.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1 times, 0 to %2.</source>
+        <translation>1 bestand samengevoegd: %1 tijdstippen, 0 tot en met %2.</translation>
+    </message>
+    <message>
+        <source>Pooled %1 files: %2 times, 0 to %3.</source>
+        <translation>%1 bestanden samengevoegd: %2 tijdstippen, 0 tot en met %3.</translation>
+    </message>
+    <message>
+        <source>Times past %1 were left out.</source>
+        <translation>Tijdstippen na %1 zijn weggelaten.</translation>
+    </message>
+    <message>
+        <source>A shorter run adds nothing after its last time.</source>
+        <translation>Een kortere meting telt na haar laatste tijdstip niets meer op.</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MB</source>
+        <translation>het bestand is groter dan 1 MB</translation>
+    </message>
+    <message>
+        <source>the first line is not the heading &quot;time&quot; and the columns &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>de eerste regel is niet de kop „time” met de kolommen „P1” .. „P5”</translation>
+    </message>
+    <message>
+        <source>the heading &quot;%1&quot; is not one of &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>de kop „%1” is niet een van „P1” .. „P5”</translation>
+    </message>
+    <message>
+        <source>the heading &quot;%1&quot; is there twice</source>
+        <translation>de kop „%1” staat er twee keer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number from 0 to 2147483647</source>
+        <translation>„%1” is geen geheel getal van 0 tot en met 2147483647</translation>
+    </message>
+    <message>
+        <source>time %1 stands where time %2 belongs; the times must run 0, 1, 2, ... in order</source>
+        <translation>tijdstip %1 staat waar tijdstip %2 hoort; de tijdstippen moeten op volgorde 0, 1, 2, ... lopen</translation>
+    </message>
+    <message>
+        <source>the line has fewer values than there are headings</source>
+        <translation>de regel heeft minder waarden dan koppen</translation>
+    </message>
+    <message>
+        <source>the line has more values than there are headings</source>
+        <translation>de regel heeft meer waarden dan koppen</translation>
+    </message>
+    <message>
+        <source>it has the headings but no counts</source>
+        <translation>het bestand heeft de koppen maar geen aantallen</translation>
+    </message>
+    <message>
+        <source>its count of nuclide %1 at time %2 makes the pooled sum larger than 2147483647</source>
+        <translation>het aantal van nuclide %1 op tijdstip %2 maakt de som groter dan 2147483647</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3.</source>
+        <translation>%1, regel %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::AboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Version 0.8</source>
+        <translation>Versie 0.8</translation>
+    </message>
+    <message>
+        <source>Vestor: For Lab or Demonstration.</source>
+        <translation>Vestor: voor practicum of demonstratie.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ChamberPage</name>
+    <message>
+        <source>Active</source>
+        <extracomment>Caption above the decay chamber, which holds the particles not yet decayed</extracomment>
+        <translation>Actief</translation>
+    </message>
+    <message>
+        <source>Decayed</source>
+        <extracomment>Caption above the panel of decayed particles taken out of the chamber</extracomment>
+        <translation>Vervallen</translation>
+    </message>
+    <message>
+        <source>Decay chamber</source>
+        <translation>Vervalkamer</translation>
+    </message>
+    <message>
+        <source>Decayed particles</source>
+        <translation>Vervallen deeltjes</translation>
+    </message>
+    <message>
+        <source>The active particles, each a small disc in the colour of its nuclide; the count fields beside the legend give how many there are of each</source>
+        <translation>De actieve deeltjes, elk een schijfje in de kleur van zijn nuclide; de getallen naast de legenda geven aan hoeveel er van elk zijn</translation>
+    </message>
+    <message>
+        <source>The decayed particles taken out of the chamber, stacked from the top</source>
+        <translation>De vervallen deeltjes die uit de kamer zijn gehaald, van boven af gestapeld</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>zwart</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rood</translation>
+    </message>
+    <message>
+        <source>bright green</source>
+        <translation>felgroen</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>lichtblauw</translation>
+    </message>
+    <message>
+        <source>teal</source>
+        <translation>blauwgroen</translation>
+    </message>
+    <message>
+        <source>Colour of nuclide %1</source>
+        <translation>Kleur van nuclide %1</translation>
+    </message>
+    <message>
+        <source>Particles of nuclide %1 are drawn %2 in the chamber</source>
+        <translation>Deeltjes van nuclide %1 zijn in de kamer %2 getekend</translation>
+    </message>
+    <message>
+        <source>Count of nuclide %1</source>
+        <translation>Aantal van nuclide %1</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Opnieuw</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <extracomment>Button: take the decayed particles out of the chamber</extracomment>
+        <translation>Ver&amp;wijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Time</source>
+        <extracomment>Button: advance one time step</extracomment>
+        <translation>Tij&amp;d</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>Automate</source>
+        <extracomment>Check box: step time and remove decayed particles by itself once a second</extracomment>
+        <translation>Vanzelf</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>Sto&amp;p</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ConfigPage</name>
+    <message>
+        <source>1st Decay Value </source>
+        <extracomment>Die throw at or below which nuclide n decays; keep the trailing space</extracomment>
+        <translation>1e vervalgrens </translation>
+    </message>
+    <message>
+        <source>2nd Decay Value </source>
+        <translation>2e vervalgrens </translation>
+    </message>
+    <message>
+        <source>3rd Decay Value </source>
+        <translation>3e vervalgrens </translation>
+    </message>
+    <message>
+        <source>4th Decay Value </source>
+        <translation>4e vervalgrens </translation>
+    </message>
+    <message>
+        <source>5th Decay Value </source>
+        <translation>5e vervalgrens </translation>
+    </message>
+    <message>
+        <source>Radioactive Decay Chamber Settings Configuration</source>
+        <translation>Instellingen van de kamer voor radioactief verval</translation>
+    </message>
+    <message>
+        <source>Use the Scrollbars to Adjust Values</source>
+        <translation>Stel de waarden in met de schuifbalken</translation>
+    </message>
+    <message>
+        <source>Steps in Decay Series</source>
+        <extracomment>Caption of the choice of how many nuclides the decay chain has (1 to 5)</extracomment>
+        <translation>Nucliden in de reeks</translation>
+    </message>
+    <message>
+        <source>Type of Decay</source>
+        <translation>Kans via</translation>
+    </message>
+    <message>
+        <source> &amp;Percentage</source>
+        <extracomment>Decay type: the chance of decay per time step given as a percentage</extracomment>
+        <translation> &amp;Percentage</translation>
+    </message>
+    <message>
+        <source> &amp;Dice</source>
+        <extracomment>Decay type: the chance of decay given by a throw of a die</extracomment>
+        <translation> &amp;Dobbelsteen</translation>
+    </message>
+    <message>
+        <source>Graph Equation</source>
+        <translation>Vergelijking in de grafiek</translation>
+    </message>
+    <message>
+        <source> &amp;Show Equation</source>
+        <translation> Vergelijking t&amp;onen</translation>
+    </message>
+    <message>
+        <source>Use Base</source>
+        <extracomment>Caption of the choice of base of the exponential in the graph equation: 0.5 or e</extracomment>
+        <translation>Grondtal</translation>
+    </message>
+    <message>
+        <source> 0.&amp;5</source>
+        <translation> 0,&amp;5</translation>
+    </message>
+    <message>
+        <source> &amp;e</source>
+        <translation> &amp;e</translation>
+    </message>
+    <message>
+        <source>Probability of Decay</source>
+        <translation>Vervalkans</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nuclide %1</translation>
+    </message>
+    <message>
+        <source>Chance of decay of nuclide %1, percent</source>
+        <translation>Vervalkans van nuclide %1, in procent</translation>
+    </message>
+    <message>
+        <source>Sets the chance in percent that a particle of nuclide %1 decays in one time step</source>
+        <translation>Stelt de kans in procent in dat een deeltje van nuclide %1 in één tijdstap vervalt</translation>
+    </message>
+    <message>
+        <source>Chance of Decay</source>
+        <translation>Vervalkans</translation>
+    </message>
+    <message>
+        <source># of Sides on Die</source>
+        <extracomment>Number of sides of the die thrown for every particle</extracomment>
+        <translation>Aantal zijden</translation>
+    </message>
+    <message>
+        <source>Number of sides on the die</source>
+        <translation>Aantal zijden van de dobbelsteen</translation>
+    </message>
+    <message>
+        <source>Sets how many sides the die has; no decay value can be higher</source>
+        <translation>Stelt in hoeveel zijden de dobbelsteen heeft; geen vervalgrens kan hoger zijn</translation>
+    </message>
+    <message>
+        <source>Decay value of nuclide %1</source>
+        <translation>Vervalgrens van nuclide %1</translation>
+    </message>
+    <message>
+        <source>Sets the highest throw of the die at which a particle of nuclide %1 decays</source>
+        <translation>Stelt de hoogste worp in waarbij een deeltje van nuclide %1 vervalt</translation>
+    </message>
+    <message>
+        <source>Initial Number</source>
+        <extracomment>Group title: how many particles of each nuclide the chamber holds at the start</extracomment>
+        <translation>Beginaantal</translation>
+    </message>
+    <message>
+        <source>Initial number of nuclide %1</source>
+        <translation>Beginaantal van nuclide %1</translation>
+    </message>
+    <message>
+        <source>Sets how many particles of nuclide %1 the chamber holds at the start, 1000 in all at most</source>
+        <translation>Stelt in hoeveel deeltjes van nuclide %1 de kamer aan het begin bevat, samen hoogstens 1000</translation>
+    </message>
+    <message>
+        <source>T½ = %1 steps</source>
+        <translation>T½ = %1 stappen</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::DataTablePage</name>
+    <message>
+        <source>Collected Data Table</source>
+        <translation>Tabel met meetwaarden</translation>
+    </message>
+    <message>
+        <source>Select Data to be displayed</source>
+        <translation>Kies de getoonde gegevens</translation>
+    </message>
+    <message>
+        <source> Nuclide %1</source>
+        <translation> Nuclide %1</translation>
+    </message>
+    <message>
+        <source>Collected data</source>
+        <translation>Meetwaarden</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Highlighted</source>
+        <extracomment>Button: copy the selected part of the table</extracomment>
+        <translation>Selectie k&amp;opiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <translation>&amp;Alles kopiëren</translation>
+    </message>
+    <message>
+        <source>Save Data as Text</source>
+        <translation>Gegevens opslaan als tekst</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Tekst (*.txt)</translation>
+    </message>
+    <message>
+        <source>The data could not be saved to %1:
+%2</source>
+        <translation>De gegevens konden niet worden opgeslagen in %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::GraphEditorPage</name>
+    <message>
+        <source>Use this page to modify the Graphing Data.  To Set the Decay Values, use the Configuration page.</source>
+        <translation>Op deze pagina verander je de gegevens van de grafiek. De vervalkansen stel je in op de pagina Instellingen.</translation>
+    </message>
+    <message>
+        <source>Number of Data Points:</source>
+        <translation>Aantal meetpunten:</translation>
+    </message>
+    <message>
+        <source>Number of data points</source>
+        <translation>Aantal meetpunten</translation>
+    </message>
+    <message>
+        <source>Sets how many recorded times the graph and the data table show</source>
+        <translation>Stelt in hoeveel opgenomen tijdstippen de grafiek en de tabel tonen</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>Caption of the choice of nuclide whose counts are shown below</extracomment>
+        <translation>Toon</translation>
+    </message>
+    <message>
+        <source>Nuclide 1</source>
+        <translation>Nuclide 1</translation>
+    </message>
+    <message>
+        <source>Nuclide 2</source>
+        <translation>Nuclide 2</translation>
+    </message>
+    <message>
+        <source>Nuclide 3</source>
+        <translation>Nuclide 3</translation>
+    </message>
+    <message>
+        <source>Nuclide 4</source>
+        <translation>Nuclide 4</translation>
+    </message>
+    <message>
+        <source>Nuclide 5</source>
+        <translation>Nuclide 5</translation>
+    </message>
+    <message>
+        <source>Nuclide 1&apos;s Data</source>
+        <translation>Gegevens van nuclide 1</translation>
+    </message>
+    <message>
+        <source>Initial Count</source>
+        <extracomment>The count at time 0</extracomment>
+        <translation>Beginaantal</translation>
+    </message>
+    <message>
+        <source>Times shown</source>
+        <translation>Getoonde tijdstippen</translation>
+    </message>
+    <message>
+        <source>Scrolls the fifteen count fields through the recorded times</source>
+        <translation>Schuift de vijftien getalvelden langs de opgenomen tijdstippen</translation>
+    </message>
+    <message>
+        <source>%1´s Data</source>
+        <extracomment>Title of the group of count fields; %1 is the chosen &quot;Nuclide n&quot;</extracomment>
+        <translation>Gegevens van %1</translation>
+    </message>
+    <message>
+        <source>Enter an integer!!</source>
+        <translation>Typ een geheel getal, zonder punt voor de duizendtallen!!</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::GraphPage</name>
+    <message>
+        <source>a count is not a number of particles</source>
+        <translation>een aantal is geen mogelijk aantal deeltjes</translation>
+    </message>
+    <message>
+        <source>fewer than three usable points</source>
+        <translation>minder dan drie bruikbare punten</translation>
+    </message>
+    <message>
+        <source>the counts do not fall</source>
+        <translation>de aantallen nemen niet af</translation>
+    </message>
+    <message>
+        <source>Change Initial Count</source>
+        <extracomment>Caption of the scroll bar that sets the initial count A of the model curve</extracomment>
+        <translation>Beginaantal wijzigen</translation>
+    </message>
+    <message>
+        <source>Change Half-life</source>
+        <extracomment>Caption of the scroll bar that sets the half-life T½ of the model curve</extracomment>
+        <translation>Halveringstijd</translation>
+    </message>
+    <message>
+        <source>Half-life of the model curve</source>
+        <translation>Halveringstijd van de modelkromme</translation>
+    </message>
+    <message>
+        <source>Sets the half-life of the model curve drawn over nuclide 1&apos;s counts; the equation above the graph shows it</source>
+        <translation>Stelt de halveringstijd in van de modelkromme over de aantallen van nuclide 1; de vergelijking boven de grafiek toont hem</translation>
+    </message>
+    <message>
+        <source>Decay graph</source>
+        <translation>Vervalgrafiek</translation>
+    </message>
+    <message>
+        <source>The recorded count of each graphed nuclide against time, one dot per time, with the model curve of nuclide 1; the data table page lists the same counts</source>
+        <translation>Het opgenomen aantal van elke getekende nuclide tegen de tijd, één stip per tijdstip, met de modelkromme van nuclide 1; de tabel geeft dezelfde aantallen</translation>
+    </message>
+    <message>
+        <source>Initial count of the model curve</source>
+        <translation>Beginaantal van de modelkromme</translation>
+    </message>
+    <message>
+        <source>Moves the initial count of the model curve up or down; the equation above the graph shows it</source>
+        <translation>Schuift het beginaantal van de modelkromme omhoog of omlaag; de vergelijking boven de grafiek toont het</translation>
+    </message>
+    <message>
+        <source>Start of the model curve</source>
+        <translation>Begin van de modelkromme</translation>
+    </message>
+    <message>
+        <source>Marks where the model curve starts, at time 0</source>
+        <translation>Geeft aan waar de modelkromme begint, op tijdstip 0</translation>
+    </message>
+    <message>
+        <source>C o u n t </source>
+        <extracomment>Title of the vertical axis, written downwards one letter a line in 8 pixels: a space after each letter, at most five narrow letters (an m or w is cut)</extracomment>
+        <translation>A a n t.</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <extracomment>Title of the horizontal axis of the graph</extracomment>
+        <translation>tijd</translation>
+    </message>
+    <message>
+        <source>Graph the Indicated Nuclides</source>
+        <translation>Deze nucliden tekenen</translation>
+    </message>
+    <message>
+        <source> Nuclide %1</source>
+        <translation> Nuclide %1</translation>
+    </message>
+    <message>
+        <source>Curve read-out</source>
+        <translation>Aflezing op de kromme</translation>
+    </message>
+    <message>
+        <source>The time and the model&apos;s count at the point pressed on the graph</source>
+        <translation>De tijd en het aantal van het model op het aangeklikte punt van de grafiek</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Afdrukken</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <extracomment>Check box: show the computed best fit of T½ and A to nuclide 1&apos;s counts</extracomment>
+        <translation>Beste fit</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <extracomment>Check box: draw the expected count of each nuclide</extracomment>
+        <translation>Verwachting</translation>
+    </message>
+    <message>
+        <source>Fit the model to nuclide 1&apos;s counts and show the estimate with its standard error</source>
+        <translation>Het model aan de aantallen van nuclide 1 aanpassen en de schatting met haar standaardfout tonen</translation>
+    </message>
+    <message>
+        <source>Draw the expected count of each graphed nuclide</source>
+        <translation>Het verwachte aantal van elke getekende nuclide tekenen</translation>
+    </message>
+    <message>
+        <source>&amp;Use fit</source>
+        <extracomment>Button: move the two scroll bars to the best fit</extracomment>
+        <translation>&amp;Overnemen</translation>
+    </message>
+    <message>
+        <source>Move the two scroll bars to the computed fit</source>
+        <translation>De twee schuifbalken op de berekende fit zetten</translation>
+    </message>
+    <message>
+        <source>Best fit of nuclide 1: no estimate, %1.</source>
+        <translation>Beste fit van nuclide 1: geen schatting, %1.</translation>
+    </message>
+    <message>
+        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
+        <translation>Beste fit van nuclide 1 uit %1 punten:  T½ = %2 ± %3,  A = %4 ± %5</translation>
+    </message>
+    <message>
+        <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
+        <translation> Het aantal stijgt van tijdstip %1 naar %2, wat door verval alleen niet kan: de ± klopt niet.</translation>
+    </message>
+    <message>
+        <source> The half-life lies beyond the scroll bar&apos;s range.</source>
+        <translation> De halveringstijd valt buiten het bereik van de schuifbalk.</translation>
+    </message>
+    <message>
+        <source> The initial count lies beyond the scroll bar&apos;s reach.</source>
+        <translation> Het beginaantal valt buiten het bereik van de schuifbalk.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::HelpWindow</name>
+    <message>
+        <source>Vestor Help</source>
+        <translation>Vestor-hulp</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::MainWindow</name>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Instellingen</translation>
+    </message>
+    <message>
+        <source>&amp;Decay Chamber</source>
+        <translation>&amp;Vervalkamer</translation>
+    </message>
+    <message>
+        <source>Collected Data &amp;Table</source>
+        <translation>Meetwaarden&amp;tabel</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Grafiek</translation>
+    </message>
+    <message>
+        <source>Edit G&amp;raph Data</source>
+        <translation>G&amp;rafiekgegevens</translation>
+    </message>
+    <message>
+        <source>Close the program</source>
+        <translation>Het programma sluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bewerken</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Graph</source>
+        <translation>Grafiek &amp;kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Print Graph</source>
+        <translation>Grafiek af&amp;drukken</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup</source>
+        <translation>P&amp;rinterinstellingen</translation>
+    </message>
+    <message>
+        <source>&amp;User Name</source>
+        <translation>Naam van de &amp;leerling</translation>
+    </message>
+    <message>
+        <source>E&amp;xtras</source>
+        <translation>E&amp;xtra&apos;s</translation>
+    </message>
+    <message>
+        <source>Implied &amp;Half-lives</source>
+        <translation>Bijbehorende &amp;halveringstijden</translation>
+    </message>
+    <message>
+        <source>&amp;Pool Saved Runs…</source>
+        <translation>Opgeslagen metingen &amp;samenvoegen…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhoud</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Over</translation>
+    </message>
+    <message>
+        <source>&amp;Display</source>
+        <translation>Be&amp;eld</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation>Grondtal</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Terug</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::TGetDataFR</name>
+    <message>
+        <source>First Decay Value </source>
+        <translation>Eerste vervalgrens </translation>
+    </message>
+    <message>
+        <source>Second Decay Value </source>
+        <translation>Tweede vervalgrens </translation>
+    </message>
+    <message>
+        <source>Third Decay Value </source>
+        <translation>Derde vervalgrens </translation>
+    </message>
+    <message>
+        <source>Fourth Decay Value </source>
+        <translation>Vierde vervalgrens </translation>
+    </message>
+    <message>
+        <source>Fifth Decay Value </source>
+        <translation>Vijfde vervalgrens </translation>
+    </message>
+    <message>
+        <source>Set Data</source>
+        <translation>Gegevens instellen</translation>
+    </message>
+    <message>
+        <source>Decay Rate</source>
+        <translation>Kans per stap</translation>
+    </message>
+    <message>
+        <source>Dice Box</source>
+        <translation>Dobbelsteen</translation>
+    </message>
+    <message>
+        <source>Number Particles</source>
+        <translation>Aantal deeltjes</translation>
+    </message>
+    <message>
+        <source>Number of Sides on Dice</source>
+        <translation>Zijden van de dobbelsteen</translation>
+    </message>
+    <message>
+        <source>Particle %1</source>
+        <translation>Deeltje %1</translation>
+    </message>
+    <message>
+        <source>Chance of decay of particle %1, percent</source>
+        <translation>Vervalkans van deeltje %1, in procent</translation>
+    </message>
+    <message>
+        <source>Sets the chance in percent that particle %1 decays in one step</source>
+        <translation>Stelt de kans in procent in dat deeltje %1 in één stap vervalt</translation>
+    </message>
+    <message>
+        <source>Decay value of particle %1</source>
+        <translation>Vervalgrens van deeltje %1</translation>
+    </message>
+    <message>
+        <source>Sets the highest throw of the die at which particle %1 decays</source>
+        <translation>Stelt de hoogste worp in waarbij deeltje %1 vervalt</translation>
+    </message>
+    <message>
+        <source>Number of particle %1</source>
+        <translation>Aantal van deeltje %1</translation>
+    </message>
+    <message>
+        <source>Sets how many of particle %1 the chamber holds at the start</source>
+        <translation>Stelt in hoeveel van deeltje %1 de kamer aan het begin bevat</translation>
+    </message>
+    <message>
+        <source>Number of sides on the die</source>
+        <translation>Aantal zijden van de dobbelsteen</translation>
+    </message>
+    <message>
+        <source>Sets how many sides the die has; no decay value can be higher</source>
+        <translation>Stelt in hoeveel zijden de dobbelsteen heeft; geen vervalgrens kan hoger zijn</translation>
+    </message>
+    <message>
+        <source>Length of Decay chain</source>
+        <translation>Lengte van de vervalreeks</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::TWhoami</name>
+    <message>
+        <source>I am ....</source>
+        <translation>Ik ben ....</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Name will appear on printout</source>
+        <translation>Komt op de afdruk</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

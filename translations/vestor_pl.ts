@@ -1,0 +1,806 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>Printing</name>
+    <message>
+        <source>No usable printer is available.</source>
+        <translation>Brak drukarki, której można użyć.</translation>
+    </message>
+    <message>
+        <source>The printer %1 refused the document.</source>
+        <translation>Drukarka %1 odrzuciła dokument.</translation>
+    </message>
+    <message>
+        <source>Printed by: </source>
+        <extracomment>First line of a printed graph, before the student&apos;s name</extracomment>
+        <translation>Wydrukował(a): </translation>
+    </message>
+    <message>
+        <source>The document could not be finished.</source>
+        <translation>Nie udało się dokończyć dokumentu.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedRunPooler</name>
+    <message>
+        <source>Pool Saved Runs</source>
+        <translation>Zsumuj zapisane serie</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Tekst (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was pooled; the graph data are as they were.
+
+%1</source>
+        <translation>Niczego nie zsumowano; dane wykresu pozostały bez zmian.
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is not a file.</source>
+        <translation>Nie można odczytać %1: to nie jest plik.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>Nie można odczytać %1: %2.</translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1 times, 0 to %2.</source>
+        <translation>Zsumowano 1 plik: %1 chwil, od 0 do %2.</translation>
+    </message>
+    <message>
+        <source>Pooled %1 files: %2 times, 0 to %3.</source>
+        <translation>Zsumowano pliki (%1): %2 chwil, od 0 do %3.</translation>
+    </message>
+    <message>
+        <source>Times past %1 were left out.</source>
+        <translation>Pominięto chwile po %1.</translation>
+    </message>
+    <message>
+        <source>A shorter run adds nothing after its last time.</source>
+        <translation>Krótsza seria nic nie dodaje po swojej ostatniej chwili.</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MB</source>
+        <translation>plik jest większy niż 1 MB</translation>
+    </message>
+    <message>
+        <source>the first line is not the heading &quot;time&quot; and the columns &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>pierwszy wiersz nie jest nagłówkiem „time” z kolumnami „P1” .. „P5”</translation>
+    </message>
+    <message>
+        <source>the heading &quot;%1&quot; is not one of &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>nagłówek „%1” nie jest żadnym z „P1” .. „P5”</translation>
+    </message>
+    <message>
+        <source>the heading &quot;%1&quot; is there twice</source>
+        <translation>nagłówek „%1” występuje dwa razy</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number from 0 to 2147483647</source>
+        <translation>„%1” nie jest liczbą całkowitą od 0 do 2147483647</translation>
+    </message>
+    <message>
+        <source>time %1 stands where time %2 belongs; the times must run 0, 1, 2, ... in order</source>
+        <translation>chwila %1 stoi w miejscu chwili %2; chwile muszą iść po kolei: 0, 1, 2, ...</translation>
+    </message>
+    <message>
+        <source>the line has fewer values than there are headings</source>
+        <translation>wiersz ma mniej wartości niż nagłówków</translation>
+    </message>
+    <message>
+        <source>the line has more values than there are headings</source>
+        <translation>wiersz ma więcej wartości niż nagłówków</translation>
+    </message>
+    <message>
+        <source>it has the headings but no counts</source>
+        <translation>plik ma nagłówki, ale żadnych liczb</translation>
+    </message>
+    <message>
+        <source>its count of nuclide %1 at time %2 makes the pooled sum larger than 2147483647</source>
+        <translation>jego liczba nuklidu %1 w chwili %2 daje sumę większą niż 2147483647</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3.</source>
+        <translation>%1, wiersz %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::AboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Version 0.8</source>
+        <translation>Wersja 0.8</translation>
+    </message>
+    <message>
+        <source>Vestor: For Lab or Demonstration.</source>
+        <translation>Vestor: na ćwiczenia lub do pokazu.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ChamberPage</name>
+    <message>
+        <source>Active</source>
+        <extracomment>Caption above the decay chamber, which holds the particles not yet decayed</extracomment>
+        <translation>Aktywne</translation>
+    </message>
+    <message>
+        <source>Decayed</source>
+        <extracomment>Caption above the panel of decayed particles taken out of the chamber</extracomment>
+        <translation>Rozpadłe</translation>
+    </message>
+    <message>
+        <source>Decay chamber</source>
+        <translation>Komora rozpadu</translation>
+    </message>
+    <message>
+        <source>Decayed particles</source>
+        <translation>Rozpadłe cząstki</translation>
+    </message>
+    <message>
+        <source>The active particles, each a small disc in the colour of its nuclide; the count fields beside the legend give how many there are of each</source>
+        <translation>Aktywne cząstki, każda jako kółko w kolorze swojego nuklidu; pola liczb obok legendy podają, ile jest każdej</translation>
+    </message>
+    <message>
+        <source>The decayed particles taken out of the chamber, stacked from the top</source>
+        <translation>Rozpadłe cząstki wyjęte z komory, ułożone od góry</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>na czarno</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>na czerwono</translation>
+    </message>
+    <message>
+        <source>bright green</source>
+        <translation>na jaskrawozielono</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>na jasnoniebiesko</translation>
+    </message>
+    <message>
+        <source>teal</source>
+        <translation>na morsko</translation>
+    </message>
+    <message>
+        <source>Colour of nuclide %1</source>
+        <translation>Kolor nuklidu %1</translation>
+    </message>
+    <message>
+        <source>Particles of nuclide %1 are drawn %2 in the chamber</source>
+        <translation>Cząstki nuklidu %1 są w komorze narysowane %2</translation>
+    </message>
+    <message>
+        <source>Count of nuclide %1</source>
+        <translation>Liczba nuklidu %1</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zeruj</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <extracomment>Button: take the decayed particles out of the chamber</extracomment>
+        <translation>Wy&amp;jmij</translation>
+    </message>
+    <message>
+        <source>&amp;Time</source>
+        <extracomment>Button: advance one time step</extracomment>
+        <translation>&amp;Czas</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>Automate</source>
+        <extracomment>Check box: step time and remove decayed particles by itself once a second</extracomment>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>Zatrzy&amp;maj</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ConfigPage</name>
+    <message>
+        <source>1st Decay Value </source>
+        <extracomment>Die throw at or below which nuclide n decays; keep the trailing space</extracomment>
+        <translation>1. próg kostki </translation>
+    </message>
+    <message>
+        <source>2nd Decay Value </source>
+        <translation>2. próg kostki </translation>
+    </message>
+    <message>
+        <source>3rd Decay Value </source>
+        <translation>3. próg kostki </translation>
+    </message>
+    <message>
+        <source>4th Decay Value </source>
+        <translation>4. próg kostki </translation>
+    </message>
+    <message>
+        <source>5th Decay Value </source>
+        <translation>5. próg kostki </translation>
+    </message>
+    <message>
+        <source>Radioactive Decay Chamber Settings Configuration</source>
+        <translation>Ustawienia komory rozpadu promieniotwórczego</translation>
+    </message>
+    <message>
+        <source>Use the Scrollbars to Adjust Values</source>
+        <translation>Ustaw wartości suwakami</translation>
+    </message>
+    <message>
+        <source>Steps in Decay Series</source>
+        <extracomment>Caption of the choice of how many nuclides the decay chain has (1 to 5)</extracomment>
+        <translation>Nuklidy w szeregu</translation>
+    </message>
+    <message>
+        <source>Type of Decay</source>
+        <translation>Losowanie przez</translation>
+    </message>
+    <message>
+        <source> &amp;Percentage</source>
+        <extracomment>Decay type: the chance of decay per time step given as a percentage</extracomment>
+        <translation> &amp;Procent</translation>
+    </message>
+    <message>
+        <source> &amp;Dice</source>
+        <extracomment>Decay type: the chance of decay given by a throw of a die</extracomment>
+        <translation> &amp;Kostkę</translation>
+    </message>
+    <message>
+        <source>Graph Equation</source>
+        <translation>Równanie na wykresie</translation>
+    </message>
+    <message>
+        <source> &amp;Show Equation</source>
+        <translation> Pokaż &amp;równanie</translation>
+    </message>
+    <message>
+        <source>Use Base</source>
+        <extracomment>Caption of the choice of base of the exponential in the graph equation: 0.5 or e</extracomment>
+        <translation>Podstawa</translation>
+    </message>
+    <message>
+        <source> 0.&amp;5</source>
+        <translation> 0,&amp;5</translation>
+    </message>
+    <message>
+        <source> &amp;e</source>
+        <translation> &amp;e</translation>
+    </message>
+    <message>
+        <source>Probability of Decay</source>
+        <translation>Prawdopodobieństwo rozpadu</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nuklid %1</translation>
+    </message>
+    <message>
+        <source>Chance of decay of nuclide %1, percent</source>
+        <translation>Prawdopodobieństwo rozpadu nuklidu %1, w procentach</translation>
+    </message>
+    <message>
+        <source>Sets the chance in percent that a particle of nuclide %1 decays in one time step</source>
+        <translation>Ustawia prawdopodobieństwo w procentach, że cząstka nuklidu %1 rozpadnie się w jednym kroku czasu</translation>
+    </message>
+    <message>
+        <source>Chance of Decay</source>
+        <translation>Szansa rozpadu</translation>
+    </message>
+    <message>
+        <source># of Sides on Die</source>
+        <extracomment>Number of sides of the die thrown for every particle</extracomment>
+        <translation>Ścianki kostki</translation>
+    </message>
+    <message>
+        <source>Number of sides on the die</source>
+        <translation>Liczba ścianek kostki</translation>
+    </message>
+    <message>
+        <source>Sets how many sides the die has; no decay value can be higher</source>
+        <translation>Ustawia, ile ścianek ma kostka; żaden próg nie może być większy</translation>
+    </message>
+    <message>
+        <source>Decay value of nuclide %1</source>
+        <translation>Próg kostki nuklidu %1</translation>
+    </message>
+    <message>
+        <source>Sets the highest throw of the die at which a particle of nuclide %1 decays</source>
+        <translation>Ustawia najwyższy wynik rzutu kostką, przy którym cząstka nuklidu %1 się rozpada</translation>
+    </message>
+    <message>
+        <source>Initial Number</source>
+        <extracomment>Group title: how many particles of each nuclide the chamber holds at the start</extracomment>
+        <translation>Liczba początkowa</translation>
+    </message>
+    <message>
+        <source>Initial number of nuclide %1</source>
+        <translation>Początkowa liczba nuklidu %1</translation>
+    </message>
+    <message>
+        <source>Sets how many particles of nuclide %1 the chamber holds at the start, 1000 in all at most</source>
+        <translation>Ustawia, ile cząstek nuklidu %1 jest w komorze na początku, razem najwyżej 1000</translation>
+    </message>
+    <message>
+        <source>T½ = %1 steps</source>
+        <translation>T½ = %1 kroku</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::DataTablePage</name>
+    <message>
+        <source>Collected Data Table</source>
+        <translation>Tabela zebranych danych</translation>
+    </message>
+    <message>
+        <source>Select Data to be displayed</source>
+        <translation>Wybierz pokazywane dane</translation>
+    </message>
+    <message>
+        <source> Nuclide %1</source>
+        <translation> Nuklid %1</translation>
+    </message>
+    <message>
+        <source>Collected data</source>
+        <translation>Zebrane dane</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Highlighted</source>
+        <extracomment>Button: copy the selected part of the table</extracomment>
+        <translation>K&amp;opiuj zaznaczenie</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <translation>Kopiuj wsz&amp;ystko</translation>
+    </message>
+    <message>
+        <source>Save Data as Text</source>
+        <translation>Zapisz dane jako tekst</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Tekst (*.txt)</translation>
+    </message>
+    <message>
+        <source>The data could not be saved to %1:
+%2</source>
+        <translation>Nie udało się zapisać danych w %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::GraphEditorPage</name>
+    <message>
+        <source>Use this page to modify the Graphing Data.  To Set the Decay Values, use the Configuration page.</source>
+        <translation>Na tej stronie zmieniasz dane wykresu. Prawdopodobieństwa rozpadu ustawia się na stronie Ustawienia.</translation>
+    </message>
+    <message>
+        <source>Number of Data Points:</source>
+        <translation>Liczba punktów:</translation>
+    </message>
+    <message>
+        <source>Number of data points</source>
+        <translation>Liczba punktów pomiarowych</translation>
+    </message>
+    <message>
+        <source>Sets how many recorded times the graph and the data table show</source>
+        <translation>Ustawia, ile zapisanych chwil pokazują wykres i tabela</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>Caption of the choice of nuclide whose counts are shown below</extracomment>
+        <translation>Pokaż</translation>
+    </message>
+    <message>
+        <source>Nuclide 1</source>
+        <translation>Nuklid 1</translation>
+    </message>
+    <message>
+        <source>Nuclide 2</source>
+        <translation>Nuklid 2</translation>
+    </message>
+    <message>
+        <source>Nuclide 3</source>
+        <translation>Nuklid 3</translation>
+    </message>
+    <message>
+        <source>Nuclide 4</source>
+        <translation>Nuklid 4</translation>
+    </message>
+    <message>
+        <source>Nuclide 5</source>
+        <translation>Nuklid 5</translation>
+    </message>
+    <message>
+        <source>Nuclide 1&apos;s Data</source>
+        <translation>Dane: Nuklid 1</translation>
+    </message>
+    <message>
+        <source>Initial Count</source>
+        <extracomment>The count at time 0</extracomment>
+        <translation>Na początku</translation>
+    </message>
+    <message>
+        <source>Times shown</source>
+        <translation>Pokazane chwile</translation>
+    </message>
+    <message>
+        <source>Scrolls the fifteen count fields through the recorded times</source>
+        <translation>Przesuwa piętnaście pól liczb po zapisanych chwilach</translation>
+    </message>
+    <message>
+        <source>%1´s Data</source>
+        <extracomment>Title of the group of count fields; %1 is the chosen &quot;Nuclide n&quot;</extracomment>
+        <translation>Dane: %1</translation>
+    </message>
+    <message>
+        <source>Enter an integer!!</source>
+        <translation>Wpisz liczbę całkowitą, bez odstępu między tysiącami!!</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::GraphPage</name>
+    <message>
+        <source>a count is not a number of particles</source>
+        <translation>któraś liczba nie jest możliwą liczbą cząstek</translation>
+    </message>
+    <message>
+        <source>fewer than three usable points</source>
+        <translation>mniej niż trzy użyteczne punkty</translation>
+    </message>
+    <message>
+        <source>the counts do not fall</source>
+        <translation>liczby nie maleją</translation>
+    </message>
+    <message>
+        <source>Change Initial Count</source>
+        <extracomment>Caption of the scroll bar that sets the initial count A of the model curve</extracomment>
+        <translation>Zmień liczbę początkową</translation>
+    </message>
+    <message>
+        <source>Change Half-life</source>
+        <extracomment>Caption of the scroll bar that sets the half-life T½ of the model curve</extracomment>
+        <translation>Zmień T½</translation>
+    </message>
+    <message>
+        <source>Half-life of the model curve</source>
+        <translation>Czas połowicznego rozpadu krzywej modelu</translation>
+    </message>
+    <message>
+        <source>Sets the half-life of the model curve drawn over nuclide 1&apos;s counts; the equation above the graph shows it</source>
+        <translation>Ustawia czas połowicznego rozpadu krzywej modelu rysowanej na liczbach nuklidu 1; pokazuje go równanie nad wykresem</translation>
+    </message>
+    <message>
+        <source>Decay graph</source>
+        <translation>Wykres rozpadu</translation>
+    </message>
+    <message>
+        <source>The recorded count of each graphed nuclide against time, one dot per time, with the model curve of nuclide 1; the data table page lists the same counts</source>
+        <translation>Zapisana liczba każdego rysowanego nuklidu w funkcji czasu, jedna kropka na chwilę, z krzywą modelu nuklidu 1; tabela podaje te same liczby</translation>
+    </message>
+    <message>
+        <source>Initial count of the model curve</source>
+        <translation>Liczba początkowa krzywej modelu</translation>
+    </message>
+    <message>
+        <source>Moves the initial count of the model curve up or down; the equation above the graph shows it</source>
+        <translation>Przesuwa liczbę początkową krzywej modelu w górę lub w dół; pokazuje ją równanie nad wykresem</translation>
+    </message>
+    <message>
+        <source>Start of the model curve</source>
+        <translation>Początek krzywej modelu</translation>
+    </message>
+    <message>
+        <source>Marks where the model curve starts, at time 0</source>
+        <translation>Zaznacza, gdzie zaczyna się krzywa modelu, w chwili 0</translation>
+    </message>
+    <message>
+        <source>C o u n t </source>
+        <extracomment>Title of the vertical axis, written downwards one letter a line in 8 pixels: a space after each letter, at most five narrow letters (an m or w is cut)</extracomment>
+        <translation>L i c z.</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <extracomment>Title of the horizontal axis of the graph</extracomment>
+        <translation>czas</translation>
+    </message>
+    <message>
+        <source>Graph the Indicated Nuclides</source>
+        <translation>Rysuj zaznaczone nuklidy</translation>
+    </message>
+    <message>
+        <source> Nuclide %1</source>
+        <translation> Nuklid %1</translation>
+    </message>
+    <message>
+        <source>Curve read-out</source>
+        <translation>Odczyt z krzywej</translation>
+    </message>
+    <message>
+        <source>The time and the model&apos;s count at the point pressed on the graph</source>
+        <translation>Czas i liczba z modelu w klikniętym punkcie wykresu</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drukuj</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <extracomment>Check box: show the computed best fit of T½ and A to nuclide 1&apos;s counts</extracomment>
+        <translation>Dopasowanie</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <extracomment>Check box: draw the expected count of each nuclide</extracomment>
+        <translation>Wartość oczekiwana</translation>
+    </message>
+    <message>
+        <source>Fit the model to nuclide 1&apos;s counts and show the estimate with its standard error</source>
+        <translation>Dopasuj model do liczb nuklidu 1 i pokaż oszacowanie z jego niepewnością standardową</translation>
+    </message>
+    <message>
+        <source>Draw the expected count of each graphed nuclide</source>
+        <translation>Rysuj wartość oczekiwaną liczby każdego rysowanego nuklidu</translation>
+    </message>
+    <message>
+        <source>&amp;Use fit</source>
+        <extracomment>Button: move the two scroll bars to the best fit</extracomment>
+        <translation>&amp;Zastosuj</translation>
+    </message>
+    <message>
+        <source>Move the two scroll bars to the computed fit</source>
+        <translation>Ustaw oba suwaki na obliczone dopasowanie</translation>
+    </message>
+    <message>
+        <source>Best fit of nuclide 1: no estimate, %1.</source>
+        <translation>Dopasowanie dla nuklidu 1: brak oszacowania, %1.</translation>
+    </message>
+    <message>
+        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
+        <translation>Dopasowanie dla nuklidu 1 z %1 punktów:  T½ = %2 ± %3,  A = %4 ± %5</translation>
+    </message>
+    <message>
+        <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
+        <translation> Liczba rośnie od chwili %1 do %2, czego sam rozpad nie może dać: ± nie obowiązuje.</translation>
+    </message>
+    <message>
+        <source> The half-life lies beyond the scroll bar&apos;s range.</source>
+        <translation> Czas połowicznego rozpadu leży poza zakresem suwaka.</translation>
+    </message>
+    <message>
+        <source> The initial count lies beyond the scroll bar&apos;s reach.</source>
+        <translation> Liczba początkowa leży poza zakresem suwaka.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::HelpWindow</name>
+    <message>
+        <source>Vestor Help</source>
+        <translation>Pomoc programu Vestor</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::MainWindow</name>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Ustawienia</translation>
+    </message>
+    <message>
+        <source>&amp;Decay Chamber</source>
+        <translation>&amp;Komora rozpadu</translation>
+    </message>
+    <message>
+        <source>Collected Data &amp;Table</source>
+        <translation>&amp;Tabela danych</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Wykres</translation>
+    </message>
+    <message>
+        <source>Edit G&amp;raph Data</source>
+        <translation>Edycja &amp;danych</translation>
+    </message>
+    <message>
+        <source>Close the program</source>
+        <translation>Zamknij program</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edycja</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Graph</source>
+        <translation>&amp;Kopiuj wykres</translation>
+    </message>
+    <message>
+        <source>&amp;Print Graph</source>
+        <translation>&amp;Drukuj wykres</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup</source>
+        <translation>&amp;Ustawienia wydruku</translation>
+    </message>
+    <message>
+        <source>&amp;User Name</source>
+        <translation>&amp;Imię i nazwisko ucznia</translation>
+    </message>
+    <message>
+        <source>E&amp;xtras</source>
+        <translation>Dod&amp;atki</translation>
+    </message>
+    <message>
+        <source>Implied &amp;Half-lives</source>
+        <translation>Wynikające czasy &amp;połowicznego rozpadu</translation>
+    </message>
+    <message>
+        <source>&amp;Pool Saved Runs…</source>
+        <translation>&amp;Zsumuj zapisane serie…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Pomoc</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Spis treści</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;O programie</translation>
+    </message>
+    <message>
+        <source>&amp;Display</source>
+        <translation>W&amp;idok</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation>Podstawa</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Wstecz</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::TGetDataFR</name>
+    <message>
+        <source>First Decay Value </source>
+        <translation>Pierwszy próg </translation>
+    </message>
+    <message>
+        <source>Second Decay Value </source>
+        <translation>Drugi próg </translation>
+    </message>
+    <message>
+        <source>Third Decay Value </source>
+        <translation>Trzeci próg </translation>
+    </message>
+    <message>
+        <source>Fourth Decay Value </source>
+        <translation>Czwarty próg </translation>
+    </message>
+    <message>
+        <source>Fifth Decay Value </source>
+        <translation>Piąty próg </translation>
+    </message>
+    <message>
+        <source>Set Data</source>
+        <translation>Ustaw dane</translation>
+    </message>
+    <message>
+        <source>Decay Rate</source>
+        <translation>Szansa na krok</translation>
+    </message>
+    <message>
+        <source>Dice Box</source>
+        <translation>Kostka</translation>
+    </message>
+    <message>
+        <source>Number Particles</source>
+        <translation>Liczba cząstek</translation>
+    </message>
+    <message>
+        <source>Number of Sides on Dice</source>
+        <translation>Ścianki kostki</translation>
+    </message>
+    <message>
+        <source>Particle %1</source>
+        <translation>Cząstka %1</translation>
+    </message>
+    <message>
+        <source>Chance of decay of particle %1, percent</source>
+        <translation>Prawdopodobieństwo rozpadu cząstki %1, w procentach</translation>
+    </message>
+    <message>
+        <source>Sets the chance in percent that particle %1 decays in one step</source>
+        <translation>Ustawia prawdopodobieństwo w procentach, że cząstka %1 rozpadnie się w jednym kroku</translation>
+    </message>
+    <message>
+        <source>Decay value of particle %1</source>
+        <translation>Próg kostki cząstki %1</translation>
+    </message>
+    <message>
+        <source>Sets the highest throw of the die at which particle %1 decays</source>
+        <translation>Ustawia najwyższy wynik rzutu kostką, przy którym cząstka %1 się rozpada</translation>
+    </message>
+    <message>
+        <source>Number of particle %1</source>
+        <translation>Liczba cząstek %1</translation>
+    </message>
+    <message>
+        <source>Sets how many of particle %1 the chamber holds at the start</source>
+        <translation>Ustawia, ile cząstek %1 jest w komorze na początku</translation>
+    </message>
+    <message>
+        <source>Number of sides on the die</source>
+        <translation>Liczba ścianek kostki</translation>
+    </message>
+    <message>
+        <source>Sets how many sides the die has; no decay value can be higher</source>
+        <translation>Ustawia, ile ścianek ma kostka; żaden próg nie może być większy</translation>
+    </message>
+    <message>
+        <source>Length of Decay chain</source>
+        <translation>Długość szeregu</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::TWhoami</name>
+    <message>
+        <source>I am ....</source>
+        <translation>Nazywam się ....</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Imię i nazwisko</translation>
+    </message>
+    <message>
+        <source>Name will appear on printout</source>
+        <translation>Pojawi się na wydruku</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

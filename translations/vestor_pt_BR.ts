@@ -1,0 +1,806 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Printing</name>
+    <message>
+        <source>No usable printer is available.</source>
+        <translation>Não há nenhuma impressora utilizável.</translation>
+    </message>
+    <message>
+        <source>The printer %1 refused the document.</source>
+        <translation>A impressora %1 recusou o documento.</translation>
+    </message>
+    <message>
+        <source>Printed by: </source>
+        <extracomment>First line of a printed graph, before the student&apos;s name</extracomment>
+        <translation>Impresso por: </translation>
+    </message>
+    <message>
+        <source>The document could not be finished.</source>
+        <translation>Não foi possível concluir o documento.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedRunPooler</name>
+    <message>
+        <source>Pool Saved Runs</source>
+        <translation>Somar séries salvas</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was pooled; the graph data are as they were.
+
+%1</source>
+        <translation>Nada foi somado; os dados do gráfico continuam como estavam.
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is not a file.</source>
+        <translation>Não é possível ler %1: não é um arquivo.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>Não é possível ler %1: %2.</translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1 times, 0 to %2.</source>
+        <translation>1 arquivo somado: %1 instantes, de 0 a %2.</translation>
+    </message>
+    <message>
+        <source>Pooled %1 files: %2 times, 0 to %3.</source>
+        <translation>%1 arquivos somados: %2 instantes, de 0 a %3.</translation>
+    </message>
+    <message>
+        <source>Times past %1 were left out.</source>
+        <translation>Os instantes depois de %1 foram deixados de fora.</translation>
+    </message>
+    <message>
+        <source>A shorter run adds nothing after its last time.</source>
+        <translation>Uma série mais curta não soma nada depois do seu último instante.</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MB</source>
+        <translation>o arquivo tem mais de 1 MB</translation>
+    </message>
+    <message>
+        <source>the first line is not the heading &quot;time&quot; and the columns &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>a primeira linha não é o cabeçalho “time” com as colunas “P1” .. “P5”</translation>
+    </message>
+    <message>
+        <source>the heading &quot;%1&quot; is not one of &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>o cabeçalho “%1” não é nenhum de “P1” .. “P5”</translation>
+    </message>
+    <message>
+        <source>the heading &quot;%1&quot; is there twice</source>
+        <translation>o cabeçalho “%1” aparece duas vezes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number from 0 to 2147483647</source>
+        <translation>“%1” não é um número inteiro de 0 a 2147483647</translation>
+    </message>
+    <message>
+        <source>time %1 stands where time %2 belongs; the times must run 0, 1, 2, ... in order</source>
+        <translation>o instante %1 está no lugar do instante %2; os instantes devem seguir 0, 1, 2, ... em ordem</translation>
+    </message>
+    <message>
+        <source>the line has fewer values than there are headings</source>
+        <translation>a linha tem menos valores do que cabeçalhos</translation>
+    </message>
+    <message>
+        <source>the line has more values than there are headings</source>
+        <translation>a linha tem mais valores do que cabeçalhos</translation>
+    </message>
+    <message>
+        <source>it has the headings but no counts</source>
+        <translation>o arquivo tem os cabeçalhos, mas nenhuma contagem</translation>
+    </message>
+    <message>
+        <source>its count of nuclide %1 at time %2 makes the pooled sum larger than 2147483647</source>
+        <translation>a contagem do nuclídeo %1 no instante %2 faz a soma passar de 2147483647</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3.</source>
+        <translation>%1, linha %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::AboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Version 0.8</source>
+        <translation>Versão 0.8</translation>
+    </message>
+    <message>
+        <source>Vestor: For Lab or Demonstration.</source>
+        <translation>Vestor: para laboratório ou demonstração.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ChamberPage</name>
+    <message>
+        <source>Active</source>
+        <extracomment>Caption above the decay chamber, which holds the particles not yet decayed</extracomment>
+        <translation>Ativas</translation>
+    </message>
+    <message>
+        <source>Decayed</source>
+        <extracomment>Caption above the panel of decayed particles taken out of the chamber</extracomment>
+        <translation>Decaídas</translation>
+    </message>
+    <message>
+        <source>Decay chamber</source>
+        <translation>Câmara de decaimento</translation>
+    </message>
+    <message>
+        <source>Decayed particles</source>
+        <translation>Partículas decaídas</translation>
+    </message>
+    <message>
+        <source>The active particles, each a small disc in the colour of its nuclide; the count fields beside the legend give how many there are of each</source>
+        <translation>As partículas ativas, cada uma um pequeno disco na cor do seu nuclídeo; os campos ao lado da legenda dizem quantas há de cada um</translation>
+    </message>
+    <message>
+        <source>The decayed particles taken out of the chamber, stacked from the top</source>
+        <translation>As partículas decaídas retiradas da câmara, empilhadas de cima para baixo</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>em preto</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>em vermelho</translation>
+    </message>
+    <message>
+        <source>bright green</source>
+        <translation>em verde vivo</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>em azul-celeste</translation>
+    </message>
+    <message>
+        <source>teal</source>
+        <translation>em verde-azulado</translation>
+    </message>
+    <message>
+        <source>Colour of nuclide %1</source>
+        <translation>Cor do nuclídeo %1</translation>
+    </message>
+    <message>
+        <source>Particles of nuclide %1 are drawn %2 in the chamber</source>
+        <translation>As partículas do nuclídeo %1 são desenhadas %2 na câmara</translation>
+    </message>
+    <message>
+        <source>Count of nuclide %1</source>
+        <translation>Contagem do nuclídeo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zerar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <extracomment>Button: take the decayed particles out of the chamber</extracomment>
+        <translation>Re&amp;mover</translation>
+    </message>
+    <message>
+        <source>&amp;Time</source>
+        <extracomment>Button: advance one time step</extracomment>
+        <translation>Tem&amp;po</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>Automate</source>
+        <extracomment>Check box: step time and remove decayed particles by itself once a second</extracomment>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>P&amp;arar</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ConfigPage</name>
+    <message>
+        <source>1st Decay Value </source>
+        <extracomment>Die throw at or below which nuclide n decays; keep the trailing space</extracomment>
+        <translation>1º limiar do dado </translation>
+    </message>
+    <message>
+        <source>2nd Decay Value </source>
+        <translation>2º limiar do dado </translation>
+    </message>
+    <message>
+        <source>3rd Decay Value </source>
+        <translation>3º limiar do dado </translation>
+    </message>
+    <message>
+        <source>4th Decay Value </source>
+        <translation>4º limiar do dado </translation>
+    </message>
+    <message>
+        <source>5th Decay Value </source>
+        <translation>5º limiar do dado </translation>
+    </message>
+    <message>
+        <source>Radioactive Decay Chamber Settings Configuration</source>
+        <translation>Configuração da câmara de decaimento radioativo</translation>
+    </message>
+    <message>
+        <source>Use the Scrollbars to Adjust Values</source>
+        <translation>Ajuste os valores com as barras de rolagem</translation>
+    </message>
+    <message>
+        <source>Steps in Decay Series</source>
+        <extracomment>Caption of the choice of how many nuclides the decay chain has (1 to 5)</extracomment>
+        <translation>Nuclídeos da série</translation>
+    </message>
+    <message>
+        <source>Type of Decay</source>
+        <translation>Sorteio por</translation>
+    </message>
+    <message>
+        <source> &amp;Percentage</source>
+        <extracomment>Decay type: the chance of decay per time step given as a percentage</extracomment>
+        <translation> &amp;Porcentagem</translation>
+    </message>
+    <message>
+        <source> &amp;Dice</source>
+        <extracomment>Decay type: the chance of decay given by a throw of a die</extracomment>
+        <translation> &amp;Dado</translation>
+    </message>
+    <message>
+        <source>Graph Equation</source>
+        <translation>Equação do gráfico</translation>
+    </message>
+    <message>
+        <source> &amp;Show Equation</source>
+        <translation> &amp;Mostrar equação</translation>
+    </message>
+    <message>
+        <source>Use Base</source>
+        <extracomment>Caption of the choice of base of the exponential in the graph equation: 0.5 or e</extracomment>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source> 0.&amp;5</source>
+        <translation> 0,&amp;5</translation>
+    </message>
+    <message>
+        <source> &amp;e</source>
+        <translation> &amp;e</translation>
+    </message>
+    <message>
+        <source>Probability of Decay</source>
+        <translation>Probabilidade de decaimento</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nuclídeo %1</translation>
+    </message>
+    <message>
+        <source>Chance of decay of nuclide %1, percent</source>
+        <translation>Probabilidade de decaimento do nuclídeo %1, em porcentagem</translation>
+    </message>
+    <message>
+        <source>Sets the chance in percent that a particle of nuclide %1 decays in one time step</source>
+        <translation>Ajusta a probabilidade, em porcentagem, de uma partícula do nuclídeo %1 decair em um passo de tempo</translation>
+    </message>
+    <message>
+        <source>Chance of Decay</source>
+        <translation>Chance de decaimento</translation>
+    </message>
+    <message>
+        <source># of Sides on Die</source>
+        <extracomment>Number of sides of the die thrown for every particle</extracomment>
+        <translation>Faces do dado</translation>
+    </message>
+    <message>
+        <source>Number of sides on the die</source>
+        <translation>Número de faces do dado</translation>
+    </message>
+    <message>
+        <source>Sets how many sides the die has; no decay value can be higher</source>
+        <translation>Ajusta quantas faces o dado tem; nenhum limiar pode ser maior</translation>
+    </message>
+    <message>
+        <source>Decay value of nuclide %1</source>
+        <translation>Limiar do dado do nuclídeo %1</translation>
+    </message>
+    <message>
+        <source>Sets the highest throw of the die at which a particle of nuclide %1 decays</source>
+        <translation>Ajusta o maior resultado do dado com que uma partícula do nuclídeo %1 decai</translation>
+    </message>
+    <message>
+        <source>Initial Number</source>
+        <extracomment>Group title: how many particles of each nuclide the chamber holds at the start</extracomment>
+        <translation>Número inicial</translation>
+    </message>
+    <message>
+        <source>Initial number of nuclide %1</source>
+        <translation>Número inicial do nuclídeo %1</translation>
+    </message>
+    <message>
+        <source>Sets how many particles of nuclide %1 the chamber holds at the start, 1000 in all at most</source>
+        <translation>Ajusta quantas partículas do nuclídeo %1 a câmara tem no início, no máximo 1000 ao todo</translation>
+    </message>
+    <message>
+        <source>T½ = %1 steps</source>
+        <translation>T½ = %1 passos</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::DataTablePage</name>
+    <message>
+        <source>Collected Data Table</source>
+        <translation>Tabela dos dados coletados</translation>
+    </message>
+    <message>
+        <source>Select Data to be displayed</source>
+        <translation>Escolha os dados exibidos</translation>
+    </message>
+    <message>
+        <source> Nuclide %1</source>
+        <translation> Nuclídeo %1</translation>
+    </message>
+    <message>
+        <source>Collected data</source>
+        <translation>Dados coletados</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Highlighted</source>
+        <extracomment>Button: copy the selected part of the table</extracomment>
+        <translation>C&amp;opiar seleção</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <translation>Copiar t&amp;udo</translation>
+    </message>
+    <message>
+        <source>Save Data as Text</source>
+        <translation>Salvar os dados como texto</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>The data could not be saved to %1:
+%2</source>
+        <translation>Não foi possível salvar os dados em %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::GraphEditorPage</name>
+    <message>
+        <source>Use this page to modify the Graphing Data.  To Set the Decay Values, use the Configuration page.</source>
+        <translation>Esta página altera os dados do gráfico. As probabilidades de decaimento se ajustam na página Configuração.</translation>
+    </message>
+    <message>
+        <source>Number of Data Points:</source>
+        <translation>Número de pontos:</translation>
+    </message>
+    <message>
+        <source>Number of data points</source>
+        <translation>Número de pontos</translation>
+    </message>
+    <message>
+        <source>Sets how many recorded times the graph and the data table show</source>
+        <translation>Ajusta quantos instantes registrados o gráfico e a tabela mostram</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>Caption of the choice of nuclide whose counts are shown below</extracomment>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Nuclide 1</source>
+        <translation>Nuclídeo 1</translation>
+    </message>
+    <message>
+        <source>Nuclide 2</source>
+        <translation>Nuclídeo 2</translation>
+    </message>
+    <message>
+        <source>Nuclide 3</source>
+        <translation>Nuclídeo 3</translation>
+    </message>
+    <message>
+        <source>Nuclide 4</source>
+        <translation>Nuclídeo 4</translation>
+    </message>
+    <message>
+        <source>Nuclide 5</source>
+        <translation>Nuclídeo 5</translation>
+    </message>
+    <message>
+        <source>Nuclide 1&apos;s Data</source>
+        <translation>Dados do nuclídeo 1</translation>
+    </message>
+    <message>
+        <source>Initial Count</source>
+        <extracomment>The count at time 0</extracomment>
+        <translation>Inicial</translation>
+    </message>
+    <message>
+        <source>Times shown</source>
+        <translation>Instantes mostrados</translation>
+    </message>
+    <message>
+        <source>Scrolls the fifteen count fields through the recorded times</source>
+        <translation>Rola os quinze campos de contagem pelos instantes registrados</translation>
+    </message>
+    <message>
+        <source>%1´s Data</source>
+        <extracomment>Title of the group of count fields; %1 is the chosen &quot;Nuclide n&quot;</extracomment>
+        <translation>Dados do %1</translation>
+    </message>
+    <message>
+        <source>Enter an integer!!</source>
+        <translation>Digite um número inteiro, sem ponto de milhar!!</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::GraphPage</name>
+    <message>
+        <source>a count is not a number of particles</source>
+        <translation>uma contagem não é um número possível de partículas</translation>
+    </message>
+    <message>
+        <source>fewer than three usable points</source>
+        <translation>menos de três pontos utilizáveis</translation>
+    </message>
+    <message>
+        <source>the counts do not fall</source>
+        <translation>as contagens não diminuem</translation>
+    </message>
+    <message>
+        <source>Change Initial Count</source>
+        <extracomment>Caption of the scroll bar that sets the initial count A of the model curve</extracomment>
+        <translation>Mudar contagem inicial</translation>
+    </message>
+    <message>
+        <source>Change Half-life</source>
+        <extracomment>Caption of the scroll bar that sets the half-life T½ of the model curve</extracomment>
+        <translation>Mudar meia-vida</translation>
+    </message>
+    <message>
+        <source>Half-life of the model curve</source>
+        <translation>Meia-vida da curva do modelo</translation>
+    </message>
+    <message>
+        <source>Sets the half-life of the model curve drawn over nuclide 1&apos;s counts; the equation above the graph shows it</source>
+        <translation>Ajusta a meia-vida da curva do modelo traçada sobre as contagens do nuclídeo 1; a equação acima do gráfico a mostra</translation>
+    </message>
+    <message>
+        <source>Decay graph</source>
+        <translation>Gráfico do decaimento</translation>
+    </message>
+    <message>
+        <source>The recorded count of each graphed nuclide against time, one dot per time, with the model curve of nuclide 1; the data table page lists the same counts</source>
+        <translation>A contagem registrada de cada nuclídeo traçado em função do tempo, um ponto por instante, com a curva do modelo do nuclídeo 1; a tabela mostra as mesmas contagens</translation>
+    </message>
+    <message>
+        <source>Initial count of the model curve</source>
+        <translation>Contagem inicial da curva do modelo</translation>
+    </message>
+    <message>
+        <source>Moves the initial count of the model curve up or down; the equation above the graph shows it</source>
+        <translation>Sobe ou desce a contagem inicial da curva do modelo; a equação acima do gráfico a mostra</translation>
+    </message>
+    <message>
+        <source>Start of the model curve</source>
+        <translation>Início da curva do modelo</translation>
+    </message>
+    <message>
+        <source>Marks where the model curve starts, at time 0</source>
+        <translation>Marca onde a curva do modelo começa, no tempo 0</translation>
+    </message>
+    <message>
+        <source>C o u n t </source>
+        <extracomment>Title of the vertical axis, written downwards one letter a line in 8 pixels: a space after each letter, at most five narrow letters (an m or w is cut)</extracomment>
+        <translation>C o n t.</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <extracomment>Title of the horizontal axis of the graph</extracomment>
+        <translation>tempo</translation>
+    </message>
+    <message>
+        <source>Graph the Indicated Nuclides</source>
+        <translation>Traçar os nuclídeos marcados</translation>
+    </message>
+    <message>
+        <source> Nuclide %1</source>
+        <translation>Nucl. %1</translation>
+    </message>
+    <message>
+        <source>Curve read-out</source>
+        <translation>Leitura na curva</translation>
+    </message>
+    <message>
+        <source>The time and the model&apos;s count at the point pressed on the graph</source>
+        <translation>O tempo e a contagem do modelo no ponto clicado do gráfico</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <extracomment>Check box: show the computed best fit of T½ and A to nuclide 1&apos;s counts</extracomment>
+        <translation>Melhor ajuste</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <extracomment>Check box: draw the expected count of each nuclide</extracomment>
+        <translation>Valor esperado</translation>
+    </message>
+    <message>
+        <source>Fit the model to nuclide 1&apos;s counts and show the estimate with its standard error</source>
+        <translation>Ajustar o modelo às contagens do nuclídeo 1 e mostrar a estimativa com sua incerteza-padrão</translation>
+    </message>
+    <message>
+        <source>Draw the expected count of each graphed nuclide</source>
+        <translation>Traçar o valor esperado da contagem de cada nuclídeo traçado</translation>
+    </message>
+    <message>
+        <source>&amp;Use fit</source>
+        <extracomment>Button: move the two scroll bars to the best fit</extracomment>
+        <translation>&amp;Usar ajuste</translation>
+    </message>
+    <message>
+        <source>Move the two scroll bars to the computed fit</source>
+        <translation>Levar as duas barras de rolagem ao ajuste calculado</translation>
+    </message>
+    <message>
+        <source>Best fit of nuclide 1: no estimate, %1.</source>
+        <translation>Melhor ajuste do nuclídeo 1: sem estimativa, %1.</translation>
+    </message>
+    <message>
+        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
+        <translation>Melhor ajuste do nuclídeo 1 com %1 pontos:  T½ = %2 ± %3,  A = %4 ± %5</translation>
+    </message>
+    <message>
+        <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
+        <translation> A contagem sobe do instante %1 para o %2, o que o decaimento sozinho não faz: o ± não vale.</translation>
+    </message>
+    <message>
+        <source> The half-life lies beyond the scroll bar&apos;s range.</source>
+        <translation> A meia-vida está fora do alcance da barra.</translation>
+    </message>
+    <message>
+        <source> The initial count lies beyond the scroll bar&apos;s reach.</source>
+        <translation> A contagem inicial está fora do alcance da barra.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::HelpWindow</name>
+    <message>
+        <source>Vestor Help</source>
+        <translation>Ajuda do Vestor</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::MainWindow</name>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuração</translation>
+    </message>
+    <message>
+        <source>&amp;Decay Chamber</source>
+        <translation>Câmara de &amp;decaimento</translation>
+    </message>
+    <message>
+        <source>Collected Data &amp;Table</source>
+        <translation>&amp;Tabela de dados</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Gráfico</translation>
+    </message>
+    <message>
+        <source>Edit G&amp;raph Data</source>
+        <translation>Edita&amp;r dados</translation>
+    </message>
+    <message>
+        <source>Close the program</source>
+        <translation>Fechar o programa</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Graph</source>
+        <translation>&amp;Copiar gráfico</translation>
+    </message>
+    <message>
+        <source>&amp;Print Graph</source>
+        <translation>&amp;Imprimir gráfico</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup</source>
+        <translation>Configu&amp;rar impressora</translation>
+    </message>
+    <message>
+        <source>&amp;User Name</source>
+        <translation>Nome do &amp;aluno</translation>
+    </message>
+    <message>
+        <source>E&amp;xtras</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>Implied &amp;Half-lives</source>
+        <translation>&amp;Meias-vidas correspondentes</translation>
+    </message>
+    <message>
+        <source>&amp;Pool Saved Runs…</source>
+        <translation>&amp;Somar séries salvas…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Conteúdo</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Sobre</translation>
+    </message>
+    <message>
+        <source>&amp;Display</source>
+        <translation>&amp;Exibir</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::TGetDataFR</name>
+    <message>
+        <source>First Decay Value </source>
+        <translation>Primeiro limiar </translation>
+    </message>
+    <message>
+        <source>Second Decay Value </source>
+        <translation>Segundo limiar </translation>
+    </message>
+    <message>
+        <source>Third Decay Value </source>
+        <translation>Terceiro limiar </translation>
+    </message>
+    <message>
+        <source>Fourth Decay Value </source>
+        <translation>Quarto limiar </translation>
+    </message>
+    <message>
+        <source>Fifth Decay Value </source>
+        <translation>Quinto limiar </translation>
+    </message>
+    <message>
+        <source>Set Data</source>
+        <translation>Ajustar dados</translation>
+    </message>
+    <message>
+        <source>Decay Rate</source>
+        <translation>Probabilidade por passo</translation>
+    </message>
+    <message>
+        <source>Dice Box</source>
+        <translation>Dado</translation>
+    </message>
+    <message>
+        <source>Number Particles</source>
+        <translation>Número de partículas</translation>
+    </message>
+    <message>
+        <source>Number of Sides on Dice</source>
+        <translation>Faces do dado</translation>
+    </message>
+    <message>
+        <source>Particle %1</source>
+        <translation>Partícula %1</translation>
+    </message>
+    <message>
+        <source>Chance of decay of particle %1, percent</source>
+        <translation>Probabilidade de decaimento da partícula %1, em porcentagem</translation>
+    </message>
+    <message>
+        <source>Sets the chance in percent that particle %1 decays in one step</source>
+        <translation>Ajusta a probabilidade, em porcentagem, de a partícula %1 decair em um passo</translation>
+    </message>
+    <message>
+        <source>Decay value of particle %1</source>
+        <translation>Limiar do dado da partícula %1</translation>
+    </message>
+    <message>
+        <source>Sets the highest throw of the die at which particle %1 decays</source>
+        <translation>Ajusta o maior resultado do dado com que a partícula %1 decai</translation>
+    </message>
+    <message>
+        <source>Number of particle %1</source>
+        <translation>Número de partículas %1</translation>
+    </message>
+    <message>
+        <source>Sets how many of particle %1 the chamber holds at the start</source>
+        <translation>Ajusta quantas partículas %1 a câmara tem no início</translation>
+    </message>
+    <message>
+        <source>Number of sides on the die</source>
+        <translation>Número de faces do dado</translation>
+    </message>
+    <message>
+        <source>Sets how many sides the die has; no decay value can be higher</source>
+        <translation>Ajusta quantas faces o dado tem; nenhum limiar pode ser maior</translation>
+    </message>
+    <message>
+        <source>Length of Decay chain</source>
+        <translation>Comprimento da série</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::TWhoami</name>
+    <message>
+        <source>I am ....</source>
+        <translation>Eu sou ....</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Name will appear on printout</source>
+        <translation>Aparece na impressão</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>
