@@ -50,8 +50,6 @@ void restoreRun(Simulation& sim, const RunState& run)
         const ParticleState& p = run.particles[static_cast<std::size_t>(i - 1)];
         sim.particles[i] = {p.nuclide == 0 ? kWhite : sim.nuclideColor[p.nuclide], p.x, p.y};
     }
-    // A lesson is a run going on, not a new one.
-    ++sim.runsStarted;
 }
 
 LessonFault runFault(const RunState& run)
