@@ -127,6 +127,13 @@ void TestLessons::roundTrip()
     a.w.chamberPage()->setPictureRatio(a.w.chamberPage()->images().chamber.devicePixelRatio());
     for (int page = 0; page < 5; ++page)
         QVERIFY2(pagePicture(a, page) == pagePicture(b, page), qPrintable(QStringLiteral("page %1").arg(page)));
+    if (example < 0) {
+        // The lock came with the lesson; unlocked, the rows outside the series stay greyed.
+        QVERIFY(!named<QWidget>(&b.w, QStringLiteral("NPsb1"))->isEnabled());
+        trigger(b, "LockSettings1");
+        QVERIFY(named<QWidget>(&b.w, QStringLiteral("NPsb1"))->isEnabled());
+        QVERIFY(!named<QWidget>(&b.w, QStringLiteral("NPsb2"))->isEnabled());
+    }
     QCOMPARE(fileText(b.sim().history, b.w.tablePage()->checkedColumns(), b.w.editorPage()->dataPoints()),
              fileText(a.sim().history, a.w.tablePage()->checkedColumns(), a.w.editorPage()->dataPoints()));
 
