@@ -7,6 +7,8 @@ set(VESTOR_APP_ID io.github.vestor.Vestor)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/vestor.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${VESTOR_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Lesson files (*.vestor) as a type of their own, so that the file manager opens them here.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/vestor-lesson.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 
 # The icon in the hicolor theme: the drawing itself and pixel versions rendered from it once
 # (rsvg-convert -w N -h N vestor.svg -o vestor-N.png).

@@ -352,6 +352,10 @@
         <source>T½ = %1 steps</source>
         <translation>T½ = %1 Schritte</translation>
     </message>
+    <message>
+        <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
+        <translation>Die Lehrkraft hat diese Einstellungen gesperrt (Extras ▸ Einstellungen sperren).</translation>
+    </message>
 </context>
 <context>
     <name>vestor::DataTablePage</name>
@@ -615,6 +619,133 @@
     </message>
 </context>
 <context>
+    <name>vestor::LessonText</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>missing, or not a group of values</source>
+        <translation>fehlt oder ist keine Gruppe von Werten</translation>
+    </message>
+    <message>
+        <source>not a whole number from %1 to %2</source>
+        <translation>keine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>not true or false</source>
+        <translation>weder true noch false</translation>
+    </message>
+    <message>
+        <source>not a list of at most %1 items</source>
+        <translation>keine Liste von höchstens %1 Einträgen</translation>
+    </message>
+    <message>
+        <source>not a list of %1 items</source>
+        <translation>keine Liste von %1 Einträgen</translation>
+    </message>
+    <message>
+        <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
+        <translation>die Zerfallsreihe hat nicht 1 bis 5 Nuklide oder der Würfel nicht 2 bis 40 Seiten</translation>
+    </message>
+    <message>
+        <source>the chance of decay of nuclide %1 is out of range</source>
+        <translation>die Zerfallswahrscheinlichkeit von Nuklid %1 liegt außerhalb des erlaubten Bereichs</translation>
+    </message>
+    <message>
+        <source>the initial numbers are not 1 to 1000 particles in all</source>
+        <translation>die Anfangsanzahlen ergeben nicht insgesamt 1 bis 1000 Teilchen</translation>
+    </message>
+    <message>
+        <source>a time is not 0 to 99</source>
+        <translation>ein Zeitpunkt liegt nicht zwischen 0 und 99</translation>
+    </message>
+    <message>
+        <source>a count is negative</source>
+        <translation>eine Anzahl ist negativ</translation>
+    </message>
+    <message>
+        <source>the chamber holds more than 1000 particles</source>
+        <translation>die Kammer enthält mehr als 1000 Teilchen</translation>
+    </message>
+    <message>
+        <source>the particle order is not the numbers 1 to 1000, each once</source>
+        <translation>die Reihenfolge der Teilchen enthält nicht jede der Zahlen 1 bis 1000 genau einmal</translation>
+    </message>
+    <message>
+        <source>the size of the particles does not suit their number</source>
+        <translation>die Größe der Teilchen passt nicht zu ihrer Anzahl</translation>
+    </message>
+    <message>
+        <source>a particle belongs to no nuclide of the series</source>
+        <translation>ein Teilchen gehört zu keinem Nuklid der Reihe</translation>
+    </message>
+    <message>
+        <source>a particle lies outside the chamber</source>
+        <translation>ein Teilchen liegt außerhalb der Kammer</translation>
+    </message>
+    <message>
+        <source>the number of particles taken out does not match the particles</source>
+        <translation>die Zahl der entfernten Teilchen passt nicht zu den Teilchen</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 does not match its particles</source>
+        <translation>die Anzahl von Nuklid %1 passt nicht zu seinen Teilchen</translation>
+    </message>
+    <message>
+        <source>it is larger than a lesson can be</source>
+        <translation>sie ist größer, als eine Unterrichtsstunde sein kann</translation>
+    </message>
+    <message>
+        <source>it is not a lesson file (no JSON object at character %1)</source>
+        <translation>sie ist keine Unterrichtsdatei (kein JSON-Objekt bei Zeichen %1)</translation>
+    </message>
+    <message>
+        <source>it is not a lesson file</source>
+        <translation>sie ist keine Unterrichtsdatei</translation>
+    </message>
+    <message>
+        <source>it has no version number</source>
+        <translation>sie hat keine Versionsnummer</translation>
+    </message>
+    <message>
+        <source>it was saved by a newer version of the program (lesson version %1); this one reads version %2</source>
+        <translation>sie wurde von einer neueren Version des Programms gespeichert (Version %1); diese liest Version %2</translation>
+    </message>
+    <message>
+        <source>neither &quot;percent&quot; nor &quot;dice&quot;</source>
+        <translation>weder &quot;percent&quot; noch &quot;dice&quot;</translation>
+    </message>
+    <message>
+        <source>neither &quot;e&quot; nor &quot;0.5&quot;</source>
+        <translation>weder &quot;e&quot; noch &quot;0.5&quot;</translation>
+    </message>
+    <message>
+        <source>not a name of at most 200 characters</source>
+        <translation>kein Name mit höchstens 200 Zeichen</translation>
+    </message>
+    <message>
+        <source>row %1 is not a list of 5 counts</source>
+        <translation>Zeile %1 ist keine Liste von 5 Anzahlen</translation>
+    </message>
+    <message>
+        <source>particle %1 is not [nuclide, x, y]</source>
+        <translation>Teilchen %1 ist nicht [Nuklid, x, y]</translation>
+    </message>
+    <message>
+        <source>particle %1</source>
+        <translation>Teilchen %1</translation>
+    </message>
+    <message>
+        <source>not the state of the random generator</source>
+        <translation>kein Zustand des Zufallsgenerators</translation>
+    </message>
+</context>
+<context>
     <name>vestor::MainWindow</name>
     <message>
         <source>&amp;Configuration</source>
@@ -695,6 +826,126 @@
     <message>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Dice practical: one nuclide, a six-sided die</source>
+        <translation>&amp;Würfelversuch: ein Nuklid, ein sechsseitiger Würfel</translation>
+    </message>
+    <message>
+        <source>500 dice; a die that shows 1 has decayed. Half-life about 3.8 throws.</source>
+        <translation>500 Würfel; ein Würfel, der 1 zeigt, ist zerfallen. Halbwertszeit etwa 3,8 Würfe.</translation>
+    </message>
+    <message>
+        <source>&amp;Half-life of one step: one nuclide at 50 %</source>
+        <translation>&amp;Halbwertszeit ein Schritt: ein Nuklid mit 50 %</translation>
+    </message>
+    <message>
+        <source>800 particles with a chance of 50 % a step: the count halves at every step.</source>
+        <translation>800 Teilchen mit 50 % Wahrscheinlichkeit je Schritt: die Anzahl halbiert sich bei jedem Schritt.</translation>
+    </message>
+    <message>
+        <source>&amp;Fast parent, slow daughter</source>
+        <translation>&amp;Schnelle Mutter, langsame Tochter</translation>
+    </message>
+    <message>
+        <source>Nuclide 1 decays at 30 % a step into nuclide 2, which decays at 5 %: the daughter builds up, then decays slowly.</source>
+        <translation>Nuklid 1 zerfällt mit 30 % je Schritt in Nuklid 2, das mit 5 % zerfällt: die Tochter baut sich auf und zerfällt dann langsam.</translation>
+    </message>
+    <message>
+        <source>&amp;Slow parent, fast daughter</source>
+        <translation>&amp;Langsame Mutter, schnelle Tochter</translation>
+    </message>
+    <message>
+        <source>Nuclide 1 decays at 5 % a step into nuclide 2, which decays at 40 %: the daughter soon follows its parent&apos;s half-life.</source>
+        <translation>Nuklid 1 zerfällt mit 5 % je Schritt in Nuklid 2, das mit 40 % zerfällt: die Tochter folgt bald der Halbwertszeit der Mutter.</translation>
+    </message>
+    <message>
+        <source>Fi&amp;ve-member series by dice</source>
+        <translation>&amp;Fünfgliedrige Reihe mit Würfel</translation>
+    </message>
+    <message>
+        <source>A ten-sided die; nuclide 1 decays on 2 or less, the others on 3, 1, 4 and 2; 500 particles of nuclide 1.</source>
+        <translation>Ein zehnseitiger Würfel; Nuklid 1 zerfällt bei 2 oder weniger, die anderen bei 3, 1, 4 und 2; 500 Teilchen von Nuklid 1.</translation>
+    </message>
+    <message>
+        <source>&amp;Lock Settings</source>
+        <translation>Einstellungen &amp;sperren</translation>
+    </message>
+    <message>
+        <source>Makes the Configuration page read-only until it is unlocked here</source>
+        <translation>Macht die Seite Einstellungen schreibgeschützt, bis sie hier entsperrt wird</translation>
+    </message>
+    <message>
+        <source>Lessons (*.vestor)</source>
+        <translation>Unterrichtsstunden (*.vestor)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>Date&amp;i</translation>
+    </message>
+    <message>
+        <source>&amp;Open Lesson…</source>
+        <translation>Stunde ö&amp;ffnen …</translation>
+    </message>
+    <message>
+        <source>&amp;Save Lesson</source>
+        <translation>Stunde &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Save Lesson &amp;As…</source>
+        <translation>Stunde speichern &amp;unter …</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Lessons</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>E&amp;xamples</source>
+        <translation>&amp;Beispiele</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Ansi&amp;cht</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Größe</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Gilt ab dem nächsten Start</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>it is larger than a lesson can be</source>
+        <translation>sie ist größer, als eine Unterrichtsstunde sein kann</translation>
+    </message>
+    <message>
+        <source>The lesson &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Die Unterrichtsstunde „%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The lesson &quot;%1&quot; was not saved: %2.</source>
+        <translation>Die Unterrichtsstunde „%1“ wurde nicht gespeichert: %2.</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Unterrichtsstunde öffnen</translation>
+    </message>
+    <message>
+        <source>Save Lesson</source>
+        <translation>Unterrichtsstunde speichern</translation>
+    </message>
+    <message>
+        <source>The lesson &quot;%1&quot; has changed. Save the changes?</source>
+        <translation>Die Unterrichtsstunde „%1“ wurde geändert. Änderungen speichern?</translation>
     </message>
 </context>
 <context>

@@ -352,6 +352,10 @@
         <source>T½ = %1 steps</source>
         <translation>T½ = %1 pasos</translation>
     </message>
+    <message>
+        <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
+        <translation>El profesor ha bloqueado estos ajustes (Extras ▸ Bloquear ajustes).</translation>
+    </message>
 </context>
 <context>
     <name>vestor::DataTablePage</name>
@@ -615,6 +619,133 @@
     </message>
 </context>
 <context>
+    <name>vestor::LessonText</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>missing, or not a group of values</source>
+        <translation>falta, o no es un grupo de valores</translation>
+    </message>
+    <message>
+        <source>not a whole number from %1 to %2</source>
+        <translation>no es un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>no es un número</translation>
+    </message>
+    <message>
+        <source>not true or false</source>
+        <translation>no es true ni false</translation>
+    </message>
+    <message>
+        <source>not a list of at most %1 items</source>
+        <translation>no es una lista de %1 elementos como máximo</translation>
+    </message>
+    <message>
+        <source>not a list of %1 items</source>
+        <translation>no es una lista de %1 elementos</translation>
+    </message>
+    <message>
+        <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
+        <translation>la serie no tiene de 1 a 5 núclidos, o el dado no tiene de 2 a 40 caras</translation>
+    </message>
+    <message>
+        <source>the chance of decay of nuclide %1 is out of range</source>
+        <translation>la probabilidad de desintegración del núclido %1 está fuera de rango</translation>
+    </message>
+    <message>
+        <source>the initial numbers are not 1 to 1000 particles in all</source>
+        <translation>los números iniciales no suman de 1 a 1000 partículas</translation>
+    </message>
+    <message>
+        <source>a time is not 0 to 99</source>
+        <translation>un instante no está entre 0 y 99</translation>
+    </message>
+    <message>
+        <source>a count is negative</source>
+        <translation>un recuento es negativo</translation>
+    </message>
+    <message>
+        <source>the chamber holds more than 1000 particles</source>
+        <translation>la cámara contiene más de 1000 partículas</translation>
+    </message>
+    <message>
+        <source>the particle order is not the numbers 1 to 1000, each once</source>
+        <translation>el orden de las partículas no contiene cada número de 1 a 1000 una sola vez</translation>
+    </message>
+    <message>
+        <source>the size of the particles does not suit their number</source>
+        <translation>el tamaño de las partículas no corresponde a su número</translation>
+    </message>
+    <message>
+        <source>a particle belongs to no nuclide of the series</source>
+        <translation>una partícula no pertenece a ningún núclido de la serie</translation>
+    </message>
+    <message>
+        <source>a particle lies outside the chamber</source>
+        <translation>una partícula está fuera de la cámara</translation>
+    </message>
+    <message>
+        <source>the number of particles taken out does not match the particles</source>
+        <translation>el número de partículas quitadas no corresponde a las partículas</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 does not match its particles</source>
+        <translation>el recuento del núclido %1 no corresponde a sus partículas</translation>
+    </message>
+    <message>
+        <source>it is larger than a lesson can be</source>
+        <translation>es más grande de lo que puede ser una lección</translation>
+    </message>
+    <message>
+        <source>it is not a lesson file (no JSON object at character %1)</source>
+        <translation>no es un archivo de lección (no hay un objeto JSON en el carácter %1)</translation>
+    </message>
+    <message>
+        <source>it is not a lesson file</source>
+        <translation>no es un archivo de lección</translation>
+    </message>
+    <message>
+        <source>it has no version number</source>
+        <translation>no tiene número de versión</translation>
+    </message>
+    <message>
+        <source>it was saved by a newer version of the program (lesson version %1); this one reads version %2</source>
+        <translation>se guardó con una versión más reciente del programa (versión %1); esta lee la versión %2</translation>
+    </message>
+    <message>
+        <source>neither &quot;percent&quot; nor &quot;dice&quot;</source>
+        <translation>ni «percent» ni «dice»</translation>
+    </message>
+    <message>
+        <source>neither &quot;e&quot; nor &quot;0.5&quot;</source>
+        <translation>ni «e» ni «0.5»</translation>
+    </message>
+    <message>
+        <source>not a name of at most 200 characters</source>
+        <translation>no es un nombre de 200 caracteres como máximo</translation>
+    </message>
+    <message>
+        <source>row %1 is not a list of 5 counts</source>
+        <translation>la fila %1 no es una lista de 5 recuentos</translation>
+    </message>
+    <message>
+        <source>particle %1 is not [nuclide, x, y]</source>
+        <translation>la partícula %1 no es [núclido, x, y]</translation>
+    </message>
+    <message>
+        <source>particle %1</source>
+        <translation>partícula %1</translation>
+    </message>
+    <message>
+        <source>not the state of the random generator</source>
+        <translation>no es el estado del generador aleatorio</translation>
+    </message>
+</context>
+<context>
     <name>vestor::MainWindow</name>
     <message>
         <source>&amp;Configuration</source>
@@ -695,6 +826,126 @@
     <message>
         <source>&amp;Contents</source>
         <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Dice practical: one nuclide, a six-sided die</source>
+        <translation>&amp;Práctica con dados: un núclido, un dado de seis caras</translation>
+    </message>
+    <message>
+        <source>500 dice; a die that shows 1 has decayed. Half-life about 3.8 throws.</source>
+        <translation>500 dados; un dado que muestra 1 se ha desintegrado. Semivida de unas 3,8 tiradas.</translation>
+    </message>
+    <message>
+        <source>&amp;Half-life of one step: one nuclide at 50 %</source>
+        <translation>&amp;Semivida de un paso: un núclido al 50 %</translation>
+    </message>
+    <message>
+        <source>800 particles with a chance of 50 % a step: the count halves at every step.</source>
+        <translation>800 partículas con una probabilidad del 50 % por paso: el recuento se reduce a la mitad en cada paso.</translation>
+    </message>
+    <message>
+        <source>&amp;Fast parent, slow daughter</source>
+        <translation>Padre &amp;rápido, hijo lento</translation>
+    </message>
+    <message>
+        <source>Nuclide 1 decays at 30 % a step into nuclide 2, which decays at 5 %: the daughter builds up, then decays slowly.</source>
+        <translation>El núclido 1 se desintegra al 30 % por paso en el núclido 2, que se desintegra al 5 %: el hijo se acumula y luego decae despacio.</translation>
+    </message>
+    <message>
+        <source>&amp;Slow parent, fast daughter</source>
+        <translation>Padre &amp;lento, hijo rápido</translation>
+    </message>
+    <message>
+        <source>Nuclide 1 decays at 5 % a step into nuclide 2, which decays at 40 %: the daughter soon follows its parent&apos;s half-life.</source>
+        <translation>El núclido 1 se desintegra al 5 % por paso en el núclido 2, que se desintegra al 40 %: el hijo pronto sigue la semivida del padre.</translation>
+    </message>
+    <message>
+        <source>Fi&amp;ve-member series by dice</source>
+        <translation>Serie de &amp;cinco núclidos con dados</translation>
+    </message>
+    <message>
+        <source>A ten-sided die; nuclide 1 decays on 2 or less, the others on 3, 1, 4 and 2; 500 particles of nuclide 1.</source>
+        <translation>Un dado de diez caras; el núclido 1 se desintegra con 2 o menos, los demás con 3, 1, 4 y 2; 500 partículas del núclido 1.</translation>
+    </message>
+    <message>
+        <source>&amp;Lock Settings</source>
+        <translation>&amp;Bloquear ajustes</translation>
+    </message>
+    <message>
+        <source>Makes the Configuration page read-only until it is unlocked here</source>
+        <translation>Deja la página Configuración en solo lectura hasta que se desbloquee aquí</translation>
+    </message>
+    <message>
+        <source>Lessons (*.vestor)</source>
+        <translation>Lecciones (*.vestor)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>Arc&amp;hivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open Lesson…</source>
+        <translation>&amp;Abrir lección…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Lesson</source>
+        <translation>&amp;Guardar lección</translation>
+    </message>
+    <message>
+        <source>Save Lesson &amp;As…</source>
+        <translation>Guardar lección &amp;como…</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Lessons</source>
+        <translation>Lecciones &amp;recientes</translation>
+    </message>
+    <message>
+        <source>E&amp;xamples</source>
+        <translation>E&amp;jemplos</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Tamaño</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Se aplica en el próximo inicio</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>it is larger than a lesson can be</source>
+        <translation>es más grande de lo que puede ser una lección</translation>
+    </message>
+    <message>
+        <source>The lesson &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>La lección «%1» no se puede abrir: %2.</translation>
+    </message>
+    <message>
+        <source>The lesson &quot;%1&quot; was not saved: %2.</source>
+        <translation>La lección «%1» no se ha guardado: %2.</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Abrir lección</translation>
+    </message>
+    <message>
+        <source>Save Lesson</source>
+        <translation>Guardar lección</translation>
+    </message>
+    <message>
+        <source>The lesson &quot;%1&quot; has changed. Save the changes?</source>
+        <translation>La lección «%1» ha cambiado. ¿Guardar los cambios?</translation>
     </message>
 </context>
 <context>

@@ -279,7 +279,7 @@
     </message>
     <message>
         <source> &amp;Show Equation</source>
-        <translation> A&amp;fficher l&apos;équation</translation>
+        <translation> Afficher l&apos;é&amp;quation</translation>
     </message>
     <message>
         <source>Use Base</source>
@@ -351,6 +351,10 @@
     <message>
         <source>T½ = %1 steps</source>
         <translation>T½ = %1 pas</translation>
+    </message>
+    <message>
+        <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
+        <translation>L&apos;enseignant a verrouillé ces réglages (Extras ▸ Verrouiller les réglages).</translation>
     </message>
 </context>
 <context>
@@ -615,6 +619,133 @@
     </message>
 </context>
 <context>
+    <name>vestor::LessonText</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>missing, or not a group of values</source>
+        <translation>absent, ou pas un groupe de valeurs</translation>
+    </message>
+    <message>
+        <source>not a whole number from %1 to %2</source>
+        <translation>pas un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>pas un nombre</translation>
+    </message>
+    <message>
+        <source>not true or false</source>
+        <translation>ni true ni false</translation>
+    </message>
+    <message>
+        <source>not a list of at most %1 items</source>
+        <translation>pas une liste d&apos;au plus %1 éléments</translation>
+    </message>
+    <message>
+        <source>not a list of %1 items</source>
+        <translation>pas une liste de %1 éléments</translation>
+    </message>
+    <message>
+        <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
+        <translation>la série n&apos;a pas de 1 à 5 nucléides, ou le dé pas de 2 à 40 faces</translation>
+    </message>
+    <message>
+        <source>the chance of decay of nuclide %1 is out of range</source>
+        <translation>la probabilité de désintégration du nucléide %1 est hors limites</translation>
+    </message>
+    <message>
+        <source>the initial numbers are not 1 to 1000 particles in all</source>
+        <translation>les nombres initiaux ne font pas de 1 à 1000 particules en tout</translation>
+    </message>
+    <message>
+        <source>a time is not 0 to 99</source>
+        <translation>un instant n&apos;est pas compris entre 0 et 99</translation>
+    </message>
+    <message>
+        <source>a count is negative</source>
+        <translation>un effectif est négatif</translation>
+    </message>
+    <message>
+        <source>the chamber holds more than 1000 particles</source>
+        <translation>la chambre contient plus de 1000 particules</translation>
+    </message>
+    <message>
+        <source>the particle order is not the numbers 1 to 1000, each once</source>
+        <translation>l&apos;ordre des particules ne contient pas chacun des nombres de 1 à 1000 une seule fois</translation>
+    </message>
+    <message>
+        <source>the size of the particles does not suit their number</source>
+        <translation>la taille des particules ne correspond pas à leur nombre</translation>
+    </message>
+    <message>
+        <source>a particle belongs to no nuclide of the series</source>
+        <translation>une particule n&apos;appartient à aucun nucléide de la série</translation>
+    </message>
+    <message>
+        <source>a particle lies outside the chamber</source>
+        <translation>une particule se trouve hors de la chambre</translation>
+    </message>
+    <message>
+        <source>the number of particles taken out does not match the particles</source>
+        <translation>le nombre de particules enlevées ne correspond pas aux particules</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 does not match its particles</source>
+        <translation>l&apos;effectif du nucléide %1 ne correspond pas à ses particules</translation>
+    </message>
+    <message>
+        <source>it is larger than a lesson can be</source>
+        <translation>il est plus grand qu&apos;une leçon ne peut l&apos;être</translation>
+    </message>
+    <message>
+        <source>it is not a lesson file (no JSON object at character %1)</source>
+        <translation>ce n&apos;est pas un fichier de leçon (pas d&apos;objet JSON au caractère %1)</translation>
+    </message>
+    <message>
+        <source>it is not a lesson file</source>
+        <translation>ce n&apos;est pas un fichier de leçon</translation>
+    </message>
+    <message>
+        <source>it has no version number</source>
+        <translation>il n&apos;a pas de numéro de version</translation>
+    </message>
+    <message>
+        <source>it was saved by a newer version of the program (lesson version %1); this one reads version %2</source>
+        <translation>il a été enregistré par une version plus récente du programme (version %1) ; celle-ci lit la version %2</translation>
+    </message>
+    <message>
+        <source>neither &quot;percent&quot; nor &quot;dice&quot;</source>
+        <translation>ni « percent » ni « dice »</translation>
+    </message>
+    <message>
+        <source>neither &quot;e&quot; nor &quot;0.5&quot;</source>
+        <translation>ni « e » ni « 0.5 »</translation>
+    </message>
+    <message>
+        <source>not a name of at most 200 characters</source>
+        <translation>pas un nom d&apos;au plus 200 caractères</translation>
+    </message>
+    <message>
+        <source>row %1 is not a list of 5 counts</source>
+        <translation>la ligne %1 n&apos;est pas une liste de 5 effectifs</translation>
+    </message>
+    <message>
+        <source>particle %1 is not [nuclide, x, y]</source>
+        <translation>la particule %1 n&apos;est pas [nucléide, x, y]</translation>
+    </message>
+    <message>
+        <source>particle %1</source>
+        <translation>particule %1</translation>
+    </message>
+    <message>
+        <source>not the state of the random generator</source>
+        <translation>pas l&apos;état du générateur aléatoire</translation>
+    </message>
+</context>
+<context>
     <name>vestor::MainWindow</name>
     <message>
         <source>&amp;Configuration</source>
@@ -695,6 +826,126 @@
     <message>
         <source>&amp;Contents</source>
         <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Dice practical: one nuclide, a six-sided die</source>
+        <translation>&amp;TP des dés : un nucléide, un dé à six faces</translation>
+    </message>
+    <message>
+        <source>500 dice; a die that shows 1 has decayed. Half-life about 3.8 throws.</source>
+        <translation>500 dés ; un dé qui montre 1 s&apos;est désintégré. Demi-vie d&apos;environ 3,8 lancers.</translation>
+    </message>
+    <message>
+        <source>&amp;Half-life of one step: one nuclide at 50 %</source>
+        <translation>&amp;Demi-vie d&apos;un pas : un nucléide à 50 %</translation>
+    </message>
+    <message>
+        <source>800 particles with a chance of 50 % a step: the count halves at every step.</source>
+        <translation>800 particules avec une probabilité de 50 % par pas : l&apos;effectif est divisé par deux à chaque pas.</translation>
+    </message>
+    <message>
+        <source>&amp;Fast parent, slow daughter</source>
+        <translation>&amp;Père rapide, fils lent</translation>
+    </message>
+    <message>
+        <source>Nuclide 1 decays at 30 % a step into nuclide 2, which decays at 5 %: the daughter builds up, then decays slowly.</source>
+        <translation>Le nucléide 1 se désintègre à 30 % par pas en nucléide 2, qui se désintègre à 5 % : le fils s&apos;accumule, puis décroît lentement.</translation>
+    </message>
+    <message>
+        <source>&amp;Slow parent, fast daughter</source>
+        <translation>Père &amp;lent, fils rapide</translation>
+    </message>
+    <message>
+        <source>Nuclide 1 decays at 5 % a step into nuclide 2, which decays at 40 %: the daughter soon follows its parent&apos;s half-life.</source>
+        <translation>Le nucléide 1 se désintègre à 5 % par pas en nucléide 2, qui se désintègre à 40 % : le fils suit bientôt la demi-vie du père.</translation>
+    </message>
+    <message>
+        <source>Fi&amp;ve-member series by dice</source>
+        <translation>Série de &amp;cinq nucléides aux dés</translation>
+    </message>
+    <message>
+        <source>A ten-sided die; nuclide 1 decays on 2 or less, the others on 3, 1, 4 and 2; 500 particles of nuclide 1.</source>
+        <translation>Un dé à dix faces ; le nucléide 1 se désintègre sur 2 ou moins, les autres sur 3, 1, 4 et 2 ; 500 particules du nucléide 1.</translation>
+    </message>
+    <message>
+        <source>&amp;Lock Settings</source>
+        <translation>&amp;Verrouiller les réglages</translation>
+    </message>
+    <message>
+        <source>Makes the Configuration page read-only until it is unlocked here</source>
+        <translation>Met la page Configuration en lecture seule jusqu&apos;à ce qu&apos;elle soit déverrouillée ici</translation>
+    </message>
+    <message>
+        <source>Lessons (*.vestor)</source>
+        <translation>Leçons (*.vestor)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open Lesson…</source>
+        <translation>&amp;Ouvrir une leçon…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Lesson</source>
+        <translation>&amp;Enregistrer la leçon</translation>
+    </message>
+    <message>
+        <source>Save Lesson &amp;As…</source>
+        <translation>Enregistrer la leçon &amp;sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Lessons</source>
+        <translation>Leçons &amp;récentes</translation>
+    </message>
+    <message>
+        <source>E&amp;xamples</source>
+        <translation>E&amp;xemples</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Vue</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Taille</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Prend effet au prochain démarrage</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>it is larger than a lesson can be</source>
+        <translation>il est plus grand qu&apos;une leçon ne peut l&apos;être</translation>
+    </message>
+    <message>
+        <source>The lesson &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>La leçon « %1 » ne peut pas être ouverte : %2.</translation>
+    </message>
+    <message>
+        <source>The lesson &quot;%1&quot; was not saved: %2.</source>
+        <translation>La leçon « %1 » n&apos;a pas été enregistrée : %2.</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Ouvrir une leçon</translation>
+    </message>
+    <message>
+        <source>Save Lesson</source>
+        <translation>Enregistrer la leçon</translation>
+    </message>
+    <message>
+        <source>The lesson &quot;%1&quot; has changed. Save the changes?</source>
+        <translation>La leçon « %1 » a été modifiée. Enregistrer les modifications ?</translation>
     </message>
 </context>
 <context>

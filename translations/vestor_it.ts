@@ -352,6 +352,10 @@
         <source>T½ = %1 steps</source>
         <translation>T½ = %1 passi</translation>
     </message>
+    <message>
+        <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vestor::DataTablePage</name>
@@ -615,6 +619,133 @@
     </message>
 </context>
 <context>
+    <name>vestor::LessonText</name>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1: %2. {1:?} {2?}</translation>
+    </message>
+    <message>
+        <source>missing, or not a group of values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a whole number from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not true or false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a list of at most %1 items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a list of %1 items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the chance of decay of nuclide %1 is out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the initial numbers are not 1 to 1000 particles in all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a time is not 0 to 99</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a count is negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the chamber holds more than 1000 particles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the particle order is not the numbers 1 to 1000, each once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the size of the particles does not suit their number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a particle belongs to no nuclide of the series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a particle lies outside the chamber</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of particles taken out does not match the particles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 does not match its particles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than a lesson can be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a lesson file (no JSON object at character %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a lesson file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no version number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was saved by a newer version of the program (lesson version %1); this one reads version %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neither &quot;percent&quot; nor &quot;dice&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neither &quot;e&quot; nor &quot;0.5&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a name of at most 200 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1 is not a list of 5 counts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>particle %1 is not [nuclide, x, y]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>particle %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not the state of the random generator</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vestor::MainWindow</name>
     <message>
         <source>&amp;Configuration</source>
@@ -695,6 +826,126 @@
     <message>
         <source>&amp;Back</source>
         <translation>&amp;Indietro</translation>
+    </message>
+    <message>
+        <source>&amp;Dice practical: one nuclide, a six-sided die</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>500 dice; a die that shows 1 has decayed. Half-life about 3.8 throws.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Half-life of one step: one nuclide at 50 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>800 particles with a chance of 50 % a step: the count halves at every step.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fast parent, slow daughter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nuclide 1 decays at 30 % a step into nuclide 2, which decays at 5 %: the daughter builds up, then decays slowly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Slow parent, fast daughter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nuclide 1 decays at 5 % a step into nuclide 2, which decays at 40 %: the daughter soon follows its parent&apos;s half-life.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fi&amp;ve-member series by dice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A ten-sided die; nuclide 1 decays on 2 or less, the others on 3, 1, 4 and 2; 500 particles of nuclide 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Lock Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the Configuration page read-only until it is unlocked here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lessons (*.vestor)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Lesson…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Lesson &amp;As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recent Lessons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xamples</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than a lesson can be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson &quot;%1&quot; cannot be opened: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson &quot;%1&quot; was not saved: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson &quot;%1&quot; has changed. Save the changes?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1,14 +1,25 @@
 #include <QApplication>
+#include <QStringList>
 
 #include "app/language.h"
 #include "app/mainwindow.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vestor"));
+    QApplication::setOrganizationName(QStringLiteral("Vestor"));
+    // The size chosen for a projector (View > Size) scales the whole window, text and pictures;
+    // Qt takes it only before the application starts. A scale set in the environment wins.
+    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") && vestor::MainWindow::windowSize() != 100)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(vestor::MainWindow::windowSize() / 100.0));
+    QApplication app(argc, argv);
     vestor::installTranslations();
     vestor::MainWindow window;
     window.show();
+    // `vestor LESSON.vestor`, as the file manager starts it for a lesson; a lesson that cannot be
+    // opened is reported and the window goes on with an untitled one.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        window.openLessonFile(arguments.at(1));
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QApplication>
 #include <QLocale>
 #include <QMenu>
@@ -147,6 +148,7 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     connect(m_setData, &TGetDataFR::resetRequested, this, &MainWindow::restartClick);
     m_about = new AboutBox(this);
     m_whoami = new TWhoami(this);
+    watchLessonChanges();
 
     m_accelerators = std::make_unique<AcceleratorRouter>(this, m_nb);
 }
@@ -162,6 +164,7 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildMenus()
 {
+    buildFileMenu();
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("Edit1"));
     m_copy2 = edit->addAction(tr("&Copy Graph"), this, &MainWindow::Copy2Click);
@@ -178,16 +181,24 @@ void MainWindow::buildMenus()
     m_copy2->setEnabled(false);
     m_print2->setEnabled(false);
 
+    buildViewMenu();
+
     // Extras a teacher may switch on; everything else stays as it was while they are off.
     QMenu* tools = menuBar()->addMenu(tr("E&xtras"));
     tools->setObjectName(QStringLiteral("Extras1"));
-    QAction* halfLives = tools->addAction(tr("Implied &Half-lives"));
-    halfLives->setObjectName(QStringLiteral("HalfLives1"));
-    halfLives->setCheckable(true);
-    connect(halfLives, &QAction::toggled, m_config, &ConfigPage::setImpliedHalfLivesShown);
+    m_halfLives = tools->addAction(tr("Implied &Half-lives"));
+    m_halfLives->setObjectName(QStringLiteral("HalfLives1"));
+    m_halfLives->setCheckable(true);
+    connect(m_halfLives, &QAction::toggled, m_config, &ConfigPage::setImpliedHalfLivesShown);
     QAction* pool = tools->addAction(tr("&Pool Saved Runs…"));
     pool->setObjectName(QStringLiteral("PoolRuns1"));
     connect(pool, &QAction::triggered, this, [this] { SavedRunPooler::choose(this, *m_editor, *m_notifier); });
+    tools->addSeparator();
+    m_lock = tools->addAction(tr("&Lock Settings"));
+    m_lock->setObjectName(QStringLiteral("LockSettings1"));
+    m_lock->setCheckable(true);
+    m_lock->setStatusTip(tr("Makes the Configuration page read-only until it is unlocked here"));
+    connect(m_lock, &QAction::toggled, this, &MainWindow::LockSettings1Click);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -350,6 +361,14 @@ void MainWindow::e1Click(QAction* clicked)
     m_n051->setChecked(false);
     clicked->setChecked(true);
     m_graph->setBase(m_e1->isChecked());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (lessonMayClose())
+        QMainWindow::closeEvent(event);
+    else
+        event->ignore();
 }
 
 void MainWindow::showEvent(QShowEvent* event)

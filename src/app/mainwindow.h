@@ -7,12 +7,15 @@
 #include <random>
 
 #include "app/help.h"
+#include "app/lessonfile.h"
 #include "ui/notifier.h"
 #include "core/simulation.h"
 
 class QAction;
 class QPrinter;
+class QMenu;
 class QTabWidget;
+class QTimer;
 
 namespace vestor {
 
@@ -80,11 +83,45 @@ public:
     // Runs once, when the window is first shown.
     void FormActivate();
 
+    // Lessons: everything needed to go on where a class stopped.
+    Lesson captureLesson() const;
+    // Shows a sound lesson (readLesson) as the run going on; the title is the caller's.
+    void applyLesson(const Lesson& lesson);
+    // Opens a lesson file; a file that cannot be opened is reported with its name and why, and
+    // the lesson in the window stays as it was. True when it was opened.
+    bool openLessonFile(const QString& path);
+    // Writes the lesson into a file, which then names the lesson; on failure the old file stays
+    // whole and the reason is reported.
+    bool saveLessonTo(const QString& path);
+    // Starts a fresh, untitled lesson from a built-in example (lessonExamples()).
+    void openExample(int index);
+    QString lessonPath() const { return m_lessonPath; }
+    QStringList recentLessons() const;
+    void OpenLesson1Click();
+    bool SaveLesson1Click();
+    bool SaveLessonAs1Click();
+    void LockSettings1Click(bool locked);
+
+    // The sizes the window may be drawn at, in percent; a size takes effect at the next start.
+    static int windowSize();
+    static void setWindowSize(int percent);
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
+    void buildFileMenu();
+    void buildViewMenu();
+    void fillRecentMenu();
+    void rememberLesson(const QString& path);
+    void setLessonPath(const QString& path);
+    void markLessonChanged();
+    void watchLessonChanges();
+    // A lesson from a file with changes not yet saved: asks whether to save them first. False
+    // when the student cancels (or the save fails), and the lesson stays open.
+    bool lessonMayClose();
     void printGraph();
     int dataPoints() const;
 
@@ -99,6 +136,13 @@ private:
     Help m_help;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<AcceleratorRouter> m_accelerators;
+    QString m_lessonPath;
+    // The file's bytes as last opened or saved: a lesson is changed when it would save others.
+    QByteArray m_lessonSaved;
+    QMenu* m_recent = nullptr;
+    QTimer* m_lessonCheck = nullptr;
+    QAction* m_lock = nullptr;
+    QAction* m_halfLives = nullptr;
 
     QTabWidget* m_nb = nullptr;
     ConfigPage* m_config = nullptr;

@@ -38,6 +38,11 @@ TWhoami::TWhoami(QWidget* parent)
     connect(m_iam, &QLineEdit::returnPressed, this, &QDialog::accept);
 }
 
+void TWhoami::setUserName(const QString& name)
+{
+    m_iam->setText(name);
+}
+
 QString TWhoami::userName() const
 {
     return m_iam->text();

@@ -13,6 +13,7 @@ public:
     explicit TWhoami(QWidget* parent = nullptr);
 
     QString userName() const;
+    void setUserName(const QString& name);
     // Esc closes the dialog as Ok does: there is nothing to cancel, the name stays as typed.
     void reject() override;
 

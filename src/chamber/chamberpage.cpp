@@ -203,12 +203,28 @@ void ChamberPage::repaintImages()
 void ChamberPage::reset(const Settings& settings)
 {
     m_sim.reset(settings);
+    showLegend();
+    repaintImages();
+}
+
+void ChamberPage::showLegend()
+{
     for (int k = 1; k <= kMaxNuclides; ++k) {
         const bool inSeries = k <= m_sim.seriesLength;
         m_counts[k]->setVisible(inSeries);
         m_legend[k]->setVisible(inSeries);
     }
     showCounts();
+}
+
+void ChamberPage::showRun()
+{
+    m_timer->stop();
+    m_start->setText(tr("&Start"));
+    showLegend();
+    m_images.setRatio(m_images.chamber.devicePixelRatio(), m_sim);
+    const bool waiting = m_sim.nuclideCount[m_sim.seriesLength + 1] > 0;
+    m_remove->move(waiting ? kRemoveOutX : m_next->x(), kButtonY);
     repaintImages();
 }
 

@@ -69,6 +69,9 @@ public:
     // Starts a new run: the simulation's Reset, the legend and the count fields.
     void reset(const Settings& settings);
     std::array<Color, 6> legendColors() const;
+    // Shows a run the simulation was given whole (an opened lesson): Automate stopped, the
+    // pictures drawn from the particles, Remove out when decayed particles wait for it.
+    void showRun();
 
     void NextbtClick();
     void RemovebtClick();
@@ -92,6 +95,8 @@ signals:
 
 private:
     void showCounts();
+    // The legend discs and count fields of the series, with their counts.
+    void showLegend();
     void repaintImages();
 
     Simulation& m_sim;

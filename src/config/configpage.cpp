@@ -43,6 +43,12 @@ ConfigPage::ConfigPage(QWidget* parent) : QWidget(parent)
     hint->setFixedWidth(785);
     hint->setAlignment(Qt::AlignHCenter);
 
+    m_lockedNote = placed<QLabel>(this, "lockedNote", 0, 414,
+                                  tr("The teacher has locked these settings (Extras \u25B8 Lock Settings)."));
+    m_lockedNote->setFixedWidth(785);
+    m_lockedNote->setAlignment(Qt::AlignHCenter);
+    m_lockedNote->hide();
+
     buildSeries();
     buildPercentGroup();
     buildDiceGroup();
@@ -292,6 +298,53 @@ void ConfigPage::updateImpliedHalfLives()
         m_percentHalfLives[i]->setText(tr("T\u00BD = %1 steps").arg(onScreen(impliedHalfLifeText(percent))));
         m_diceHalfLives[i]->setText(tr("T\u00BD = %1 steps").arg(onScreen(impliedHalfLifeText(dice))));
     }
+}
+
+void ConfigPage::applySettings(const Settings& s)
+{
+    m_dc->setCurrentIndex(s.seriesLength - 1);
+    dcChange();
+    (s.dice ? m_dice : m_percent)->setChecked(true);
+    m_sides.bar->setValue(s.sides);
+    // From the first row down: each row's maximum is what the rows above leave of the 1000.
+    for (int i = 1; i <= kMaxNuclides; ++i) {
+        m_percentRows[i].bar->setValue(s.percent[i]);
+        m_diceRows[i].bar->setValue(s.decayValue[i]);
+        m_initialRows[i].bar->setValue(s.initial[i]);
+    }
+}
+
+bool ConfigPage::baseE() const
+{
+    return m_baseE->isChecked();
+}
+
+bool ConfigPage::equationShown() const
+{
+    return m_showEquation->isChecked();
+}
+
+void ConfigPage::setEquation(bool baseE, bool shown)
+{
+    (baseE ? m_baseE : m_base05)->setChecked(true);
+    m_showEquation->setChecked(shown);
+    emit showEquationClicked(shown);
+}
+
+bool ConfigPage::impliedHalfLivesShown() const
+{
+    return m_percentHalfLives[1]->isVisibleTo(m_halfbox);
+}
+
+void ConfigPage::setLocked(bool locked)
+{
+    m_locked = locked;
+    // Disabling the groups keeps each row's own state: rows outside the series stay disabled
+    // when the groups come back.
+    for (const char* name : {"seriesLabel", "typeBox", "equationBox", "Halfbox", "Dicebox", "GroupBox2"})
+        findChild<QWidget*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly)->setEnabled(!locked);
+    m_dc->setEnabled(!locked);
+    m_lockedNote->setVisible(locked);
 }
 
 void ConfigPage::startUp()

@@ -34,6 +34,19 @@ public:
     void NPsb5Change(int row);
     void PercentrbClick();
 
+    // Moves the controls to these settings, as a student would; the page's rules run and mark
+    // the configuration changed. The settings must be sound (settingsFault).
+    void applySettings(const Settings& s);
+    bool baseE() const;
+    bool equationShown() const;
+    // Shows the equation settings; the graph follows them as when they are clicked.
+    void setEquation(bool baseE, bool shown);
+    bool impliedHalfLivesShown() const;
+
+    // A teacher's guard against accidents: every control read-only and a line saying so.
+    void setLocked(bool locked);
+    bool locked() const { return m_locked; }
+
     // Start-up: select the first series length and put the focus on nuclide 1's initial number.
     void startUp();
 
@@ -58,6 +71,8 @@ private:
     void updateImpliedHalfLives();
 
     int m_selectedLength = 1;
+    bool m_locked = false;
+    QLabel* m_lockedNote = nullptr;
     QComboBox* m_dc = nullptr;
     QRadioButton* m_percent = nullptr;
     QRadioButton* m_dice = nullptr;

@@ -394,6 +394,28 @@ void GraphPage::setSeriesLength(int length)
         m_boxes[k]->setEnabled(k <= length);
 }
 
+GraphPage::View GraphPage::view() const
+{
+    View v{m_h->value(), m_yshift->value(), {}, m_bestFit->isChecked(), m_expected->isChecked()};
+    for (int k = 1; k <= kMaxNuclides; ++k)
+        v.nuclides[k] = m_boxes[k]->isChecked();
+    return v;
+}
+
+void GraphPage::setView(const View& v)
+{
+    m_h->setValue(v.halfLifeBar);
+    m_yshift->setValue(v.initialBar);
+    for (int k = 1; k <= kMaxNuclides; ++k) {
+        m_boxes[k]->setChecked(v.nuclides[k]);
+        p1cbClick(k);
+    }
+    m_bestFit->setChecked(v.bestFit);
+    m_expected->setChecked(v.expected);
+    bestfitcbClick();
+    plotggraph();
+}
+
 void GraphPage::placeAnchor()
 {
     m_anchor->move(kImageLeft + kAnchorX, kImageTop + kAnchorY);

@@ -73,6 +73,18 @@ public:
     // straightforward way: Print draws it on the page at the printer's resolution.
     void paintPicture(QPainter& p);
 
+    // What a lesson keeps of the page: the model's bars, the graphed nuclides, the extras shown.
+    struct View {
+        int halfLifeBar = 1;
+        int initialBar = 20;
+        std::array<bool, 6> nuclides{};
+        bool bestFit = false;
+        bool expected = false;
+    };
+    View view() const;
+    // Shows a view as if the student had set it, and replots.
+    void setView(const View& v);
+
     // Teacher's extras, off at start-up: the computed best fit and the expected curves.
     void bestfitcbClick();
     void usefitbtClick();

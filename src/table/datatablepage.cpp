@@ -59,6 +59,13 @@ ColumnChoice DataTablePage::checkedColumns() const
     return c;
 }
 
+void DataTablePage::setCheckedColumns(const ColumnChoice& columns)
+{
+    for (int k = 1; k <= kMaxNuclides; ++k)
+        m_boxes[k]->setChecked(columns[k]);
+    memobt();
+}
+
 void DataTablePage::setSeriesLength(int length)
 {
     for (int k = 2; k <= kMaxNuclides; ++k)

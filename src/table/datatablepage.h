@@ -36,6 +36,8 @@ public:
     // The listing exactly as Copy All puts it on the clipboard.
     const QString& listing() const { return m_listing; }
     ColumnChoice checkedColumns() const;
+    // Ticks the columns' boxes as given and rebuilds the listing.
+    void setCheckedColumns(const ColumnChoice& columns);
 
 private:
     Simulation& m_sim;

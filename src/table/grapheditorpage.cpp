@@ -163,6 +163,19 @@ int GraphEditorPage::chosenNuclide() const
     return m_showdd->currentIndex() + 1;
 }
 
+int GraphEditorPage::firstShownTime() const
+{
+    return m_tsb->value();
+}
+
+void GraphEditorPage::showView(int dataPoints, int nuclide, int first)
+{
+    m_np->setValue(dataPoints);
+    m_showdd->setCurrentIndex(nuclide - 1);
+    m_tsb->setValue(first);
+    showdatabt();
+}
+
 void GraphEditorPage::npChange()
 {
     commitPendingEdits();

@@ -27,6 +27,11 @@ public:
 
     // The number of data points N.
     int dataPoints() const;
+    // The nuclide whose counts the fields show, and the time of the first field after icount's.
+    int shownNuclide() const { return chosenNuclide(); }
+    int firstShownTime() const;
+    // Shows N, a nuclide and the times from `first` as if the student had chosen them.
+    void showView(int dataPoints, int nuclide, int first);
     QScrollBar* np() const { return m_np; }
 
     void npChange();

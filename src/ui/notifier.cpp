@@ -20,6 +20,19 @@ void MessageBoxNotifier::information(QWidget* parent, const QString& text)
     QMessageBox::information(parent, QStringLiteral("Tovrin"), text, QMessageBox::Ok);
 }
 
+Notifier::Answer MessageBoxNotifier::askToSave(QWidget* parent, const QString& text)
+{
+    switch (QMessageBox::question(parent, QStringLiteral("Tovrin"), text,
+                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 QStringList MessageBoxNotifier::chooseFiles(QFileDialog& dialog)
 {
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();

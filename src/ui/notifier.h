@@ -19,6 +19,9 @@ public:
     virtual void information(QWidget* parent, const QString& text) = 0;
     // Runs a dialog set up by its caller; the chosen files, none when cancelled.
     virtual QStringList chooseFiles(QFileDialog& dialog) = 0;
+    // Asks whether to save changes before they would be lost.
+    enum class Answer { Save, Discard, Cancel };
+    virtual Answer askToSave(QWidget* parent, const QString& text) = 0;
 };
 
 class MessageBoxNotifier : public Notifier {
@@ -27,6 +30,7 @@ public:
     void error(QWidget* parent, const QString& text) override;
     void information(QWidget* parent, const QString& text) override;
     QStringList chooseFiles(QFileDialog& dialog) override;
+    Answer askToSave(QWidget* parent, const QString& text) override;
 };
 
 }  // namespace vestor

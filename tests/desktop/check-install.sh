@@ -39,7 +39,9 @@ check_tree() {
 
   grep -qx 'Categories=Education;Science;Physics;Qt;' "$desktop" || fail "the entry's categories"
   # The entry starts the installed program and shows the installed icon.
-  [ "$(sed -n 's/^Exec=//p' "$desktop")" = vestor ] || fail "Exec is not the installed program"
+  [ "$(sed -n 's/^Exec=//p' "$desktop")" = "vestor %f" ] || fail "Exec is not the installed program with its lesson"
+  grep -qx 'MimeType=application/x-vestor-lesson;' "$desktop" || fail "the entry does not open lessons"
+  grep -q 'type="application/x-vestor-lesson"' "$share/mime/packages/vestor-lesson.xml" || fail "no lesson type"
   local icon
   icon=$(sed -n 's/^Icon=//p' "$desktop")
   [ -f "$share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon $icon.svg"

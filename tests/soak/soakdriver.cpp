@@ -655,6 +655,17 @@ bool Driver::apply(const Event& e)
         }
         break;
     case Kind::PoolRuns: poolRuns(e.a); break;
+    case Kind::Lesson: {
+        // Saved and opened again, the lesson goes on as it was: the shadow is checked after.
+        const Lesson before = w.captureLesson();
+        m_notifier.chosen = {m_work.filePath(QStringLiteral("lesson.vestor"))};
+        w.findChild<QAction*>(QStringLiteral("SaveLessonAs1"))->trigger();
+        w.findChild<QAction*>(QStringLiteral("OpenLesson1"))->trigger();
+        m_notifier.chosen.clear();
+        if (!(w.captureLesson() == before))
+            m_problem = "the lesson opened again is not the lesson saved";
+        break;
+    }
     case Kind::Count: break;
     }
     closePopups();

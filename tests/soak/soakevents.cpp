@@ -41,12 +41,13 @@ struct Weighted {
 constexpr std::array<Weighted, static_cast<std::size_t>(Kind::Count)> kMix{{
     {Kind::Time, 90},         {Kind::Remove, 60},       {Kind::Reset, 20},        {Kind::Automate, 20},
     {Kind::StartStop, 25},    {Kind::Tick, 85},         {Kind::TabClick, 45},     {Kind::TabAccelerator, 30},
-    {Kind::TabArrow, 15},     {Kind::ConfigBar, 120},   {Kind::SeriesKey, 30},    {Kind::SeriesTabOut, 8},
+    {Kind::TabArrow, 15},     {Kind::ConfigBar, 116},   {Kind::SeriesKey, 30},    {Kind::SeriesTabOut, 8},
     {Kind::DecayType, 12},    {Kind::Base, 12},         {Kind::ShowEquation, 12}, {Kind::GraphBox, 30},
     {Kind::GraphPress, 20},   {Kind::GraphRelease, 20}, {Kind::GraphCopy, 10},    {Kind::GraphBar, 25},
     {Kind::GraphPrint, 1},    {Kind::TableBox, 15},     {Kind::TableCopy, 8},     {Kind::TableSave, 3},
     {Kind::DataPoints, 60},   {Kind::Paging, 25},       {Kind::Chooser, 20},      {Kind::TypeField, 155},
     {Kind::Help, 4},          {Kind::Extras, 15},       {Kind::PoolRuns, 5},
+    {Kind::Lesson, 4},
 }};
 
 constexpr int totalWeight()
@@ -232,6 +233,7 @@ const char* kindName(Kind kind)
     case Kind::Help: return "open the Help menu";
     case Kind::Extras: return "teacher's extras";
     case Kind::PoolRuns: return "pool saved runs";
+    case Kind::Lesson: return "save the lesson and open it again";
     case Kind::Count: break;
     }
     return "?";

@@ -42,6 +42,7 @@ enum class Kind : std::uint8_t {
     Help,
     Extras,
     PoolRuns,
+    Lesson,
     Count  // number of kinds, not an action
 };
 

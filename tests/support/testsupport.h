@@ -22,6 +22,13 @@ public:
     void error(QWidget*, const QString& text) override { errors << text; }
     void information(QWidget*, const QString& text) override { reports << text; }
     QStringList chooseFiles(QFileDialog&) override { return chosen; }
+    Answer askToSave(QWidget*, const QString& text) override
+    {
+        questions << text;
+        return answer;
+    }
+    QStringList questions;
+    Answer answer = Answer::Discard;
     QStringList warnings;
     QStringList errors;
     QStringList reports;

@@ -1,0 +1,340 @@
+// The main window's lessons: the File menu, lesson files, the built-in examples, the lock on the
+// settings and the window's size for a projector.
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSaveFile>
+#include <QSettings>
+#include <QTimer>
+#include <random>
+#include <sstream>
+
+#include "app/lessonexamples.h"
+#include "app/mainwindow.h"
+#include "app/usernamedialog.h"
+#include "chamber/chamberpage.h"
+#include "config/configpage.h"
+#include "graph/graphpage.h"
+#include "table/datatablepage.h"
+#include "table/grapheditorpage.h"
+
+namespace vestor {
+
+namespace {
+
+constexpr int kRecentLessons = 6;
+const QString kRecentKey = QStringLiteral("lessons/recent");
+const QString kSizeKey = QStringLiteral("view/size");
+const QString kLessonFilter = QT_TRANSLATE_NOOP("vestor::MainWindow", "Lessons (*.vestor)");
+
+}  // namespace
+
+void MainWindow::buildFileMenu()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("File1"));
+    QAction* open = file->addAction(tr("&Open Lesson…"), this, &MainWindow::OpenLesson1Click);
+    open->setObjectName(QStringLiteral("OpenLesson1"));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* save = file->addAction(tr("&Save Lesson"), this, &MainWindow::SaveLesson1Click);
+    save->setObjectName(QStringLiteral("SaveLesson1"));
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* saveAs = file->addAction(tr("Save Lesson &As…"), this, &MainWindow::SaveLessonAs1Click);
+    saveAs->setObjectName(QStringLiteral("SaveLessonAs1"));
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m_recent = file->addMenu(tr("&Recent Lessons"));
+    m_recent->setObjectName(QStringLiteral("RecentLessons1"));
+    connect(m_recent, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+    QMenu* examples = file->addMenu(tr("E&xamples"));
+    examples->setObjectName(QStringLiteral("Examples1"));
+    // The menu's status tips need a status bar to be seen; a tool tip shows them too.
+    examples->setToolTipsVisible(true);
+    const std::vector<LessonExample>& list = lessonExamples();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        QAction* a = examples->addAction(tr(list[i].title));
+        a->setObjectName(QStringLiteral("Example%1").arg(i + 1));
+        a->setStatusTip(tr(list[i].description));
+        a->setToolTip(a->statusTip());
+        connect(a, &QAction::triggered, this, [this, i] { openExample(static_cast<int>(i)); });
+    }
+    file->addSeparator();
+    QAction* quit = file->addAction(tr("&Quit"), this, &QWidget::close);
+    quit->setObjectName(QStringLiteral("Quit1"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    fillRecentMenu();
+}
+
+void MainWindow::buildViewMenu()
+{
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("View1"));
+    QMenu* size = view->addMenu(tr("&Size"));
+    size->setObjectName(QStringLiteral("Size1"));
+    // Qt draws a window at one scale for its whole life; a new size is taken at the next start.
+    QAction* note = size->addAction(tr("Takes effect at the next start"));
+    note->setEnabled(false);
+    auto* sizes = new QActionGroup(size);
+    for (const int percent : {100, 150, 200}) {
+        QAction* a = size->addAction(tr("%1 %").arg(percent));
+        a->setObjectName(QStringLiteral("Size%1").arg(percent));
+        a->setCheckable(true);
+        a->setChecked(percent == windowSize());
+        sizes->addAction(a);
+        connect(a, &QAction::triggered, this, [percent] { setWindowSize(percent); });
+    }
+}
+
+int MainWindow::windowSize()
+{
+    const int percent = QSettings().value(kSizeKey, 100).toInt();
+    return percent == 150 || percent == 200 ? percent : 100;
+}
+
+void MainWindow::setWindowSize(int percent)
+{
+    QSettings().setValue(kSizeKey, percent);
+}
+
+Lesson MainWindow::captureLesson() const
+{
+    Lesson l;
+    l.settings = m_config->settings();
+    l.settingsPending = m_configChanged;
+    l.run = captureRun(m_sim);
+    std::ostringstream random;
+    random << m_rng;
+    l.random = random.str();
+    LessonView& v = l.view;
+    v.baseE = m_config->baseE();
+    v.showEquation = m_config->equationShown();
+    const GraphPage::View graph = m_graph->view();
+    v.halfLifeBar = graph.halfLifeBar;
+    v.initialBar = graph.initialBar;
+    v.graphNuclides = graph.nuclides;
+    v.bestFit = graph.bestFit;
+    v.expected = graph.expected;
+    v.tableNuclides = m_table->checkedColumns();
+    v.dataPoints = m_editor->dataPoints();
+    v.editorNuclide = m_editor->shownNuclide();
+    v.editorFirstTime = m_editor->firstShownTime();
+    v.impliedHalfLives = m_config->impliedHalfLivesShown();
+    v.locked = m_config->locked();
+    l.userName = m_whoami->userName();
+    return l;
+}
+
+void MainWindow::applyLesson(const Lesson& l)
+{
+    const LessonView& v = l.view;
+    m_lock->setChecked(false);
+    m_config->applySettings(l.settings);
+    m_config->setEquation(v.baseE, v.showEquation);
+    m_halfLives->setChecked(v.impliedHalfLives);
+
+    restoreRun(m_sim, l.run);
+    std::istringstream random(l.random);
+    random >> m_rng;
+    m_chamber->showRun();
+    m_graph->placeAnchor();
+    m_editor->showView(v.dataPoints, v.editorNuclide, v.editorFirstTime);
+    // N's handler recomputes the maxima from the counts; the run's own are what the next step uses.
+    m_sim.nuclideMax = l.run.nuclideMax;
+    m_table->setCheckedColumns(v.tableNuclides);
+    m_graph->setView({v.halfLifeBar, v.initialBar, v.graphNuclides, v.bestFit, v.expected});
+    m_whoami->setUserName(l.userName);
+    m_lock->setChecked(v.locked);
+    m_configChanged = l.settingsPending;
+    plotggraph();
+    memobt();
+}
+
+bool MainWindow::openLessonFile(const QString& path)
+{
+    QFile file(path);
+    QString why;
+    std::optional<Lesson> lesson;
+    if (!file.open(QIODevice::ReadOnly))
+        why = file.errorString();
+    else if (file.size() > kLessonFileLimit)
+        why = tr("it is larger than a lesson can be");
+    else
+        lesson = readLesson(file.read(kLessonFileLimit + 1), why);
+    if (!lesson) {
+        m_notifier->error(this, tr("The lesson \"%1\" cannot be opened: %2.").arg(QFileInfo(path).fileName(), why));
+        return false;
+    }
+    applyLesson(*lesson);
+    setLessonPath(path);
+    rememberLesson(path);
+    return true;
+}
+
+bool MainWindow::saveLessonTo(const QString& path)
+{
+    // A count typed and not yet left belongs in the lesson.
+    m_editor->commitPendingEdits();
+    const QByteArray bytes = lessonJson(captureLesson());
+    QSaveFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+    ok = ok && file.commit();
+    if (!ok) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        m_notifier->error(this, tr("The lesson \"%1\" was not saved: %2.").arg(QFileInfo(path).fileName(), why));
+        return false;
+    }
+    setLessonPath(path);
+    rememberLesson(path);
+    return true;
+}
+
+void MainWindow::openExample(int index)
+{
+    const std::vector<LessonExample>& list = lessonExamples();
+    if (index < 0 || index >= static_cast<int>(list.size()) || !lessonMayClose())
+        return;
+    m_lock->setChecked(false);
+    m_config->applySettings(list[static_cast<std::size_t>(index)].settings);
+    m_configChanged = false;
+    restartClick();
+    setLessonPath(QString());
+}
+
+void MainWindow::OpenLesson1Click()
+{
+    if (!lessonMayClose())
+        return;
+    QFileDialog dialog(this, tr("Open Lesson"));
+    dialog.setObjectName(QStringLiteral("openLesson"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(tr(kLessonFilter.toUtf8().constData()));
+    const QStringList chosen = m_notifier->chooseFiles(dialog);
+    if (!chosen.isEmpty())
+        openLessonFile(chosen.constFirst());
+}
+
+bool MainWindow::SaveLesson1Click()
+{
+    return m_lessonPath.isEmpty() ? SaveLessonAs1Click() : saveLessonTo(m_lessonPath);
+}
+
+bool MainWindow::SaveLessonAs1Click()
+{
+    QFileDialog dialog(this, tr("Save Lesson"));
+    dialog.setObjectName(QStringLiteral("saveLesson"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(tr(kLessonFilter.toUtf8().constData()));
+    dialog.setDefaultSuffix(QStringLiteral("vestor"));
+    if (!m_lessonPath.isEmpty())
+        dialog.selectFile(m_lessonPath);
+    const QStringList chosen = m_notifier->chooseFiles(dialog);
+    return !chosen.isEmpty() && saveLessonTo(chosen.constFirst());
+}
+
+void MainWindow::LockSettings1Click(bool locked)
+{
+    m_config->setLocked(locked);
+    markLessonChanged();
+}
+
+QStringList MainWindow::recentLessons() const
+{
+    QStringList kept;
+    for (const QString& path : QSettings().value(kRecentKey).toStringList())
+        if (QFileInfo::exists(path) && !kept.contains(path))
+            kept << path;
+    return kept.mid(0, kRecentLessons);
+}
+
+void MainWindow::rememberLesson(const QString& path)
+{
+    QStringList recent = recentLessons();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    recent.removeAll(absolute);
+    recent.prepend(absolute);
+    QSettings().setValue(kRecentKey, recent.mid(0, kRecentLessons));
+}
+
+void MainWindow::fillRecentMenu()
+{
+    m_recent->clear();
+    const QStringList recent = recentLessons();
+    for (qsizetype i = 0; i < recent.size(); ++i) {
+        const QString path = recent[i];
+        QAction* a = m_recent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        a->setStatusTip(path);
+        connect(a, &QAction::triggered, this, [this, path] {
+            if (lessonMayClose())
+                openLessonFile(path);
+        });
+    }
+    m_recent->setEnabled(!recent.isEmpty());
+}
+
+void MainWindow::setLessonPath(const QString& path)
+{
+    m_lessonPath = path;
+    m_lessonSaved = path.isEmpty() ? QByteArray() : lessonJson(captureLesson());
+    setWindowTitle(path.isEmpty() ? QStringLiteral("Tovrin")
+                                  : QStringLiteral("Tovrin - %1[*]").arg(QFileInfo(path).fileName()));
+    setWindowModified(false);
+}
+
+void MainWindow::markLessonChanged()
+{
+    if (m_lessonPath.isEmpty())
+        return;
+    // Many controls may move in one gesture; the lesson is compared once they are still.
+    static constexpr int kSettleMs = 100;
+    if (!m_lessonCheck) {
+        m_lessonCheck = new QTimer(this);
+        m_lessonCheck->setSingleShot(true);
+        m_lessonCheck->setInterval(kSettleMs);
+        connect(m_lessonCheck, &QTimer::timeout, this, [this] {
+            setWindowModified(!m_lessonPath.isEmpty() && lessonJson(captureLesson()) != m_lessonSaved);
+        });
+    }
+    m_lessonCheck->start();
+}
+
+bool MainWindow::lessonMayClose()
+{
+    m_editor->commitPendingEdits();
+    if (m_lessonPath.isEmpty() || lessonJson(captureLesson()) == m_lessonSaved)
+        return true;
+    switch (m_notifier->askToSave(this, tr("The lesson \"%1\" has changed. Save the changes?")
+                                            .arg(QFileInfo(m_lessonPath).fileName()))) {
+    case Notifier::Answer::Save:
+        return saveLessonTo(m_lessonPath);
+    case Notifier::Answer::Discard:
+        return true;
+    case Notifier::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void MainWindow::watchLessonChanges()
+{
+    // Whatever the student moves, ticks or presses may change the lesson.
+    for (QAbstractSlider* s : findChildren<QAbstractSlider*>())
+        connect(s, &QAbstractSlider::valueChanged, this, &MainWindow::markLessonChanged);
+    for (QAbstractButton* b : findChildren<QAbstractButton*>())
+        connect(b, &QAbstractButton::clicked, this, &MainWindow::markLessonChanged);
+    for (QComboBox* c : findChildren<QComboBox*>())
+        connect(c, &QComboBox::currentIndexChanged, this, &MainWindow::markLessonChanged);
+    connect(m_chamber, &ChamberPage::stepRecorded, this, &MainWindow::markLessonChanged);
+    connect(m_editor, &GraphEditorPage::replot, this, &MainWindow::markLessonChanged);
+    connect(m_whoami, &QDialog::finished, this, &MainWindow::markLessonChanged);
+    connect(m_halfLives, &QAction::toggled, this, &MainWindow::markLessonChanged);
+}
+
+}  // namespace vestor

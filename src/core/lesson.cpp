@@ -1,0 +1,128 @@
+#include "core/lesson.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vestor {
+
+RunState captureRun(const Simulation& sim)
+{
+    RunState run;
+    run.seriesLength = sim.seriesLength;
+    run.decayThreshold = sim.decayThreshold;
+    run.nuclideCount = sim.nuclideCount;
+    run.history = sim.history;
+    run.timeIndex = sim.timeIndex;
+    run.lastTypedTime = sim.lastTypedTime;
+    run.nuclideMax = sim.nuclideMax;
+    run.runInitial = sim.runInitial;
+    run.particleOrder = sim.particleOrder;
+    run.particleSize = sim.particleSize;
+    run.removedCount = sim.removedCount;
+    for (int i = 1; i <= sim.particleTotal; ++i) {
+        const Particle& p = sim.particles[i];
+        run.particles.push_back({p.color == kWhite ? 0 : sim.nuclideOf(p.color), p.x, p.y});
+    }
+    return run;
+}
+
+void restoreRun(Simulation& sim, const RunState& run)
+{
+    sim.seriesLength = run.seriesLength;
+    for (int k = 1; k <= kMaxNuclides; ++k)
+        sim.nuclideColor[k] = sim.legend[k];
+    sim.nuclideColor[6] = kWhite;
+    sim.nuclideColor[run.seriesLength + 1] = kWhite;
+    sim.decayThreshold = run.decayThreshold;
+    sim.nuclideCount = run.nuclideCount;
+    sim.history = run.history;
+    sim.timeIndex = run.timeIndex;
+    sim.lastTypedTime = run.lastTypedTime;
+    sim.nuclideMax = run.nuclideMax;
+    sim.runInitial = run.runInitial;
+    sim.particleOrder = run.particleOrder;
+    sim.particleSize = run.particleSize;
+    sim.removedCount = run.removedCount;
+    sim.particleTotal = static_cast<int>(run.particles.size());
+    for (int i = 1; i <= kPoolSize; ++i)
+        sim.particles[i] = Particle{};
+    for (int i = 1; i <= sim.particleTotal; ++i) {
+        const ParticleState& p = run.particles[static_cast<std::size_t>(i - 1)];
+        sim.particles[i] = {p.nuclide == 0 ? kWhite : sim.nuclideColor[p.nuclide], p.x, p.y};
+    }
+}
+
+LessonFault runFault(const RunState& run)
+{
+    using F = LessonFault::Kind;
+    if (run.seriesLength < 1 || run.seriesLength > kMaxNuclides)
+        return {F::SeriesLength};
+    for (int k = 1; k <= kMaxNuclides; ++k) {
+        const double d = run.decayThreshold[k];
+        if (!std::isfinite(d) || d < 0 || d > 100)
+            return {F::Chance, k};
+    }
+    if (run.timeIndex < 1 || run.timeIndex > kLastTime + 1 || run.lastTypedTime < 0 || run.lastTypedTime > kLastTime)
+        return {F::Time};
+    for (const auto& row : run.history)
+        for (const std::int32_t c : row)
+            if (c < 0)
+                return {F::NegativeCount};
+    for (int k = 1; k <= kMaxNuclides; ++k)
+        if (run.nuclideMax[k] < 0 || run.runInitial[k] < 0)
+            return {F::NegativeCount, k};
+    if (run.particles.size() > static_cast<std::size_t>(kPoolSize))
+        return {F::TooManyParticles};
+    std::array<bool, kPoolSize + 1> seen{};
+    for (int i = 1; i <= kPoolSize; ++i) {
+        const int v = run.particleOrder[i];
+        if (v < 1 || v > kPoolSize || seen[v])
+            return {F::ParticleOrder};
+        seen[v] = true;
+    }
+    if (run.particleSize != Simulation::sizeFor(static_cast<int>(run.particles.size())))
+        return {F::ParticleSize};
+    // The counts must be those of the particles: each nuclide's, the end product's still in the
+    // chamber, and those taken out.
+    std::array<std::int32_t, 7> counted{};
+    int removed = 0;
+    for (const ParticleState& p : run.particles) {
+        if (p.nuclide < 0 || p.nuclide > run.seriesLength)
+            return {F::ParticleNuclide};
+        if (p.x == kRemovedX) {
+            if (p.nuclide != 0)
+                return {F::ParticleNuclide};
+            ++removed;
+            continue;
+        }
+        if (p.x < 0 || p.x >= kChamberWidth || p.y < 0 || p.y >= kChamberHeight)
+            return {F::ParticlePlace};
+        ++counted[p.nuclide == 0 ? run.seriesLength + 1 : p.nuclide];
+    }
+    if (removed != run.removedCount)
+        return {F::CountMismatch, 0};
+    for (int k = 1; k <= run.seriesLength + 1; ++k)
+        if (counted[k] != run.nuclideCount[k])
+            return {F::CountMismatch, k};
+    return {};
+}
+
+LessonFault settingsFault(const Settings& s)
+{
+    using F = LessonFault::Kind;
+    if (s.seriesLength < 1 || s.seriesLength > kMaxNuclides || s.sides < 2 || s.sides > 40)
+        return {F::SeriesLength};
+    int total = 0;
+    for (int k = 1; k <= kMaxNuclides; ++k) {
+        if (s.percent[k] < 1 || s.percent[k] > 100 || s.decayValue[k] < 1 || s.decayValue[k] > s.sides)
+            return {F::Chance, k};
+        if (s.initial[k] < (k == 1 ? 1 : 0))
+            return {F::InitialNumbers, k};
+        total += s.initial[k];
+    }
+    if (total > kPoolSize)
+        return {F::InitialNumbers};
+    return {};
+}
+
+}  // namespace vestor

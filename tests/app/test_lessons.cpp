@@ -1,0 +1,225 @@
+// Lesson files: a lesson saved and opened in another window goes on exactly where it stopped,
+// and a file that is not a sound lesson is refused with its name and why, changing nothing.
+#include <QAction>
+#include <QCheckBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <random>
+
+#include "app/lessonfile.h"
+#include "core/tabletext.h"
+#include "graph/graphpage.h"
+#include "support/shownwindow.h"
+#include "table/datatablepage.h"
+#include "table/grapheditorpage.h"
+
+using namespace vestor;
+using vestor::test::named;
+using vestor::test::ShownWindow;
+
+namespace {
+
+void trigger(ShownWindow& s, const char* action)
+{
+    named<QAction>(&s.w, QLatin1String(action))->trigger();
+}
+
+// Sets one value inside a lesson's JSON: "run/counts/0=999" (a number, true/false, "text", or
+// @N for a list of N zeros).
+QByteArray mutated(const QByteArray& json, const QString& change)
+{
+    const qsizetype eq = change.indexOf(QLatin1Char('='));
+    const QStringList path = change.left(eq).split(QLatin1Char('/'));
+    const QString text = change.mid(eq + 1);
+    QJsonValue value;
+    if (text.startsWith(QLatin1Char('@')))
+        value = QJsonArray::fromVariantList(QVariantList(text.mid(1).toInt(), 0));
+    else
+        value = QJsonDocument::fromJson("[" + text.toUtf8() + "]").array().at(0);
+    const std::function<QJsonValue(QJsonValue, int)> set = [&](QJsonValue at, int depth) -> QJsonValue {
+        if (depth == path.size())
+            return value;
+        bool index = false;
+        const int i = path[depth].toInt(&index);
+        if (index) {
+            QJsonArray a = at.toArray();
+            a[i] = set(a.at(i), depth + 1);
+            return a;
+        }
+        QJsonObject o = at.toObject();
+        o[path[depth]] = set(o.value(path[depth]), depth + 1);
+        return o;
+    };
+    return QJsonDocument(set(QJsonDocument::fromJson(json).object(), 0).toObject()).toJson();
+}
+
+QImage pagePicture(ShownWindow& s, int page)
+{
+    s.clickTab(page);
+    return s.nb()->currentWidget()->grab().toImage();
+}
+
+}  // namespace
+
+class TestLessons : public QObject {
+    Q_OBJECT
+private slots:
+    void roundTrip_data();
+    void roundTrip();
+    void refused_data();
+    void refused();
+    void fuzzedFiles();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestLessons::roundTrip_data()
+{
+    QTest::addColumn<int>("example");
+    QTest::addColumn<int>("steps");
+    for (int i = 0; i < 5; ++i)
+        QTest::addRow("example %d", i + 1) << i << 2;
+    QTest::addRow("start-up run, typed count, extras") << -1 << 4;
+}
+
+void TestLessons::roundTrip()
+{
+    QFETCH(int, example);
+    QFETCH(int, steps);
+    const QString path = m_dir.filePath(QStringLiteral("lesson %1.vestor").arg(example));
+    ShownWindow a(7 + example);
+    if (example >= 0)
+        trigger(a, qPrintable(QStringLiteral("Example%1").arg(example + 1)));
+    a.clickTab(1);
+    a.stepAndRemove(steps);
+    if (example < 0) {
+        // A count typed on the data page, a second nuclide graphed, the extras on, a name.
+        a.clickTab(4);
+        auto* field = named<QLineEdit>(&a.w, QStringLiteral("t1"));
+        QTest::mouseClick(field, Qt::LeftButton);
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("321"));
+        a.clickTab(3);
+        QTest::mouseClick(named<QCheckBox>(&a.w, QStringLiteral("bestfitcb")), Qt::LeftButton);
+        trigger(a, "HalfLives1");
+        trigger(a, "LockSettings1");
+    }
+    a.notifier.chosen = {path};
+    trigger(a, "SaveLessonAs1");
+    if (example < 0)
+        QCOMPARE(countAt(a.sim().history, 1, 1), 321);
+    QCOMPARE(a.notifier.errors, QStringList());
+    QCOMPARE(a.w.windowTitle(), QStringLiteral("Tovrin - %1[*]").arg(QFileInfo(path).fileName()));
+
+    ShownWindow b(99);
+    b.notifier.chosen = {path};
+    trigger(b, "OpenLesson1");
+    QCOMPARE(b.notifier.errors, QStringList());
+    QVERIFY(b.w.captureLesson() == a.w.captureLesson());
+    QVERIFY(b.sim().invariantHolds());
+    QCOMPARE(b.w.isWindowModified(), false);
+    // The original's chamber drawn again from its particles, as an opened lesson draws it.
+    a.w.chamberPage()->setPictureRatio(a.w.chamberPage()->images().chamber.devicePixelRatio());
+    for (int page = 0; page < 5; ++page)
+        QVERIFY2(pagePicture(a, page) == pagePicture(b, page), qPrintable(QStringLiteral("page %1").arg(page)));
+    if (example < 0) {
+        // The lock came with the lesson; unlocked, the rows outside the series stay greyed.
+        QVERIFY(!named<QWidget>(&b.w, QStringLiteral("NPsb1"))->isEnabled());
+        trigger(b, "LockSettings1");
+        QVERIFY(named<QWidget>(&b.w, QStringLiteral("NPsb1"))->isEnabled());
+        QVERIFY(!named<QWidget>(&b.w, QStringLiteral("NPsb2"))->isEnabled());
+    }
+    QCOMPARE(fileText(b.sim().history, b.w.tablePage()->checkedColumns(), b.w.editorPage()->dataPoints()),
+             fileText(a.sim().history, a.w.tablePage()->checkedColumns(), a.w.editorPage()->dataPoints()));
+
+    // The next step is the one the original takes, and it marks the lesson changed.
+    a.clickTab(1);
+    b.clickTab(1);
+    a.stepAndRemove(1);
+    b.stepAndRemove(1);
+    QVERIFY(captureRun(b.sim()) == captureRun(a.sim()));
+    QTRY_VERIFY(b.w.isWindowModified());
+    // Closing a changed lesson asks first; cancelling keeps it open.
+    b.notifier.answer = Notifier::Answer::Cancel;
+    QVERIFY(!b.w.close());
+    QCOMPARE(b.notifier.questions.size(), 1);
+}
+
+void TestLessons::refused_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("newer version") << "version=2" << "newer version";
+    QTest::newRow("not JSON") << "*cut" << "not a lesson file";
+    QTest::newRow("wrong type") << "run/history=\"many\"" << "history";
+    QTest::newRow("huge particle list") << "run/particles=@5000" << "particles";
+    QTest::newRow("counts against particles") << "run/counts/0=399" << "count of nuclide 1";
+    QTest::newRow("chance out of range") << "settings/percent/0=101" << "percent";
+    QTest::newRow("threshold out of range") << "run/decayThreshold/0=250" << "chance of decay of nuclide 1";
+    QTest::newRow("particle order repeats") << "run/particleOrder/1=1" << "particle order";
+    QTest::newRow("particle outside") << "run/particles/0/1=9999" << "particle 1";
+    QTest::newRow("random state") << "run/random=\"dice\"" << "random";
+    QTest::newRow("too many initial") << "settings/initial/1=999" << "initial numbers";
+}
+
+void TestLessons::refused()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, why);
+    ShownWindow a(3);
+    a.stepAndRemove(1);
+    const QByteArray sound = lessonJson(a.w.captureLesson());
+    const QByteArray bad = change == QLatin1String("*cut") ? sound.left(sound.size() / 2) : mutated(sound, change);
+    QFile file(m_dir.filePath(QStringLiteral("bad.vestor")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bad) == bad.size());
+    file.close();
+
+    ShownWindow b(4);
+    b.stepAndRemove(2);
+    const Lesson before = b.w.captureLesson();
+    b.notifier.chosen = {file.fileName()};
+    trigger(b, "OpenLesson1");
+    QCOMPARE(b.notifier.errors.size(), 1);
+    QVERIFY2(b.notifier.errors[0].contains(QLatin1String("bad.vestor")) && b.notifier.errors[0].contains(why),
+             qPrintable(b.notifier.errors[0]));
+    QVERIFY(b.w.captureLesson() == before);
+    QCOMPARE(b.w.windowTitle(), QStringLiteral("Tovrin"));
+}
+
+// Damaged files, byte by byte: the reader refuses them or reads a lesson that is sound, never more.
+void TestLessons::fuzzedFiles()
+{
+    ShownWindow a(5);
+    a.stepAndRemove(3);
+    const QByteArray sound = lessonJson(a.w.captureLesson());
+    std::mt19937 rng(20261208);
+    int accepted = 0;
+    for (int round = 0; round < 400; ++round) {
+        QByteArray bytes = sound;
+        for (int edits = 1 + static_cast<int>(rng() % 4); edits > 0; --edits) {
+            const auto at = static_cast<qsizetype>(rng() % static_cast<unsigned>(bytes.size()));
+            bytes[at] = "0123456789-.,[]{}\"e "[rng() % 20];
+        }
+        QString error;
+        const std::optional<Lesson> lesson = readLesson(bytes, error);
+        QVERIFY(lesson.has_value() != !error.isEmpty());
+        if (!lesson)
+            continue;
+        ++accepted;
+        QVERIFY(!runFault(lesson->run) && !settingsFault(lesson->settings));
+        a.w.applyLesson(*lesson);
+        QVERIFY(a.sim().invariantHolds());
+        a.stepAndRemove(1);
+        QVERIFY(a.sim().invariantHolds());
+    }
+    // Some damage (a digit in the random state, a coordinate) leaves a sound lesson.
+    QVERIFY(accepted > 0);
+}
+
+QTEST_MAIN(TestLessons)
+#include "test_lessons.moc"
