@@ -725,10 +725,6 @@
         <translation>weder &quot;e&quot; noch &quot;0.5&quot;</translation>
     </message>
     <message>
-        <source>not a name of at most 200 characters</source>
-        <translation>kein Name mit höchstens 200 Zeichen</translation>
-    </message>
-    <message>
         <source>row %1 is not a list of 5 counts</source>
         <translation>Zeile %1 ist keine Liste von 5 Anzahlen</translation>
     </message>
@@ -743,6 +739,10 @@
     <message>
         <source>not the state of the random generator</source>
         <translation>kein Zustand des Zufallsgenerators</translation>
+    </message>
+    <message>
+        <source>missing, or not a name of at most %1 characters</source>
+        <translation>fehlt oder ist kein Name mit höchstens %1 Zeichen</translation>
     </message>
 </context>
 <context>

@@ -725,10 +725,6 @@
         <translation>ni «e» ni «0.5»</translation>
     </message>
     <message>
-        <source>not a name of at most 200 characters</source>
-        <translation>no es un nombre de 200 caracteres como máximo</translation>
-    </message>
-    <message>
         <source>row %1 is not a list of 5 counts</source>
         <translation>la fila %1 no es una lista de 5 recuentos</translation>
     </message>
@@ -743,6 +739,10 @@
     <message>
         <source>not the state of the random generator</source>
         <translation>no es el estado del generador aleatorio</translation>
+    </message>
+    <message>
+        <source>missing, or not a name of at most %1 characters</source>
+        <translation>falta, o no es un nombre de %1 caracteres como máximo</translation>
     </message>
 </context>
 <context>

@@ -725,10 +725,6 @@
         <translation>ni « e » ni « 0.5 »</translation>
     </message>
     <message>
-        <source>not a name of at most 200 characters</source>
-        <translation>pas un nom d&apos;au plus 200 caractères</translation>
-    </message>
-    <message>
         <source>row %1 is not a list of 5 counts</source>
         <translation>la ligne %1 n&apos;est pas une liste de 5 effectifs</translation>
     </message>
@@ -743,6 +739,10 @@
     <message>
         <source>not the state of the random generator</source>
         <translation>pas l&apos;état du générateur aléatoire</translation>
+    </message>
+    <message>
+        <source>missing, or not a name of at most %1 characters</source>
+        <translation>absent, ou pas un nom d&apos;au plus %1 caractères</translation>
     </message>
 </context>
 <context>

@@ -725,10 +725,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>not a name of at most 200 characters</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>row %1 is not a list of 5 counts</source>
         <translation type="unfinished"></translation>
     </message>
@@ -743,6 +739,10 @@
     <message>
         <source>not the state of the random generator</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing, or not a name of at most %1 characters</source>
+        <translation>ausente, ou não é um nome de no máximo %1 caracteres</translation>
     </message>
 </context>
 <context>

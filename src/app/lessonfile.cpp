@@ -1,6 +1,8 @@
 #include "app/lessonfile.h"
 
 #include <QCoreApplication>
+
+#include "app/usernamedialog.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -176,7 +178,7 @@ QByteArray lessonJson(const Lesson& l)
                       {"expected", v.expected}};
     QJsonObject table{{"nuclides", flags(v.tableNuclides)}};
     QJsonObject editor{{"dataPoints", v.dataPoints}, {"nuclide", v.editorNuclide}, {"firstTime", v.editorFirstTime}};
-    QJsonObject extras{{"impliedHalfLives", v.impliedHalfLives}, {"locked", v.locked}};
+    QJsonObject extras{{"impliedHalfLives", v.impliedHalfLives}, {"locked", v.locked}, {"page", v.page}};
 
     const RunState& r = l.run;
     // Rows after the last that holds anything are zeros, and are left out.
@@ -273,9 +275,10 @@ std::optional<Lesson> readLesson(const QByteArray& bytes, QString& error)
     const QJsonObject extras = in.object(root, "extras");
     v.impliedHalfLives = in.boolean(extras, "impliedHalfLives");
     v.locked = in.boolean(extras, "locked");
+    v.page = in.integer(extras, "page", 0, 4);
     const QJsonValue name = root.value(QLatin1String("userName"));
-    if (!name.isString() || name.toString().size() > 200)
-        in.fail(QStringLiteral("userName"), LessonText::tr("not a name of at most 200 characters"));
+    if (!name.isString() || name.toString().size() > kUserNameLimit)
+        in.fail(QStringLiteral("userName"), LessonText::tr("missing, or not a name of at most %1 characters").arg(kUserNameLimit));
     l.userName = name.toString();
 
     const QJsonObject run = in.object(root, "run");

@@ -21,6 +21,8 @@ struct LessonView {
     int dataPoints = 1;
     int editorNuclide = 1;
     int editorFirstTime = 0;
+    // The page in view: a pending change of the settings starts its run when it is left.
+    int page = 0;
     bool impliedHalfLives = false;
     bool locked = false;
     bool operator==(const LessonView&) const = default;

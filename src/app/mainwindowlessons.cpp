@@ -11,7 +11,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTimer>
 #include <random>
 #include <sstream>
@@ -52,6 +54,7 @@ void MainWindow::buildFileMenu()
     m_recent = file->addMenu(tr("&Recent Lessons"));
     m_recent->setObjectName(QStringLiteral("RecentLessons1"));
     connect(m_recent, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+    m_recent->setToolTipsVisible(true);
     QMenu* examples = file->addMenu(tr("E&xamples"));
     examples->setObjectName(QStringLiteral("Examples1"));
     // The menu's status tips need a status bar to be seen; a tool tip shows them too.
@@ -89,6 +92,21 @@ void MainWindow::buildViewMenu()
         sizes->addAction(a);
         connect(a, &QAction::triggered, this, [percent] { setWindowSize(percent); });
     }
+    // A size larger than the screen would put the menu bar out of reach: only sizes that fit the
+    // screen the window is on are offered, in its physical pixels.
+    connect(size, &QMenu::aboutToShow, this, [this, sizes] {
+        const QScreen* at = screen();
+        const double applied = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                                   ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                                   : 1.0;
+        const double platformRatio = at->devicePixelRatio() / (applied > 0 ? applied : 1.0);
+        const QSizeF room = QSizeF(at->availableSize()) * at->devicePixelRatio();
+        for (QAction* a : sizes->actions()) {
+            const QSizeF needed = QSizeF(frameGeometry().size()) * platformRatio
+                                  * a->objectName().mid(4).toDouble() / 100.0;
+            a->setEnabled(a->isChecked() || (needed.width() <= room.width() && needed.height() <= room.height()));
+        }
+    });
 }
 
 int MainWindow::windowSize()
@@ -126,6 +144,7 @@ Lesson MainWindow::captureLesson() const
     v.editorFirstTime = m_editor->firstShownTime();
     v.impliedHalfLives = m_config->impliedHalfLivesShown();
     v.locked = m_config->locked();
+    v.page = m_currentPage;
     l.userName = m_whoami->userName();
     return l;
 }
@@ -150,6 +169,9 @@ void MainWindow::applyLesson(const Lesson& l)
     m_graph->setView({v.halfLifeBar, v.initialBar, v.graphNuclides, v.bestFit, v.expected});
     m_whoami->setUserName(l.userName);
     m_lock->setChecked(v.locked);
+    // Shown without the page-change rule: a pending change waits for the student to leave it.
+    m_configChanged = false;
+    m_nb->setCurrentIndex(v.page);
     m_configChanged = l.settingsPending;
     plotggraph();
     memobt();
@@ -261,6 +283,8 @@ void MainWindow::rememberLesson(const QString& path)
     recent.removeAll(absolute);
     recent.prepend(absolute);
     QSettings().setValue(kRecentKey, recent.mid(0, kRecentLessons));
+    // A disabled menu never opens to refill itself.
+    fillRecentMenu();
 }
 
 void MainWindow::fillRecentMenu()
@@ -271,6 +295,7 @@ void MainWindow::fillRecentMenu()
         const QString path = recent[i];
         QAction* a = m_recent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
         a->setStatusTip(path);
+        a->setToolTip(path);
         connect(a, &QAction::triggered, this, [this, path] {
             if (lessonMayClose())
                 openLessonFile(path);
@@ -332,6 +357,7 @@ void MainWindow::watchLessonChanges()
     for (QComboBox* c : findChildren<QComboBox*>())
         connect(c, &QComboBox::currentIndexChanged, this, &MainWindow::markLessonChanged);
     connect(m_chamber, &ChamberPage::stepRecorded, this, &MainWindow::markLessonChanged);
+    connect(m_nb, &QTabWidget::currentChanged, this, &MainWindow::markLessonChanged);
     connect(m_editor, &GraphEditorPage::replot, this, &MainWindow::markLessonChanged);
     connect(m_whoami, &QDialog::finished, this, &MainWindow::markLessonChanged);
     connect(m_halfLives, &QAction::toggled, this, &MainWindow::markLessonChanged);

@@ -1,6 +1,7 @@
 #include "app/placement.h"
 
 #include <QScreen>
+#include <algorithm>
 #include <QWidget>
 #include <QWindow>
 
@@ -20,7 +21,9 @@ void centreOnScreen(QWidget* window, const QMargins& frame)
     const QSize inner = window->size();
     const QSize outer = inner.grownBy(frame);
     const QRect area = screen->geometry();
-    const QPoint corner(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    // A window larger than the screen keeps its title and menu bar in reach, at the top left.
+    const QPoint corner(area.x() + std::max(0, (area.width() - outer.width()) / 2),
+                        area.y() + std::max(0, (area.height() - outer.height()) / 2));
     window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), inner));
 }
 

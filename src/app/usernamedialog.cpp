@@ -26,6 +26,7 @@ TWhoami::TWhoami(QWidget* parent)
     m_iam = new QLineEdit(box);
     m_iam->setObjectName(QStringLiteral("Iam"));
     m_iam->setGeometry(33, 24, 121, 24);
+    m_iam->setMaxLength(kUserNameLimit);
     m_iam->setAccessibleName(tr("Name"));
     auto* note = new QLabel(tr("Name will appear on printout"), this);
     note->setGeometry(8, 70, 188, 20);

@@ -7,6 +7,9 @@ class QLineEdit;
 namespace vestor {
 
 // "I am ....": the name printed on every printout, kept exactly as typed.
+// The longest name a printout and a lesson keep.
+inline constexpr int kUserNameLimit = 200;
+
 class TWhoami : public QDialog {
     Q_OBJECT
 public:

@@ -225,6 +225,9 @@ void ChamberPage::showRun()
     m_images.setRatio(m_images.chamber.devicePixelRatio(), m_sim);
     const bool waiting = m_sim.nuclideCount[m_sim.seriesLength + 1] > 0;
     m_remove->move(waiting ? kRemoveOutX : m_next->x(), kButtonY);
+    // Remove, gone back under Time, hands the focus on as its own click does.
+    if (!waiting && m_remove->hasFocus())
+        m_next->setFocus();
     repaintImages();
 }
 

@@ -95,7 +95,8 @@ LessonFault runFault(const RunState& run)
             ++removed;
             continue;
         }
-        if (p.x < 0 || p.x >= kChamberWidth || p.y < 0 || p.y >= kChamberHeight)
+        // Inside the frame: Remove takes out only particles right of x = 0.
+        if (p.x < 1 || p.x >= kChamberWidth || p.y < 1 || p.y >= kChamberHeight)
             return {F::ParticlePlace};
         ++counted[p.nuclide == 0 ? run.seriesLength + 1 : p.nuclide];
     }

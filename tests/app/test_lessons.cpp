@@ -163,6 +163,7 @@ void TestLessons::refused_data()
     QTest::newRow("threshold out of range") << "run/decayThreshold/0=250" << "chance of decay of nuclide 1";
     QTest::newRow("particle order repeats") << "run/particleOrder/1=1" << "particle order";
     QTest::newRow("particle outside") << "run/particles/0/1=9999" << "particle 1";
+    QTest::newRow("particle on the frame") << "run/particles/0/1=0" << "outside the chamber";
     QTest::newRow("random state") << "run/random=\"dice\"" << "random";
     QTest::newRow("too many initial") << "settings/initial/1=999" << "initial numbers";
 }
