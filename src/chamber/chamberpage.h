@@ -32,6 +32,8 @@ public:
     void setStraightforward(bool on) { m_straightforward = on; }
     // Draws both pictures again at a device pixel ratio, from the simulation's state.
     void setRatio(double ratio, const Simulation& sim);
+    // The pen and frame colours the chamber keeps, moved to a new palette (by the old legend).
+    void recolour(const Simulation& sim, const std::array<Color, 6>& legend);
 
     QImage chamber;
     QImage panel;
@@ -52,6 +54,7 @@ class LegendDisc : public QWidget {
 public:
     LegendDisc(Color color, QWidget* parent);
     Color color() const { return m_color; }
+    void setColor(Color color);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -69,6 +72,8 @@ public:
     // Starts a new run: the simulation's Reset, the legend and the count fields.
     void reset(const Settings& settings);
     std::array<Color, 6> legendColors() const;
+    // Switches the nuclides to other colours mid-run: legend, chamber and every particle.
+    void setNuclideColors(const std::array<Color, 6>& colors);
 
     void NextbtClick();
     void RemovebtClick();
@@ -93,6 +98,8 @@ signals:
 private:
     void showCounts();
     void repaintImages();
+    // The colour names the screen reader gives for the legend discs.
+    void describeLegend();
 
     Simulation& m_sim;
     ChamberImages m_images;
