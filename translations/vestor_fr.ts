@@ -63,6 +63,10 @@
         <source>The document could not be finished.</source>
         <translation>Le document n&apos;a pas pu être terminé.</translation>
     </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>L&apos;image n&apos;a pas pu être dessinée.</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
@@ -264,6 +268,22 @@
     <message>
         <source>&amp;Stop</source>
         <translation>Arrêt&amp;er</translation>
+    </message>
+    <message>
+        <source>vermilion</source>
+        <translation>en vermillon</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>en bleu</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>en violet</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>en gris</translation>
     </message>
 </context>
 <context>
@@ -617,10 +637,6 @@
         <translation>Ajuster le modèle aux nombres du nucléide 1 et afficher l&apos;estimation avec son écart-type</translation>
     </message>
     <message>
-        <source>Draw the expected count of each graphed nuclide</source>
-        <translation>Tracer le nombre attendu de chaque nucléide tracé</translation>
-    </message>
-    <message>
         <source>&amp;Use fit</source>
         <extracomment>Button: move the two scroll bars to the best fit</extracomment>
         <translation>&amp;Utiliser</translation>
@@ -648,6 +664,19 @@
     <message>
         <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
         <translation> Le nombre croît de l&apos;instant %1 à %2, impossible par désintégration seule : le ± ne tient pas.</translation>
+    </message>
+    <message>
+        <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
+        <translation>Tracer le nombre attendu de chaque nucléide affiché, dans une bande où tombent 95 % des séries</translation>
+    </message>
+    <message>
+        <source>&amp;Log scale</source>
+        <extracomment>Check box: plot the counts on a logarithmic axis, where an exponential decay is a straight line</extracomment>
+        <translation>Échelle &amp;logarithmique</translation>
+    </message>
+    <message>
+        <source>Plot the counts on a logarithmic axis: an exponential decay becomes a straight line</source>
+        <translation>Porter les nombres sur un axe logarithmique : une décroissance exponentielle devient une droite</translation>
     </message>
 </context>
 <context>
@@ -738,6 +767,47 @@
     <message>
         <source>&amp;Contents</source>
         <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>Save Graph &amp;As…</source>
+        <extracomment>Menu item: save the graph as a PNG, SVG or PDF file</extracomment>
+        <translation>Enregistrer le graphique &amp;sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Colour-blind Safe Colours</source>
+        <translation>Couleurs pour dal&amp;toniens</translation>
+    </message>
+    <message>
+        <source>Save Graph As</source>
+        <translation>Enregistrer le graphique sous</translation>
+    </message>
+    <message>
+        <source>PNG picture, twice the size (*.png)</source>
+        <translation>Image PNG, taille double (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dessin SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved to %1:
+the name must end in .png, .svg or .pdf.</source>
+        <translation>Le graphique n&apos;a pas pu être enregistré dans %1 :
+le nom doit se terminer par .png, .svg ou .pdf.</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved to %1:
+%2</source>
+        <translation>Le graphique n&apos;a pas pu être enregistré dans %1 :
+%2</translation>
     </message>
 </context>
 <context>
