@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QScrollBar>
 #include <cmath>
@@ -306,15 +305,17 @@ void GraphPage::paintExpected(QPainter& p, const GraphInput& in, bool band) cons
         for (int t = 0; t < rows; ++t)
             line.append(point(t, expected[t][k] + (band ? 1.96 * std::sqrt(variance[t][k]) : 0.0)));
         if (band) {
-            for (int t = rows - 1; t >= 0; --t)
-                line.append(point(t, expected[t][k] - 1.96 * std::sqrt(variance[t][k])));
-            QPainterPath area;
-            area.addPolygon(line);
-            QPainterPath plot;
-            plot.addRect(QRectF(kAxisX, 0, kGraphWidth - kAxisX, bottom));
+            // The band reaches down to the time axis where its lower edge falls below it.
+            for (int t = rows - 1; t >= 0; --t) {
+                const QPointF lower = point(t, expected[t][k] - 1.96 * std::sqrt(variance[t][k]));
+                line.append(QPointF(lower.x(), std::min(lower.y(), bottom)));
+            }
             QColor light = toQColor(in.colors[k]);
             light.setAlpha(56);
-            p.fillPath(area.intersected(plot), light);
+            p.setPen(Qt::NoPen);
+            p.setBrush(light);
+            p.drawPolygon(line);
+            p.setBrush(Qt::NoBrush);
         } else {
             p.setPen(picturePen(p, toQColor(in.colors[k])));
             for (const QPolygonF& part : partsAbove(line, bottom))
