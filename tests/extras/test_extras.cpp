@@ -77,7 +77,9 @@ double deltaE2000(const std::array<double, 3>& x, const std::array<double, 3>& y
     const double g = 0.5 * (1 - std::sqrt(std::pow(cBar, 7) / (std::pow(cBar, 7) + std::pow(25.0, 7))));
     const double a1 = (1 + g) * x[1], a2 = (1 + g) * y[1];
     const double c1 = std::hypot(a1, x[2]), c2 = std::hypot(a2, y[2]);
-    const auto hue = [](double b, double a) { return a == 0 && b == 0 ? 0.0 : std::fmod(std::atan2(b, a) * 180 / M_PI + 360, 360); };
+    const auto hue = [](double b, double a) {
+        return a == 0 && b == 0 ? 0.0 : std::fmod(std::atan2(b, a) * 180 / M_PI + 360, 360);
+    };
     const double h1 = hue(x[2], a1), h2 = hue(y[2], a2);
     double dh = c1 * c2 == 0 ? 0 : h2 - h1;
     dh += dh > 180 ? -360 : dh < -180 ? 360 : 0;
@@ -248,7 +250,8 @@ void TestExtras::expectedMatchesClosedForm()
         if (seriesLength == 2) {
             // A particle that starts as 1 is a 2 at time t with chance p12; one that starts as 2, q2^t.
             const double p12 = (p1 / 100) * (std::pow(q1, t) - std::pow(q2, t)) / (q1 - q2);
-            QVERIFY2(std::fabs(e[t][2] - (n2 * std::pow(q2, t) + n1 * p12)) < 1e-9, qPrintable(QStringLiteral("t = %1").arg(t)));
+            QVERIFY2(std::fabs(e[t][2] - (n2 * std::pow(q2, t) + n1 * p12)) < 1e-9,
+                     qPrintable(QStringLiteral("t = %1").arg(t)));
             const double v2 = n1 * p12 * (1 - p12) + n2 * std::pow(q2, t) * (1 - std::pow(q2, t));
             QVERIFY2(std::fabs(v[t][2] - v2) < 1e-9, qPrintable(QStringLiteral("t = %1").arg(t)));
         }
@@ -364,9 +367,10 @@ void TestExtras::safeColoursTellApart()
         seen.push_back(lab(sim));
     }
     for (std::size_t i = 0; i < seen.size(); ++i)
-        for (std::size_t j = i + 1; j < seen.size(); ++j)
-            QVERIFY2(deltaE2000(seen[i], seen[j]) >= 20,
-                     qPrintable(QStringLiteral("colours %1 and %2: %3").arg(i + 1).arg(j + 1).arg(deltaE2000(seen[i], seen[j]))));
+        for (std::size_t j = i + 1; j < seen.size(); ++j) {
+            const double d = deltaE2000(seen[i], seen[j]);
+            QVERIFY2(d >= 20, qPrintable(QStringLiteral("colours %1 and %2: %3").arg(i + 1).arg(j + 1).arg(d)));
+        }
     const double panel = luminance(fromQColor(kPanelColor));
     for (int k = 1; k <= kMaxNuclides; ++k)
         QVERIFY2((panel + 0.05) / (luminance(kColourBlindSafeColors[k]) + 0.05) >= 4.5, qPrintable(QString::number(k)));

@@ -613,7 +613,9 @@ void TestGraphPage::saveGraph()
         for (int y = 0; y < drawn.height(); ++y)
             for (int x = 0; x < drawn.width(); ++x) {
                 const QRgb a = drawn.pixel(x, y), b = screen.pixel(x, y);
-                off += std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))}) > 25;
+                off += std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                 std::abs(qBlue(a) - qBlue(b))})
+                       > 25;
             }
         QVERIFY2(off < drawn.width() * drawn.height() / 30, qPrintable(QString::number(off)));
     }
