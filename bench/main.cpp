@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QMainWindow>
 #include <QPlainTextEdit>
@@ -229,6 +230,18 @@ void registerCases(Worlds& worlds, std::vector<Case>& cases)
                 plotCase(1));
     addBothWays({"plotggraph@2", "plotggraph, 5 nuclides, N = 100, ratio 2", "the same at ratio 2", 0, 0.4},
                 plotCase(2));
+
+    addBothWays({"plotggraph+views", "plotggraph with the log scale, the expected bands and the best fit",
+                 "one QPainter ellipse per dot", 2.5},
+                [&worlds, plotCase](benchmark::State& s, bool direct) {
+                    GraphPage* page = worlds.graph(direct).window().graphPage();
+                    const char* const views[] = {"logcb", "expectedcb", "bestfitcb"};
+                    for (const char* view : views)
+                        page->findChild<QCheckBox*>(QString::fromLatin1(view))->click();
+                    plotCase(1)(s, direct);
+                    for (const char* view : views)
+                        page->findChild<QCheckBox*>(QString::fromLatin1(view))->click();
+                });
 
     addBothWays({"copy", "Copy of the graph", "one QPainter ellipse per dot"},
                 [&worlds](benchmark::State& s, bool direct) {

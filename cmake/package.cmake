@@ -61,6 +61,7 @@ set(VESTOR_PACKAGE_MAINTAINER "The Vestor developers <vestor@users.noreply.githu
 set(CPACK_PACKAGE_CONTACT "${VESTOR_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
+# Depends comes from the libraries the program links: Qt's widgets, printing and SVG among them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's own translation of its file, print and message dialogs, for every language the program
 # speaks besides English.

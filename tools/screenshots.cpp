@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTabWidget>
 
 #include "app/aboutbox.h"
@@ -48,6 +49,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vestor"));
+    // The pictures never depend on, nor change, the choices remembered on this machine.
+    QStandardPaths::setTestModeEnabled(true);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     QDir().mkpath(dir);
     if (argc > 2 && !installTranslations(QLocale(QString::fromLocal8Bit(argv[2]))))
@@ -99,6 +102,10 @@ int main(int argc, char* argv[])
     child<QCheckBox>(window, "bestfitcb")->click();
     child<QCheckBox>(window, "expectedcb")->click();
     save(&window, dir, "graph-extras");
+    // The same counts on the log scale: each nuclide's decay a straight line in its band.
+    child<QCheckBox>(window, "logcb")->click();
+    save(&window, dir, "graph-log");
+    child<QCheckBox>(window, "logcb")->click();
     child<QCheckBox>(window, "bestfitcb")->click();
     child<QCheckBox>(window, "expectedcb")->click();
     window.findChild<QAction*>(QStringLiteral("HalfLives1"))->setChecked(true);
@@ -122,6 +129,13 @@ int main(int argc, char* argv[])
     window.whoami()->show();
     save(window.whoami(), dir, "username");
     window.whoami()->hide();
+
+    // The chamber in the colours a colour-blind student tells apart.
+    auto* safe = window.findChild<QAction*>(QStringLiteral("ColourBlind1"));
+    safe->setChecked(true);
+    nb->setCurrentIndex(1);
+    save(&window, dir, "chamber-colourblind");
+    safe->setChecked(false);
 
     // The student's guide, opened from the chamber page.
     nb->setCurrentIndex(1);

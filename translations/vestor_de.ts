@@ -20,6 +20,10 @@
         <source>The document could not be finished.</source>
         <translation>Das Dokument konnte nicht fertiggestellt werden.</translation>
     </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>Das Bild konnte nicht gezeichnet werden.</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
@@ -221,6 +225,22 @@
     <message>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>vermilion</source>
+        <translation>zinnoberrot</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>violett</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>grau</translation>
     </message>
 </context>
 <context>
@@ -573,10 +593,6 @@
         <translation>Die Ausgleichskurve an die Anzahlen von Nuklid 1 anpassen und die Schätzung mit ihrem Standardfehler zeigen</translation>
     </message>
     <message>
-        <source>Draw the expected count of each graphed nuclide</source>
-        <translation>Den Erwartungswert der Anzahl jedes gezeigten Nuklids zeichnen</translation>
-    </message>
-    <message>
         <source>&amp;Use fit</source>
         <extracomment>Button: move the two scroll bars to the best fit</extracomment>
         <translation>&amp;Anwenden</translation>
@@ -609,6 +625,19 @@
         <source>Change Half-life</source>
         <extracomment>Caption of the scroll bar that sets the half-life T½ of the model curve</extracomment>
         <translation>Halbwertszeit</translation>
+    </message>
+    <message>
+        <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
+        <translation>Die erwartete Anzahl jedes gezeigten Nuklids zeichnen, in einem Band, in das 95 % der Durchläufe fallen</translation>
+    </message>
+    <message>
+        <source>&amp;Log scale</source>
+        <extracomment>Check box: plot the counts on a logarithmic axis, where an exponential decay is a straight line</extracomment>
+        <translation>&amp;Logarithmische Skala</translation>
+    </message>
+    <message>
+        <source>Plot the counts on a logarithmic axis: an exponential decay becomes a straight line</source>
+        <translation>Die Anzahlen auf einer logarithmischen Achse zeigen: Ein exponentieller Zerfall wird zur Geraden</translation>
     </message>
 </context>
 <context>
@@ -946,6 +975,47 @@
     <message>
         <source>The lesson &quot;%1&quot; has changed. Save the changes?</source>
         <translation>Die Unterrichtsstunde „%1“ wurde geändert. Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Save Graph &amp;As…</source>
+        <extracomment>Menu item: save the graph as a PNG, SVG or PDF file</extracomment>
+        <translation>Diagramm speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>&amp;Colour-blind Safe Colours</source>
+        <translation>Farben für &amp;Farbenblinde</translation>
+    </message>
+    <message>
+        <source>Save Graph As</source>
+        <translation>Diagramm speichern unter</translation>
+    </message>
+    <message>
+        <source>PNG picture, twice the size (*.png)</source>
+        <translation>PNG-Bild, doppelte Größe (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved to %1:
+the name must end in .png, .svg or .pdf.</source>
+        <translation>Das Diagramm konnte nicht in %1 gespeichert werden:
+Der Name muss auf .png, .svg oder .pdf enden.</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved to %1:
+%2</source>
+        <translation>Das Diagramm konnte nicht in %1 gespeichert werden:
+%2</translation>
     </message>
 </context>
 <context>

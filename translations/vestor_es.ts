@@ -20,6 +20,10 @@
         <source>The document could not be finished.</source>
         <translation>No se pudo terminar el documento.</translation>
     </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>No se pudo dibujar la imagen.</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
@@ -221,6 +225,22 @@
     <message>
         <source>&amp;Stop</source>
         <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>vermilion</source>
+        <translation>en bermellón</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>en azul</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>en morado</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>en gris</translation>
     </message>
 </context>
 <context>
@@ -573,10 +593,6 @@
         <translation>Ajustar el modelo a los números del núclido 1 y mostrar la estimación con su error estándar</translation>
     </message>
     <message>
-        <source>Draw the expected count of each graphed nuclide</source>
-        <translation>Dibujar el valor esperado del número de cada núclido representado</translation>
-    </message>
-    <message>
         <source>&amp;Use fit</source>
         <extracomment>Button: move the two scroll bars to the best fit</extracomment>
         <translation>&amp;Usar ajuste</translation>
@@ -609,6 +625,19 @@
         <source>Change Half-life</source>
         <extracomment>Caption of the scroll bar that sets the half-life T½ of the model curve</extracomment>
         <translation>Cambiar semivida</translation>
+    </message>
+    <message>
+        <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
+        <translation>Dibujar el número esperado de cada núclido representado, en una banda donde caen el 95 % de las series</translation>
+    </message>
+    <message>
+        <source>&amp;Log scale</source>
+        <extracomment>Check box: plot the counts on a logarithmic axis, where an exponential decay is a straight line</extracomment>
+        <translation>Escala &amp;logarítmica</translation>
+    </message>
+    <message>
+        <source>Plot the counts on a logarithmic axis: an exponential decay becomes a straight line</source>
+        <translation>Representar los números en un eje logarítmico: un decaimiento exponencial se vuelve una recta</translation>
     </message>
 </context>
 <context>
@@ -946,6 +975,47 @@
     <message>
         <source>The lesson &quot;%1&quot; has changed. Save the changes?</source>
         <translation>La lección «%1» ha cambiado. ¿Guardar los cambios?</translation>
+    </message>
+    <message>
+        <source>Save Graph &amp;As…</source>
+        <extracomment>Menu item: save the graph as a PNG, SVG or PDF file</extracomment>
+        <translation>&amp;Guardar gráfica como…</translation>
+    </message>
+    <message>
+        <source>&amp;Colour-blind Safe Colours</source>
+        <translation>Colores para &amp;daltónicos</translation>
+    </message>
+    <message>
+        <source>Save Graph As</source>
+        <translation>Guardar gráfica como</translation>
+    </message>
+    <message>
+        <source>PNG picture, twice the size (*.png)</source>
+        <translation>Imagen PNG, el doble de tamaño (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dibujo SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved to %1:
+the name must end in .png, .svg or .pdf.</source>
+        <translation>No se pudo guardar la gráfica en %1:
+el nombre debe terminar en .png, .svg o .pdf.</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved to %1:
+%2</source>
+        <translation>No se pudo guardar la gráfica en %1:
+%2</translation>
     </message>
 </context>
 <context>

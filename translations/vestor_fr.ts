@@ -20,6 +20,10 @@
         <source>The document could not be finished.</source>
         <translation>Le document n&apos;a pas pu être terminé.</translation>
     </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>L&apos;image n&apos;a pas pu être dessinée.</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
@@ -221,6 +225,22 @@
     <message>
         <source>&amp;Stop</source>
         <translation>&amp;Interrompre</translation>
+    </message>
+    <message>
+        <source>vermilion</source>
+        <translation>en vermillon</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>en bleu</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>en violet</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>en gris</translation>
     </message>
 </context>
 <context>
@@ -573,10 +593,6 @@
         <translation>Ajuster le modèle aux nombres du nucléide 1 et afficher l&apos;estimation avec son incertitude-type</translation>
     </message>
     <message>
-        <source>Draw the expected count of each graphed nuclide</source>
-        <translation>Tracer le nombre théorique de chaque nucléide tracé</translation>
-    </message>
-    <message>
         <source>&amp;Use fit</source>
         <extracomment>Button: move the two scroll bars to the best fit</extracomment>
         <translation>&amp;Utiliser</translation>
@@ -609,6 +625,19 @@
         <source>Change Half-life</source>
         <extracomment>Caption of the scroll bar that sets the half-life T½ of the model curve</extracomment>
         <translation>Régler la demi-vie</translation>
+    </message>
+    <message>
+        <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
+        <translation>Tracer le nombre attendu de chaque nucléide affiché, dans une bande où tombent 95 % des séries</translation>
+    </message>
+    <message>
+        <source>&amp;Log scale</source>
+        <extracomment>Check box: plot the counts on a logarithmic axis, where an exponential decay is a straight line</extracomment>
+        <translation>Échelle &amp;logarithmique</translation>
+    </message>
+    <message>
+        <source>Plot the counts on a logarithmic axis: an exponential decay becomes a straight line</source>
+        <translation>Porter les nombres sur un axe logarithmique : une décroissance exponentielle devient une droite</translation>
     </message>
 </context>
 <context>
@@ -946,6 +975,47 @@
     <message>
         <source>The lesson &quot;%1&quot; has changed. Save the changes?</source>
         <translation>La leçon « %1 » a été modifiée. Enregistrer les modifications ?</translation>
+    </message>
+    <message>
+        <source>Save Graph &amp;As…</source>
+        <extracomment>Menu item: save the graph as a PNG, SVG or PDF file</extracomment>
+        <translation>Enregistrer le graphique &amp;sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Colour-blind Safe Colours</source>
+        <translation>Couleurs pour dal&amp;toniens</translation>
+    </message>
+    <message>
+        <source>Save Graph As</source>
+        <translation>Enregistrer le graphique sous</translation>
+    </message>
+    <message>
+        <source>PNG picture, twice the size (*.png)</source>
+        <translation>Image PNG, taille double (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dessin SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved to %1:
+the name must end in .png, .svg or .pdf.</source>
+        <translation>Le graphique n&apos;a pas pu être enregistré dans %1 :
+le nom doit se terminer par .png, .svg ou .pdf.</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved to %1:
+%2</source>
+        <translation>Le graphique n&apos;a pas pu être enregistré dans %1 :
+%2</translation>
     </message>
 </context>
 <context>

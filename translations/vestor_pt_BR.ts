@@ -20,6 +20,10 @@
         <source>The document could not be finished.</source>
         <translation>Não foi possível concluir o documento.</translation>
     </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
@@ -221,6 +225,22 @@
     <message>
         <source>&amp;Stop</source>
         <translation>P&amp;arar</translation>
+    </message>
+    <message>
+        <source>vermilion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -578,10 +598,6 @@
         <translation>Ajustar o modelo às contagens do nuclídeo 1 e mostrar a estimativa com sua incerteza-padrão</translation>
     </message>
     <message>
-        <source>Draw the expected count of each graphed nuclide</source>
-        <translation>Traçar o valor esperado da contagem de cada nuclídeo traçado</translation>
-    </message>
-    <message>
         <source>&amp;Use fit</source>
         <extracomment>Button: move the two scroll bars to the best fit</extracomment>
         <translation>&amp;Usar ajuste</translation>
@@ -609,6 +625,19 @@
     <message>
         <source> The initial count lies beyond the scroll bar&apos;s reach.</source>
         <translation> A contagem inicial está fora do alcance da barra.</translation>
+    </message>
+    <message>
+        <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Log scale</source>
+        <extracomment>Check box: plot the counts on a logarithmic axis, where an exponential decay is a straight line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plot the counts on a logarithmic axis: an exponential decay becomes a straight line</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -945,6 +974,45 @@
     </message>
     <message>
         <source>The lesson &quot;%1&quot; has changed. Save the changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Graph &amp;As…</source>
+        <extracomment>Menu item: save the graph as a PNG, SVG or PDF file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Colour-blind Safe Colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Graph As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG picture, twice the size (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The graph could not be saved to %1:
+the name must end in .png, .svg or .pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The graph could not be saved to %1:
+%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -178,7 +178,8 @@ QByteArray lessonJson(const Lesson& l)
                       {"expected", v.expected}};
     QJsonObject table{{"nuclides", flags(v.tableNuclides)}};
     QJsonObject editor{{"dataPoints", v.dataPoints}, {"nuclide", v.editorNuclide}, {"firstTime", v.editorFirstTime}};
-    QJsonObject extras{{"impliedHalfLives", v.impliedHalfLives}, {"locked", v.locked}, {"page", v.page}};
+    QJsonObject extras{{"impliedHalfLives", v.impliedHalfLives}, {"locked", v.locked}, {"page", v.page},
+                       {"colourBlindSafe", v.colourBlindSafe}};
 
     const RunState& r = l.run;
     // Rows after the last that holds anything are zeros, and are left out.
@@ -276,6 +277,7 @@ std::optional<Lesson> readLesson(const QByteArray& bytes, QString& error)
     v.impliedHalfLives = in.boolean(extras, "impliedHalfLives");
     v.locked = in.boolean(extras, "locked");
     v.page = in.integer(extras, "page", 0, 4);
+    v.colourBlindSafe = in.boolean(extras, "colourBlindSafe");
     const QJsonValue name = root.value(QLatin1String("userName"));
     if (!name.isString() || name.toString().size() > kUserNameLimit)
         in.fail(QStringLiteral("userName"), LessonText::tr("missing, or not a name of at most %1 characters").arg(kUserNameLimit));

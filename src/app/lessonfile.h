@@ -24,6 +24,7 @@ struct LessonView {
     // The page in view: a pending change of the settings starts its run when it is left.
     int page = 0;
     bool impliedHalfLives = false;
+    bool colourBlindSafe = false;
     bool locked = false;
     bool operator==(const LessonView&) const = default;
 };

@@ -7,7 +7,6 @@
 int main(int argc, char* argv[])
 {
     QApplication::setApplicationName(QStringLiteral("Vestor"));
-    QApplication::setOrganizationName(QStringLiteral("Vestor"));
     // The size chosen for a projector (View > Size) scales the whole window, text and pictures;
     // Qt takes it only before the application starts. A scale set in the environment wins.
     if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") && vestor::MainWindow::windowSize() != 100)

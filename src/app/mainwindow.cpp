@@ -5,6 +5,8 @@
 #include <QCloseEvent>
 #include <QApplication>
 #include <QLocale>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -12,6 +14,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
@@ -37,7 +40,14 @@
 
 namespace vestor {
 
+QSettings storedChoices()
+{
+    return QSettings(QStringLiteral("Vestor"), QStringLiteral("Vestor"));
+}
+
 namespace {
+
+const QString kColourBlindKey = QStringLiteral("colourBlindSafe");
 
 std::uint64_t clockSeed()
 {
@@ -173,13 +183,16 @@ void MainWindow::buildMenus()
     m_print2 = edit->addAction(tr("&Print Graph"), this, &MainWindow::Print2Click);
     m_print2->setObjectName(QStringLiteral("Print2"));
     m_print2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    //: Menu item: save the graph as a PNG, SVG or PDF file
+    m_saveGraph = edit->addAction(tr("Save Graph &As…"), this, &MainWindow::SaveGraphAs1Click);
+    m_saveGraph->setObjectName(QStringLiteral("SaveGraphAs1"));
     QAction* setup = edit->addAction(tr("P&rint Setup"), this, &MainWindow::PrintSetup1Click);
     setup->setObjectName(QStringLiteral("PrintSetup1"));
     edit->addSeparator()->setObjectName(QStringLiteral("N1"));
     QAction* user = edit->addAction(tr("&User Name"), this, &MainWindow::Username1Click);
     user->setObjectName(QStringLiteral("Username1"));
-    m_copy2->setEnabled(false);
-    m_print2->setEnabled(false);
+    for (QAction* a : {m_copy2, m_print2, m_saveGraph})
+        a->setEnabled(false);
 
     buildViewMenu();
 
@@ -193,6 +206,11 @@ void MainWindow::buildMenus()
     QAction* pool = tools->addAction(tr("&Pool Saved Runs…"));
     pool->setObjectName(QStringLiteral("PoolRuns1"));
     connect(pool, &QAction::triggered, this, [this] { SavedRunPooler::choose(this, *m_editor, *m_notifier); });
+    QAction* safe = tools->addAction(tr("&Colour-blind Safe Colours"));
+    safe->setObjectName(QStringLiteral("ColourBlind1"));
+    safe->setCheckable(true);
+    connect(safe, &QAction::toggled, this, &MainWindow::setColourBlindSafe);
+    safe->setChecked(storedChoices().value(kColourBlindKey).toBool());
     tools->addSeparator();
     m_lock = tools->addAction(tr("&Lock Settings"));
     m_lock->setObjectName(QStringLiteral("LockSettings1"));
@@ -297,8 +315,8 @@ void MainWindow::Changed()
 void MainWindow::showNBChange(int index)
 {
     m_currentPage = index;
-    m_copy2->setEnabled(index == 3);
-    m_print2->setEnabled(index == 3);
+    for (QAction* a : {m_copy2, m_print2, m_saveGraph})
+        a->setEnabled(index == 3);
     if (m_configChanged)
         restartClick();
     if (index == 2)
@@ -325,6 +343,58 @@ void MainWindow::printGraph()
                                        m_whoami->userName(), [this](QPainter& p) { m_graph->paintPicture(p); });
     if (!error.isEmpty())
         m_notifier->error(this, error);
+}
+
+void MainWindow::SaveGraphAs1Click()
+{
+    if (m_currentPage != 3)
+        return;
+    QFileDialog dialog(this, tr("Save Graph As"));
+    dialog.setObjectName(QStringLiteral("savegraph"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QString twice = tr("PNG picture, twice the size (*.png)");
+    const QStringList filters{tr("PNG picture (*.png)"), twice, tr("SVG drawing (*.svg)"), tr("PDF document (*.pdf)")};
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter.section(QLatin1String("*."), 1).chopped(1));
+    });
+    const QStringList files = m_notifier->chooseFiles(dialog);
+    if (!files.isEmpty())
+        saveGraph(files.constFirst(), dialog.selectedNameFilter() == twice);
+}
+
+QString MainWindow::saveGraph(const QString& path, bool twiceTheSize)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    QString error;
+    if (suffix != QLatin1String("png") && suffix != QLatin1String("svg") && suffix != QLatin1String("pdf")) {
+        error = tr("The graph could not be saved to %1:\nthe name must end in .png, .svg or .pdf.").arg(path);
+    } else {
+        const PictureFormat format = suffix == QLatin1String("png")   ? PictureFormat::Png
+                                     : suffix == QLatin1String("svg") ? PictureFormat::Svg
+                                                                      : PictureFormat::Pdf;
+        const double ratio = twiceTheSize ? 2.0 : m_graph->image().devicePixelRatio();
+        const QString reason = SavePicture(path, format, printer(), QSize(kGraphWidth, kGraphHeight), ratio,
+                                           m_whoami->userName(), [this](QPainter& p) { m_graph->paintPicture(p); });
+        if (!reason.isEmpty())
+            error = tr("The graph could not be saved to %1:\n%2").arg(path, reason);
+    }
+    if (!error.isEmpty())
+        m_notifier->error(this, error);
+    return error;
+}
+
+void MainWindow::setColourBlindSafe(bool on)
+{
+    const std::array<Color, 6>& colors = on ? kColourBlindSafeColors : kDefaultColors;
+    if (m_chamber->legendColors() != colors) {
+        m_chamber->setNuclideColors(colors);
+        m_config->setNuclideColors(colors);
+        m_graph->setNuclideColors(colors);
+        m_graph->plotggraph();
+    }
+    storedChoices().setValue(kColourBlindKey, on);
 }
 
 void MainWindow::PrintSetup1Click()
@@ -386,8 +456,8 @@ void MainWindow::FormActivate()
     m_nb->setCurrentIndex(0);
     showNBChange(0);
     m_config->startUp();
-    m_copy2->setEnabled(false);
-    m_print2->setEnabled(false);
+    for (QAction* a : {m_copy2, m_print2, m_saveGraph})
+        a->setEnabled(false);
     centreOnScreen(this, platformFrame(this));
     // Under a window manager the frame is seldom known at the first show, and it comes to be
     // known without an event: look for it for a few seconds, and centre again once it is there.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSettings>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -18,6 +19,10 @@ class QTabWidget;
 class QTimer;
 
 namespace vestor {
+
+// The few choices the program remembers between runs: the palette, the window's size, the
+// recent lessons.
+QSettings storedChoices();
 
 class AboutBox;
 class AcceleratorRouter;
@@ -79,6 +84,13 @@ public:
     void Contents1Click();
     void About1Click();
     void e1Click(QAction* clicked);
+    // Saves the graph as a picture for a report; the file type follows the extension.
+    void SaveGraphAs1Click();
+    // Saves to a file: PNG at the screen's ratio (or twice the size), SVG or PDF. Returns why it
+    // failed, and reports that too; empty when saved.
+    QString saveGraph(const QString& path, bool twiceTheSize = false);
+    // The nuclides in colours a colour-blind student tells apart, or in the usual ones; remembered.
+    void setColourBlindSafe(bool on);
 
     // Runs once, when the window is first shown.
     void FormActivate();
@@ -152,6 +164,7 @@ private:
     GraphEditorPage* m_editor = nullptr;
     QAction* m_copy2 = nullptr;
     QAction* m_print2 = nullptr;
+    QAction* m_saveGraph = nullptr;
     QAction* m_e1 = nullptr;
     QAction* m_n051 = nullptr;
     TGetDataFR* m_setData = nullptr;

@@ -12,7 +12,6 @@
 #include <QMenuBar>
 #include <QSaveFile>
 #include <QScreen>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
 #include <random>
@@ -111,13 +110,13 @@ void MainWindow::buildViewMenu()
 
 int MainWindow::windowSize()
 {
-    const int percent = QSettings().value(kSizeKey, 100).toInt();
+    const int percent = storedChoices().value(kSizeKey, 100).toInt();
     return percent == 150 || percent == 200 ? percent : 100;
 }
 
 void MainWindow::setWindowSize(int percent)
 {
-    QSettings().setValue(kSizeKey, percent);
+    storedChoices().setValue(kSizeKey, percent);
 }
 
 Lesson MainWindow::captureLesson() const
@@ -145,6 +144,7 @@ Lesson MainWindow::captureLesson() const
     v.impliedHalfLives = m_config->impliedHalfLivesShown();
     v.locked = m_config->locked();
     v.page = m_currentPage;
+    v.colourBlindSafe = m_chamber->legendColors() == kColourBlindSafeColors;
     l.userName = m_whoami->userName();
     return l;
 }
@@ -156,6 +156,9 @@ void MainWindow::applyLesson(const Lesson& l)
     m_config->applySettings(l.settings);
     m_config->setEquation(v.baseE, v.showEquation);
     m_halfLives->setChecked(v.impliedHalfLives);
+    // A lesson may bring the safe colours; it never takes them from a student who chose them.
+    if (v.colourBlindSafe)
+        findChild<QAction*>(QStringLiteral("ColourBlind1"))->setChecked(true);
 
     restoreRun(m_sim, l.run);
     std::istringstream random(l.random);
@@ -270,7 +273,7 @@ void MainWindow::LockSettings1Click(bool locked)
 QStringList MainWindow::recentLessons() const
 {
     QStringList kept;
-    for (const QString& path : QSettings().value(kRecentKey).toStringList())
+    for (const QString& path : storedChoices().value(kRecentKey).toStringList())
         if (QFileInfo::exists(path) && !kept.contains(path))
             kept << path;
     return kept.mid(0, kRecentLessons);
@@ -282,7 +285,7 @@ void MainWindow::rememberLesson(const QString& path)
     const QString absolute = QFileInfo(path).absoluteFilePath();
     recent.removeAll(absolute);
     recent.prepend(absolute);
-    QSettings().setValue(kRecentKey, recent.mid(0, kRecentLessons));
+    storedChoices().setValue(kRecentKey, recent.mid(0, kRecentLessons));
     // A disabled menu never opens to refill itself.
     fillRecentMenu();
 }

@@ -2,11 +2,37 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include "ui/uicommon.h"
 
 namespace vestor {
 
 namespace {
+
+// The page Print gives, on a painter already begun on a page pageWidth device pixels wide.
+void paintPage(QPainter& painter, int pageWidth, int pageHeight, QSize picture, int controlWidth,
+               const QString& userName, const std::function<void(QPainter&, const QRect&)>& draw)
+{
+    const double s = static_cast<double>(pageWidth - 300) / controlWidth;
+    if (!userName.isEmpty()) {
+        // The line stands between 150 and the picture at 300: at a fine resolution the default
+        // font would reach into the picture, so it is made small enough to leave a gap.
+        constexpr int kLineRoom = 120;
+        if (const int height = painter.fontMetrics().height(); height > kLineRoom) {
+            QFont font = painter.font();
+            font.setPointSizeF(font.pointSizeF() * kLineRoom / height);
+            painter.setFont(font);
+        }
+        painter.drawText(QRect(0, 150, pageWidth, pageHeight - 150), Qt::AlignLeft | Qt::AlignTop, nameLine(userName));
+    }
+    const QRect target(150, 300, static_cast<int>(picture.width() * s), static_cast<int>(picture.height() * s));
+    if (target.width() > 0 && target.height() > 0)
+        draw(painter, target);
+}
 
 QString printPage(QPrinter& printer, QSize picture, int controlWidth, const QString& userName,
                   const std::function<void(QPainter&, const QRect&)>& draw)
@@ -18,30 +44,31 @@ QString printPage(QPrinter& printer, QSize picture, int controlWidth, const QStr
                                                                         : printer.printerName().isEmpty();
     if (!printer.isValid() || nowhere)
         return QCoreApplication::translate("Printing", "No usable printer is available.");
-    const double s = static_cast<double>(printer.width() - 300) / controlWidth;
     QPainter painter;
     if (!painter.begin(&printer))
         return QCoreApplication::translate("Printing", "The printer %1 refused the document.")
             .arg(printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName());
-    if (!userName.isEmpty()) {
-        // The line stands between 150 and the picture at 300: at a fine resolution the default
-        // font would reach into the picture, so it is made small enough to leave a gap.
-        constexpr int kLineRoom = 120;
-        if (const int height = painter.fontMetrics().height(); height > kLineRoom) {
-            QFont font = painter.font();
-            font.setPointSizeF(font.pointSizeF() * kLineRoom / height);
-            painter.setFont(font);
-        }
-        //: First line of a printed graph, before the student's name
-        const QString line = QCoreApplication::translate("Printing", "Printed by: ") + userName;
-        painter.drawText(QRect(0, 150, printer.width(), printer.height() - 150), Qt::AlignLeft | Qt::AlignTop, line);
-    }
-    const QRect target(150, 300, static_cast<int>(picture.width() * s), static_cast<int>(picture.height() * s));
-    if (target.width() > 0 && target.height() > 0)
-        draw(painter, target);
+    paintPage(painter, printer.width(), printer.height(), picture, controlWidth, userName, draw);
     if (!painter.end())
         return QCoreApplication::translate("Printing", "The document could not be finished.");
     return {};
+}
+
+// A picture that draws itself in its logical units, size wide and high, scaled into target.
+std::function<void(QPainter&, const QRect&)> scaledInto(QSize size, const std::function<void(QPainter&)>& paint)
+{
+    return [size, paint](QPainter& painter, const QRect& target) {
+        painter.save();
+        painter.translate(target.topLeft());
+        painter.scale(static_cast<double>(target.width()) / size.width(),
+                      static_cast<double>(target.height()) / size.height());
+        painter.setClipRect(QRect(QPoint(0, 0), size));
+        // A picture pixel covers [x, x + 1): strokes one pixel wide centred half a pixel in
+        // cover the same ground as the bitmap's pixels.
+        painter.translate(0.5, 0.5);
+        paint(painter);
+        painter.restore();
+    };
 }
 
 }  // namespace
@@ -55,18 +82,78 @@ QString PrintImage(QPrinter& printer, const QImage& picture, int controlWidth, c
 QString PrintPicture(QPrinter& printer, QSize size, int controlWidth, const QString& userName,
                      const std::function<void(QPainter&)>& paint)
 {
-    return printPage(printer, size, controlWidth, userName, [&](QPainter& painter, const QRect& target) {
-        painter.save();
-        painter.translate(target.topLeft());
-        painter.scale(static_cast<double>(target.width()) / size.width(),
-                      static_cast<double>(target.height()) / size.height());
-        painter.setClipRect(QRect(QPoint(0, 0), size));
-        // A picture pixel covers [x, x + 1): strokes one pixel wide centred half a pixel in
-        // cover the same ground as the bitmap's pixels.
-        painter.translate(0.5, 0.5);
-        paint(painter);
-        painter.restore();
-    });
+    return printPage(printer, size, controlWidth, userName, scaledInto(size, paint));
+}
+
+QString nameLine(const QString& userName)
+{
+    //: First line of a printed graph, before the student's name
+    return QCoreApplication::translate("Printing", "Printed by: ") + userName;
+}
+
+QString SavePicture(const QString& path, PictureFormat format, const QPrinter& page, QSize size, double ratio,
+                    const QString& userName, const std::function<void(QPainter&)>& paint)
+{
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    // PNG and SVG carry the name line in a strip above the picture; PDF is the printed page.
+    const int strip = userName.isEmpty() ? 0 : 24;
+    const QSize whole(size.width(), size.height() + strip);
+    const auto paintWhole = [&](QPainter& p) {
+        p.fillRect(QRect(QPoint(0, 0), whole), Qt::white);
+        if (strip > 0) {
+            p.setPen(Qt::black);
+            p.setFont(pixelFont(13, false));
+            p.drawText(QRect(4, 0, size.width() - 8, strip), Qt::AlignLeft | Qt::AlignVCenter, nameLine(userName));
+        }
+        p.translate(0, strip);
+        p.setClipRect(QRect(QPoint(0, 0), size));
+        paint(p);
+    };
+    bool drawn = true;
+    if (format == PictureFormat::Png) {
+        QImage image(whole * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        QPainter p(&image);
+        paintWhole(p);
+        p.end();
+        drawn = image.save(&file, "PNG");
+    } else if (format == PictureFormat::Svg) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(whole);
+        svg.setViewBox(QRect(QPoint(0, 0), whole));
+        // At the 96 dots an inch that SVG takes a pixel to be, so that it opens at the picture's size.
+        svg.setResolution(96);
+        svg.setTitle(QStringLiteral("Tovrin"));
+        QPainter p;
+        drawn = p.begin(&svg);
+        if (drawn) {
+            // Strokes centred on the pixels, as on the printed page.
+            p.translate(0.5, 0.5);
+            paintWhole(p);
+            drawn = p.end();
+        }
+    } else {
+        QPdfWriter pdf(&file);
+        pdf.setResolution(page.resolution());
+        pdf.setPageLayout(page.pageLayout());
+        pdf.setTitle(QStringLiteral("Tovrin"));
+        QPainter p;
+        drawn = p.begin(&pdf);
+        if (drawn) {
+            paintPage(p, pdf.width(), pdf.height(), size, size.width(), userName, scaledInto(size, paint));
+            drawn = p.end();
+        }
+    }
+    // A failure inside the drawing leaves no word in the file's error string: say what failed.
+    if (!drawn)
+        return QCoreApplication::translate("Printing", "The picture could not be drawn.");
+    if (!file.flush() || !file.commit())
+        return file.errorString();
+    return {};
 }
 
 }  // namespace vestor

@@ -20,4 +20,16 @@ QString PrintImage(QPrinter& printer, const QImage& picture, int controlWidth, c
 QString PrintPicture(QPrinter& printer, QSize size, int controlWidth, const QString& userName,
                      const std::function<void(QPainter&)>& paint);
 
+// "Printed by: " and the name.
+QString nameLine(const QString& userName);
+
+enum class PictureFormat { Png, Svg, Pdf };
+
+// Saves a picture that draws itself (as for PrintPicture) to a file, replacing it only once it is
+// whole: PNG at a device pixel ratio, SVG with its text as text, or PDF as the one page Print gives
+// on the page setup of `page`. PNG and SVG have the name line above the picture when a name is
+// given. Returns an empty string on success, otherwise why the file could not be written.
+QString SavePicture(const QString& path, PictureFormat format, const QPrinter& page, QSize size, double ratio,
+                    const QString& userName, const std::function<void(QPainter&)>& paint);
+
 }  // namespace vestor

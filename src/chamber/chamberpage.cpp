@@ -61,6 +61,13 @@ void ChamberImages::setRatio(double ratio, const Simulation& sim)
     m_chamberPen = pen;
 }
 
+void ChamberImages::recolour(const Simulation& sim, const std::array<Color, 6>& legend)
+{
+    for (Color* c : {&m_chamberPen, &m_chamberFrame})
+        if (const int k = sim.nuclideOf(*c); k >= 1)
+            *c = legend[k];
+}
+
 void ChamberImages::disc(QImage& image, int x, int y, int size, Color fill, Color outline)
 {
     if (m_straightforward) {
@@ -87,6 +94,12 @@ LegendDisc::LegendDisc(Color color, QWidget* parent) : QWidget(parent), m_color(
     setFixedSize(8, 8);
 }
 
+void LegendDisc::setColor(Color color)
+{
+    m_color = color;
+    update();
+}
+
 void LegendDisc::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -111,8 +124,6 @@ ChamberPage::ChamberPage(Simulation& sim, QWidget* parent) : QWidget(parent), m_
     m_decayed->setAccessibleDescription(tr("The decayed particles taken out of the chamber, stacked from the top"));
     activeLabel->setBuddy(m_active);
     decayedLabel->setBuddy(m_decayed);
-    const QString colourNames[6] = {QString(),          tr("black"),      tr("red"),
-                                    tr("bright green"), tr("light blue"), tr("teal")};
 
     const int discPos[6][2] = {{0, 0}, {180, 92}, {181, 157}, {182, 221}, {181, 286}, {181, 350}};
     const int countPos[6][2] = {{0, 0}, {211, 84}, {211, 149}, {211, 213}, {211, 278}, {211, 342}};
@@ -120,8 +131,6 @@ ChamberPage::ChamberPage(Simulation& sim, QWidget* parent) : QWidget(parent), m_
         auto* d = placed<LegendDisc>(this, qPrintable(QStringLiteral("d%1").arg(k)), discPos[k][0], discPos[k][1],
                                      kDefaultColors[k]);
         d->setAccessibleName(tr("Colour of nuclide %1").arg(k));
-        d->setAccessibleDescription(
-            tr("Particles of nuclide %1 are drawn %2 in the chamber").arg(k).arg(colourNames[k]));
         m_legend[k] = d;
         auto* e = placed<QLineEdit>(this, qPrintable(QStringLiteral("de%1").arg(k)), countPos[k][0], countPos[k][1]);
         e->setFixedSize(36, 24);
@@ -131,6 +140,8 @@ ChamberPage::ChamberPage(Simulation& sim, QWidget* parent) : QWidget(parent), m_
         e->setAccessibleName(tr("Count of nuclide %1").arg(k));
         m_counts[k] = e;
     }
+
+    describeLegend();
 
     m_restart = placed<QPushButton>(this, "restart", 26, kButtonY, tr("&Reset"));
     m_restart->setFixedSize(89, 33);
@@ -181,6 +192,26 @@ std::array<Color, 6> ChamberPage::legendColors() const
     for (int k = 1; k <= kMaxNuclides; ++k)
         colors[k] = m_legend[k]->color();
     return colors;
+}
+
+void ChamberPage::setNuclideColors(const std::array<Color, 6>& colors)
+{
+    m_images.recolour(m_sim, colors);
+    m_sim.recolour(colors);
+    for (int k = 1; k <= kMaxNuclides; ++k)
+        m_legend[k]->setColor(colors[k]);
+    describeLegend();
+    setPictureRatio(m_images.chamber.devicePixelRatio());
+}
+
+void ChamberPage::describeLegend()
+{
+    const QString standard[6] = {QString(), tr("black"), tr("red"), tr("bright green"), tr("light blue"), tr("teal")};
+    const QString safe[6] = {QString(), tr("black"), tr("vermilion"), tr("blue"), tr("purple"), tr("grey")};
+    const QString* names = legendColors() == kColourBlindSafeColors ? safe : standard;
+    for (int k = 1; k <= kMaxNuclides; ++k)
+        m_legend[k]->setAccessibleDescription(
+            tr("Particles of nuclide %1 are drawn %2 in the chamber").arg(k).arg(names[k]));
 }
 
 bool ChamberPage::removeBroughtOut() const

@@ -32,6 +32,8 @@ public:
     void setStraightforward(bool on) { m_straightforward = on; }
     // Draws both pictures again at a device pixel ratio, from the simulation's state.
     void setRatio(double ratio, const Simulation& sim);
+    // The pen and frame colours the chamber keeps, moved to a new palette (by the old legend).
+    void recolour(const Simulation& sim, const std::array<Color, 6>& legend);
 
     QImage chamber;
     QImage panel;
@@ -52,6 +54,7 @@ class LegendDisc : public QWidget {
 public:
     LegendDisc(Color color, QWidget* parent);
     Color color() const { return m_color; }
+    void setColor(Color color);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -72,6 +75,8 @@ public:
     // Shows a run the simulation was given whole (an opened lesson): Automate stopped, the
     // pictures drawn from the particles, Remove out when decayed particles wait for it.
     void showRun();
+    // Switches the nuclides to other colours mid-run: legend, chamber and every particle.
+    void setNuclideColors(const std::array<Color, 6>& colors);
 
     void NextbtClick();
     void RemovebtClick();
@@ -98,6 +103,8 @@ private:
     // The legend discs and count fields of the series, with their counts.
     void showLegend();
     void repaintImages();
+    // The colour names the screen reader gives for the legend discs.
+    void describeLegend();
 
     Simulation& m_sim;
     ChamberImages m_images;

@@ -54,6 +54,7 @@ ConfigPage::ConfigPage(QWidget* parent) : QWidget(parent)
     buildDiceGroup();
     buildInitialGroup();
     buildGraphGroup();
+    setNuclideColors(kDefaultColors);
 
     // Tab order: series, decay type, chances, initial numbers, graph settings.
     QWidget* order[] = {m_dc, m_percent, m_dice, m_percentRows[1].bar, m_percentRows[2].bar, m_percentRows[3].bar,
@@ -147,7 +148,6 @@ void ConfigPage::buildPercentGroup()
                                  QStringLiteral("HLsb%1").arg(i), QStringLiteral("HLe%1").arg(i),
                                  1, 100, 50, 10, QStringLiteral("50%")};
         m_percentRows[i] = makeScrollRow(m_halfbox, setup, 10, 40 + (i - 1) * 58, 74, 120);
-        setTextColor(m_percentRows[i].label, toQColor(kDefaultColors[i]));
         m_percentRows[i].setAccessibleText(
             tr("Chance of decay of nuclide %1, percent").arg(i),
             tr("Sets the chance in percent that a particle of nuclide %1 decays in one time step").arg(i));
@@ -170,7 +170,6 @@ void ConfigPage::buildDiceGroup()
                                  QStringLiteral("numdicesb%1").arg(i), QStringLiteral("decayvalue%1").arg(i),
                                  1, 6, 3, 2, QStringLiteral("3")};
         m_diceRows[i] = makeScrollRow(m_dicebox, setup, 10, 86 + (i - 1) * 50, 116, 84);
-        setTextColor(m_diceRows[i].label, toQColor(kDefaultColors[i]));
         m_diceRows[i].setAccessibleText(
             tr("Decay value of nuclide %1").arg(i),
             tr("Sets the highest throw of the die at which a particle of nuclide %1 decays").arg(i));
@@ -190,7 +189,6 @@ void ConfigPage::buildInitialGroup()
                                  i == 1 ? 1 : 0, i == 1 ? 1000 : 999, i == 1 ? 1 : 0, 10,
                                  i == 1 ? QString() : QStringLiteral("0")};
         m_initialRows[i] = makeScrollRow(g, setup, 10, 40 + (i - 1) * 58, 74, 118);
-        setTextColor(m_initialRows[i].label, toQColor(kDefaultColors[i]));
         m_initialRows[i].setAccessibleText(
             tr("Initial number of nuclide %1").arg(i),
             tr("Sets how many particles of nuclide %1 the chamber holds at the start, 1000 in all at most").arg(i));
@@ -345,6 +343,13 @@ void ConfigPage::setLocked(bool locked)
         findChild<QWidget*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly)->setEnabled(!locked);
     m_dc->setEnabled(!locked);
     m_lockedNote->setVisible(locked);
+}
+
+void ConfigPage::setNuclideColors(const std::array<Color, 6>& colors)
+{
+    for (int i = 1; i <= kMaxNuclides; ++i)
+        for (QLabel* label : {m_percentRows[i].label, m_diceRows[i].label, m_initialRows[i].label})
+            setTextColor(label, toQColor(colors[i]));
 }
 
 void ConfigPage::startUp()

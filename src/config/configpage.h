@@ -50,6 +50,9 @@ public:
     // Start-up: select the first series length and put the focus on nuclide 1's initial number.
     void startUp();
 
+    // The colours of the nuclides' captions.
+    void setNuclideColors(const std::array<Color, 6>& colors);
+
     // Shows, beside each chance, the half-life in time steps it implies. Off at start-up.
     void setImpliedHalfLivesShown(bool on);
 

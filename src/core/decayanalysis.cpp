@@ -124,4 +124,22 @@ std::vector<std::array<double, 6>> expectedCounts(const std::array<double, 6>& i
     return e;
 }
 
+std::vector<std::array<double, 6>> expectedVariance(const std::array<double, 6>& initial,
+                                                    const std::array<double, 6>& percent, int seriesLength, int n)
+{
+    std::vector<std::array<double, 6>> variance(static_cast<std::size_t>(std::max(n, 0)));
+    for (int j = 1; j <= seriesLength; ++j) {
+        if (!(initial[j] > 0.0))
+            continue;
+        // The chances of one particle that starts as j: its expected counts.
+        std::array<double, 6> one{};
+        one[j] = 1.0;
+        const auto chance = expectedCounts(one, percent, seriesLength, n);
+        for (std::size_t t = 0; t < variance.size(); ++t)
+            for (int k = 1; k <= seriesLength; ++k)
+                variance[t][k] += initial[j] * chance[t][k] * (1.0 - chance[t][k]);
+    }
+    return variance;
+}
+
 }  // namespace vestor

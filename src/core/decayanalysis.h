@@ -35,4 +35,10 @@ DecayFit fitDecay(const std::vector<double>& counts);
 std::vector<std::array<double, 6>> expectedCounts(const std::array<double, 6>& initial,
                                                   const std::array<double, 6>& percent, int seriesLength, int n);
 
+// The variance of each member's count about those expected counts. Every particle decays on its
+// own, so a member's count is a sum of independent binomials, one for each starting member j:
+// Var = Σⱼ Nⱼ·pⱼₖ(t)·(1 − pⱼₖ(t)), with pⱼₖ(t) the chance that a particle starting as j is k at t.
+std::vector<std::array<double, 6>> expectedVariance(const std::array<double, 6>& initial,
+                                                    const std::array<double, 6>& percent, int seriesLength, int n);
+
 }  // namespace vestor

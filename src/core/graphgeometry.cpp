@@ -105,4 +105,21 @@ std::string readoutText(int d, double xs, double value)
     return "t = " + fixedText(d / xs, 2, 5) + "\r" + "C = " + fixedText(value, 1, 6);
 }
 
+std::vector<int> logTicks(int scaleMax)
+{
+    std::vector<int> ticks;
+    for (long long decade = 1; decade <= scaleMax; decade *= 10)
+        for (const int m : {1, 2, 5})
+            if (decade * m <= scaleMax)
+                ticks.push_back(static_cast<int>(decade * m));
+    return ticks;
+}
+
+double logY(double count, int scaleMax, int height)
+{
+    if (!(count > 0.0))
+        return HUGE_VAL;
+    return (height - 20) - std::log(count) / std::log(static_cast<double>(scaleMax)) * (height - 30);
+}
+
 }  // namespace vestor

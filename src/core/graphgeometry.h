@@ -50,4 +50,11 @@ std::string readoutText(int d, double xs, double value);
 // The model count d pixels right of the axis.
 double modelValue(std::int64_t a, double halfLife, double d, double xs);
 
+// The logarithmic count axis runs from 1 on the time axis to scaleMax at the top, H − 30 pixels
+// higher. Its marks: 1, 2, 5, 10, 20, 50, … up to scaleMax.
+std::vector<int> logTicks(int scaleMax);
+// The picture's y of a count on that axis; below 1 it falls under the time axis, and a count of
+// 0 or less lies infinitely far down (held at truncPixel's bound once converted).
+double logY(double count, int scaleMax, int height = kGraphHeight);
+
 }  // namespace vestor

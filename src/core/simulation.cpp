@@ -100,6 +100,18 @@ void Simulation::reset(const Settings& s)
     }
 }
 
+void Simulation::recolour(const std::array<Color, 6>& newLegend)
+{
+    // A particle's nuclide is known only by its colour: find it by the old legend first.
+    for (int i = 1; i <= particleTotal; ++i)
+        if (const int k = nuclideOf(particles[i].color); k >= 1)
+            particles[i].color = newLegend[k];
+    legend = newLegend;
+    for (int k = 1; k <= kMaxNuclides; ++k)
+        if (k != seriesLength + 1)
+            nuclideColor[k] = newLegend[k];
+}
+
 int Simulation::nuclideOf(Color color) const
 {
     if (color == kWhite)

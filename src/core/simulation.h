@@ -25,6 +25,10 @@ inline constexpr int kRemovedX = -4;
 
 // Default nuclide colours, slot 1..5 (slot 0 unused): black, red, lime, aqua, teal.
 inline constexpr std::array<Color, 6> kDefaultColors = {0, 0x000000, 0x0000FF, 0x00FF00, 0xFFFF00, 0x808000};
+// Colours a colour-blind student tells apart, from each other and from the white of the chamber
+// and of removed particles, and dark enough to read as captions on the pale yellow panel: black,
+// vermilion, blue, purple, grey.
+inline constexpr std::array<Color, 6> kColourBlindSafeColors = {0, 0x000000, 0x0037CD, 0xFF6600, 0x660066, 0x696969};
 
 struct Particle {
     Color color = kBlack;
@@ -81,6 +85,9 @@ public:
 
     // Takes decayed particles out of the chamber into the decayed panel; returns how many.
     int removeStep();
+
+    // Gives nuclides 1..5 the legend's new colours, the particles in the chamber included, mid-run.
+    void recolour(const std::array<Color, 6>& legend);
 
     // Nuclide number of a colour: 0 for white (end product), 1..5 by the legend, -1 for none.
     int nuclideOf(Color color) const;

@@ -168,9 +168,13 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     //: Check box: draw the expected count of each nuclide
     m_expected = placed<QCheckBox>(this, "expectedcb", 4, 438, tr("Expected"));
     m_bestFit->setToolTip(tr("Fit the model to nuclide 1's counts and show the estimate with its standard error"));
-    m_expected->setToolTip(tr("Draw the expected count of each graphed nuclide"));
+    m_expected->setToolTip(
+        tr("Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall"));
     //: Button: move the two scroll bars to the best fit
     m_useFit = placed<QPushButton>(this, "usefitbt", 4, 462, tr("&Use fit"));
+    //: Check box: plot the counts on a logarithmic axis, where an exponential decay is a straight line
+    m_logScale = placed<QCheckBox>(this, "logcb", 4, 494, tr("&Log scale"));
+    m_logScale->setToolTip(tr("Plot the counts on a logarithmic axis: an exponential decay becomes a straight line"));
     m_useFit->setFixedSize(86, 28);
     m_useFit->setToolTip(tr("Move the two scroll bars to the computed fit"));
     m_useFit->hide();
@@ -182,6 +186,7 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     connect(m_bestFit, &QCheckBox::clicked, this, &GraphPage::bestfitcbClick);
     connect(m_expected, &QCheckBox::clicked, this, &GraphPage::plotggraph);
     connect(m_useFit, &QPushButton::clicked, this, &GraphPage::usefitbtClick);
+    connect(m_logScale, &QCheckBox::clicked, this, &GraphPage::logcbClick);
 
     setTabOrder(m_h, m_yshift);
     setTabOrder(m_yshift, m_boxes[1]);
@@ -190,6 +195,7 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     setTabOrder(m_boxes[5], m_bestFit);
     setTabOrder(m_bestFit, m_useFit);
     setTabOrder(m_useFit, m_expected);
+    setTabOrder(m_expected, m_logScale);
 }
 
 void GraphPage::setPictureRatio(double ratio)
@@ -210,6 +216,7 @@ GraphInput GraphPage::input() const
         in.graphed[k] = m_boxes[k]->isChecked();
     in.hPosition = m_h->value();
     in.yshift = m_yshift->value();
+    in.logScale = m_logScale->isChecked();
     return in;
 }
 
@@ -226,6 +233,8 @@ void GraphPage::draxis()
     drawAxes(m_image, m_scale, m_dataPoints(), m_straightforward);
     placeTickLabel(m_xmin, m_scale.tick);
     placeTickLabel(m_xmax, m_scale.topValue);
+    m_xmin->setVisible(!m_scale.log);
+    m_xmax->setVisible(!m_scale.log);
 }
 
 void GraphPage::plotggraph()
@@ -239,10 +248,14 @@ void GraphPage::plotggraph()
     m_kvalue->move(m_initially->x() + m_initially->width(), 31);
     clearGraph(m_image, m_straightforward);
     draxis();
+    if (m_expected->isChecked()) {
+        QPainter p(&m_image);
+        paintExpected(p, in, true);
+    }
     drawDots(m_image, in, m_scale, m_straightforward ? nullptr : &m_discs);
     if (m_expected->isChecked()) {
         QPainter p(&m_image);
-        paintExpected(p, in);
+        paintExpected(p, in, false);
     }
     drawCurve(m_image, in, m_scale);
     if (m_bestFit->isChecked())
@@ -256,14 +269,18 @@ void GraphPage::paintPicture(QPainter& p)
     const QSize size(kGraphWidth, kGraphHeight);
     paintFramed(p, size, kBlack);
     paintAxes(p, size, m_scale, in.n);
+    if (m_expected->isChecked())
+        paintExpected(p, in, true);
     paintDots(p, size, in, m_scale);
     if (m_expected->isChecked())
-        paintExpected(p, in);
+        paintExpected(p, in, false);
     paintCurve(p, size, in, m_scale);
     paintLabels(p);
 }
 
-void GraphPage::paintExpected(QPainter& p, const GraphInput& in) const
+// The expected curves, or the bands behind the dots where 95 % of runs fall: the expected count
+// ± 1.96 standard deviations, light enough that the grid shows through.
+void GraphPage::paintExpected(QPainter& p, const GraphInput& in, bool band) const
 {
     std::array<double, 6> initial{};
     std::array<double, 6> percent{};
@@ -273,18 +290,49 @@ void GraphPage::paintExpected(QPainter& p, const GraphInput& in) const
     }
     const int rows = std::min(in.n, kLastTime + 1);
     const auto expected = expectedCounts(initial, percent, in.seriesLength, rows);
+    const auto variance = band ? expectedVariance(initial, percent, in.seriesLength, rows)
+                               : std::vector<std::array<double, 6>>{};
+    const auto point = [this](int t, double count) {
+        return QPointF(truncPixel(t * m_scale.xs + 50), truncPixel(countY(m_scale, count)));
+    };
+    // Below the time axis (under 0, or under the log axis's 1) a band or curve leaves the plot.
+    constexpr double bottom = kGraphHeight - 20;
     for (int k = 1; k <= in.seriesLength; ++k) {
         if (!in.graphed[k])
             continue;
-        std::vector<QPoint> points;
-        points.reserve(expected.size());
-        for (int t = 0; t < rows; ++t) {
-            const double y = (kGraphHeight - 20) - expected[t][k] * m_scale.ys;
-            points.emplace_back(truncPixel(t * m_scale.xs + 50), truncPixel(y));
+        QPolygonF line;
+        line.reserve(2 * rows);
+        for (int t = 0; t < rows; ++t)
+            line.append(point(t, expected[t][k] + (band ? 1.96 * std::sqrt(variance[t][k]) : 0.0)));
+        if (band) {
+            // The band reaches down to the time axis where its lower edge falls below it.
+            for (int t = rows - 1; t >= 0; --t) {
+                const QPointF lower = point(t, expected[t][k] - 1.96 * std::sqrt(variance[t][k]));
+                line.append(QPointF(lower.x(), std::min(lower.y(), bottom)));
+            }
+            QColor light = toQColor(in.colors[k]);
+            light.setAlpha(56);
+            p.setPen(Qt::NoPen);
+            p.setBrush(light);
+            p.drawPolygon(line);
+            p.setBrush(Qt::NoBrush);
+        } else {
+            p.setPen(picturePen(p, toQColor(in.colors[k])));
+            for (const QPolygonF& part : partsAbove(line, bottom))
+                p.drawPolyline(part);
         }
-        p.setPen(picturePen(p, toQColor(in.colors[k])));
-        p.drawPolyline(points.data(), static_cast<int>(points.size()));
     }
+}
+
+void GraphPage::logcbClick()
+{
+    plotggraph();
+}
+
+void GraphPage::setNuclideColors(const std::array<Color, 6>& colors)
+{
+    for (int k = 1; k <= kMaxNuclides; ++k)
+        setTextColor(m_boxes[k], toQColor(colors[k]));
 }
 
 QString GraphPage::fitText() const
@@ -434,7 +482,8 @@ void GraphPage::halfgraphMouseDown(QPoint pos, Qt::MouseButton)
     if (d < 0)
         return;
     m_gtv->move(kImageLeft + pos.x(), kImageTop + pos.y() - m_gtv->height());
-    m_ysh->move(m_gtv->x() - 10, kImageTop + (kGraphHeight - 20) - truncPixel(v * ys));
+    const int height = m_scale.log ? truncPixel(countY(m_scale, v)) : (kGraphHeight - 20) - truncPixel(v * ys);
+    m_ysh->move(m_gtv->x() - 10, kImageTop + height);
     m_vsh->move(m_gtv->x(), m_ysh->y() - 10);
     m_readout = onScreen(vestor::readoutText(d, xs, v));
     m_gtvlb->setText(QString(m_readout).replace(QLatin1Char('\r'), QLatin1Char('\n')));
@@ -487,8 +536,11 @@ void GraphPage::paintLabels(QPainter& p) const
     for (int i = 1; i <= 5; ++i)
         text(title.mid(2 * i - 2, 1), m_yaxis->x() - kImageLeft, m_yaxis->y() - kImageTop + (i - 1) * 16);
     text(m_yax->text(), m_yax->x() - kImageLeft, m_yax->y() - kImageTop);
-    text(m_xmax->text(), m_xmax->x() - kImageLeft - 4, m_xmax->y() - kImageTop);
-    text(m_xmin->text(), m_xmin->x() - kImageLeft - 4, m_xmin->y() - kImageTop);
+    // The log axis has its labels in the picture already.
+    if (!m_scale.log) {
+        text(m_xmax->text(), m_xmax->x() - kImageLeft - 4, m_xmax->y() - kImageTop);
+        text(m_xmin->text(), m_xmin->x() - kImageLeft - 4, m_xmin->y() - kImageTop);
+    }
 }
 
 // The labels are painted into a copy, so the picture on screen never loses or gains them.

@@ -89,6 +89,10 @@ public:
     void bestfitcbClick();
     void usefitbtClick();
     QString fitText() const;
+    // Counts on a logarithmic axis; the tick labels are then drawn into the picture.
+    void logcbClick();
+    // The nuclide colours of the check boxes' captions (the graph takes its colours from the run).
+    void setNuclideColors(const std::array<Color, 6>& colors);
 
 signals:
     void printRequested();
@@ -96,7 +100,7 @@ signals:
 private:
     void applyEquationVisibility();
     void placeTickLabel(QLabel* label, int value);
-    void paintExpected(QPainter& p, const GraphInput& in) const;
+    void paintExpected(QPainter& p, const GraphInput& in, bool band) const;
     void paintLabels(QPainter& p) const;
     void updateFit();
     // The best fit of nuclide 1's counts at the plotted times.
@@ -133,6 +137,7 @@ private:
     QMenu* m_popup = nullptr;
     QCheckBox* m_bestFit = nullptr;
     QCheckBox* m_expected = nullptr;
+    QCheckBox* m_logScale = nullptr;
     QPushButton* m_useFit = nullptr;
     QLabel* m_fitLabel = nullptr;
 };

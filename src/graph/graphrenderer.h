@@ -2,8 +2,10 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPolygonF>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "core/graphgeometry.h"
 #include "core/simulation.h"
@@ -23,6 +25,7 @@ struct GraphInput {
     std::array<bool, 6> graphed{};  // slots 1..5
     int hPosition = 1;
     int yshift = 20;
+    bool logScale = false;
 };
 
 // The numbers a redraw works out, which the labels and the read-out use.
@@ -34,9 +37,16 @@ struct GraphScale {
     double ys = 1;
     std::int64_t a = 0;
     double halfLife = 1;
+    // Counts on a logarithmic axis from 1 to scaleMax instead of a linear one from 0.
+    bool log = false;
 };
 
 GraphScale graphScale(const GraphInput& in);
+// The picture's y of a count on the graph's count axis.
+double countY(const GraphScale& scale, double count, int height = kGraphHeight);
+// The pieces of a polyline that lie above y = bottom, cut where it crosses. Drawn instead of
+// clipping, so that an SVG drawing, which keeps no clip, shows the same.
+std::vector<QPolygonF> partsAbove(const QPolygonF& line, double bottom);
 
 // Draws the graph picture without any label: frame, axes and grid, dots, model curve.
 // With no disc painter every dot and grid line is drawn the straightforward QPainter way.

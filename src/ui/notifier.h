@@ -10,7 +10,7 @@ namespace vestor {
 
 // Where the program's modal messages go: the warning for bad input, the general error handler
 // for file and printer errors, a report of what a command did, and the file dialogs that choose
-// files to read. Tests put a recording one in its place.
+// files to read or write. Tests put a recording one in its place.
 class Notifier {
 public:
     virtual ~Notifier() = default;

@@ -94,6 +94,7 @@ metainfo=$source_dir/packaging/$app_id.metainfo.xml
   fail "Homepage: $(field Homepage)"
 # Depends comes from the libraries the program links, Qt's widgets among them.
 field Depends | grep -q 'libqt6widgets6 (>= [0-9.]*)' || fail "Depends: $(field Depends)"
+field Depends | grep -q 'libqt6svg6 (>= [0-9.]*)' || fail "Depends: $(field Depends)"
 field Depends | grep -q 'libc6 (>= [0-9.]*)' || fail "Depends: $(field Depends)"
 [ "$(field Recommends)" = qt6-translations-l10n ] || fail "Recommends: $(field Recommends)"
 # The summary is the metainfo's, the long description the README's first paragraph.

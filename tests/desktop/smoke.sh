@@ -55,7 +55,8 @@ done
 wmctrl -m >/dev/null 2>&1 || fail "the window manager did not come up"
 
 # The menu's command, found on the PATH as a desktop would, in PREFIX's bin first.
-exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+# Started as a launcher starts it with no file: the field codes (%f) drop out.
+exec_line=$(sed -n "s/^Exec=//p" "$desktop" | sed "s/ %[fFuU]//g")
 PATH=$prefix/bin:$PATH timeout 90 $exec_line >"$work/vestor.out" 2>"$work/vestor.err" &
 app=$!
 

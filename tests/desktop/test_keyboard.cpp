@@ -231,11 +231,11 @@ void TestKeyboard::tabWalk_data()
                                + QStringList{"datamemo", "savebt", "copyselbt", "Copybt", "BitBtn1"});
     QTest::addRow("graph") << State::Graph
                            << (QStringList{"qt_tabwidget_tabbar", "h", "yshift"} + rows("p%1cb", 1, 5)
-                               + QStringList{"bestfitcb", "expectedcb", "BitBtn1"});
+                               + QStringList{"bestfitcb", "expectedcb", "logcb", "BitBtn1"});
     QTest::addRow("graph with the best fit")
         << State::GraphFit
         << (QStringList{"qt_tabwidget_tabbar", "h", "yshift"} + rows("p%1cb", 1, 5)
-            + QStringList{"bestfitcb", "usefitbt", "expectedcb", "BitBtn1"});
+            + QStringList{"bestfitcb", "usefitbt", "expectedcb", "logcb", "BitBtn1"});
     QTest::addRow("graph data editor") << State::Editor
                                        << (QStringList{"qt_tabwidget_tabbar", "np", "showdd", "icount"}
                                            + rows("t%1", 1, 3) + QStringList{"tsb", "BitBtn1"});

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -17,6 +18,7 @@
 #include "graph/graphpage.h"
 #include "chamber/chamberpage.h"
 #include "table/grapheditorpage.h"
+#include "ui/uicommon.h"
 #include "support/shownwindow.h"
 
 using namespace vestor;
@@ -43,6 +45,58 @@ std::vector<double> simulatedRun(std::uint64_t seed, int percent, int particles,
     return counts;
 }
 
+// sRGB to linear light.
+double linear(Color channel)
+{
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double luminance(Color c)
+{
+    return 0.2126 * linear(c & 0xFF) + 0.7152 * linear((c >> 8) & 0xFF) + 0.0722 * linear((c >> 16) & 0xFF);
+}
+
+// CIE L*a*b* of linear sRGB, white point D65.
+std::array<double, 3> lab(const std::array<double, 3>& rgb)
+{
+    const double xyz[3] = {(0.4124564 * rgb[0] + 0.3575761 * rgb[1] + 0.1804375 * rgb[2]) / 0.95047,
+                           0.2126729 * rgb[0] + 0.7151522 * rgb[1] + 0.0721750 * rgb[2],
+                           (0.0193339 * rgb[0] + 0.1191920 * rgb[1] + 0.9503041 * rgb[2]) / 1.08883};
+    double f[3];
+    for (int i = 0; i < 3; ++i)
+        f[i] = xyz[i] > 216.0 / 24389 ? std::cbrt(xyz[i]) : (24389.0 / 27 * xyz[i] + 16) / 116;
+    return {116 * f[1] - 16, 500 * (f[0] - f[1]), 200 * (f[1] - f[2])};
+}
+
+// CIEDE2000 colour difference (Sharma, Wu and Dalal 2005).
+double deltaE2000(const std::array<double, 3>& x, const std::array<double, 3>& y)
+{
+    const double rad = M_PI / 180;
+    const double cBar = (std::hypot(x[1], x[2]) + std::hypot(y[1], y[2])) / 2;
+    const double g = 0.5 * (1 - std::sqrt(std::pow(cBar, 7) / (std::pow(cBar, 7) + std::pow(25.0, 7))));
+    const double a1 = (1 + g) * x[1], a2 = (1 + g) * y[1];
+    const double c1 = std::hypot(a1, x[2]), c2 = std::hypot(a2, y[2]);
+    const auto hue = [](double b, double a) {
+        return a == 0 && b == 0 ? 0.0 : std::fmod(std::atan2(b, a) * 180 / M_PI + 360, 360);
+    };
+    const double h1 = hue(x[2], a1), h2 = hue(y[2], a2);
+    double dh = c1 * c2 == 0 ? 0 : h2 - h1;
+    dh += dh > 180 ? -360 : dh < -180 ? 360 : 0;
+    const double dL = y[0] - x[0], dC = c2 - c1, dH = 2 * std::sqrt(c1 * c2) * std::sin(dh / 2 * rad);
+    const double lBar = (x[0] + y[0]) / 2, cBarP = (c1 + c2) / 2;
+    double hBar = h1 + h2;
+    if (c1 * c2 != 0)
+        hBar = std::fabs(h1 - h2) <= 180 ? hBar / 2 : hBar < 360 ? (hBar + 360) / 2 : (hBar - 360) / 2;
+    const double t = 1 - 0.17 * std::cos((hBar - 30) * rad) + 0.24 * std::cos(2 * hBar * rad)
+                     + 0.32 * std::cos((3 * hBar + 6) * rad) - 0.20 * std::cos((4 * hBar - 63) * rad);
+    const double sl = 1 + 0.015 * (lBar - 50) * (lBar - 50) / std::sqrt(20 + (lBar - 50) * (lBar - 50));
+    const double sc = 1 + 0.045 * cBarP, sh = 1 + 0.015 * cBarP * t;
+    const double rt = -std::sin(60 * std::exp(-std::pow((hBar - 275) / 25, 2)) * rad) * 2
+                      * std::sqrt(std::pow(cBarP, 7) / (std::pow(cBarP, 7) + std::pow(25.0, 7)));
+    return std::sqrt(std::pow(dL / sl, 2) + std::pow(dC / sc, 2) + std::pow(dH / sh, 2) + rt * (dC / sc) * (dH / sh));
+}
+
 }  // namespace
 
 class TestExtras : public QObject {
@@ -59,6 +113,10 @@ private slots:
     void expectedMatchesClosedForm_data();
     void expectedMatchesClosedForm();
     void expectedMatchesSimulatedAverage();
+    void bandHoldsNinetyFivePercent_data();
+    void bandHoldsNinetyFivePercent();
+    void safeColoursTellApart_data();
+    void safeColoursTellApart();
     void extrasOffLeaveEverythingAsItWas();
     void useFitMovesTheBars();
     void fitReadsOnlyData_data();
@@ -181,15 +239,21 @@ void TestExtras::expectedMatchesClosedForm()
     QFETCH(double, p1);
     QFETCH(double, p2);
     const auto e = expectedCounts({0, n1, n2, 0, 0, 0}, {0, p1, p2, 0, 0, 0}, seriesLength, 40);
+    const auto v = expectedVariance({0, n1, n2, 0, 0, 0}, {0, p1, p2, 0, 0, 0}, seriesLength, 40);
     QCOMPARE(e.size(), std::size_t(40));
+    QCOMPARE(v.size(), std::size_t(40));
     const double q1 = 1 - p1 / 100;
     const double q2 = 1 - p2 / 100;
     for (int t = 0; t < 40; ++t) {
         QVERIFY(std::fabs(e[t][1] - n1 * std::pow(q1, t)) < 1e-9);
+        QVERIFY(std::fabs(v[t][1] - n1 * std::pow(q1, t) * (1 - std::pow(q1, t))) < 1e-9);
         if (seriesLength == 2) {
-            const double e2 =
-                n2 * std::pow(q2, t) + n1 * (p1 / 100) * (std::pow(q1, t) - std::pow(q2, t)) / (q1 - q2);
-            QVERIFY2(std::fabs(e[t][2] - e2) < 1e-9, qPrintable(QStringLiteral("t = %1").arg(t)));
+            // A particle that starts as 1 is a 2 at time t with chance p12; one that starts as 2, q2^t.
+            const double p12 = (p1 / 100) * (std::pow(q1, t) - std::pow(q2, t)) / (q1 - q2);
+            QVERIFY2(std::fabs(e[t][2] - (n2 * std::pow(q2, t) + n1 * p12)) < 1e-9,
+                     qPrintable(QStringLiteral("t = %1").arg(t)));
+            const double v2 = n1 * p12 * (1 - p12) + n2 * std::pow(q2, t) * (1 - std::pow(q2, t));
+            QVERIFY2(std::fabs(v[t][2] - v2) < 1e-9, qPrintable(QStringLiteral("t = %1").arg(t)));
         }
     }
 }
@@ -228,6 +292,88 @@ void TestExtras::expectedMatchesSimulatedAverage()
                      qPrintable(QStringLiteral("t %1 nuclide %2: mean %3 expected %4").arg(t).arg(k).arg(mean).arg(e[t][k])));
         }
     }
+}
+
+void TestExtras::bandHoldsNinetyFivePercent_data()
+{
+    QTest::addColumn<int>("nuclide");
+    QTest::addColumn<int>("p1");
+    QTest::addColumn<int>("p2");
+    QTest::addColumn<int>("particles");
+    QTest::addColumn<int>("points");
+    QTest::newRow("nuclide 1, 10 %, 400 particles") << 1 << 10 << 50 << 400 << 30;
+    QTest::newRow("nuclide 1, 30 %, 1000 particles") << 1 << 30 << 50 << 1000 << 15;
+    QTest::newRow("nuclide 2 of a series, 10 % then 20 %") << 2 << 10 << 20 << 1000 << 20;
+}
+
+// The share of dots inside the band the graph draws, over seeded runs of the real simulation.
+void TestExtras::bandHoldsNinetyFivePercent()
+{
+    QFETCH(int, nuclide);
+    QFETCH(int, p1);
+    QFETCH(int, p2);
+    QFETCH(int, particles);
+    QFETCH(int, points);
+    const std::array<double, 6> initial{0, double(particles)};
+    const std::array<double, 6> percent{0, double(p1), double(p2)};
+    const auto mean = expectedCounts(initial, percent, 2, points);
+    const auto variance = expectedVariance(initial, percent, 2, points);
+    int inside = 0;
+    int dots = 0;
+    for (std::uint64_t seed = 1; seed <= 300; ++seed) {
+        std::mt19937_64 rng(seed);
+        Simulation sim([&rng] { return static_cast<double>(rng() >> 11) * 0x1.0p-53; });
+        Settings s;
+        s.seriesLength = 2;
+        s.percent = {0, p1, p2, 50, 50, 50};
+        s.initial = {0, particles, 0, 0, 0, 0};
+        sim.reset(s);
+        // From time 1: time 0 holds the initial numbers exactly, where the band has no width.
+        for (int t = 1; t < points && sim.timeStep(); ++t, ++dots) {
+            sim.removeStep();
+            inside += std::fabs(sim.nuclideCount[nuclide] - mean[t][nuclide]) <= 1.96 * std::sqrt(variance[t][nuclide]);
+        }
+    }
+    QCOMPARE(dots, 300 * (points - 1));
+    const double share = double(inside) / dots;
+    QVERIFY2(share >= 0.93 && share <= 0.97, qPrintable(QString::number(share)));
+}
+
+void TestExtras::safeColoursTellApart_data()
+{
+    // Machado, Oliveira and Fernandes (2009) at full severity, on linear RGB.
+    QTest::addColumn<QList<double>>("m");
+    QTest::addRow("usual vision") << QList<double>{1, 0, 0, 0, 1, 0, 0, 0, 1};
+    QTest::addRow("protanopia") << QList<double>{0.152286, 1.052583, -0.204868, 0.114503, 0.786281,
+                                                 0.099216, -0.003882, -0.048116, 1.051998};
+    QTest::addRow("deuteranopia") << QList<double>{0.367322, 0.860646, -0.227968, 0.280085, 0.672501,
+                                                   0.047413, -0.011820, 0.042940, 0.968881};
+    QTest::addRow("tritanopia") << QList<double>{1.255528, -0.076749, -0.178779, -0.078411, 0.930809,
+                                                 0.147602, 0.004733, 0.691367, 0.303900};
+}
+
+// Every pair of the five colours and the white of the chamber and of removed particles differ by a
+// CIEDE2000 ΔE of 20 or more as the eye sees them, and every caption reads at 4.5 : 1 on the panel.
+void TestExtras::safeColoursTellApart()
+{
+    QFETCH(QList<double>, m);
+    std::vector<std::array<double, 3>> seen;
+    for (const Color c : {kColourBlindSafeColors[1], kColourBlindSafeColors[2], kColourBlindSafeColors[3],
+                          kColourBlindSafeColors[4], kColourBlindSafeColors[5], kWhite}) {
+        const std::array<double, 3> rgb{linear(c & 0xFF), linear((c >> 8) & 0xFF), linear((c >> 16) & 0xFF)};
+        std::array<double, 3> sim{};
+        for (int i = 0; i < 3; ++i)
+            sim[i] = std::clamp(m[3 * i] * rgb[0] + m[3 * i + 1] * rgb[1] + m[3 * i + 2] * rgb[2], 0.0, 1.0);
+        seen.push_back(lab(sim));
+    }
+    for (std::size_t i = 0; i < seen.size(); ++i)
+        for (std::size_t j = i + 1; j < seen.size(); ++j) {
+            const double d = deltaE2000(seen[i], seen[j]);
+            QVERIFY2(d >= 20, qPrintable(QStringLiteral("colours %1 and %2: %3").arg(i + 1).arg(j + 1).arg(d)));
+        }
+    const double panel = luminance(fromQColor(kPanelColor));
+    for (int k = 1; k <= kMaxNuclides; ++k)
+        QVERIFY2((panel + 0.05) / (luminance(kColourBlindSafeColors[k]) + 0.05) >= 4.5, qPrintable(QString::number(k)));
 }
 
 void TestExtras::extrasOffLeaveEverythingAsItWas()

@@ -2,6 +2,7 @@
 // curve, the captions, and a few pixels of a rendered picture.
 #include <QImage>
 #include <QTest>
+#include <cmath>
 
 #include "core/graphgeometry.h"
 #include "graph/graphrenderer.h"
@@ -87,18 +88,20 @@ void TestGraphGeometry::scale_data()
     QTest::addColumn<int>("step");
     QTest::addColumn<int>("lines");
     QTest::addColumn<int>("top");
-    QTest::addRow("below 100 is raised") << 50 << 100 << 5 << 20 << 100;
-    QTest::addRow("100") << 100 << 100 << 5 << 20 << 100;
-    QTest::addRow("101") << 101 << 101 << 10 << 10 << 100;
-    QTest::addRow("200") << 200 << 200 << 10 << 20 << 200;
-    QTest::addRow("201") << 201 << 201 << 20 << 10 << 200;
-    QTest::addRow("400") << 400 << 400 << 20 << 20 << 400;
-    QTest::addRow("500") << 500 << 500 << 20 << 25 << 500;
-    QTest::addRow("501") << 501 << 501 << 50 << 10 << 500;
-    QTest::addRow("999") << 999 << 999 << 50 << 19 << 950;
-    QTest::addRow("1000") << 1000 << 1000 << 100 << 10 << 1000;
-    QTest::addRow("1499") << 1499 << 1499 << 100 << 14 << 1400;
-    QTest::addRow("1500") << 1500 << 1500 << 150 << 10 << 1500;
+    QTest::addColumn<int>("logMarks");  // 1, 2, 5, 10, … up to scaleMax
+    QTest::addColumn<int>("logTop");
+    QTest::addRow("below 100 is raised") << 50 << 100 << 5 << 20 << 100 << 7 << 100;
+    QTest::addRow("100") << 100 << 100 << 5 << 20 << 100 << 7 << 100;
+    QTest::addRow("101") << 101 << 101 << 10 << 10 << 100 << 7 << 100;
+    QTest::addRow("200") << 200 << 200 << 10 << 20 << 200 << 8 << 200;
+    QTest::addRow("201") << 201 << 201 << 20 << 10 << 200 << 8 << 200;
+    QTest::addRow("400") << 400 << 400 << 20 << 20 << 400 << 8 << 200;
+    QTest::addRow("500") << 500 << 500 << 20 << 25 << 500 << 9 << 500;
+    QTest::addRow("501") << 501 << 501 << 50 << 10 << 500 << 9 << 500;
+    QTest::addRow("999") << 999 << 999 << 50 << 19 << 950 << 9 << 500;
+    QTest::addRow("1000") << 1000 << 1000 << 100 << 10 << 1000 << 10 << 1000;
+    QTest::addRow("1499") << 1499 << 1499 << 100 << 14 << 1400 << 10 << 1000;
+    QTest::addRow("1500") << 1500 << 1500 << 150 << 10 << 1500 << 10 << 1000;
 }
 
 void TestGraphGeometry::scale()
@@ -108,6 +111,8 @@ void TestGraphGeometry::scale()
     QFETCH(int, step);
     QFETCH(int, lines);
     QFETCH(int, top);
+    QFETCH(int, logMarks);
+    QFETCH(int, logTop);
     const History history{};
     GraphInput in = makeInput(history, 1, 0b10, 1);
     in.nuclideMax[1] = maximum;
@@ -119,6 +124,13 @@ void TestGraphGeometry::scale()
     QCOMPARE(gridLines(scaleMax), lines);
     // scaleMax itself falls on the top end of the vertical axis.
     QCOMPARE(vestor::dotCentre(0, scaleMax, s.xs, s.ys).y, 10);
+    // On the log axis as well; 1 lies on the time axis and the geometric mean halfway up.
+    const std::vector<int> marks = logTicks(scaleMax);
+    QCOMPARE(int(marks.size()), logMarks);
+    QCOMPARE(marks.back(), logTop);
+    QCOMPARE(logY(scaleMax, scaleMax), 10.0);
+    QCOMPARE(logY(1, scaleMax), kGraphHeight - 20.0);
+    QVERIFY(std::fabs(logY(std::sqrt(scaleMax), scaleMax) - (kGraphHeight - 10) / 2.0) < 1e-9);
 }
 
 void TestGraphGeometry::scaleFollowsGraphedNuclides_data()
@@ -366,17 +378,22 @@ void TestGraphGeometry::curveDrawnOnlyForNuclide1_data()
 {
     QTest::addColumn<int>("mask");
     QTest::addColumn<bool>("drawn");
-    QTest::addRow("nuclide 1 graphed") << 0b1010 << true;
-    QTest::addRow("nuclide 1 unticked") << 0b1100 << false;
+    QTest::addColumn<bool>("log");
+    QTest::addRow("nuclide 1 graphed") << 0b1010 << true << false;
+    QTest::addRow("nuclide 1 unticked") << 0b1100 << false << false;
+    QTest::addRow("nuclide 1 graphed, log axis") << 0b1010 << true << true;
+    QTest::addRow("nuclide 1 unticked, log axis") << 0b1100 << false << true;
 }
 
 void TestGraphGeometry::curveDrawnOnlyForNuclide1()
 {
     QFETCH(int, mask);
     QFETCH(bool, drawn);
+    QFETCH(bool, log);
     const History history = sampleHistory();
     GraphInput in = makeInput(history, 3, 0b1010, 10);
     in.nuclideMax = {0, 400, 400, 300, 0, 0};
+    in.logScale = log;
     // Where the curve lies with nuclide 1 graphed; nuclide 2's maximum keeps the scale when it is not.
     const GraphScale s = graphScale(in);
     const auto v = curveVertices(s.a, s.halfLife, s.xs, s.ys, in.yshift);
@@ -386,30 +403,41 @@ void TestGraphGeometry::curveDrawnOnlyForNuclide1()
     const QImage image = render(in);
     // Vertices 2..60 lie well inside the plot, clear of the dots on the time axis.
     int black = 0;
-    for (int k = 2; k <= 60; ++k)
-        black += image.pixel(v[1 + k].x, v[1 + k].y) == kBlackRgb;
+    for (int k = 2; k <= 60; ++k) {
+        // On the log axis the exponential is the straight line through log A with slope −log 2 / T½.
+        const int x = v[1 + k].x;
+        const int y = log ? truncPixel(logY(modelValue(s.a, s.halfLife, x - 50, s.xs), s.scaleMax)) : v[1 + k].y;
+        black += image.pixel(x, y) == kBlackRgb || (log && image.pixel(x, y + 1) == kBlackRgb);
+    }
     QCOMPARE(black, drawn ? 59 : 0);
 }
 
 void TestGraphGeometry::fastDotsMatchPainter_data()
 {
     QTest::addColumn<int>("n");
-    QTest::addRow("one point") << 1;
-    QTest::addRow("ten points") << 10;
-    QTest::addRow("a hundred points") << 100;
+    QTest::addColumn<bool>("log");
+    QTest::addRow("one point") << 1 << false;
+    QTest::addRow("ten points") << 10 << false;
+    QTest::addRow("a hundred points") << 100 << false;
+    QTest::addRow("a hundred points on the log axis, zeros marked") << 100 << true;
 }
 
 void TestGraphGeometry::fastDotsMatchPainter()
 {
     QFETCH(int, n);
+    QFETCH(bool, log);
     History history{};
     for (int t = 0; t < 100; ++t)
         for (int k = 1; k <= 5; ++k)
-            history[t + 1][k] = (t * 37 + k * 101) % 450;
+            history[t + 1][k] = (t * 37 + k * 101) % 450 * (t % 7 != k);
     GraphInput in = makeInput(history, 5, 0b111110, n);
     in.nuclideMax = {0, 450, 450, 450, 450, 450};
+    in.logScale = log;
     DiscPainter discs;
     QCOMPARE(render(in, &discs), render(in, nullptr));
+    // Nuclide 2's count of 0 at time 2 is a red marker under the time axis, on the log axis only.
+    if (n > 2)
+        QCOMPARE(render(in).pixel(truncPixel(2 * xScale(n) + 50), kGraphHeight - 13) == kRed, log);
 }
 
 QTEST_MAIN(TestGraphGeometry)

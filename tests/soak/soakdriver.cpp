@@ -84,6 +84,8 @@ Controls::Controls(MainWindow& w)
       copyhalf(child<QAction>(w.graphPage()->popup(), QStringLiteral("copyhalf"))),
       print1(child<QAction>(w.graphPage()->popup(), QStringLiteral("Print1"))),
       halfLives(w.findChild<QAction*>(QStringLiteral("HalfLives1"))),
+      colourBlind(w.findChild<QAction*>(QStringLiteral("ColourBlind1"))),
+      logScale(child<QCheckBox>(w.graphPage(), QStringLiteral("logcb"))),
       bestFit(child<QCheckBox>(w.graphPage(), QStringLiteral("bestfitcb"))),
       expected(child<QCheckBox>(w.graphPage(), QStringLiteral("expectedcb"))),
       useFit(child<QPushButton>(w.graphPage(), QStringLiteral("usefitbt"))),
@@ -108,8 +110,8 @@ Controls::Controls(MainWindow& w)
     }
     for (int s = 1; s <= 15; ++s)
         fields[s] = child<QLineEdit>(w.editorPage(), n("t%1", s));
-    if (!halfLives)
-        qFatal("no action named HalfLives1");
+    if (!halfLives || !colourBlind)
+        qFatal("no action named HalfLives1 or ColourBlind1");
 }
 
 std::optional<Failure> checkWindow(const Controls& c)
@@ -198,6 +200,9 @@ std::optional<Failure> checkWindow(const Controls& c)
                                          + want.toStdString()};
         if (c.counts[k]->isVisibleTo(chamber) != (k <= series) || c.legend[k]->isVisibleTo(chamber) != (k <= series))
             return Failure{"legend", "nuclide " + str(k) + " shown wrongly in a series of " + str(series)};
+        const Color drawn = k == series + 1 ? kWhite : sim.legend[k];
+        if (static_cast<const LegendDisc*>(c.legend[k])->color() != sim.legend[k] || sim.nuclideColor[k] != drawn)
+            return Failure{"legend", "disc " + str(k) + " is not the colour nuclide " + str(k) + " is drawn in"};
     }
 
     // The states of the run control: the timer runs only under Automate, with "&Stop" showing.
@@ -642,14 +647,16 @@ bool Driver::apply(const Event& e)
     }
     case Kind::Help: w.Help1Click(); break;
     case Kind::Extras:
-        if (e.a == 0) {
-            m_c.halfLives->trigger();
+        if (e.a == 0 || e.a == 5) {
+            // The palette switches mid-run too: no particle may change nuclide.
+            (e.a == 0 ? m_c.halfLives : m_c.colourBlind)->trigger();
         } else if (e.a == 3 && !m_c.useFit->isVisibleTo(w.graphPage())) {
             done = false;
         } else {
             ensurePage(3);
             (e.a == 1 ? static_cast<QAbstractButton*>(m_c.bestFit)
                       : e.a == 2 ? static_cast<QAbstractButton*>(m_c.expected)
+                      : e.a == 4 ? static_cast<QAbstractButton*>(m_c.logScale)
                                  : static_cast<QAbstractButton*>(m_c.useFit))
                 ->click();
         }

@@ -84,6 +84,8 @@ struct Controls {
     QAction* print1;
     // Teacher's extras.
     QAction* halfLives;
+    QAction* colourBlind;
+    QCheckBox* logScale;
     QCheckBox* bestFit;
     QCheckBox* expected;
     QPushButton* useFit;

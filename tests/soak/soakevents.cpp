@@ -150,7 +150,7 @@ Event eventAt(std::uint64_t seed, std::size_t index)
         e.x = static_cast<std::int32_t>(d.below(0x7FFFFFFF));
         break;
     case Kind::Chooser: e.a = static_cast<std::uint8_t>(d.below(7)); break;
-    case Kind::Extras: e.a = static_cast<std::uint8_t>(d.below(4)); break;
+    case Kind::Extras: e.a = static_cast<std::uint8_t>(d.below(6)); break;
     case Kind::PoolRuns: e.a = static_cast<std::uint8_t>(d.below(3)); break;
     case Kind::TypeField:
         // Fields showing early times are the ones a short run can reach; favour them.
@@ -273,8 +273,8 @@ std::string describe(const Event& e)
         return e.a < 5 ? "choose \"Nuclide " + std::to_string(e.a + 1) + "\" in showdd"
                        : std::string("press ") + (e.a == 5 ? "Up" : "Down") + " in showdd";
     case Kind::Extras: {
-        static const char* const extras[4] = {"switch Implied Half-lives", "click bestfitcb", "click expectedcb",
-                                              "click usefitbt"};
+        static const char* const extras[6] = {"switch Implied Half-lives", "click bestfitcb", "click expectedcb",
+                                              "click usefitbt", "click logcb", "switch Colour-blind Safe Colours"};
         return extras[e.a];
     }
     case Kind::PoolRuns: {

@@ -73,7 +73,8 @@ void breakWindow(Breakage b, const Controls& c)
     case Breakage::StaleDataPointsReadout: c.maxp->setText(QStringLiteral("7")); break;
     case Breakage::StaleLegendCount: c.counts[1]->setText(QStringLiteral("399")); break;
     case Breakage::TimerWithoutAutomate: c.timer->start(); break;
-    case Breakage::RowEnabledOutsideSeries: c.np[3]->setEnabled(true); break;
+    // Row 3 out of step with the rest of its row, whichever series the play has chosen.
+    case Breakage::RowEnabledOutsideSeries: c.np[3]->setEnabled(!c.np[3]->isEnabled()); break;
     case Breakage::DataPointsRangeWidened: {
         const QSignalBlocker quiet(c.dataPoints);
         c.dataPoints->setMaximum(150);
