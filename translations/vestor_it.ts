@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;insegnante ha bloccato queste impostazioni (Extra ▸ Blocca le impostazioni).</translation>
     </message>
 </context>
 <context>
@@ -651,123 +651,123 @@
     <name>vestor::LessonText</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2. {1:?} {2?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>missing, or not a group of values</source>
-        <translation type="unfinished"></translation>
+        <translation>manca, o non è un gruppo di valori</translation>
     </message>
     <message>
         <source>not a whole number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un numero intero da %1 a %2</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un numero</translation>
     </message>
     <message>
         <source>not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>non è né true né false</translation>
     </message>
     <message>
         <source>not a list of at most %1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un elenco di al massimo %1 elementi</translation>
     </message>
     <message>
         <source>not a list of %1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un elenco di %1 elementi</translation>
     </message>
     <message>
         <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
-        <translation type="unfinished"></translation>
+        <translation>la catena non ha da 1 a 5 nuclidi, o il dado non ha da 2 a 40 facce</translation>
     </message>
     <message>
         <source>the chance of decay of nuclide %1 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>la probabilità di decadimento del nuclide %1 è fuori dall&apos;intervallo ammesso</translation>
     </message>
     <message>
         <source>the initial numbers are not 1 to 1000 particles in all</source>
-        <translation type="unfinished"></translation>
+        <translation>i numeri iniziali non danno in tutto da 1 a 1000 particelle</translation>
     </message>
     <message>
         <source>a time is not 0 to 99</source>
-        <translation type="unfinished"></translation>
+        <translation>un istante non è compreso tra 0 e 99</translation>
     </message>
     <message>
         <source>a count is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>un conteggio è negativo</translation>
     </message>
     <message>
         <source>the chamber holds more than 1000 particles</source>
-        <translation type="unfinished"></translation>
+        <translation>la camera contiene più di 1000 particelle</translation>
     </message>
     <message>
         <source>the particle order is not the numbers 1 to 1000, each once</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ordine delle particelle non contiene ciascuno dei numeri da 1 a 1000 una sola volta</translation>
     </message>
     <message>
         <source>the size of the particles does not suit their number</source>
-        <translation type="unfinished"></translation>
+        <translation>la dimensione delle particelle non corrisponde al loro numero</translation>
     </message>
     <message>
         <source>a particle belongs to no nuclide of the series</source>
-        <translation type="unfinished"></translation>
+        <translation>una particella non appartiene a nessun nuclide della catena</translation>
     </message>
     <message>
         <source>a particle lies outside the chamber</source>
-        <translation type="unfinished"></translation>
+        <translation>una particella si trova fuori dalla camera</translation>
     </message>
     <message>
         <source>the number of particles taken out does not match the particles</source>
-        <translation type="unfinished"></translation>
+        <translation>il numero delle particelle rimosse non corrisponde alle particelle</translation>
     </message>
     <message>
         <source>the count of nuclide %1 does not match its particles</source>
-        <translation type="unfinished"></translation>
+        <translation>il conteggio del nuclide %1 non corrisponde alle sue particelle</translation>
     </message>
     <message>
         <source>it is larger than a lesson can be</source>
-        <translation type="unfinished"></translation>
+        <translation>è più grande di quanto possa essere una lezione</translation>
     </message>
     <message>
         <source>it is not a lesson file (no JSON object at character %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file di lezione (nessun oggetto JSON al carattere %1)</translation>
     </message>
     <message>
         <source>it is not a lesson file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file di lezione</translation>
     </message>
     <message>
         <source>it has no version number</source>
-        <translation type="unfinished"></translation>
+        <translation>non ha un numero di versione</translation>
     </message>
     <message>
         <source>it was saved by a newer version of the program (lesson version %1); this one reads version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>è stato salvato da una versione più recente del programma (versione %1); questa legge la versione %2</translation>
     </message>
     <message>
         <source>neither &quot;percent&quot; nor &quot;dice&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>né «percent» né «dice»</translation>
     </message>
     <message>
         <source>neither &quot;e&quot; nor &quot;0.5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>né «e» né «0.5»</translation>
     </message>
     <message>
         <source>row %1 is not a list of 5 counts</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 non è un elenco di 5 conteggi</translation>
     </message>
     <message>
         <source>particle %1 is not [nuclide, x, y]</source>
-        <translation type="unfinished"></translation>
+        <translation>la particella %1 non è [nuclide, x, y]</translation>
     </message>
     <message>
         <source>particle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>particella %1</translation>
     </message>
     <message>
         <source>not the state of the random generator</source>
-        <translation type="unfinished"></translation>
+        <translation>non è lo stato del generatore casuale</translation>
     </message>
     <message>
         <source>missing, or not a name of at most %1 characters</source>
@@ -858,123 +858,123 @@
     </message>
     <message>
         <source>&amp;Dice practical: one nuclide, a six-sided die</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esperimento con i dadi: un nuclide, un dado a sei facce</translation>
     </message>
     <message>
         <source>500 dice; a die that shows 1 has decayed. Half-life about 3.8 throws.</source>
-        <translation type="unfinished"></translation>
+        <translation>500 dadi; un dado che mostra 1 è decaduto. Tempo di dimezzamento di circa 3,8 lanci.</translation>
     </message>
     <message>
         <source>&amp;Half-life of one step: one nuclide at 50 %</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tempo di dimezzamento di un passo: un nuclide al 50%</translation>
     </message>
     <message>
         <source>800 particles with a chance of 50 % a step: the count halves at every step.</source>
-        <translation type="unfinished"></translation>
+        <translation>800 particelle con una probabilità del 50% per passo: il conteggio si dimezza a ogni passo.</translation>
     </message>
     <message>
         <source>&amp;Fast parent, slow daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Padre veloce, figlio lento</translation>
     </message>
     <message>
         <source>Nuclide 1 decays at 30 % a step into nuclide 2, which decays at 5 %: the daughter builds up, then decays slowly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nuclide 1 decade al 30% per passo nel nuclide 2, che decade al 5%: il figlio si accumula, poi decade lentamente.</translation>
     </message>
     <message>
         <source>&amp;Slow parent, fast daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>Padre &amp;lento, figlio veloce</translation>
     </message>
     <message>
         <source>Nuclide 1 decays at 5 % a step into nuclide 2, which decays at 40 %: the daughter soon follows its parent&apos;s half-life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nuclide 1 decade al 5% per passo nel nuclide 2, che decade al 40%: il figlio segue presto il tempo di dimezzamento del padre.</translation>
     </message>
     <message>
         <source>Fi&amp;ve-member series by dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Catena di &amp;cinque nuclidi con i dadi</translation>
     </message>
     <message>
         <source>A ten-sided die; nuclide 1 decays on 2 or less, the others on 3, 1, 4 and 2; 500 particles of nuclide 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dado a dieci facce; il nuclide 1 decade con 2 o meno, gli altri con 3, 1, 4 e 2; 500 particelle del nuclide 1.</translation>
     </message>
     <message>
         <source>&amp;Lock Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blocca le impostazioni</translation>
     </message>
     <message>
         <source>Makes the Configuration page read-only until it is unlocked here</source>
-        <translation type="unfinished"></translation>
+        <translation>Rende la pagina Configurazione di sola lettura finché non viene sbloccata qui</translation>
     </message>
     <message>
         <source>Lessons (*.vestor)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lezioni (*.vestor)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;le</translation>
     </message>
     <message>
         <source>&amp;Open Lesson…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri lezione…</translation>
     </message>
     <message>
         <source>&amp;Save Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva lezione</translation>
     </message>
     <message>
         <source>Save Lesson &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva lezione &amp;con nome…</translation>
     </message>
     <message>
         <source>&amp;Recent Lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Lezioni &amp;recenti</translation>
     </message>
     <message>
         <source>E&amp;xamples</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese&amp;mpi</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;isualizza</translation>
     </message>
     <message>
         <source>&amp;Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dimensione</translation>
     </message>
     <message>
         <source>Takes effect at the next start</source>
-        <translation type="unfinished"></translation>
+        <translation>Vale dal prossimo avvio</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>it is larger than a lesson can be</source>
-        <translation type="unfinished"></translation>
+        <translation>è più grande di quanto possa essere una lezione</translation>
     </message>
     <message>
         <source>The lesson &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la lezione «%1»: %2.</translation>
     </message>
     <message>
         <source>The lesson &quot;%1&quot; was not saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lezione «%1» non è stata salvata: %2.</translation>
     </message>
     <message>
         <source>Open Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri lezione</translation>
     </message>
     <message>
         <source>Save Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva lezione</translation>
     </message>
     <message>
         <source>The lesson &quot;%1&quot; has changed. Save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>La lezione «%1» è stata modificata. Salvare le modifiche?</translation>
     </message>
     <message>
         <source>Save Graph &amp;As…</source>

@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
-        <translation type="unfinished"></translation>
+        <translation>De docent heeft deze instellingen vergrendeld (Extra&apos;s ▸ Instellingen vergrendelen).</translation>
     </message>
 </context>
 <context>
@@ -651,123 +651,123 @@
     <name>vestor::LessonText</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2. {1:?} {2?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>missing, or not a group of values</source>
-        <translation type="unfinished"></translation>
+        <translation>ontbreekt of is geen groep waarden</translation>
     </message>
     <message>
         <source>not a whole number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>geen geheel getal van %1 tot en met %2</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>geen getal</translation>
     </message>
     <message>
         <source>not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>niet true of false</translation>
     </message>
     <message>
         <source>not a list of at most %1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>geen lijst van hoogstens %1 elementen</translation>
     </message>
     <message>
         <source>not a list of %1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>geen lijst van %1 elementen</translation>
     </message>
     <message>
         <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
-        <translation type="unfinished"></translation>
+        <translation>de reeks heeft niet 1 tot 5 nucliden, of de dobbelsteen niet 2 tot 40 zijden</translation>
     </message>
     <message>
         <source>the chance of decay of nuclide %1 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>de vervalkans van nuclide %1 valt buiten het toegestane bereik</translation>
     </message>
     <message>
         <source>the initial numbers are not 1 to 1000 particles in all</source>
-        <translation type="unfinished"></translation>
+        <translation>de beginaantallen zijn samen niet 1 tot 1000 deeltjes</translation>
     </message>
     <message>
         <source>a time is not 0 to 99</source>
-        <translation type="unfinished"></translation>
+        <translation>een tijdstip ligt niet tussen 0 en 99</translation>
     </message>
     <message>
         <source>a count is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>een aantal is negatief</translation>
     </message>
     <message>
         <source>the chamber holds more than 1000 particles</source>
-        <translation type="unfinished"></translation>
+        <translation>de kamer bevat meer dan 1000 deeltjes</translation>
     </message>
     <message>
         <source>the particle order is not the numbers 1 to 1000, each once</source>
-        <translation type="unfinished"></translation>
+        <translation>de volgorde van de deeltjes bevat niet elk getal van 1 tot 1000 precies één keer</translation>
     </message>
     <message>
         <source>the size of the particles does not suit their number</source>
-        <translation type="unfinished"></translation>
+        <translation>de grootte van de deeltjes past niet bij hun aantal</translation>
     </message>
     <message>
         <source>a particle belongs to no nuclide of the series</source>
-        <translation type="unfinished"></translation>
+        <translation>een deeltje hoort bij geen enkele nuclide van de reeks</translation>
     </message>
     <message>
         <source>a particle lies outside the chamber</source>
-        <translation type="unfinished"></translation>
+        <translation>een deeltje ligt buiten de kamer</translation>
     </message>
     <message>
         <source>the number of particles taken out does not match the particles</source>
-        <translation type="unfinished"></translation>
+        <translation>het aantal verwijderde deeltjes klopt niet met de deeltjes</translation>
     </message>
     <message>
         <source>the count of nuclide %1 does not match its particles</source>
-        <translation type="unfinished"></translation>
+        <translation>het aantal van nuclide %1 klopt niet met zijn deeltjes</translation>
     </message>
     <message>
         <source>it is larger than a lesson can be</source>
-        <translation type="unfinished"></translation>
+        <translation>het is groter dan een les kan zijn</translation>
     </message>
     <message>
         <source>it is not a lesson file (no JSON object at character %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen lesbestand (geen JSON-object bij teken %1)</translation>
     </message>
     <message>
         <source>it is not a lesson file</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen lesbestand</translation>
     </message>
     <message>
         <source>it has no version number</source>
-        <translation type="unfinished"></translation>
+        <translation>het heeft geen versienummer</translation>
     </message>
     <message>
         <source>it was saved by a newer version of the program (lesson version %1); this one reads version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>het is opgeslagen door een nieuwere versie van het programma (versie %1); deze leest versie %2</translation>
     </message>
     <message>
         <source>neither &quot;percent&quot; nor &quot;dice&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>niet „percent” en niet „dice”</translation>
     </message>
     <message>
         <source>neither &quot;e&quot; nor &quot;0.5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>niet „e” en niet „0.5”</translation>
     </message>
     <message>
         <source>row %1 is not a list of 5 counts</source>
-        <translation type="unfinished"></translation>
+        <translation>rij %1 is geen lijst van 5 aantallen</translation>
     </message>
     <message>
         <source>particle %1 is not [nuclide, x, y]</source>
-        <translation type="unfinished"></translation>
+        <translation>deeltje %1 is niet [nuclide, x, y]</translation>
     </message>
     <message>
         <source>particle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>deeltje %1</translation>
     </message>
     <message>
         <source>not the state of the random generator</source>
-        <translation type="unfinished"></translation>
+        <translation>geen toestand van de toevalsgenerator</translation>
     </message>
     <message>
         <source>missing, or not a name of at most %1 characters</source>
@@ -858,123 +858,123 @@
     </message>
     <message>
         <source>&amp;Dice practical: one nuclide, a six-sided die</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dobbelsteenproef: één nuclide, een dobbelsteen met zes zijden</translation>
     </message>
     <message>
         <source>500 dice; a die that shows 1 has decayed. Half-life about 3.8 throws.</source>
-        <translation type="unfinished"></translation>
+        <translation>500 dobbelstenen; een dobbelsteen die 1 gooit, is vervallen. Halveringstijd ongeveer 3,8 worpen.</translation>
     </message>
     <message>
         <source>&amp;Half-life of one step: one nuclide at 50 %</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Halveringstijd van één stap: één nuclide met 50%</translation>
     </message>
     <message>
         <source>800 particles with a chance of 50 % a step: the count halves at every step.</source>
-        <translation type="unfinished"></translation>
+        <translation>800 deeltjes met een kans van 50% per stap: het aantal halveert bij elke stap.</translation>
     </message>
     <message>
         <source>&amp;Fast parent, slow daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelle &amp;moeder, trage dochter</translation>
     </message>
     <message>
         <source>Nuclide 1 decays at 30 % a step into nuclide 2, which decays at 5 %: the daughter builds up, then decays slowly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuclide 1 vervalt met 30% per stap tot nuclide 2, die met 5% vervalt: de dochter hoopt zich op en vervalt dan langzaam.</translation>
     </message>
     <message>
         <source>&amp;Slow parent, fast daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trage moeder, snelle dochter</translation>
     </message>
     <message>
         <source>Nuclide 1 decays at 5 % a step into nuclide 2, which decays at 40 %: the daughter soon follows its parent&apos;s half-life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuclide 1 vervalt met 5% per stap tot nuclide 2, die met 40% vervalt: de dochter volgt al snel de halveringstijd van de moeder.</translation>
     </message>
     <message>
         <source>Fi&amp;ve-member series by dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Reeks van &amp;vijf nucliden met dobbelsteen</translation>
     </message>
     <message>
         <source>A ten-sided die; nuclide 1 decays on 2 or less, the others on 3, 1, 4 and 2; 500 particles of nuclide 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een dobbelsteen met tien zijden; nuclide 1 vervalt bij 2 of minder, de andere bij 3, 1, 4 en 2; 500 deeltjes van nuclide 1.</translation>
     </message>
     <message>
         <source>&amp;Lock Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen &amp;vergrendelen</translation>
     </message>
     <message>
         <source>Makes the Configuration page read-only until it is unlocked here</source>
-        <translation type="unfinished"></translation>
+        <translation>Maakt de pagina Instellingen alleen-lezen tot ze hier wordt ontgrendeld</translation>
     </message>
     <message>
         <source>Lessons (*.vestor)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lessen (*.vestor)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Besta&amp;nd</translation>
     </message>
     <message>
         <source>&amp;Open Lesson…</source>
-        <translation type="unfinished"></translation>
+        <translation>Les &amp;openen…</translation>
     </message>
     <message>
         <source>&amp;Save Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Les op&amp;slaan</translation>
     </message>
     <message>
         <source>Save Lesson &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Les opslaan &amp;als…</translation>
     </message>
     <message>
         <source>&amp;Recent Lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recente lessen</translation>
     </message>
     <message>
         <source>E&amp;xamples</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voorbeelden</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsl&amp;uiten</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>Bee&amp;ld</translation>
     </message>
     <message>
         <source>&amp;Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grootte</translation>
     </message>
     <message>
         <source>Takes effect at the next start</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldt vanaf de volgende start</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>it is larger than a lesson can be</source>
-        <translation type="unfinished"></translation>
+        <translation>het is groter dan een les kan zijn</translation>
     </message>
     <message>
         <source>The lesson &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De les „%1” kan niet worden geopend: %2.</translation>
     </message>
     <message>
         <source>The lesson &quot;%1&quot; was not saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De les „%1” is niet opgeslagen: %2.</translation>
     </message>
     <message>
         <source>Open Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Les openen</translation>
     </message>
     <message>
         <source>Save Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Les opslaan</translation>
     </message>
     <message>
         <source>The lesson &quot;%1&quot; has changed. Save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>De les „%1” is gewijzigd. Wijzigingen opslaan?</translation>
     </message>
     <message>
         <source>Save Graph &amp;As…</source>

@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nauczyciel zablokował te ustawienia (Dodatki ▸ Zablokuj ustawienia).</translation>
     </message>
 </context>
 <context>
@@ -651,123 +651,123 @@
     <name>vestor::LessonText</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2. {1:?} {2?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>missing, or not a group of values</source>
-        <translation type="unfinished"></translation>
+        <translation>brak albo nie jest grupą wartości</translation>
     </message>
     <message>
         <source>not a whole number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest liczbą całkowitą od %1 do %2</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest liczbą</translation>
     </message>
     <message>
         <source>not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest ani true, ani false</translation>
     </message>
     <message>
         <source>not a list of at most %1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest listą najwyżej %1 elementów</translation>
     </message>
     <message>
         <source>not a list of %1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest listą %1 elementów</translation>
     </message>
     <message>
         <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
-        <translation type="unfinished"></translation>
+        <translation>szereg nie ma od 1 do 5 nuklidów albo kostka nie ma od 2 do 40 ścianek</translation>
     </message>
     <message>
         <source>the chance of decay of nuclide %1 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>szansa rozpadu nuklidu %1 jest poza dozwolonym zakresem</translation>
     </message>
     <message>
         <source>the initial numbers are not 1 to 1000 particles in all</source>
-        <translation type="unfinished"></translation>
+        <translation>liczby początkowe nie dają razem od 1 do 1000 cząstek</translation>
     </message>
     <message>
         <source>a time is not 0 to 99</source>
-        <translation type="unfinished"></translation>
+        <translation>któraś chwila nie leży między 0 a 99</translation>
     </message>
     <message>
         <source>a count is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>któraś liczba jest ujemna</translation>
     </message>
     <message>
         <source>the chamber holds more than 1000 particles</source>
-        <translation type="unfinished"></translation>
+        <translation>komora zawiera więcej niż 1000 cząstek</translation>
     </message>
     <message>
         <source>the particle order is not the numbers 1 to 1000, each once</source>
-        <translation type="unfinished"></translation>
+        <translation>kolejność cząstek nie zawiera każdej z liczb od 1 do 1000 dokładnie raz</translation>
     </message>
     <message>
         <source>the size of the particles does not suit their number</source>
-        <translation type="unfinished"></translation>
+        <translation>wielkość cząstek nie pasuje do ich liczby</translation>
     </message>
     <message>
         <source>a particle belongs to no nuclide of the series</source>
-        <translation type="unfinished"></translation>
+        <translation>któraś cząstka nie należy do żadnego nuklidu szeregu</translation>
     </message>
     <message>
         <source>a particle lies outside the chamber</source>
-        <translation type="unfinished"></translation>
+        <translation>któraś cząstka leży poza komorą</translation>
     </message>
     <message>
         <source>the number of particles taken out does not match the particles</source>
-        <translation type="unfinished"></translation>
+        <translation>liczba wyjętych cząstek nie zgadza się z cząstkami</translation>
     </message>
     <message>
         <source>the count of nuclide %1 does not match its particles</source>
-        <translation type="unfinished"></translation>
+        <translation>liczba nuklidu %1 nie zgadza się z jego cząstkami</translation>
     </message>
     <message>
         <source>it is larger than a lesson can be</source>
-        <translation type="unfinished"></translation>
+        <translation>jest większy, niż może być lekcja</translation>
     </message>
     <message>
         <source>it is not a lesson file (no JSON object at character %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest plikiem lekcji (brak obiektu JSON przy znaku %1)</translation>
     </message>
     <message>
         <source>it is not a lesson file</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest plikiem lekcji</translation>
     </message>
     <message>
         <source>it has no version number</source>
-        <translation type="unfinished"></translation>
+        <translation>nie ma numeru wersji</translation>
     </message>
     <message>
         <source>it was saved by a newer version of the program (lesson version %1); this one reads version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>został zapisany przez nowszą wersję programu (wersja %1); ta odczytuje wersję %2</translation>
     </message>
     <message>
         <source>neither &quot;percent&quot; nor &quot;dice&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ani „percent”, ani „dice”</translation>
     </message>
     <message>
         <source>neither &quot;e&quot; nor &quot;0.5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ani „e”, ani „0.5”</translation>
     </message>
     <message>
         <source>row %1 is not a list of 5 counts</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1 nie jest listą 5 liczb</translation>
     </message>
     <message>
         <source>particle %1 is not [nuclide, x, y]</source>
-        <translation type="unfinished"></translation>
+        <translation>cząstka %1 nie jest postaci [nuklid, x, y]</translation>
     </message>
     <message>
         <source>particle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cząstka %1</translation>
     </message>
     <message>
         <source>not the state of the random generator</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest stanem generatora losowego</translation>
     </message>
     <message>
         <source>missing, or not a name of at most %1 characters</source>
@@ -858,123 +858,123 @@
     </message>
     <message>
         <source>&amp;Dice practical: one nuclide, a six-sided die</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Doświadczenie z kostkami: jeden nuklid, kostka o sześciu ściankach</translation>
     </message>
     <message>
         <source>500 dice; a die that shows 1 has decayed. Half-life about 3.8 throws.</source>
-        <translation type="unfinished"></translation>
+        <translation>500 kostek; kostka, która pokaże 1, uległa rozpadowi. Czas połowicznego rozpadu około 3,8 rzutu.</translation>
     </message>
     <message>
         <source>&amp;Half-life of one step: one nuclide at 50 %</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Czas połowicznego rozpadu równy krokowi: jeden nuklid, 50%</translation>
     </message>
     <message>
         <source>800 particles with a chance of 50 % a step: the count halves at every step.</source>
-        <translation type="unfinished"></translation>
+        <translation>800 cząstek z szansą rozpadu 50% na krok: liczba maleje o połowę w każdym kroku.</translation>
     </message>
     <message>
         <source>&amp;Fast parent, slow daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybki nuklid &amp;macierzysty, wolny pochodny</translation>
     </message>
     <message>
         <source>Nuclide 1 decays at 30 % a step into nuclide 2, which decays at 5 %: the daughter builds up, then decays slowly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuklid 1 rozpada się z szansą 30% na krok w nuklid 2, który rozpada się z szansą 5%: nuklidu pochodnego przybywa, a potem powoli się rozpada.</translation>
     </message>
     <message>
         <source>&amp;Slow parent, fast daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wolny nuklid macierzysty, szybki pochodny</translation>
     </message>
     <message>
         <source>Nuclide 1 decays at 5 % a step into nuclide 2, which decays at 40 %: the daughter soon follows its parent&apos;s half-life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuklid 1 rozpada się z szansą 5% na krok w nuklid 2, który rozpada się z szansą 40%: nuklid pochodny wkrótce maleje z czasem połowicznego rozpadu macierzystego.</translation>
     </message>
     <message>
         <source>Fi&amp;ve-member series by dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Szereg &amp;pięciu nuklidów z kostką</translation>
     </message>
     <message>
         <source>A ten-sided die; nuclide 1 decays on 2 or less, the others on 3, 1, 4 and 2; 500 particles of nuclide 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostka o dziesięciu ściankach; nuklid 1 rozpada się przy 2 lub mniej, pozostałe przy 3, 1, 4 i 2; 500 cząstek nuklidu 1.</translation>
     </message>
     <message>
         <source>&amp;Lock Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;blokuj ustawienia</translation>
     </message>
     <message>
         <source>Makes the Configuration page read-only until it is unlocked here</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawia stronę Ustawienia tylko do odczytu, dopóki nie zostanie tu odblokowana</translation>
     </message>
     <message>
         <source>Lessons (*.vestor)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lekcje (*.vestor)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;lik</translation>
     </message>
     <message>
         <source>&amp;Open Lesson…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otwórz lekcję…</translation>
     </message>
     <message>
         <source>&amp;Save Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zapisz lekcję</translation>
     </message>
     <message>
         <source>Save Lesson &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz lekcję &amp;jako…</translation>
     </message>
     <message>
         <source>&amp;Recent Lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnie &amp;lekcje</translation>
     </message>
     <message>
         <source>E&amp;xamples</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Przykłady</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;kończ</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>W&amp;idok</translation>
     </message>
     <message>
         <source>&amp;Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rozmiar</translation>
     </message>
     <message>
         <source>Takes effect at the next start</source>
-        <translation type="unfinished"></translation>
+        <translation>Działa od następnego uruchomienia</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>it is larger than a lesson can be</source>
-        <translation type="unfinished"></translation>
+        <translation>jest większy, niż może być lekcja</translation>
     </message>
     <message>
         <source>The lesson &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć lekcji „%1”: %2.</translation>
     </message>
     <message>
         <source>The lesson &quot;%1&quot; was not saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lekcja „%1” nie została zapisana: %2.</translation>
     </message>
     <message>
         <source>Open Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz lekcję</translation>
     </message>
     <message>
         <source>Save Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz lekcję</translation>
     </message>
     <message>
         <source>The lesson &quot;%1&quot; has changed. Save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Lekcja „%1” została zmieniona. Zapisać zmiany?</translation>
     </message>
     <message>
         <source>Save Graph &amp;As…</source>

@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
-        <translation type="unfinished"></translation>
+        <translation>O professor bloqueou estas configurações (Extras ▸ Bloquear configurações).</translation>
     </message>
 </context>
 <context>
@@ -651,123 +651,123 @@
     <name>vestor::LessonText</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2. {1:?} {2?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>missing, or not a group of values</source>
-        <translation type="unfinished"></translation>
+        <translation>está faltando, ou não é um grupo de valores</translation>
     </message>
     <message>
         <source>not a whole number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um número inteiro de %1 a %2</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um número</translation>
     </message>
     <message>
         <source>not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>não é true nem false</translation>
     </message>
     <message>
         <source>not a list of at most %1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma lista de no máximo %1 itens</translation>
     </message>
     <message>
         <source>not a list of %1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma lista de %1 itens</translation>
     </message>
     <message>
         <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
-        <translation type="unfinished"></translation>
+        <translation>a série não tem de 1 a 5 nuclídeos, ou o dado não tem de 2 a 40 faces</translation>
     </message>
     <message>
         <source>the chance of decay of nuclide %1 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>a chance de decaimento do nuclídeo %1 está fora do intervalo permitido</translation>
     </message>
     <message>
         <source>the initial numbers are not 1 to 1000 particles in all</source>
-        <translation type="unfinished"></translation>
+        <translation>os números iniciais não somam de 1 a 1000 partículas</translation>
     </message>
     <message>
         <source>a time is not 0 to 99</source>
-        <translation type="unfinished"></translation>
+        <translation>um instante não está entre 0 e 99</translation>
     </message>
     <message>
         <source>a count is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>uma contagem é negativa</translation>
     </message>
     <message>
         <source>the chamber holds more than 1000 particles</source>
-        <translation type="unfinished"></translation>
+        <translation>a câmara contém mais de 1000 partículas</translation>
     </message>
     <message>
         <source>the particle order is not the numbers 1 to 1000, each once</source>
-        <translation type="unfinished"></translation>
+        <translation>a ordem das partículas não contém cada número de 1 a 1000 uma única vez</translation>
     </message>
     <message>
         <source>the size of the particles does not suit their number</source>
-        <translation type="unfinished"></translation>
+        <translation>o tamanho das partículas não corresponde ao seu número</translation>
     </message>
     <message>
         <source>a particle belongs to no nuclide of the series</source>
-        <translation type="unfinished"></translation>
+        <translation>uma partícula não pertence a nenhum nuclídeo da série</translation>
     </message>
     <message>
         <source>a particle lies outside the chamber</source>
-        <translation type="unfinished"></translation>
+        <translation>uma partícula está fora da câmara</translation>
     </message>
     <message>
         <source>the number of particles taken out does not match the particles</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de partículas removidas não corresponde às partículas</translation>
     </message>
     <message>
         <source>the count of nuclide %1 does not match its particles</source>
-        <translation type="unfinished"></translation>
+        <translation>a contagem do nuclídeo %1 não corresponde às suas partículas</translation>
     </message>
     <message>
         <source>it is larger than a lesson can be</source>
-        <translation type="unfinished"></translation>
+        <translation>é maior do que uma aula pode ser</translation>
     </message>
     <message>
         <source>it is not a lesson file (no JSON object at character %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo de aula (nenhum objeto JSON no caractere %1)</translation>
     </message>
     <message>
         <source>it is not a lesson file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo de aula</translation>
     </message>
     <message>
         <source>it has no version number</source>
-        <translation type="unfinished"></translation>
+        <translation>não tem número de versão</translation>
     </message>
     <message>
         <source>it was saved by a newer version of the program (lesson version %1); this one reads version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>foi salvo por uma versão mais nova do programa (versão %1); esta lê a versão %2</translation>
     </message>
     <message>
         <source>neither &quot;percent&quot; nor &quot;dice&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>não é “percent” nem “dice”</translation>
     </message>
     <message>
         <source>neither &quot;e&quot; nor &quot;0.5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>não é “e” nem “0.5”</translation>
     </message>
     <message>
         <source>row %1 is not a list of 5 counts</source>
-        <translation type="unfinished"></translation>
+        <translation>a linha %1 não é uma lista de 5 contagens</translation>
     </message>
     <message>
         <source>particle %1 is not [nuclide, x, y]</source>
-        <translation type="unfinished"></translation>
+        <translation>a partícula %1 não é [nuclídeo, x, y]</translation>
     </message>
     <message>
         <source>particle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>partícula %1</translation>
     </message>
     <message>
         <source>not the state of the random generator</source>
-        <translation type="unfinished"></translation>
+        <translation>não é o estado do gerador aleatório</translation>
     </message>
     <message>
         <source>missing, or not a name of at most %1 characters</source>
@@ -858,123 +858,123 @@
     </message>
     <message>
         <source>&amp;Dice practical: one nuclide, a six-sided die</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prática com dados: um nuclídeo, um dado de seis faces</translation>
     </message>
     <message>
         <source>500 dice; a die that shows 1 has decayed. Half-life about 3.8 throws.</source>
-        <translation type="unfinished"></translation>
+        <translation>500 dados; um dado que mostra 1 decaiu. Meia-vida de cerca de 3,8 lançamentos.</translation>
     </message>
     <message>
         <source>&amp;Half-life of one step: one nuclide at 50 %</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meia-vida de um passo: um nuclídeo a 50%</translation>
     </message>
     <message>
         <source>800 particles with a chance of 50 % a step: the count halves at every step.</source>
-        <translation type="unfinished"></translation>
+        <translation>800 partículas com chance de 50% por passo: a contagem cai pela metade a cada passo.</translation>
     </message>
     <message>
         <source>&amp;Fast parent, slow daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>Pai &amp;rápido, filho lento</translation>
     </message>
     <message>
         <source>Nuclide 1 decays at 30 % a step into nuclide 2, which decays at 5 %: the daughter builds up, then decays slowly.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nuclídeo 1 decai a 30% por passo no nuclídeo 2, que decai a 5%: o filho se acumula e depois decai devagar.</translation>
     </message>
     <message>
         <source>&amp;Slow parent, fast daughter</source>
-        <translation type="unfinished"></translation>
+        <translation>Pai &amp;lento, filho rápido</translation>
     </message>
     <message>
         <source>Nuclide 1 decays at 5 % a step into nuclide 2, which decays at 40 %: the daughter soon follows its parent&apos;s half-life.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nuclídeo 1 decai a 5% por passo no nuclídeo 2, que decai a 40%: o filho logo segue a meia-vida do pai.</translation>
     </message>
     <message>
         <source>Fi&amp;ve-member series by dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Série de &amp;cinco nuclídeos com dados</translation>
     </message>
     <message>
         <source>A ten-sided die; nuclide 1 decays on 2 or less, the others on 3, 1, 4 and 2; 500 particles of nuclide 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um dado de dez faces; o nuclídeo 1 decai com 2 ou menos, os outros com 3, 1, 4 e 2; 500 partículas do nuclídeo 1.</translation>
     </message>
     <message>
         <source>&amp;Lock Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bloquear configurações</translation>
     </message>
     <message>
         <source>Makes the Configuration page read-only until it is unlocked here</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixa a página Configuração somente leitura até ser desbloqueada aqui</translation>
     </message>
     <message>
         <source>Lessons (*.vestor)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aulas (*.vestor)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arqui&amp;vo</translation>
     </message>
     <message>
         <source>&amp;Open Lesson…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir aula…</translation>
     </message>
     <message>
         <source>&amp;Save Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar aula</translation>
     </message>
     <message>
         <source>Save Lesson &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar aula &amp;como…</translation>
     </message>
     <message>
         <source>&amp;Recent Lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Aulas &amp;recentes</translation>
     </message>
     <message>
         <source>E&amp;xamples</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exemplos</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;ir</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>Exi&amp;bir</translation>
     </message>
     <message>
         <source>&amp;Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamanho</translation>
     </message>
     <message>
         <source>Takes effect at the next start</source>
-        <translation type="unfinished"></translation>
+        <translation>Vale a partir da próxima abertura</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>it is larger than a lesson can be</source>
-        <translation type="unfinished"></translation>
+        <translation>é maior do que uma aula pode ser</translation>
     </message>
     <message>
         <source>The lesson &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir a aula “%1”: %2.</translation>
     </message>
     <message>
         <source>The lesson &quot;%1&quot; was not saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A aula “%1” não foi salva: %2.</translation>
     </message>
     <message>
         <source>Open Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir aula</translation>
     </message>
     <message>
         <source>Save Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar aula</translation>
     </message>
     <message>
         <source>The lesson &quot;%1&quot; has changed. Save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>A aula “%1” foi alterada. Salvar as alterações?</translation>
     </message>
     <message>
         <source>Save Graph &amp;As…</source>
