@@ -21,7 +21,14 @@ public:
     void warning(QWidget*, const QString& text) override { warnings << text; }
     void error(QWidget*, const QString& text) override { errors << text; }
     void information(QWidget*, const QString& text) override { reports << text; }
+    bool question(QWidget*, const QString& text) override
+    {
+        questions << text;
+        return answer;
+    }
     QStringList chooseFiles(QFileDialog&) override { return chosen; }
+    QStringList questions;
+    bool answer = true;
     QStringList warnings;
     QStringList errors;
     QStringList reports;
