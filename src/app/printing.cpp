@@ -3,12 +3,14 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
+#include <QSaveFile>
+#include <QTemporaryFile>
 
 namespace vestor {
 
 namespace {
 
-QString printPage(QPrinter& printer, QSize picture, int controlWidth, const QString& userName,
+QString paintPage(QPrinter& printer, QSize picture, int controlWidth, const QString& userName,
                   const std::function<void(QPainter&, const QRect&)>& draw)
 {
     // With no printer installed Qt falls back to a PDF printer without a file. Beginning a
@@ -41,6 +43,35 @@ QString printPage(QPrinter& printer, QSize picture, int controlWidth, const QStr
         draw(painter, target);
     if (!painter.end())
         return QCoreApplication::translate("Printing", "The document could not be finished.");
+    return {};
+}
+
+// A print into a file goes to a scratch file first and is then saved as every file is: a full
+// disk or a folder without write access is reported, and the old file stays whole.
+QString printPage(QPrinter& printer, QSize picture, int controlWidth, const QString& userName,
+                  const std::function<void(QPainter&, const QRect&)>& draw)
+{
+    const QString target = printer.outputFileName();
+    if (printer.outputFormat() != QPrinter::PdfFormat || target.isEmpty())
+        return paintPage(printer, picture, controlWidth, userName, draw);
+    const auto failed = [&target](const QString& why) {
+        return QCoreApplication::translate("Printing", "The graph could not be printed into %1: %2.")
+            .arg(target, why);
+    };
+    QTemporaryFile scratch;
+    if (!scratch.open())
+        return failed(scratch.errorString());
+    printer.setOutputFileName(scratch.fileName());
+    const QString error = paintPage(printer, picture, controlWidth, userName, draw);
+    printer.setOutputFileName(target);
+    if (!error.isEmpty())
+        return error;
+    const QByteArray document = scratch.readAll();
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return failed(out.errorString());
+    if (out.write(document) != document.size() || !out.commit())
+        return failed(out.errorString());
     return {};
 }
 

@@ -77,6 +77,8 @@ public:
     void bestfitcbClick();
     void usefitbtClick();
     QString fitText() const;
+    // The best fit of nuclide 1's counts at the plotted times that hold data.
+    DecayFit currentFit() const;
 
 signals:
     void printRequested();
@@ -87,8 +89,6 @@ private:
     void paintExpected(QPainter& p, const GraphInput& in) const;
     void paintLabels(QPainter& p) const;
     void updateFit();
-    // The best fit of nuclide 1's counts at the plotted times.
-    DecayFit currentFit() const;
 
     Simulation& m_sim;
     std::function<int()> m_dataPoints;
