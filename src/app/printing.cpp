@@ -67,6 +67,9 @@ QString printPage(QPrinter& printer, QSize picture, int controlWidth, const QStr
     if (!error.isEmpty())
         return error;
     const QByteArray document = scratch.readAll();
+    // The PDF writer does not report failed writes; a document cut short lacks its last line.
+    if (!document.trimmed().endsWith("%%EOF"))
+        return failed(QCoreApplication::translate("Printing", "the document could not be written in full"));
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly))
         return failed(out.errorString());
