@@ -63,6 +63,14 @@
         <source>The document could not be finished.</source>
         <translation>Das Dokument konnte nicht fertiggestellt werden.</translation>
     </message>
+    <message>
+        <source>The graph could not be printed into %1: %2.</source>
+        <translation>Der Graph konnte nicht in %1 gedruckt werden: %2.</translation>
+    </message>
+    <message>
+        <source>the document could not be written in full</source>
+        <translation>das Dokument konnte nicht vollständig geschrieben werden</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
@@ -157,6 +165,14 @@
     <message>
         <source>%1: %2.</source>
         <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no counts of nuclide %2; it adds nothing to them.</source>
+        <translation>%1 hat keine Anzahlen von Nuklid %2; die Datei trägt dazu nichts bei.</translation>
+    </message>
+    <message>
+        <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>die Datei hat die Zeiten, aber keine Spalte mit Anzahlen &quot;P1&quot; .. &quot;P5&quot;</translation>
     </message>
 </context>
 <context>
@@ -738,6 +754,14 @@
     <message>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>The graph data are the pooled runs. A new run replaces them.
+
+Start a new run?</source>
+        <translation>Die Graphdaten sind die zusammengefassten Messreihen. Eine neue Messreihe ersetzt sie.
+
+Eine neue Messreihe starten?</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,14 @@
         <source>The document could not be finished.</source>
         <translation>Le document n&apos;a pas pu être terminé.</translation>
     </message>
+    <message>
+        <source>The graph could not be printed into %1: %2.</source>
+        <translation>Le graphique n&apos;a pas pu être imprimé dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>the document could not be written in full</source>
+        <translation>le document n&apos;a pas pu être écrit en entier</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
@@ -157,6 +165,14 @@
     <message>
         <source>%1: %2.</source>
         <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no counts of nuclide %2; it adds nothing to them.</source>
+        <translation>%1 n&apos;a aucun nombre du nucléide %2 ; il n&apos;y ajoute rien.</translation>
+    </message>
+    <message>
+        <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>le fichier a les instants mais aucune colonne de nombres &quot;P1&quot; .. &quot;P5&quot;</translation>
     </message>
 </context>
 <context>
@@ -738,6 +754,14 @@
     <message>
         <source>&amp;Contents</source>
         <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>The graph data are the pooled runs. A new run replaces them.
+
+Start a new run?</source>
+        <translation>Les données du graphique sont les séries cumulées. Une nouvelle série les remplace.
+
+Commencer une nouvelle série ?</translation>
     </message>
 </context>
 <context>
