@@ -20,9 +20,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 #include "app/mainwindow.h"
 #include "app/printing.h"
@@ -554,15 +552,8 @@ void TestGraphPage::printerThatCannotOpen()
         m_window->printer().setOutputFormat(QPrinter::PdfFormat);
         m_window->printer().setOutputFileName(pdf);
         openGraph();
-        rlimit unlimited{};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &unlimited) == 0);
-        rlimit limited = unlimited;
-        limited.rlim_cur = cutShort ? 1000 : unlimited.rlim_cur;
-        const auto xfsz = std::signal(SIGXFSZ, SIG_IGN);
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
-        m_window->findChild<QAction*>(QStringLiteral("Print2"))->trigger();
-        setrlimit(RLIMIT_FSIZE, &unlimited);
-        std::signal(SIGXFSZ, xfsz);
+        QVERIFY(test::withWritesCut(cutShort, 1000,
+                                    [&] { m_window->findChild<QAction*>(QStringLiteral("Print2"))->trigger(); }));
         QCOMPARE(m_notes.errors.size(), 1);
         QVERIFY(!m_notes.errors.first().isEmpty());
         // The copy half of Print has happened and the program carries on.

@@ -23,8 +23,6 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <QWheelEvent>
-#include <csignal>
-#include <sys/resource.h>
 
 #include "app/mainwindow.h"
 #include "config/configpage.h"
@@ -327,15 +325,8 @@ void TestTablePages::failedSaveKeepsFiles()
 
     Window x;
     x.run(1, {400});
-    rlimit unlimited{};
-    QVERIFY(getrlimit(RLIMIT_FSIZE, &unlimited) == 0);
-    rlimit limited = unlimited;
-    limited.rlim_cur = cutShort ? 16 : unlimited.rlim_cur;
-    const auto xfsz = std::signal(SIGXFSZ, SIG_IGN);
-    QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
-    const bool saved = x.w.tablePage()->saveTo(target);
-    setrlimit(RLIMIT_FSIZE, &unlimited);
-    std::signal(SIGXFSZ, xfsz);
+    bool saved = true;
+    QVERIFY(test::withWritesCut(cutShort, 16, [&] { saved = x.w.tablePage()->saveTo(target); }));
 
     QVERIFY(!saved);
     QCOMPARE(contents(kept), old);
