@@ -438,9 +438,9 @@ void Driver::typeInto(QLineEdit* field, const std::string& text, Leave leave)
         QTest::keyClicks(field, typed);
     else
         field->insert(typed);
-    // The value goes to the time and nuclide the page showed while it was typed.
+    // The value goes to the time and nuclide the page showed when the edit began.
     if (field->isModified())
-        m_typed[field] = {slotTime(field), m_c.showdd->currentIndex() + 1, parseCount(field->text().toStdString())};
+        m_typed[field] = typedNow(field, field->text());
     m_in = leave == Leave::Stay ? field : nullptr;
     m_meant = field->text();
     switch (leave) {
@@ -677,9 +677,15 @@ bool Driver::apply(const Event& e)
     return done;
 }
 
-int Driver::slotTime(const QLineEdit* field) const
+// A value typed now goes to the cell where the edit not yet left began (the field keeps it while
+// the times or the nuclide shown move on), or else to the one the field shows.
+Driver::Typed Driver::typedNow(QLineEdit* field, const QString& text) const
 {
-    return field == m_c.icount ? 0 : m_c.tsb->value() + field->property("slot").toInt();
+    const auto it = m_typed.find(field);
+    const int time = it != m_typed.end() ? it->second.time
+                                         : field == m_c.icount ? 0 : m_c.tsb->value() + field->property("slot").toInt();
+    const int nuclide = it != m_typed.end() ? it->second.nuclide : m_c.showdd->currentIndex() + 1;
+    return {time, nuclide, parseCount(text.toStdString())};
 }
 
 // Keys into the field the student stayed in, while ticks, the wheel or a pool changed the page
@@ -706,12 +712,8 @@ bool Driver::typeOn(bool backspace, int value)
         m_problem = "typing on gave \"" + field->text().toStdString() + "\" where the student meant \""
                     + meant.toStdString() + "\"";
     m_meant = field->text();
-    const auto it = m_typed.find(field);
-    const bool typedBefore = !replaced && it != m_typed.end();
     if (field->isModified())
-        m_typed[field] = {typedBefore ? it->second.time : slotTime(field),
-                          typedBefore ? it->second.nuclide : m_c.showdd->currentIndex() + 1,
-                          parseCount(meant.toStdString())};
+        m_typed[field] = typedNow(field, meant);
     return true;
 }
 

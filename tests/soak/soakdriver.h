@@ -144,7 +144,7 @@ private:
     void closeUnexpectedModal();
     void poolRuns(int how);
     bool typeOn(bool backspace, int value);
-    int slotTime(const QLineEdit* field) const;
+    Typed typedNow(QLineEdit* field, const QString& text) const;
 
     Controls m_c;
     QDir m_work;
