@@ -56,6 +56,7 @@ void Simulation::reset(const Settings& s)
     nuclideCount[6] = 0;
     nuclideCount[seriesLength + 1] = 0;
     timeIndex = 1;
+    lastTypedTime = 0;
     pooled = false;
     removedCount = 0;
     particleTotal = 0;
@@ -163,6 +164,7 @@ void Simulation::storeTyped(int time, int k, std::int32_t count)
 {
     history[time + 1][k] = count;
     origin[time + 1][k] = Origin::Typed;
+    lastTypedTime = std::max(lastTypedTime, time);
 }
 
 void Simulation::storePooled(const std::array<std::array<std::int32_t, 7>, kHistoryRows + 1>& sums, int times)
@@ -173,16 +175,8 @@ void Simulation::storePooled(const std::array<std::array<std::int32_t, 7>, kHist
             history[t + 1][k] = inPool ? sums[t + 1][k] : 0;
             origin[t + 1][k] = inPool ? Origin::Pooled : Origin::None;
         }
+    lastTypedTime = times - 1;
     pooled = true;
-}
-
-int Simulation::lastDataTime() const
-{
-    for (int t = kHistoryRows - 1; t > 0; --t)
-        for (int k = 1; k <= kMaxNuclides; ++k)
-            if (origin[t + 1][k] != Origin::None)
-                return t;
-    return 0;
 }
 
 bool Simulation::timeStep()

@@ -104,9 +104,9 @@ public:
     // Makes the sums of saved runs, times 0..times − 1, the whole of the graph data; the later
     // times hold nothing. The chamber's run is over: no Time step records until the next Reset.
     void storePooled(const std::array<std::array<std::int32_t, 7>, kHistoryRows + 1>& sums, int times);
-    // The last time that holds data: recorded, typed or pooled. Rows after it hold zeros nobody
-    // recorded, which are not extinctions.
-    int lastDataTime() const;
+    // The last time that holds data: recorded by a step, typed by the student or pooled. Rows
+    // after it hold zeros nobody recorded, which are not extinctions.
+    int lastDataTime() const { return pooled ? lastTypedTime : std::max(timeIndex - 1, lastTypedTime); }
 
     int seriesLength = 1;
     std::array<Color, 7> nuclideColor{};
@@ -114,6 +114,8 @@ public:
     std::array<std::int32_t, 7> nuclideCount{};
     std::array<std::array<std::int32_t, 7>, kHistoryRows + 1> history{};
     int timeIndex = 1;
+    // The latest time the student typed a count into, or the pool's last time, since the last Reset.
+    int lastTypedTime = 0;
     // Where each count of `history` came from, in the same layout.
     std::array<std::array<Origin, 7>, kHistoryRows + 1> origin{};
     // The graph data are pooled runs, which Time steps never write over; cleared by Reset.
