@@ -24,6 +24,14 @@
         <source>The picture could not be drawn.</source>
         <translation>Das Bild konnte nicht gezeichnet werden.</translation>
     </message>
+    <message>
+        <source>The graph could not be printed into %1: %2.</source>
+        <translation>Der Graph konnte nicht in %1 gedruckt werden: %2.</translation>
+    </message>
+    <message>
+        <source>the document could not be written in full</source>
+        <translation>das Dokument konnte nicht vollständig geschrieben werden</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
@@ -118,6 +126,14 @@
     <message>
         <source>%1: %2.</source>
         <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no counts of nuclide %2; it adds nothing to them.</source>
+        <translation>%1 hat keine Anzahlen von Nuklid %2; die Datei trägt dazu nichts bei.</translation>
+    </message>
+    <message>
+        <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>die Datei hat die Zeiten, aber keine Spalte mit Anzahlen &quot;P1&quot; .. &quot;P5&quot;</translation>
     </message>
 </context>
 <context>
@@ -773,6 +789,10 @@
         <source>missing, or not a name of at most %1 characters</source>
         <translation>fehlt oder ist kein Name mit höchstens %1 Zeichen</translation>
     </message>
+    <message>
+        <source>row %1 is not five of the letters - R T P</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vestor::MainWindow</name>
@@ -1016,6 +1036,14 @@ Der Name muss auf .png, .svg oder .pdf enden.</translation>
 %2</source>
         <translation>Das Diagramm konnte nicht in %1 gespeichert werden:
 %2</translation>
+    </message>
+    <message>
+        <source>The graph data are the pooled runs. A new run replaces them.
+
+Start a new run?</source>
+        <translation>Die Graphdaten sind die zusammengefassten Messreihen. Eine neue Messreihe ersetzt sie.
+
+Eine neue Messreihe starten?</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,14 @@
         <source>The picture could not be drawn.</source>
         <translation>No se pudo dibujar la imagen.</translation>
     </message>
+    <message>
+        <source>The graph could not be printed into %1: %2.</source>
+        <translation>No se pudo imprimir el gráfico en %1: %2.</translation>
+    </message>
+    <message>
+        <source>the document could not be written in full</source>
+        <translation>el documento no se pudo escribir completo</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
@@ -118,6 +126,14 @@
     <message>
         <source>%1: %2.</source>
         <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no counts of nuclide %2; it adds nothing to them.</source>
+        <translation>%1 no tiene números del núclido %2; no les suma nada.</translation>
+    </message>
+    <message>
+        <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>el archivo tiene los instantes pero ninguna columna de números &quot;P1&quot; .. &quot;P5&quot;</translation>
     </message>
 </context>
 <context>
@@ -773,6 +789,10 @@
         <source>missing, or not a name of at most %1 characters</source>
         <translation>falta, o no es un nombre de %1 caracteres como máximo</translation>
     </message>
+    <message>
+        <source>row %1 is not five of the letters - R T P</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vestor::MainWindow</name>
@@ -1016,6 +1036,14 @@ el nombre debe terminar en .png, .svg o .pdf.</translation>
 %2</source>
         <translation>No se pudo guardar la gráfica en %1:
 %2</translation>
+    </message>
+    <message>
+        <source>The graph data are the pooled runs. A new run replaces them.
+
+Start a new run?</source>
+        <translation>Los datos del gráfico son las series acumuladas. Una nueva serie los sustituye.
+
+¿Empezar una nueva serie?</translation>
     </message>
 </context>
 <context>

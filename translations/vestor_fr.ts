@@ -24,6 +24,14 @@
         <source>The picture could not be drawn.</source>
         <translation>L&apos;image n&apos;a pas pu être dessinée.</translation>
     </message>
+    <message>
+        <source>The graph could not be printed into %1: %2.</source>
+        <translation>Le graphique n&apos;a pas pu être imprimé dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>the document could not be written in full</source>
+        <translation>le document n&apos;a pas pu être écrit en entier</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
@@ -118,6 +126,14 @@
     <message>
         <source>%1: %2.</source>
         <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no counts of nuclide %2; it adds nothing to them.</source>
+        <translation>%1 n&apos;a aucun nombre du nucléide %2 ; il n&apos;y ajoute rien.</translation>
+    </message>
+    <message>
+        <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation>le fichier a les instants mais aucune colonne de nombres &quot;P1&quot; .. &quot;P5&quot;</translation>
     </message>
 </context>
 <context>
@@ -773,6 +789,10 @@
         <source>missing, or not a name of at most %1 characters</source>
         <translation>absent, ou pas un nom d&apos;au plus %1 caractères</translation>
     </message>
+    <message>
+        <source>row %1 is not five of the letters - R T P</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vestor::MainWindow</name>
@@ -1016,6 +1036,14 @@ le nom doit se terminer par .png, .svg ou .pdf.</translation>
 %2</source>
         <translation>Le graphique n&apos;a pas pu être enregistré dans %1 :
 %2</translation>
+    </message>
+    <message>
+        <source>The graph data are the pooled runs. A new run replaces them.
+
+Start a new run?</source>
+        <translation>Les données du graphique sont les séries cumulées. Une nouvelle série les remplace.
+
+Commencer une nouvelle série ?</translation>
     </message>
 </context>
 <context>

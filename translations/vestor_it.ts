@@ -24,6 +24,14 @@
         <source>The picture could not be drawn.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The graph could not be printed into %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the document could not be written in full</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
@@ -118,6 +126,14 @@
     <message>
         <source>%1: %2.</source>
         <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no counts of nuclide %2; it adds nothing to them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -773,6 +789,10 @@
         <source>missing, or not a name of at most %1 characters</source>
         <translation>manca, o non è un nome di al massimo %1 caratteri</translation>
     </message>
+    <message>
+        <source>row %1 is not five of the letters - R T P</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vestor::MainWindow</name>
@@ -1013,6 +1033,12 @@ the name must end in .png, .svg or .pdf.</source>
     <message>
         <source>The graph could not be saved to %1:
 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The graph data are the pooled runs. A new run replaces them.
+
+Start a new run?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

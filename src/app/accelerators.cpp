@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QShortcutEvent>
 #include <QTabBar>
 #include <QTabWidget>
@@ -25,6 +26,15 @@ bool covered(const QWidget* w)
             return true;
     }
     return false;
+}
+
+// A push button that only does something (Time, Remove, Copy, Save) may answer a letter it
+// shares with a tab or a menu. A choice (radio button, check box) and Reset, which throws the
+// run away, only take the focus then: a student reaching for the tab loses nothing.
+bool onlyActs(const QAbstractButton* button)
+{
+    return qobject_cast<const QPushButton*>(button) && !button->isCheckable()
+           && button->objectName() != QLatin1String("restart");
 }
 
 }  // namespace
@@ -66,8 +76,8 @@ bool AcceleratorRouter::eventFilter(QObject* watched, QEvent* event)
 }
 
 // Alt and a letter that several captions share. Left to Qt, each press would only pass the focus
-// on to the next of them; here the letter acts, and the first of these that has it wins: the
-// menu bar, the page in view, the row of tabs.
+// on to the next of them; here the first of these that has it wins: the menu bar, the page in
+// view, the row of tabs.
 bool AcceleratorRouter::run(const QKeySequence& key)
 {
     const auto hasLetter = [&key](const QString& caption) { return QKeySequence::mnemonic(caption) == key; };
@@ -92,9 +102,15 @@ bool AcceleratorRouter::run(const QKeySequence& key)
         if (candidate->isVisible() && candidate->isEnabled() && hasLetter(candidate->text()) && !covered(candidate))
             button = candidate;
     }
-    if (button) {
+    if (button && onlyActs(button)) {
         // At once, as a menu's shortcut acts: a delayed click could land after the page changed.
         button->click();
+        return true;
+    }
+    // Pressed again with the focus there already, the letter goes on to the tab, as Qt passes
+    // a shared letter on from one control to the next.
+    if (button && !button->hasFocus()) {
+        button->setFocus(Qt::ShortcutFocusReason);
         return true;
     }
     for (int i = 0; i < m_pages->count(); ++i) {

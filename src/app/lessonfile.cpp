@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cstring>
 #include <random>
 #include <sstream>
 
@@ -126,6 +127,9 @@ public:
 
 constexpr int kMaxCount = 2147483647;
 
+// Where a count came from, one letter each: - nobody, R recorded, T typed, P pooled.
+constexpr char kOriginLetters[] = "-RTP";
+
 QString faultText(const LessonFault& f)
 {
     using F = LessonFault::Kind;
@@ -189,6 +193,17 @@ QByteArray lessonJson(const Lesson& l)
     QJsonArray history;
     for (int row = 1; row <= rows; ++row)
         history.append(slotArray(r.history[row], 1, kMaxNuclides));
+    int originRows = kHistoryRows;
+    while (originRows > 1
+           && std::all_of(r.origin[originRows].begin(), r.origin[originRows].end(), [](Origin o) { return o == Origin::None; }))
+        --originRows;
+    QJsonArray origin;
+    for (int row = 1; row <= originRows; ++row) {
+        QString letters;
+        for (int k = 1; k <= kMaxNuclides; ++k)
+            letters += QLatin1Char(kOriginLetters[static_cast<int>(r.origin[row][k])]);
+        origin.append(letters);
+    }
     QJsonArray particles;
     for (const ParticleState& p : r.particles)
         particles.append(QJsonArray{p.nuclide, p.x, p.y});
@@ -197,6 +212,8 @@ QByteArray lessonJson(const Lesson& l)
                     {"timeIndex", r.timeIndex},
                     {"counts", slotArray(r.nuclideCount, 1, kMaxNuclides + 1)},
                     {"history", history},
+                    {"origin", origin},
+                    {"pooled", r.pooled},
                     {"lastTypedTime", r.lastTypedTime},
                     {"nuclideMax", slotArray(r.nuclideMax, 1, kMaxNuclides)},
                     {"runInitial", slotArray(r.runInitial, 1, kMaxNuclides)},
@@ -302,6 +319,19 @@ std::optional<Lesson> readLesson(const QByteArray& bytes, QString& error)
             r.history[static_cast<std::size_t>(row + 1)][static_cast<std::size_t>(i + 1)] =
                 in.integerValue(a[i], QStringLiteral("history"), 0, kMaxCount);
     }
+    const QJsonArray origin = in.array(run, "origin", kHistoryRows, true);
+    for (qsizetype row = 0; row < origin.size(); ++row) {
+        const QString letters = origin[row].toString();
+        for (qsizetype i = 0; i < kMaxNuclides; ++i) {
+            const char* at = letters.size() == kMaxNuclides ? std::strchr(kOriginLetters, letters[i].toLatin1()) : nullptr;
+            if (!at || *at == '\0') {
+                in.fail(QStringLiteral("origin"), LessonText::tr("row %1 is not five of the letters - R T P").arg(row + 1));
+                break;
+            }
+            r.origin[static_cast<std::size_t>(row + 1)][static_cast<std::size_t>(i + 1)] = static_cast<Origin>(at - kOriginLetters);
+        }
+    }
+    r.pooled = in.boolean(run, "pooled");
     r.lastTypedTime = in.integer(run, "lastTypedTime", 0, kLastTime);
     in.slotsInto(run, "nuclideMax", r.nuclideMax, 0, kMaxCount);
     in.slotsInto(run, "runInitial", r.runInitial, 0, kPoolSize);

@@ -205,7 +205,10 @@ void MainWindow::buildMenus()
     connect(m_halfLives, &QAction::toggled, m_config, &ConfigPage::setImpliedHalfLivesShown);
     QAction* pool = tools->addAction(tr("&Pool Saved Runs…"));
     pool->setObjectName(QStringLiteral("PoolRuns1"));
-    connect(pool, &QAction::triggered, this, [this] { SavedRunPooler::choose(this, *m_editor, *m_notifier); });
+    connect(pool, &QAction::triggered, this, [this] {
+        // Changed settings start their run before the pool takes the data, never over it.
+        SavedRunPooler::choose(this, *m_editor, *m_notifier, [this] { applyPendingSettings(); });
+    });
     QAction* safe = tools->addAction(tr("&Colour-blind Safe Colours"));
     safe->setObjectName(QStringLiteral("ColourBlind1"));
     safe->setCheckable(true);
@@ -272,6 +275,24 @@ int MainWindow::dataPoints() const
 }
 
 void MainWindow::restartClick()
+{
+    // Pooled counts are the class's data, which nothing but this question lets a run replace.
+    if (m_sim.pooled
+        && !m_notifier->question(this, tr("The graph data are the pooled runs. A new run replaces them.\n\n"
+                                          "Start a new run?")))
+        return;
+    startRun();
+}
+
+void MainWindow::applyPendingSettings()
+{
+    if (!m_configChanged)
+        return;
+    m_configChanged = false;
+    startRun();
+}
+
+void MainWindow::startRun()
 {
     m_editor->commitPendingEdits();
     Settings settings = m_config->settings();

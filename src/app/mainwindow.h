@@ -123,6 +123,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Reset without asking: a new run from the configuration page's settings.
+    void startRun();
+    // Starts the run a settings change waits for, as the next page change would.
+    void applyPendingSettings();
+
     void buildMenus();
     void buildFileMenu();
     void buildViewMenu();

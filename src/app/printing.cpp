@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <QTemporaryFile>
 
 #include "ui/uicommon.h"
 
@@ -34,8 +35,8 @@ void paintPage(QPainter& painter, int pageWidth, int pageHeight, QSize picture, 
         draw(painter, target);
 }
 
-QString printPage(QPrinter& printer, QSize picture, int controlWidth, const QString& userName,
-                  const std::function<void(QPainter&, const QRect&)>& draw)
+QString paintOnPrinter(QPrinter& printer, QSize picture, int controlWidth, const QString& userName,
+                       const std::function<void(QPainter&, const QRect&)>& draw)
 {
     // With no printer installed Qt falls back to a PDF printer without a file. Beginning a
     // document there fails and leaves the printer stuck as active, refusing every later change
@@ -69,6 +70,38 @@ std::function<void(QPainter&, const QRect&)> scaledInto(QSize size, const std::f
         paint(painter);
         painter.restore();
     };
+}
+
+// A print into a file goes to a scratch file first and is then saved as every file is: a full
+// disk or a folder without write access is reported, and the old file stays whole.
+QString printPage(QPrinter& printer, QSize picture, int controlWidth, const QString& userName,
+                  const std::function<void(QPainter&, const QRect&)>& draw)
+{
+    const QString target = printer.outputFileName();
+    if (printer.outputFormat() != QPrinter::PdfFormat || target.isEmpty())
+        return paintOnPrinter(printer, picture, controlWidth, userName, draw);
+    const auto failed = [&target](const QString& why) {
+        return QCoreApplication::translate("Printing", "The graph could not be printed into %1: %2.")
+            .arg(target, why);
+    };
+    QTemporaryFile scratch;
+    if (!scratch.open())
+        return failed(scratch.errorString());
+    printer.setOutputFileName(scratch.fileName());
+    const QString error = paintOnPrinter(printer, picture, controlWidth, userName, draw);
+    printer.setOutputFileName(target);
+    if (!error.isEmpty())
+        return error;
+    const QByteArray document = scratch.readAll();
+    // The PDF writer does not report failed writes; a document cut short lacks its last line.
+    if (!document.trimmed().endsWith("%%EOF"))
+        return failed(QCoreApplication::translate("Printing", "the document could not be written in full"));
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return failed(out.errorString());
+    if (out.write(document) != document.size() || !out.commit())
+        return failed(out.errorString());
+    return {};
 }
 
 }  // namespace

@@ -291,7 +291,8 @@ void ChamberPage::Timer1Timer()
 {
     NextbtClick();
     RemovebtClick();
-    if (m_sim.activeTotal() <= 0) {
+    // Pooled counts end the run: no step records over them until Reset.
+    if (m_sim.activeTotal() <= 0 || m_sim.pooled) {
         m_start->setText(tr("&Start"));
         m_timer->stop();
     }

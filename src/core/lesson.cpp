@@ -14,6 +14,11 @@ RunState captureRun(const Simulation& sim)
     run.history = sim.history;
     run.timeIndex = sim.timeIndex;
     run.lastTypedTime = sim.lastTypedTime;
+    run.origin = sim.origin;
+    // Only the nuclides' slots say anything.
+    for (auto& row : run.origin)
+        row[0] = row[6] = Origin::None;
+    run.pooled = sim.pooled;
     run.nuclideMax = sim.nuclideMax;
     run.runInitial = sim.runInitial;
     run.particleOrder = sim.particleOrder;
@@ -38,6 +43,8 @@ void restoreRun(Simulation& sim, const RunState& run)
     sim.history = run.history;
     sim.timeIndex = run.timeIndex;
     sim.lastTypedTime = run.lastTypedTime;
+    sim.origin = run.origin;
+    sim.pooled = run.pooled;
     sim.nuclideMax = run.nuclideMax;
     sim.runInitial = run.runInitial;
     sim.particleOrder = run.particleOrder;

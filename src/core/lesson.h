@@ -27,6 +27,8 @@ struct RunState {
     History history{};
     int timeIndex = 1;
     int lastTypedTime = 0;
+    std::array<std::array<Origin, 7>, kHistoryRows + 1> origin{};
+    bool pooled = false;
     std::array<std::int32_t, 6> nuclideMax{};
     std::array<std::int32_t, 6> runInitial{};
     std::vector<ParticleState> particles;  // particles 1..particleTotal

@@ -38,6 +38,9 @@ void Simulation::reset(const Settings& s)
     ++runsStarted;
     for (auto& row : history)
         row.fill(0);
+    for (auto& row : origin)
+        row.fill(Origin::None);
+    origin[1].fill(Origin::Recorded);
     legend = s.legend;
     for (int k = 1; k <= kMaxNuclides; ++k)
         nuclideColor[k] = s.legend[k];
@@ -54,6 +57,7 @@ void Simulation::reset(const Settings& s)
     nuclideCount[seriesLength + 1] = 0;
     timeIndex = 1;
     lastTypedTime = 0;
+    pooled = false;
     removedCount = 0;
     particleTotal = 0;
     for (int k = 1; k <= seriesLength; ++k)
@@ -132,7 +136,7 @@ int Simulation::activeTotal() const
 
 std::optional<int> Simulation::prepareStep()
 {
-    if (timeIndex > 99)
+    if (timeIndex > 99 || pooled)
         return std::nullopt;
     int active = 0;
     for (int k = 1; k <= seriesLength; ++k) {
@@ -162,14 +166,29 @@ void Simulation::runStep()
         if (m_listener)
             m_listener->chamberDisc(p.x, p.y, particleSize, p.color, p.color == kWhite ? kBlack : p.color);
     }
-    for (int k = 1; k <= seriesLength; ++k)
+    for (int k = 1; k <= seriesLength; ++k) {
         history[timeIndex][k] = nuclideCount[k];
+        origin[timeIndex][k] = Origin::Recorded;
+    }
 }
 
 void Simulation::storeTyped(int time, int k, std::int32_t count)
 {
     history[time + 1][k] = count;
+    origin[time + 1][k] = Origin::Typed;
     lastTypedTime = std::max(lastTypedTime, time);
+}
+
+void Simulation::storePooled(const std::array<std::array<std::int32_t, 7>, kHistoryRows + 1>& sums, int times)
+{
+    for (int t = 0; t <= kHistoryRows - 1; ++t)
+        for (int k = 1; k <= kMaxNuclides; ++k) {
+            const bool inPool = t < times;
+            history[t + 1][k] = inPool ? sums[t + 1][k] : 0;
+            origin[t + 1][k] = inPool ? Origin::Pooled : Origin::None;
+        }
+    lastTypedTime = times - 1;
+    pooled = true;
 }
 
 bool Simulation::timeStep()

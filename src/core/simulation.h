@@ -62,6 +62,14 @@ public:
     virtual void panelDisc(int x, int y, int size) = 0;
 };
 
+// Where a count of the history came from.
+enum class Origin : std::uint8_t {
+    None,      // a zero nobody recorded
+    Recorded,  // the run's initial number or a Time step's count
+    Typed,     // typed by the student on the graph data page
+    Pooled,    // the sum of the class's saved runs
+};
+
 // The decay chamber: series, particle pool, counts and recorded history.
 // Tables keep the 1-based slot numbering of the rules (slot 0 unused).
 class Simulation {
@@ -100,9 +108,12 @@ public:
 
     // Stores a count the student typed for time t (0..99), marking that time as data.
     void storeTyped(int time, int k, std::int32_t count);
-    // The last time that holds data: recorded by a step, or typed by the student. Rows after it
-    // hold zeros nobody recorded, which are not extinctions.
-    int lastDataTime() const { return std::max(timeIndex - 1, lastTypedTime); }
+    // Makes the sums of saved runs, times 0..times − 1, the whole of the graph data; the later
+    // times hold nothing. The chamber's run is over: no Time step records until the next Reset.
+    void storePooled(const std::array<std::array<std::int32_t, 7>, kHistoryRows + 1>& sums, int times);
+    // The last time that holds data: recorded by a step, typed by the student or pooled. Rows
+    // after it hold zeros nobody recorded, which are not extinctions.
+    int lastDataTime() const { return pooled ? lastTypedTime : std::max(timeIndex - 1, lastTypedTime); }
 
     int seriesLength = 1;
     std::array<Color, 7> nuclideColor{};
@@ -110,8 +121,12 @@ public:
     std::array<std::int32_t, 7> nuclideCount{};
     std::array<std::array<std::int32_t, 7>, kHistoryRows + 1> history{};
     int timeIndex = 1;
-    // The latest time the student typed a count into since the last Reset.
+    // The latest time the student typed a count into, or the pool's last time, since the last Reset.
     int lastTypedTime = 0;
+    // Where each count of `history` came from, in the same layout.
+    std::array<std::array<Origin, 7>, kHistoryRows + 1> origin{};
+    // The graph data are pooled runs, which Time steps never write over; cleared by Reset.
+    bool pooled = false;
     std::array<std::int32_t, 6> nuclideMax{};
     std::array<Particle, kPoolSize + 1> particles{};
     std::array<int, kPoolSize + 1> particleOrder{};

@@ -108,31 +108,70 @@ namespace {
 
 constexpr std::int64_t kCountLimit = std::numeric_limits<std::int32_t>::max();
 
-// The fields of a line, blanks trimmed; empty fields at the end (a spreadsheet's unused
-// columns) are dropped. Without a separator the line is one field.
-std::vector<std::string_view> fieldsOf(std::string_view line, char separator)
+// The fields of a line, blanks trimmed and quotes taken off; empty fields at the end (a
+// spreadsheet's unused columns) are dropped. A field in double quotes may hold the separator,
+// and "" stands for one quote in it. Without a separator the line is one field.
+std::vector<std::string> fieldsOf(std::string_view line, char separator)
 {
-    std::vector<std::string_view> out;
-    while (separator) {
-        const auto at = line.find(separator);
-        if (at == std::string_view::npos)
+    const auto fieldEnd = [&](std::size_t from) {
+        return separator ? line.find(separator, from) : std::string_view::npos;
+    };
+    std::vector<std::string> out;
+    std::size_t at = 0;
+    for (;;) {
+        std::size_t open = at;
+        while (open < line.size() && line[open] != separator && (line[open] == ' ' || line[open] == '\t'))
+            ++open;
+        std::string field;
+        std::size_t end = 0;
+        if (open < line.size() && line[open] == '"') {
+            std::size_t i = open + 1;
+            for (; i < line.size(); ++i) {
+                if (line[i] != '"') {
+                    field += line[i];
+                } else if (i + 1 < line.size() && line[i + 1] == '"') {
+                    field += line[++i];
+                } else {
+                    ++i;
+                    break;
+                }
+            }
+            end = fieldEnd(i);
+            // Anything after the closing quote stays, so that such a field is no count.
+            field += trimmed(line.substr(i, end - i));
+            field = std::string(trimmed(field));
+        } else {
+            end = fieldEnd(at);
+            field = std::string(trimmed(line.substr(at, end - at)));
+        }
+        out.push_back(std::move(field));
+        if (end == std::string_view::npos)
             break;
-        out.push_back(trimmed(line.substr(0, at)));
-        line.remove_prefix(at + 1);
+        at = end + 1;
     }
-    out.push_back(trimmed(line));
     while (out.size() > 1 && out.back().empty())
         out.pop_back();
     return out;
 }
 
 // Digits only, leading zeros allowed, at most the largest 32-bit count: a typed count without
-// its sign or blanks.
+// its sign or blanks. A spreadsheet's decimal places count when they are all zeros (12.00).
 std::optional<std::int32_t> wholeCount(std::string_view s)
 {
+    if (const auto point = s.find('.'); point != std::string_view::npos && point + 1 < s.size()
+                                        && s.find_first_not_of('0', point + 1) == std::string_view::npos)
+        s = s.substr(0, point);
     if (s.empty() || s.front() < '0' || s.front() > '9' || s.back() < '0' || s.back() > '9')
         return std::nullopt;
     return parseCount(s);
+}
+
+bool sameLetters(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+               return lower(x) == lower(y);
+           });
 }
 
 // Offending text as a message may quote it: short, and printable whatever the file held.
@@ -153,6 +192,12 @@ char separatorOf(std::string_view header)
         if (header.find(c) != std::string_view::npos)
             return c;
     return 0;
+}
+
+// A line of blanks and separators only: a spreadsheet's empty row of its used range.
+bool emptyRow(const std::vector<std::string>& fields)
+{
+    return fields.size() == 1 && fields.front().empty();
 }
 
 }  // namespace
@@ -186,11 +231,15 @@ SavedRun readRun(std::string_view text)
         if (!header) {
             separator = separatorOf(raw);
             const auto headings = fieldsOf(raw, separator);
-            if (headings.front() != "time")
+            if (emptyRow(headings))
+                continue;
+            if (!sameLetters(headings.front(), "time"))
                 return refuse(RunFault::NoTimeHeader, line, headings.front());
+            if (headings.size() == 1)
+                return refuse(RunFault::NoCounts, line);
             for (std::size_t i = 1; i < headings.size(); ++i) {
                 const std::string_view h = headings[i];
-                const int k = h.size() == 2 && h[0] == 'P' && h[1] >= '1' && h[1] <= '5' ? h[1] - '0' : 0;
+                const int k = h.size() == 2 && (h[0] == 'P' || h[0] == 'p') && h[1] >= '1' && h[1] <= '5' ? h[1] - '0' : 0;
                 if (k == 0)
                     return refuse(RunFault::UnknownHeading, line, h);
                 if (run.columns[k])
@@ -202,6 +251,8 @@ SavedRun readRun(std::string_view text)
             continue;
         }
         const auto fields = fieldsOf(raw, separator);
+        if (emptyRow(fields))
+            continue;
         if (fields.size() < nuclideOf.size() + 1)
             return refuse(RunFault::MissingValue, line);
         if (fields.size() > nuclideOf.size() + 1)

@@ -40,7 +40,9 @@ std::int32_t maximumOver(const History& h, int k, int last);
 
 // Reading saved data files back, to pool a class's runs. A file is read as the program writes
 // it and as a spreadsheet re-saves it: CR LF or LF, with or without a last line end, blanks
-// around the fields, a UTF-8 byte-order mark, and tabs, commas or semicolons between fields.
+// around the fields, a UTF-8 byte-order mark, tabs, commas or semicolons between fields, fields
+// in double quotes, empty cells and rows of the used range, headings in any case and counts
+// with zero decimals (12.00). Other encodings are the caller's to turn into UTF-8.
 
 // Files larger than this are refused unread.
 inline constexpr std::size_t kRunFileLimit = 1024 * 1024;
@@ -49,6 +51,7 @@ enum class RunFault {
     None,
     TooLarge,         // more than kRunFileLimit bytes
     NoTimeHeader,     // the first line is not "time" and the headings
+    NoCounts,         // "time" and no heading of a count
     UnknownHeading,   // a heading other than P1..P5 (in `found`)
     RepeatedHeading,  // a heading given twice (in `found`)
     NotACount,        // a field that is not a whole number 0..2147483647 (in `found`)

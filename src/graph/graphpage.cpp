@@ -546,6 +546,8 @@ void GraphPage::paintLabels(QPainter& p) const
 // The labels are painted into a copy, so the picture on screen never loses or gains them.
 void GraphPage::copyhalfClick()
 {
+    // A fresh plot first: a count typed since the last one may have moved the scale.
+    plotggraph();
     QGuiApplication::clipboard()->setImage(labelledPicture());
 }
 

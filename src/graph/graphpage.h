@@ -93,6 +93,8 @@ public:
     void logcbClick();
     // The nuclide colours of the check boxes' captions (the graph takes its colours from the run).
     void setNuclideColors(const std::array<Color, 6>& colors);
+    // The best fit of nuclide 1's counts at the plotted times that hold data.
+    DecayFit currentFit() const;
 
 signals:
     void printRequested();
@@ -103,8 +105,6 @@ private:
     void paintExpected(QPainter& p, const GraphInput& in, bool band) const;
     void paintLabels(QPainter& p) const;
     void updateFit();
-    // The best fit of nuclide 1's counts at the plotted times.
-    DecayFit currentFit() const;
 
     Simulation& m_sim;
     std::function<int()> m_dataPoints;

@@ -44,18 +44,26 @@ const char* const kSlotLabelNames[16] = {"",        "Label4",  "Label12", "Label
                                          "Label16", "Label17", "Label18", "Label19"};
 
 // Every field remembers which cell of the history it shows, so that what the student types
-// goes to that cell even when paging, N or the nuclide has moved on since.
+// goes to that cell even when paging, N or the nuclide has moved on since, and the value it
+// last showed or stored there, to tell whether the recording changed under it.
 constexpr const char* kTime = "time";
 constexpr const char* kNuclide = "nuclide";
+constexpr const char* kShown = "shown";
 
-// Points a field at a cell and shows the recorded value there, unless the field still holds
-// text the student typed that is no whole number: that waits to be reported when they leave.
-void showCell(QLineEdit* field, int time, int nuclide, std::int32_t value)
+int timeOf(const QLineEdit* field)
 {
-    field->setProperty(kTime, time);
-    field->setProperty(kNuclide, nuclide);
-    if (!field->isModified())
-        field->setText(QString::number(value));
+    return field->property(kTime).toInt();
+}
+
+int nuclideOf(const QLineEdit* field)
+{
+    return field->property(kNuclide).toInt();
+}
+
+// The field the student is in: it keeps that role while a message or a file dialog is open.
+bool beingEdited(const QLineEdit* field)
+{
+    return field->window()->focusWidget() == field;
 }
 
 bool leftByUser(const QEvent* event)
@@ -103,7 +111,8 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
     //: The count at time 0
     auto* intcount = placed<QLabel>(m_datagb, "intcount", 16, 32, tr("Initial Count"));
     m_icount = placed<QLineEdit>(m_datagb, "icount", 120, 28);
-    showCell(m_icount, 0, 1, 100);
+    m_icount->setText(QStringLiteral("100"));
+    pointAt(m_icount, 0, 1);
     m_icount->setFixedWidth(90);
     intcount->setBuddy(m_icount);
     m_slots[0] = m_icount;
@@ -119,7 +128,8 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
         auto* label = placed<QLabel>(m_datagb, kSlotLabelNames[s], x + 10, y + 3, QStringLiteral("t=%1").arg(s));
         label->setFixedWidth(60);
         auto* field = placed<QLineEdit>(m_datagb, qPrintable(QStringLiteral("t%1").arg(s)), x + 72, y);
-        showCell(field, s, 1, 0);
+        field->setText(QStringLiteral("0"));
+        pointAt(field, s, 1);
         field->setFixedWidth(92);
         field->setProperty("slot", s);
         field->installEventFilter(this);
@@ -195,14 +205,15 @@ void GraphEditorPage::showdatabt()
     const int k = chosenNuclide();
     const int p = m_tsb->value();
     const int n = dataPoints();
-    showCell(m_icount, 0, k, countAt(m_sim.history, 0, k));
+    showCell(m_icount, 0, k);
     for (int s = 1; s <= kSlots; ++s) {
         const int t = p + s;
         // The history ends at time 99, so N = 100 shows no slot for time 100.
         const bool shown = t <= n && t <= kLastTime;
         if (shown) {
-            m_slotLabels[s]->setText(QStringLiteral("t = %1").arg(t));
-            showCell(m_slots[s], t, k, countAt(m_sim.history, t, k));
+            showCell(m_slots[s], t, k);
+            // A field that keeps the time it is being typed for says which time that is.
+            m_slotLabels[s]->setText(QStringLiteral("t = %1").arg(timeOf(m_slots[s])));
         }
         m_slotLabels[s]->setVisible(shown);
         m_slots[s]->setVisible(shown);
@@ -221,14 +232,57 @@ void GraphEditorPage::tsbChange()
     showdatabt();
 }
 
-void GraphEditorPage::store(QLineEdit* field, std::int32_t value)
+void GraphEditorPage::pointAt(QLineEdit* field, int time, int nuclide)
 {
-    const int t = field->property(kTime).toInt();
-    const int k = field->property(kNuclide).toInt();
-    field->setText(QString::number(value));
+    field->setProperty(kTime, time);
+    field->setProperty(kNuclide, nuclide);
+    field->setProperty(kShown, countAt(m_sim.history, time, nuclide));
+}
+
+void GraphEditorPage::showCell(QLineEdit* field, int time, int nuclide)
+{
+    const std::int32_t value = countAt(m_sim.history, time, nuclide);
+    if (beingEdited(field)) {
+        const bool sameCell = timeOf(field) == time && nuclideOf(field) == nuclide;
+        // What the student types belongs to the cell they started typing into.
+        if (!sameCell && field->isModified())
+            return;
+        // Text and selection stay as the student left them while the recording stays.
+        if (sameCell && field->property(kShown).toInt() == value)
+            return;
+        // A new value arrived under them: shown whole and selected, the next keys replace it.
+        pointAt(field, time, nuclide);
+        field->setText(QString::number(value));
+        field->selectAll();
+        return;
+    }
+    pointAt(field, time, nuclide);
+    // Text typed that is no whole number waits to be reported when the student leaves.
+    if (!field->isModified())
+        field->setText(QString::number(value));
+}
+
+bool GraphEditorPage::showsOwnCell(const QLineEdit* field) const
+{
+    const int slot = field == m_icount ? 0 : field->property("slot").toInt();
+    const int time = slot == 0 ? 0 : m_tsb->value() + slot;
+    return timeOf(field) == time && nuclideOf(field) == chosenNuclide();
+}
+
+void GraphEditorPage::record(QLineEdit* field, std::int32_t value)
+{
+    const int t = timeOf(field);
+    const int k = nuclideOf(field);
     if (t <= kLastTime)
         m_sim.storeTyped(t, k, value);
+    field->setProperty(kShown, value);
     m_sim.nuclideMax[k] = maximumOver(m_sim.history, k, dataPoints() - 1);
+}
+
+void GraphEditorPage::store(QLineEdit* field, std::int32_t value)
+{
+    field->setText(QString::number(value));
+    record(field, value);
 }
 
 void GraphEditorPage::commitPendingEdits()
@@ -240,7 +294,13 @@ void GraphEditorPage::commitPendingEdits()
         if (!field->isModified())
             continue;
         if (const auto v = parseCount(field->text().toStdString())) {
-            store(field, *v);
+            // The field the student is in keeps its text and selection; they may type on.
+            if (beingEdited(field)) {
+                record(field, *v);
+                field->setModified(false);
+            } else {
+                store(field, *v);
+            }
             slotStored = slotStored || field != m_icount;
         }
     }
@@ -290,14 +350,7 @@ void GraphEditorPage::storeCounts(const History& counts, int times)
     times = std::clamp(times, 1, kLastTime + 1);
     // A value typed before was typed into the data being replaced.
     commitPendingEdits();
-    // Written as typed values are, so the best fit reads the pooled times as data.
-    for (int t = 0; t <= kLastTime; ++t)
-        for (int k = 1; k <= kMaxNuclides; ++k) {
-            if (t < times)
-                m_sim.storeTyped(t, k, counts[t + 1][k]);
-            else
-                m_sim.history[t + 1][k] = 0;
-        }
+    m_sim.storePooled(counts, times);
     // A change of N takes it over everywhere; the same N still has the new counts to show.
     if (m_np->value() != times)
         m_np->setValue(times);
@@ -317,6 +370,9 @@ bool GraphEditorPage::eventFilter(QObject* watched, QEvent* event)
         else
             t1Exit(field->property("slot").toInt());
         m_validating = false;
+        // A field that kept its time while the times shown moved on follows them again.
+        if (!showsOwnCell(field))
+            showdatabt();
     } else if (field && field != m_icount && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -46,8 +46,8 @@ public:
     // the history holds.
     void commitPendingEdits();
 
-    // Stores counts of times 0..times − 1 for every nuclide as typed fields store them, clears
-    // the later times, makes `times` the number of data points and shows, replots and relists.
+    // Makes pooled counts of times 0..times − 1 the graph data, clears the later times, makes
+    // `times` the number of data points and shows, replots and relists.
     void storeCounts(const History& counts, int times);
 
 signals:
@@ -59,6 +59,14 @@ protected:
 
 private:
     int chosenNuclide() const;
+    // Points a field at the count of `nuclide` at `time`.
+    void pointAt(QLineEdit* field, int time, int nuclide);
+    // Shows a cell in a field; the field the student is in is rewritten only when its count changed.
+    void showCell(QLineEdit* field, int time, int nuclide);
+    // Whether the field shows the cell its slot stands for now.
+    bool showsOwnCell(const QLineEdit* field) const;
+    // Stores a typed value at the field's cell; store() also shows it in the field.
+    void record(QLineEdit* field, std::int32_t value);
     void store(QLineEdit* field, std::int32_t value);
 
     Simulation& m_sim;

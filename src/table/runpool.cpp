@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <string_view>
 
 #include "table/grapheditorpage.h"
@@ -12,7 +13,8 @@
 
 namespace vestor {
 
-void SavedRunPooler::choose(QWidget* parent, GraphEditorPage& editor, Notifier& notifier)
+void SavedRunPooler::choose(QWidget* parent, GraphEditorPage& editor, Notifier& notifier,
+                            const std::function<void()>& beforeStore)
 {
     QFileDialog dialog(parent, tr("Pool Saved Runs"));
     dialog.setObjectName(QStringLiteral("pooltxt"));
@@ -21,16 +23,22 @@ void SavedRunPooler::choose(QWidget* parent, GraphEditorPage& editor, Notifier& 
     dialog.setNameFilters({tr("Text (*.txt)"), tr("All files (*)")});
     const QStringList paths = notifier.chooseFiles(dialog);
     if (!paths.isEmpty())
-        pool(paths, parent, editor, notifier);
+        pool(paths, parent, editor, notifier, beforeStore);
 }
 
-bool SavedRunPooler::pool(const QStringList& paths, QWidget* parent, GraphEditorPage& editor, Notifier& notifier)
+bool SavedRunPooler::pool(const QStringList& paths, QWidget* parent, GraphEditorPage& editor, Notifier& notifier,
+                          const std::function<void()>& beforeStore)
 {
     const auto refuse = [&](const QString& why) {
         notifier.warning(parent, tr("Nothing was pooled; the graph data are as they were.\n\n%1").arg(why));
         return false;
     };
     RunPool sums;
+    struct Read {
+        QString name;
+        ColumnChoice columns;
+    };
+    QList<Read> read;
     for (const QString& path : paths) {
         const QString name = QDir::toNativeSeparators(path);
         QFile file(path);
@@ -43,11 +51,16 @@ bool SavedRunPooler::pool(const QStringList& paths, QWidget* parent, GraphEditor
         const QByteArray data = file.read(static_cast<qint64>(kRunFileLimit) + 1);
         if (file.error() != QFileDevice::NoError)
             return refuse(tr("%1 cannot be read: %2.").arg(name, file.errorString()));
-        const std::string_view text(data.constData(), static_cast<std::size_t>(data.size()));
-        const RunError error = sums.add(readRun(text));
+        const QByteArray utf8 = asUtf8(data);
+        const std::string_view text(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+        const SavedRun run = readRun(text);
+        const RunError error = sums.add(run);
         if (error.fault != RunFault::None)
             return refuse(refusal(name, error));
+        read.append({name, run.columns});
     }
+    if (beforeStore)
+        beforeStore();
     editor.storeCounts(sums.sums, sums.times);
 
     QString report = sums.files == 1 ? tr("Pooled 1 file: %1 times, 0 to %2.").arg(sums.times).arg(sums.times - 1)
@@ -59,8 +72,33 @@ bool SavedRunPooler::pool(const QStringList& paths, QWidget* parent, GraphEditor
         report += QLatin1Char(' ') + tr("Times past %1 were left out.").arg(kLastTime);
     if (sums.uneven)
         report += QLatin1Char(' ') + tr("A shorter run adds nothing after its last time.");
+    // Files with different columns still pool; the report says which counts each one lacks.
+    ColumnChoice any{};
+    for (const Read& r : read)
+        for (int k = 1; k <= kMaxNuclides; ++k)
+            any[k] = any[k] || r.columns[k];
+    for (const Read& r : read) {
+        QStringList lacking;
+        for (int k = 1; k <= kMaxNuclides; ++k)
+            if (any[k] && !r.columns[k])
+                lacking << QString::number(k);
+        if (!lacking.isEmpty())
+            report += QLatin1String("\n") + tr("%1 has no counts of nuclide %2; it adds nothing to them.")
+                                               .arg(r.name, lacking.join(QLatin1String(", ")));
+    }
     notifier.information(parent, report);
     return true;
+}
+
+QByteArray SavedRunPooler::asUtf8(const QByteArray& data)
+{
+    // A spreadsheet's "Unicode text" is UTF-16 with a byte-order mark; the reader takes UTF-8.
+    // A file past the limit goes to the reader as it is, which refuses it whatever it holds.
+    const auto encoding = QStringConverter::encodingForData(data);
+    if (!encoding || *encoding == QStringConverter::Utf8 || data.size() > static_cast<qsizetype>(kRunFileLimit))
+        return data;
+    QStringDecoder decode(*encoding);
+    return QString(decode(data)).toUtf8();
 }
 
 QString SavedRunPooler::refusal(const QString& path, const RunError& error)
@@ -73,6 +111,7 @@ QString SavedRunPooler::refusal(const QString& path, const RunError& error)
     case RunFault::NoTimeHeader:
         what = tr("the first line is not the heading \"time\" and the columns \"P1\" .. \"P5\"");
         break;
+    case RunFault::NoCounts: what = tr("it has the times but no column of counts \"P1\" .. \"P5\""); break;
     case RunFault::UnknownHeading: what = tr("the heading \"%1\" is not one of \"P1\" .. \"P5\"").arg(found); break;
     case RunFault::RepeatedHeading: what = tr("the heading \"%1\" is there twice").arg(found); break;
     case RunFault::NotACount: what = tr("\"%1\" is not a whole number from 0 to 2147483647").arg(found); break;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <functional>
 
 class QWidget;
 
@@ -18,11 +19,15 @@ class SavedRunPooler {
     Q_DECLARE_TR_FUNCTIONS(SavedRunPooler)
 public:
     // Asks for the files, then pools them.
-    static void choose(QWidget* parent, GraphEditorPage& editor, Notifier& notifier);
+    static void choose(QWidget* parent, GraphEditorPage& editor, Notifier& notifier,
+                       const std::function<void()>& beforeStore = {});
     // Pools the files and reports what it did or why it refused; true when the data took the sums.
-    static bool pool(const QStringList& paths, QWidget* parent, GraphEditorPage& editor, Notifier& notifier);
+    // `beforeStore` runs once every file has been read, just before the sums become the data.
+    static bool pool(const QStringList& paths, QWidget* parent, GraphEditorPage& editor, Notifier& notifier,
+                     const std::function<void()>& beforeStore = {});
 
 private:
+    static QByteArray asUtf8(const QByteArray& data);
     static QString refusal(const QString& path, const RunError& error);
 };
 

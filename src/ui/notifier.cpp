@@ -33,6 +33,14 @@ Notifier::Answer MessageBoxNotifier::askToSave(QWidget* parent, const QString& t
     }
 }
 
+bool MessageBoxNotifier::question(QWidget* parent, const QString& text)
+{
+    // No is the default: Enter pressed out of habit keeps the data.
+    return QMessageBox::question(parent, QStringLiteral("Tovrin"), text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
 QStringList MessageBoxNotifier::chooseFiles(QFileDialog& dialog)
 {
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();

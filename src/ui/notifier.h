@@ -17,6 +17,8 @@ public:
     virtual void warning(QWidget* parent, const QString& text) = 0;
     virtual void error(QWidget* parent, const QString& text) = 0;
     virtual void information(QWidget* parent, const QString& text) = 0;
+    // Asks before a command throws data away; true when the answer is yes.
+    virtual bool question(QWidget* parent, const QString& text) = 0;
     // Runs a dialog set up by its caller; the chosen files, none when cancelled.
     virtual QStringList chooseFiles(QFileDialog& dialog) = 0;
     // Asks whether to save changes before they would be lost.
@@ -29,6 +31,7 @@ public:
     void warning(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     void information(QWidget* parent, const QString& text) override;
+    bool question(QWidget* parent, const QString& text) override;
     QStringList chooseFiles(QFileDialog& dialog) override;
     Answer askToSave(QWidget* parent, const QString& text) override;
 };

@@ -99,20 +99,28 @@ void TestLessons::roundTrip()
     a.stepAndRemove(steps);
     if (example < 0) {
         // A count typed on the data page, a second nuclide graphed, the extras on, a name.
+        QVERIFY(QTest::qWaitForWindowActive(&a.w));  // a field stores its count when it is left
         a.clickTab(4);
         auto* field = named<QLineEdit>(&a.w, QStringLiteral("t1"));
         QTest::mouseClick(field, Qt::LeftButton);
         field->selectAll();
         QTest::keyClicks(field, QStringLiteral("321"));
+        QTest::keyClick(field, Qt::Key_Tab);
         a.clickTab(3);
         QTest::mouseClick(named<QCheckBox>(&a.w, QStringLiteral("bestfitcb")), Qt::LeftButton);
         trigger(a, "HalfLives1");
         trigger(a, "LockSettings1");
+        // The class's runs pooled over the typed count: pooled counts are the data from now on.
+        const QString table = m_dir.filePath(QStringLiteral("run.txt"));
+        QVERIFY(a.w.tablePage()->saveTo(table));
+        a.notifier.chosen = {table, table};
+        trigger(a, "PoolRuns1");
+        QVERIFY(a.sim().pooled);
     }
     a.notifier.chosen = {path};
     trigger(a, "SaveLessonAs1");
     if (example < 0)
-        QCOMPARE(countAt(a.sim().history, 1, 1), 321);
+        QCOMPARE(countAt(a.sim().history, 1, 1), 2 * 321);
     QCOMPARE(a.notifier.errors, QStringList());
     QCOMPARE(a.w.windowTitle(), QStringLiteral("Tovrin - %1[*]").arg(QFileInfo(path).fileName()));
 
@@ -145,7 +153,7 @@ void TestLessons::roundTrip()
     QVERIFY(captureRun(b.sim()) == captureRun(a.sim()));
     QTRY_VERIFY(b.w.isWindowModified());
     // Closing a changed lesson asks first; cancelling keeps it open.
-    b.notifier.answer = Notifier::Answer::Cancel;
+    b.notifier.saveAnswer = Notifier::Answer::Cancel;
     QVERIFY(!b.w.close());
     QCOMPARE(b.notifier.questions.size(), 1);
 }
@@ -165,6 +173,7 @@ void TestLessons::refused_data()
     QTest::newRow("particle outside") << "run/particles/0/1=9999" << "particle 1";
     QTest::newRow("particle on the frame") << "run/particles/0/1=0" << "outside the chamber";
     QTest::newRow("random state") << "run/random=\"dice\"" << "random";
+    QTest::newRow("origin letter") << "run/origin/0=\"RRXRR\"" << "origin";
     QTest::newRow("too many initial") << "settings/initial/1=999" << "initial numbers";
 }
 

@@ -36,8 +36,10 @@ struct RandomFile {
     explicit RandomFile(std::mt19937& rng, bool allColumns = false)
     {
         const int n = int(rng() % 100) + 1;
+        // At least one column: a file of times alone holds no counts and is refused.
+        const int one = 1 + int(rng() % 5);
         for (int k = 1; k <= 5; ++k)
-            checked[k] = allColumns || rng() % 2;
+            checked[k] = allColumns || k == one || rng() % 2;
         for (int t = 0; t <= kLastTime; ++t)
             for (int k = 1; k <= 5; ++k)
                 h[t + 1][k] = rng() % 8 ? std::int32_t(rng() % 1000) : std::int32_t(rng() % 0x80000000u);
@@ -219,7 +221,8 @@ void TestTableText::savedFilesPoolBack_data()
     QTest::addColumn<bool>("resaved");       // by a spreadsheet: must pool back to the same counts
     QTest::addColumn<int>("changedCounts");  // at most, when a damaged file is still sound
     for (const char* resave : {"as saved", "LF", "no last line end", "byte-order mark", "commas and blanks",
-                               "semicolons", "blank lines", "unused columns"})
+                               "semicolons", "blank lines", "unused columns", "quoted", "headings in any case",
+                               "zero decimals", "rows of separators"})
         QTest::addRow("%s", resave) << true << 0;
     for (const char* lines : {"cut a line", "duplicate a line", "swap two lines"})
         QTest::addRow("%s", lines) << false << 0;
@@ -262,6 +265,15 @@ void TestTableText::savedFilesPoolBack()
             text.replace("\t", change == "semicolons" ? ";" : " , ");
         else if (change == "unused columns")
             text.replace("\r", "\t\t\r");
+        else if (change == "quoted")
+            text.replace("\t", "\",\"").replace("\r\n", "\"\r\n\"").prepend('"').chop(1);
+        else if (change == "headings in any case")
+            text.replace(0, text.indexOf('\n'), text.left(text.indexOf('\n')).replace("time", "Time").replace('P', 'p'));
+        else if (change == "zero decimals")
+            text = text.left(text.indexOf('\n') + 1)
+                   + text.mid(text.indexOf('\n') + 1).replace("\r\n", ".00\r\n").replace("\t", ".0\t");
+        else if (change == "rows of separators")
+            text.replace("\r\n", "\r\n\t\t\t\r\n");
         else if (change == "flip a byte")  // every other one in the headings, where damage hides best
             text[any(i % 2 ? text.size() : text.indexOf('\n'))] ^= char(1 << any(8));
         else if (change == "huge number") {

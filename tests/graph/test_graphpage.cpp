@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
@@ -417,15 +418,18 @@ void TestGraphPage::printToPdf_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("command");
-    QTest::addRow("no name") << "" << "Print2";
-    QTest::addRow("name, pop-up Print") << "Ada" << "Print1";
-    QTest::addRow("leading blanks kept") << "   Ada" << "Print2";
+    QTest::addColumn<QString>("initialCount");  // typed on the graph data page before printing
+    QTest::addRow("no name") << "" << "Print2" << "";
+    QTest::addRow("name, pop-up Print") << "Ada" << "Print1" << "";
+    QTest::addRow("leading blanks kept") << "   Ada" << "Print2" << "";
+    QTest::addRow("after a new initial count") << "" << "Print2" << "5000";
 }
 
 void TestGraphPage::printToPdf()
 {
     QFETCH(QString, name);
     QFETCH(QString, command);
+    QFETCH(QString, initialCount);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("graph.pdf"));
     QPrinter& printer = m_window->printer();
@@ -434,12 +438,24 @@ void TestGraphPage::printToPdf()
     QTest::keyClicks(named<QLineEdit>(m_window->whoami(), QStringLiteral("Iam")), name);
     QCOMPARE(m_window->whoami()->userName(), name);
     openGraph();
+    if (!initialCount.isEmpty()) {
+        notebook()->setCurrentIndex(4);
+        auto* icount = named<QLineEdit>(m_window->editorPage(), QStringLiteral("icount"));
+        QApplication::setActiveWindow(m_window.get());
+        icount->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(icount, initialCount);
+        QTabBar* tabs = notebook()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
+        QCOMPARE(m_window->simulation().history[1][1], initialCount.toInt());
+    }
 
     m_window->findChild<QAction*>(command)->trigger();
 
     QVERIFY(m_notes.errors.isEmpty());
-    // Print copies first: the labelled picture is on the clipboard.
-    QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(kGraphWidth, kGraphHeight));
+    // Print copies first: the labelled picture is on the clipboard, as a fresh plot draws it.
+    const QImage printed = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+    m_window->plotggraph();
+    QCOMPARE(printed, page()->labelledPicture().convertToFormat(QImage::Format_RGB32));
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -532,20 +548,26 @@ void TestGraphPage::printImageGeometry()
 void TestGraphPage::printerThatCannotOpen_data()
 {
     QTest::addColumn<bool>("throughWindow");
-    QTest::addRow("PrintImage") << false;
-    QTest::addRow("Print Graph") << true;
+    QTest::addColumn<QString>("target");  // in a fresh folder
+    QTest::addColumn<bool>("cutShort");   // writes stop after a few bytes, as on a full disk
+    QTest::addRow("PrintImage") << false << "missing/graph.pdf" << false;
+    QTest::addRow("Print Graph") << true << "missing/graph.pdf" << false;
+    QTest::addRow("Print Graph onto a full disk") << true << "graph.pdf" << true;
 }
 
 void TestGraphPage::printerThatCannotOpen()
 {
     QFETCH(bool, throughWindow);
+    QFETCH(QString, target);
+    QFETCH(bool, cutShort);
     QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("missing/graph.pdf"));
+    const QString pdf = dir.filePath(target);
     if (throughWindow) {
         m_window->printer().setOutputFormat(QPrinter::PdfFormat);
         m_window->printer().setOutputFileName(pdf);
         openGraph();
-        m_window->findChild<QAction*>(QStringLiteral("Print2"))->trigger();
+        QVERIFY(test::withWritesCut(cutShort, 1000,
+                                    [&] { m_window->findChild<QAction*>(QStringLiteral("Print2"))->trigger(); }));
         QCOMPARE(m_notes.errors.size(), 1);
         QVERIFY(!m_notes.errors.first().isEmpty());
         // The copy half of Print has happened and the program carries on.

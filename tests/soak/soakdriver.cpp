@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
+#include <algorithm>
 #include <limits>
 
 #include "app/mainwindow.h"
@@ -236,6 +237,11 @@ Driver::Driver(MainWindow& window, const QString& workDir) : m_c(window), m_work
     m_runs = window.simulation().runsStarted;
     QObject::connect(m_c.notebook, &QTabWidget::currentChanged, &window, [this] { ++m_pageChanges; });
     QObject::connect(m_c.restart, &QPushButton::clicked, &window, [this] { ++m_resetClicks; });
+    // Once the student leaves the field they stayed in, coming back is a fresh start.
+    QObject::connect(qApp, &QApplication::focusChanged, &window, [this](QWidget* old) {
+        if (old && old == m_in)
+            m_in = nullptr;
+    });
     window.setNotifier(&m_notifier);
     // The run's timer is driven by calling its handler; its own clock must never fire.
     m_c.timer->setInterval(std::numeric_limits<int>::max());
@@ -308,7 +314,8 @@ std::optional<Failure> Driver::check() const
 
 Driver::Before Driver::before() const
 {
-    return {m_c.window.configPage()->settings(), m_c.window.simulation().timeIndex, m_pageChanges, m_resetClicks};
+    return {m_c.window.configPage()->settings(), m_c.window.simulation().timeIndex, m_pageChanges, m_resetClicks,
+            m_notifier.questions.size()};
 }
 
 void Driver::followRecordedData(const Before& b)
@@ -330,14 +337,13 @@ void Driver::followRecordedData(const Before& b)
             m_history[t.time + 1][t.nuclide] = *t.value;
         it = m_typed.erase(it);
     }
-    // Pooled counts replace the graph data wholesale, after any value typed before.
-    if (m_pooled)
-        m_history = *m_pooled;
-    m_pooled.reset();
-
     const bool pageChanged = m_pageChanges != b.pageChanges;
     const auto runs = sim.runsStarted - m_runs;
-    const auto asked = static_cast<std::uint64_t>(m_resetClicks - b.resetClicks) + (pageChanged && m_settingsChanged);
+    // A pool starts the run that changed settings wait for before it takes the data; a Reset
+    // over pooled counts asks first, and No keeps them.
+    const auto declined = m_notifier.answer ? 0 : m_notifier.questions.size() - b.questions;
+    const auto asked = static_cast<std::uint64_t>(m_resetClicks - b.resetClicks + (pageChanged && m_settingsChanged)
+                                                  + (m_pooled && m_settingsChanged) - declined);
     if (runs != asked)
         fault(str(static_cast<int>(runs)) + " new runs where the student asked for " + str(static_cast<int>(asked)));
     m_runs = sim.runsStarted;
@@ -346,6 +352,12 @@ void Driver::followRecordedData(const Before& b)
         for (int k = 1; k <= kMaxNuclides; ++k)
             m_history[1][k] = b.settings.initial[k];
     }
+    // Pooled counts replace the graph data wholesale, after any value typed before.
+    if (m_pooled) {
+        m_history = *m_pooled;
+        m_settingsChanged = false;
+    }
+    m_pooled.reset();
     if (pageChanged)
         m_settingsChanged = false;
     if (m_c.window.configPage()->settings() != b.settings)
@@ -431,11 +443,11 @@ void Driver::typeInto(QLineEdit* field, const std::string& text, Leave leave)
         QTest::keyClicks(field, typed);
     else
         field->insert(typed);
-    // The value goes to the time and nuclide the page showed while it was typed.
-    if (field->isModified()) {
-        const int time = field == m_c.icount ? 0 : m_c.tsb->value() + field->property("slot").toInt();
-        m_typed[field] = {time, m_c.showdd->currentIndex() + 1, parseCount(field->text().toStdString())};
-    }
+    // The value goes to the time and nuclide the page showed when the edit began.
+    if (field->isModified())
+        m_typed[field] = typedNow(field, field->text());
+    m_in = leave == Leave::Stay ? field : nullptr;
+    m_meant = field->text();
     switch (leave) {
     case Leave::Tab: QTest::keyClick(field, Qt::Key_Tab); break;
     case Leave::BackTab: QTest::keyClick(field, Qt::Key_Tab, Qt::ShiftModifier); break;
@@ -453,6 +465,7 @@ void Driver::typeInto(QLineEdit* field, const std::string& text, Leave leave)
 bool Driver::apply(const Event& e)
 {
     MainWindow& w = m_c.window;
+    m_notifier.answer = e.kind != Kind::Reset || e.a != 0;
     m_before = before();
     bool done = true;
     const QWidget* config = w.configPage();
@@ -673,12 +686,53 @@ bool Driver::apply(const Event& e)
             m_problem = "the lesson opened again is not the lesson saved";
         break;
     }
+    case Kind::TypeOn: done = typeOn(e.a != 0, e.y); break;
     case Kind::Count: break;
     }
     closePopups();
     closeUnexpectedModal();
     followRecordedData(m_before);
     return done;
+}
+
+// A value typed now goes to the cell where the edit not yet left began (the field keeps it while
+// the times or the nuclide shown move on), or else to the one the field shows.
+Driver::Typed Driver::typedNow(QLineEdit* field, const QString& text) const
+{
+    const auto it = m_typed.find(field);
+    const int time = it != m_typed.end() ? it->second.time
+                                         : field == m_c.icount ? 0 : m_c.tsb->value() + field->property("slot").toInt();
+    const int nuclide = it != m_typed.end() ? it->second.nuclide : m_c.showdd->currentIndex() + 1;
+    return {time, nuclide, parseCount(text.toStdString())};
+}
+
+// Keys into the field the student stayed in, while ticks, the wheel or a pool changed the page
+// around it: they replace a count the program wrote there since, selected whole, and never run
+// on after it; the value goes to the time the student began typing it for.
+bool Driver::typeOn(bool backspace, int value)
+{
+    QLineEdit* field = m_in;
+    if (!field || QApplication::focusWidget() != field || !field->isVisible())
+        return false;
+    const bool whole = field->hasSelectedText() && field->selectedText() == field->text();
+    if (field->text() != m_meant && !whole && m_problem.empty())
+        m_problem = "a count was written into the field the student is in, not selected for the next keys";
+    const bool replaced = whole || field->text() != m_meant;
+    const QString keys = QString::number(value);
+    if (backspace)
+        QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, keys);
+    QString meant = replaced ? QString() : m_meant;
+    if (backspace && !replaced)
+        meant.chop(1);
+    meant += keys;
+    if (field->text() != meant && m_problem.empty())
+        m_problem = "typing on gave \"" + field->text().toStdString() + "\" where the student meant \""
+                    + meant.toStdString() + "\"";
+    m_meant = field->text();
+    if (field->isModified())
+        m_typed[field] = typedNow(field, meant);
+    return true;
 }
 
 // Pooling saved runs: the table saved as a file is pooled back once (the same counts), twice
@@ -718,7 +772,8 @@ void Driver::poolRuns(int how)
             overflow = overflow || sum > std::numeric_limits<std::int32_t>::max();
             pooled = pooled && got[t + 1][k] == sum;
         }
-    const bool refused = how == 2 || overflow;
+    // A file of times alone holds no counts to pool.
+    const bool refused = how == 2 || overflow || std::none_of(columns.begin() + 1, columns.end(), [](bool c) { return c; });
     const bool warned = m_notifier.warnings.size() > warnings;
     if (warned != refused || !(refused ? got == before && m_c.dataPoints->value() == n : pooled))
         m_problem = refused ? "pooling should have been refused and changed nothing"

@@ -124,6 +124,7 @@ private:
         int time;
         int pageChanges;
         int resetClicks;
+        qsizetype questions;
     };
     // A value typed into a field of the graph data editor and not yet left.
     struct Typed {
@@ -144,6 +145,8 @@ private:
     void keepActive();
     void closeUnexpectedModal();
     void poolRuns(int how);
+    bool typeOn(bool backspace, int value);
+    Typed typedNow(QLineEdit* field, const QString& text) const;
 
     Controls m_c;
     QDir m_work;
@@ -158,6 +161,9 @@ private:
     int m_pageChanges = 0;
     int m_resetClicks = 0;
     std::map<QLineEdit*, Typed> m_typed;
+    // The field the student stayed in after typing, and the text they meant it to hold.
+    QLineEdit* m_in = nullptr;
+    QString m_meant;
     // The counts a pooling just made the graph data, checked against the saved file.
     std::optional<decltype(Simulation::history)> m_pooled;
 };

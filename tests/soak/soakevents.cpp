@@ -45,9 +45,9 @@ constexpr std::array<Weighted, static_cast<std::size_t>(Kind::Count)> kMix{{
     {Kind::DecayType, 12},    {Kind::Base, 12},         {Kind::ShowEquation, 12}, {Kind::GraphBox, 30},
     {Kind::GraphPress, 20},   {Kind::GraphRelease, 20}, {Kind::GraphCopy, 10},    {Kind::GraphBar, 25},
     {Kind::GraphPrint, 1},    {Kind::TableBox, 15},     {Kind::TableCopy, 8},     {Kind::TableSave, 3},
-    {Kind::DataPoints, 60},   {Kind::Paging, 25},       {Kind::Chooser, 20},      {Kind::TypeField, 155},
-    {Kind::Help, 4},          {Kind::Extras, 15},       {Kind::PoolRuns, 5},
-    {Kind::Lesson, 4},
+    {Kind::DataPoints, 60},   {Kind::Paging, 25},       {Kind::Chooser, 20},      {Kind::TypeField, 125},
+    {Kind::Help, 4},          {Kind::Extras, 15},       {Kind::PoolRuns, 5},      {Kind::Lesson, 4},
+    {Kind::TypeOn, 30},
 }};
 
 constexpr int totalWeight()
@@ -152,6 +152,12 @@ Event eventAt(std::uint64_t seed, std::size_t index)
     case Kind::Chooser: e.a = static_cast<std::uint8_t>(d.below(7)); break;
     case Kind::Extras: e.a = static_cast<std::uint8_t>(d.below(6)); break;
     case Kind::PoolRuns: e.a = static_cast<std::uint8_t>(d.below(3)); break;
+    // Mostly yes when Reset asks before it replaces pooled counts.
+    case Kind::Reset: e.a = static_cast<std::uint8_t>(d.below(4) != 0); break;
+    case Kind::TypeOn:
+        e.a = static_cast<std::uint8_t>(d.below(2));  // Backspace first
+        e.y = static_cast<std::int32_t>(d.below(1000));
+        break;
     case Kind::TypeField:
         // Fields showing early times are the ones a short run can reach; favour them.
         e.a = static_cast<std::uint8_t>(d.below(4) == 0 ? 0 : 1 + (d.below(2) ? d.below(4) : d.below(15)));
@@ -234,6 +240,7 @@ const char* kindName(Kind kind)
     case Kind::Extras: return "teacher's extras";
     case Kind::PoolRuns: return "pool saved runs";
     case Kind::Lesson: return "save the lesson and open it again";
+    case Kind::TypeOn: return "type on in the field";
     case Kind::Count: break;
     }
     return "?";
@@ -282,6 +289,9 @@ std::string describe(const Event& e)
                                              "pool the saved table with a line cut out"};
         return pools[e.a];
     }
+    case Kind::Reset: return e.a ? "Reset" : "Reset, answering No if asked";
+    case Kind::TypeOn:
+        return std::string("type ") + (e.a ? "Backspace then " : "") + std::to_string(e.y) + " on in the field in focus";
     case Kind::TypeField:
         return "type " + quoted(typedText(static_cast<Text>(e.x), e.y)) + " into "
                + (e.a == 0 ? std::string("icount") : "t" + std::to_string(e.a)) + " " + leaves[e.b];

@@ -43,7 +43,8 @@ enum class Kind : std::uint8_t {
     Extras,
     PoolRuns,
     Lesson,
-    Count  // number of kinds, not an action
+    TypeOn,  // keys into the field the student is in, without clicking it first
+    Count    // number of kinds, not an action
 };
 
 // How a scroll bar is moved.

@@ -14,15 +14,15 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QStringEncoder>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 #include <QWheelEvent>
-#include <csignal>
-#include <sys/resource.h>
 
 #include "app/mainwindow.h"
 #include "config/configpage.h"
@@ -123,6 +123,8 @@ private slots:
     void recordedDataKept();
     void poolSavedRuns_data();
     void poolSavedRuns();
+    void typingWhileTimesMove_data();
+    void typingWhileTimesMove();
 };
 
 void TestTablePages::outputs_data()
@@ -323,15 +325,8 @@ void TestTablePages::failedSaveKeepsFiles()
 
     Window x;
     x.run(1, {400});
-    rlimit unlimited{};
-    QVERIFY(getrlimit(RLIMIT_FSIZE, &unlimited) == 0);
-    rlimit limited = unlimited;
-    limited.rlim_cur = cutShort ? 16 : unlimited.rlim_cur;
-    const auto xfsz = std::signal(SIGXFSZ, SIG_IGN);
-    QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
-    const bool saved = x.w.tablePage()->saveTo(target);
-    setrlimit(RLIMIT_FSIZE, &unlimited);
-    std::signal(SIGXFSZ, xfsz);
+    bool saved = true;
+    QVERIFY(test::withWritesCut(cutShort, 16, [&] { saved = x.w.tablePage()->saveTo(target); }));
 
     QVERIFY(!saved);
     QCOMPARE(contents(kept), old);
@@ -703,6 +698,21 @@ void TestTablePages::poolSavedRuns_data()
                                       << "file2.txt: it is larger than 1 MB";
     QTest::addRow("no such file") << QList<QByteArray>{saved, QByteArray()} << Rows{} << "file2.txt cannot be read";
     QTest::addRow("dialog cancelled") << QList<QByteArray>{} << Rows{} << "";
+    QTest::addRow("a file of times only") << QList<QByteArray>{saved, "time\r\n0\r\n1\r\n"} << Rows{}
+                                          << "file2.txt, line 1: it has the times but no column of counts";
+    QTest::addRow("columns that differ") << QList<QByteArray>{saved, resaved} << Rows{{400, 10}, {371, 36}, {344, 54}}
+                                         << "file2.txt has no counts of nuclide 1";
+    QTest::addRow("quoted by a spreadsheet")
+        << QList<QByteArray>{"\"time\",\"P1\",\"P2\"\r\n\"0\",\"400\",\"0\"\r\n\"1\",\"371\",\"29\"\r\n"}
+        << Rows{{400, 0}, {371, 29}} << "Pooled 1 file: 2 times";
+    QTest::addRow("used range padded") << QList<QByteArray>{"time;P1;;\n0;12;;\n;;;\n1;10;;\n", "time,P1,,\n0,3,,\n,,\n"}
+                                       << Rows{{15, 0}, {10, 0}} << "Pooled 2 files: 2 times";
+    QTest::addRow("Unicode text, headings in any case, zero decimals")
+        << QList<QByteArray>{QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)(
+               u"Time\tp1\tP2\r\n0\t12.00\t1\r\n1\t11.0\t2\r\n")}
+        << Rows{{12, 1}, {11, 2}} << "Pooled 1 file: 2 times";
+    QTest::addRow("a fraction") << QList<QByteArray>{"time,P1\n0,12.5\n"} << Rows{}
+                                << "file1.txt, line 2: \"12.5\" is not a whole number";
 }
 
 void TestTablePages::poolSavedRuns()
@@ -712,7 +722,7 @@ void TestTablePages::poolSavedRuns()
     QFETCH(QString, message);
     Window x;
     x.run(2, {300, 20});
-    x.steps(3);
+    x.steps(6);
     QTemporaryDir dir;
     for (int i = 0; i < files.size(); ++i) {
         x.notifier.chosen << dir.filePath(QStringLiteral("file%1.txt").arg(i + 1));
@@ -721,8 +731,11 @@ void TestTablePages::poolSavedRuns()
     const History before = x.sim().history;
     const int n = x.np()->value();
 
-    // Extras ▸ Pool Saved Runs… from the keyboard, on the graph page.
+    // Extras ▸ Pool Saved Runs… from the keyboard, on the graph page, with a setting changed
+    // that waits for the next page change.
     x.clickTab(3);
+    x.get<QScrollBar>(QStringLiteral("HLsb1"))->setValue(20);
+    QVERIFY(x.w.configChanged());
     x.focus(x.nb()->tabBar());
     QTest::keyClick(&x.w, Qt::Key_X, Qt::AltModifier);
     QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
@@ -747,12 +760,84 @@ void TestTablePages::poolSavedRuns()
     QCOMPARE(x.slot(1)->text(), QString::number(sums[1][0]));
     QCOMPARE(x.sim().nuclideMax[1], highest);
 
-    // A Time step then records over the pooled data as over typed data.
-    const int time = x.sim().timeIndex;
+    // The pooled counts stay the graph data through the page change the setting waited for,
+    // a Time step and a declined Reset; the fit reads the pooled times only, whatever N.
+    const History pooled = x.sim().history;
+    x.clickTab(1);
     x.step();
-    QCOMPARE(x.np()->value(), time);
-    QCOMPARE(x.at(time, 1), x.sim().nuclideCount[1]);
-    QCOMPARE(x.at(time - 1, 1), sums.value(time - 1).value(0));
+    x.notifier.answer = false;
+    QTest::mouseClick(x.get<QPushButton>(QStringLiteral("restart")), Qt::LeftButton);
+    QCOMPARE(x.notifier.questions.size(), 1);
+    QVERIFY(x.sim().history == pooled);
+    QCOMPARE(x.np()->value(), sums.size());
+    x.np()->setValue(100);
+    int points = 0;
+    for (const QList<int>& row : sums)
+        if (++points, row[0] == 0)
+            break;
+    QCOMPARE(x.w.graphPage()->currentFit().points, points);
+}
+
+// Keys typed into a field while Automate's ticks or the wheel move what the page shows go to
+// the time they were typed for, and replace a count the tick wrote under them.
+enum class Under { Tick, TickAtThatTime, WheelOverTsb };
+
+void TestTablePages::typingWhileTimesMove_data()
+{
+    QTest::addColumn<Under>("under");
+    QTest::addColumn<int>("time");        // of the field tabbed into
+    QTest::addColumn<QString>("before");  // typed before the tick or the wheel
+    QTest::addColumn<QString>("after");   // \b is Backspace
+    QTest::addColumn<int>("stored");
+    QTest::addRow("tabbed in, a tick, then typed") << Under::Tick << 1 << "" << "350" << 350;
+    QTest::addRow("the tick records the time typed into") << Under::TickAtThatTime << 21 << "3" << "50" << 50;
+    QTest::addRow("a typo left while the times scroll") << Under::WheelOverTsb << 3 << "12a" << "\b" << 12;
+}
+
+void TestTablePages::typingWhileTimesMove()
+{
+    QFETCH(Under, under);
+    QFETCH(int, time);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(int, stored);
+    Window x;
+    x.run(1, {1000}, 2);
+    x.steps(20);
+    x.clickTab(4);
+    // The bar's right arrow shows time 21, which the next tick records.
+    if (under == Under::TickAtThatTime)
+        QTest::mouseClick(x.np(), Qt::LeftButton, {}, QPoint(x.np()->width() - 3, x.np()->height() / 2));
+    if (time > 15) {
+        x.focus(x.tsb());
+        QTest::keyClick(x.tsb(), Qt::Key_End);
+    }
+    const int slot = time - x.tsb()->value();
+    QLineEdit* field = x.slot(slot);
+    QWidget* previous = slot == 1 ? x.get<QLineEdit>(QStringLiteral("icount")) : x.slot(slot - 1);
+    x.focus(previous);
+    QTest::keyClick(previous, Qt::Key_Tab);
+    QVERIFY(field->hasFocus() && field->hasSelectedText());
+    QTest::keyClicks(field, before);
+
+    if (under == Under::WheelOverTsb) {
+        const QPoint at = x.tsb()->rect().center();
+        QWheelEvent wheel(at, x.tsb()->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton, {}, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(x.tsb(), &wheel);
+        QCOMPARE(x.tsb()->value(), 3);
+    } else {
+        auto* timer = x.w.findChild<QTimer*>(QStringLiteral("Timer1"));
+        timer->start();
+        QTRY_COMPARE(x.sim().timeIndex, 22);
+        timer->stop();
+    }
+    auto expected = x.sim().history;
+    expected[time + 1][1] = stored;
+    QTest::keyClicks(field, after);
+    QTest::keyClick(field, Qt::Key_Tab);
+    QVERIFY(x.sim().history == expected);
+    QVERIFY(x.notifier.warnings.isEmpty());
 }
 
 QTEST_MAIN(TestTablePages)
