@@ -791,7 +791,7 @@
     </message>
     <message>
         <source>row %1 is not five of the letters - R T P</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 besteht nicht aus fünf der Buchstaben - R T P</translation>
     </message>
 </context>
 <context>

@@ -791,7 +791,7 @@
     </message>
     <message>
         <source>row %1 is not five of the letters - R T P</source>
-        <translation type="unfinished"></translation>
+        <translation>la fila %1 no son cinco de las letras - R T P</translation>
     </message>
 </context>
 <context>

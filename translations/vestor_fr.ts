@@ -791,7 +791,7 @@
     </message>
     <message>
         <source>row %1 is not five of the letters - R T P</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 n&apos;est pas faite de cinq des lettres - R T P</translation>
     </message>
 </context>
 <context>
