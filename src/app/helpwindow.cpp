@@ -40,6 +40,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
     m_text = new QTextBrowser(this);
     m_text->setObjectName(QStringLiteral("helpText"));
     m_text->setOpenLinks(false);
+    // A caret that the arrow keys move line by line, which a screen reader follows and reads.
+    m_text->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     QFile guide(QStringLiteral(":/help/guide.md"));
     if (guide.open(QIODevice::ReadOnly))
         m_text->setMarkdown(QString::fromUtf8(guide.readAll()));
@@ -77,6 +79,17 @@ void HelpWindow::showSection(const QString& title)
     activateWindow();
     m_text->verticalScrollBar()->setValue(0);
     m_text->scrollToAnchor(title);
+    // The caret starts on the section's heading, so that a screen reader begins there, not at
+    // the guide's title, and reads on from it line by line.
+    for (QTextBlock block = m_text->document()->begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() > 0 && block.begin().fragment().charFormat().anchorNames().contains(title)) {
+            m_text->setTextCursor(QTextCursor(block));
+            //: What a screen reader calls the guide's text; %1 is the section it opens at
+            m_text->setAccessibleName(tr("Student's guide, %1").arg(block.text()));
+            break;
+        }
+    }
+    m_text->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace vestor

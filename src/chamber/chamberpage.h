@@ -93,6 +93,9 @@ signals:
 private:
     void showCounts();
     void repaintImages();
+    // The time and each nuclide's count, as a screen reader says them.
+    QString countsText() const;
+    void announceIfShown(const QString& text);
 
     Simulation& m_sim;
     ChamberImages m_images;

@@ -87,6 +87,9 @@ private:
     void paintExpected(QPainter& p, const GraphInput& in) const;
     void paintLabels(QPainter& p) const;
     void updateFit();
+    // What a screen reader hears of the graph and its two scroll bars, for the values drawn.
+    void describeGraph(const GraphInput& in);
+    QString modelText() const;
     // The best fit of nuclide 1's counts at the plotted times.
     DecayFit currentFit() const;
 

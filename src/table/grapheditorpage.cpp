@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "ui/notifier.h"
+#include "ui/announcer.h"
 #include "ui/uicommon.h"
 #include "core/tabletext.h"
 
@@ -54,6 +55,8 @@ void showCell(QLineEdit* field, int time, int nuclide, std::int32_t value)
 {
     field->setProperty(kTime, time);
     field->setProperty(kNuclide, nuclide);
+    //: What a screen reader calls a count field of the graph data editor
+    setSpokenName(field, GraphEditorPage::tr("Count of nuclide %1 at time %2").arg(nuclide).arg(time));
     if (!field->isModified())
         field->setText(QString::number(value));
 }
@@ -88,6 +91,7 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
     m_np->setPageStep(5);
     m_np->setFocusPolicy(Qt::StrongFocus);
     m_np->setAccessibleName(tr("Number of data points"));
+    arrowsFollowHandle(m_np);
     m_np->setAccessibleDescription(tr("Sets how many recorded times the graph and the data table show"));
     lll->setBuddy(m_np);
 
@@ -137,6 +141,7 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
     m_tsb->setPageStep(5);
     m_tsb->setFocusPolicy(Qt::StrongFocus);
     m_tsb->setAccessibleName(tr("Times shown"));
+    arrowsFollowHandle(m_tsb);
     m_tsb->setAccessibleDescription(tr("Scrolls the fifteen count fields through the recorded times"));
 
     connect(m_np, &QScrollBar::valueChanged, this, &GraphEditorPage::npChange);
@@ -190,6 +195,8 @@ void GraphEditorPage::showdatabt()
         if (shown) {
             m_slotLabels[s]->setText(QStringLiteral("t = %1").arg(t));
             showCell(m_slots[s], t, k, countAt(m_sim.history, t, k));
+            // A screen reader names the field by its caption.
+            setSpokenName(m_slotLabels[s], m_slots[s]->accessibleName());
         }
         m_slotLabels[s]->setVisible(shown);
         m_slots[s]->setVisible(shown);
@@ -241,9 +248,7 @@ void GraphEditorPage::t1Exit(int slot)
     if (const auto v = parseCount(field->text().toStdString())) {
         store(field, *v);
     } else {
-        if (m_notifier)
-            m_notifier->warning(this, tr("Enter an integer!!"));
-        field->setText(QStringLiteral("0"));
+        refuse(field, QStringLiteral("0"));
     }
     emit replot();
 }
@@ -252,12 +257,22 @@ void GraphEditorPage::icountExit()
 {
     const auto v = parseCount(m_icount->text().toStdString());
     if (!v) {
-        if (m_notifier)
-            m_notifier->warning(this, tr("Enter an integer!!"));
-        m_icount->setText(QStringLiteral("100"));
+        refuse(m_icount, QStringLiteral("100"));
         return;
     }
     store(m_icount, *v);
+}
+
+void GraphEditorPage::refuse(QLineEdit* field, const QString& shown)
+{
+    const QString typed = field->text();
+    if (m_notifier)
+        m_notifier->warning(this, tr("Enter an integer!!"));
+    field->setText(shown);
+    // The box names no field: a student who cannot see which one was refused hears it here.
+    //: Said after "Enter an integer!!": the field refused, what was typed and what it shows now
+    announce(this, tr("%1: \"%2\" is no whole number; the field shows %3.")
+                       .arg(field->accessibleName(), typed, shown));
 }
 
 void GraphEditorPage::icountKeyPress(int slot)

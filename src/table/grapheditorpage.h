@@ -55,6 +55,8 @@ protected:
 private:
     int chosenNuclide() const;
     void store(QLineEdit* field, std::int32_t value);
+    // Warns of text that is no whole number, shows `shown` in its place and says which field it was.
+    void refuse(QLineEdit* field, const QString& shown);
 
     Simulation& m_sim;
     Notifier* m_notifier = nullptr;
