@@ -199,10 +199,6 @@
         <translation>Zerfallene Teilchen</translation>
     </message>
     <message>
-        <source>The active particles, each a small disc in the colour of its nuclide; the count fields beside the legend give how many there are of each</source>
-        <translation>Die aktiven Teilchen, jedes eine kleine Scheibe in der Farbe seines Nuklids; die Zahlenfelder neben der Legende geben an, wie viele es von jedem gibt</translation>
-    </message>
-    <message>
         <source>The decayed particles taken out of the chamber, stacked from the top</source>
         <translation>Die aus der Kammer entfernten zerfallenen Teilchen, von oben gestapelt</translation>
     </message>
@@ -264,6 +260,24 @@
     <message>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
+        <translation>%1 zerfallene Teilchen warten darauf, entfernt zu werden; %2 sind herausgenommen.</translation>
+    </message>
+    <message>
+        <source>nuclide %1, %2</source>
+        <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
+        <translation>Nuklid %1, %2</translation>
+    </message>
+    <message>
+        <source>Time %1: %2.</source>
+        <extracomment>What a screen reader says after each time step: the time, then each nuclide&apos;s count</extracomment>
+        <translation>Zeit %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 decayed particles removed.</source>
+        <translation>%1 zerfallene Teilchen entfernt.</translation>
     </message>
 </context>
 <context>
@@ -511,6 +525,16 @@
         <source>Enter an integer!!</source>
         <translation>Bitte eine ganze Zahl eingeben!!</translation>
     </message>
+    <message>
+        <source>Count of nuclide %1 at time %2</source>
+        <extracomment>What a screen reader calls a count field of the graph data editor</extracomment>
+        <translation>Anzahl von Nuklid %1 zur Zeit %2</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no whole number; the field shows %3.</source>
+        <extracomment>Said after &quot;Enter an integer!!&quot;: the field refused, what was typed and what it shows now</extracomment>
+        <translation>%1: &quot;%2&quot; ist keine ganze Zahl; das Feld zeigt %3.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::GraphPage</name>
@@ -649,12 +673,45 @@
         <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
         <translation> Die Anzahl steigt von Zeit %1 bis %2, was Zerfall allein nicht kann: Das ± gilt nicht.</translation>
     </message>
+    <message>
+        <source>Model curve: T½ %1 steps, A %2.</source>
+        <extracomment>The model curve as a screen reader says it, after the graph&apos;s points and as a scroll bar moves</extracomment>
+        <translation>Modellkurve: T½ %1 Schritte, A %2.</translation>
+    </message>
+    <message>
+        <source>Half-life of the model curve, T½ %1 steps</source>
+        <extracomment>What a screen reader says for the half-life scroll bar: what it sets and its value</extracomment>
+        <translation>Halbwertszeit der Modellkurve, T½ %1 Schritte</translation>
+    </message>
+    <message>
+        <source>Initial count of the model curve, A %1</source>
+        <extracomment>What a screen reader says for the initial-count scroll bar: what it sets and its value</extracomment>
+        <translation>Anfangsanzahl der Modellkurve, A %1</translation>
+    </message>
+    <message>
+        <source>Nuclide %1 at times 0 to %2: %3.</source>
+        <extracomment>Graph as a screen reader reads it: one nuclide&apos;s counts, time by time</extracomment>
+        <translation>Nuklid %1 zu den Zeiten 0 bis %2: %3.</translation>
+    </message>
+    <message>
+        <source>The expected counts are drawn as lines.</source>
+        <translation>Die erwarteten Anzahlen sind als Linien gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Best fit hidden.</source>
+        <translation>Beste Anpassung ausgeblendet.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::HelpWindow</name>
     <message>
         <source>Vestor Help</source>
         <translation>Vestor-Hilfe</translation>
+    </message>
+    <message>
+        <source>Student&apos;s guide, %1</source>
+        <extracomment>What a screen reader calls the guide&apos;s text; %1 is the section it opens at</extracomment>
+        <translation>Anleitung für Schüler, %1</translation>
     </message>
 </context>
 <context>
@@ -738,6 +795,10 @@
     <message>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>%1 page</source>
+        <translation>Seite %1</translation>
     </message>
 </context>
 <context>

@@ -199,10 +199,6 @@
         <translation>Particules désintégrées</translation>
     </message>
     <message>
-        <source>The active particles, each a small disc in the colour of its nuclide; the count fields beside the legend give how many there are of each</source>
-        <translation>Les particules actives, chacune un petit disque de la couleur de son nucléide ; les champs à côté de la légende donnent leur nombre pour chaque nucléide</translation>
-    </message>
-    <message>
         <source>The decayed particles taken out of the chamber, stacked from the top</source>
         <translation>Les particules désintégrées retirées de la chambre, empilées depuis le haut</translation>
     </message>
@@ -264,6 +260,24 @@
     <message>
         <source>&amp;Stop</source>
         <translation>Arrêt&amp;er</translation>
+    </message>
+    <message>
+        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
+        <translation>%1 particules désintégrées attendent d&apos;être retirées ; %2 ont été retirées.</translation>
+    </message>
+    <message>
+        <source>nuclide %1, %2</source>
+        <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
+        <translation>nucléide %1, %2</translation>
+    </message>
+    <message>
+        <source>Time %1: %2.</source>
+        <extracomment>What a screen reader says after each time step: the time, then each nuclide&apos;s count</extracomment>
+        <translation>Temps %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 decayed particles removed.</source>
+        <translation>%1 particules désintégrées retirées.</translation>
     </message>
 </context>
 <context>
@@ -511,6 +525,16 @@
         <source>Enter an integer!!</source>
         <translation>Entrez un nombre entier !!</translation>
     </message>
+    <message>
+        <source>Count of nuclide %1 at time %2</source>
+        <extracomment>What a screen reader calls a count field of the graph data editor</extracomment>
+        <translation>Nombre du nucléide %1 au temps %2</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no whole number; the field shows %3.</source>
+        <extracomment>Said after &quot;Enter an integer!!&quot;: the field refused, what was typed and what it shows now</extracomment>
+        <translation>%1 : « %2 » n&apos;est pas un nombre entier ; le champ affiche %3.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::GraphPage</name>
@@ -649,12 +673,45 @@
         <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
         <translation> Le nombre croît de l&apos;instant %1 à %2, impossible par désintégration seule : le ± ne tient pas.</translation>
     </message>
+    <message>
+        <source>Model curve: T½ %1 steps, A %2.</source>
+        <extracomment>The model curve as a screen reader says it, after the graph&apos;s points and as a scroll bar moves</extracomment>
+        <translation>Courbe modèle : T½ %1 pas, A %2.</translation>
+    </message>
+    <message>
+        <source>Half-life of the model curve, T½ %1 steps</source>
+        <extracomment>What a screen reader says for the half-life scroll bar: what it sets and its value</extracomment>
+        <translation>Demi-vie de la courbe modèle, T½ %1 pas</translation>
+    </message>
+    <message>
+        <source>Initial count of the model curve, A %1</source>
+        <extracomment>What a screen reader says for the initial-count scroll bar: what it sets and its value</extracomment>
+        <translation>Nombre initial de la courbe modèle, A %1</translation>
+    </message>
+    <message>
+        <source>Nuclide %1 at times 0 to %2: %3.</source>
+        <extracomment>Graph as a screen reader reads it: one nuclide&apos;s counts, time by time</extracomment>
+        <translation>Nucléide %1 aux temps 0 à %2 : %3.</translation>
+    </message>
+    <message>
+        <source>The expected counts are drawn as lines.</source>
+        <translation>Les nombres attendus sont tracés en lignes.</translation>
+    </message>
+    <message>
+        <source>Best fit hidden.</source>
+        <translation>Meilleur ajustement masqué.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::HelpWindow</name>
     <message>
         <source>Vestor Help</source>
         <translation>Aide de Vestor</translation>
+    </message>
+    <message>
+        <source>Student&apos;s guide, %1</source>
+        <extracomment>What a screen reader calls the guide&apos;s text; %1 is the section it opens at</extracomment>
+        <translation>Guide de l&apos;élève, %1</translation>
     </message>
 </context>
 <context>
@@ -738,6 +795,10 @@
     <message>
         <source>&amp;Contents</source>
         <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>%1 page</source>
+        <translation>Page %1</translation>
     </message>
 </context>
 <context>
