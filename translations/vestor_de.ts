@@ -279,6 +279,18 @@
         <source>%1 decayed particles removed.</source>
         <translation>%1 zerfallene Teilchen entfernt.</translation>
     </message>
+    <message>
+        <source>Remove the decayed particles first.</source>
+        <translation>Zuerst die zerfallenen Teilchen entfernen.</translation>
+    </message>
+    <message>
+        <source>No active particles are left.</source>
+        <translation>Es sind keine aktiven Teilchen mehr übrig.</translation>
+    </message>
+    <message>
+        <source>The run has recorded its 100 times.</source>
+        <translation>Der Lauf hat seine 100 Zeiten aufgezeichnet.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::ConfigPage</name>

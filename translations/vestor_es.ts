@@ -279,6 +279,18 @@
         <source>%1 decayed particles removed.</source>
         <translation>%1 partículas desintegradas retiradas.</translation>
     </message>
+    <message>
+        <source>Remove the decayed particles first.</source>
+        <translation>Retire primero las partículas desintegradas.</translation>
+    </message>
+    <message>
+        <source>No active particles are left.</source>
+        <translation>No queda ninguna partícula activa.</translation>
+    </message>
+    <message>
+        <source>The run has recorded its 100 times.</source>
+        <translation>La serie ha registrado sus 100 tiempos.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::ConfigPage</name>

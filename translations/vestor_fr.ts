@@ -279,6 +279,18 @@
         <source>%1 decayed particles removed.</source>
         <translation>%1 particules désintégrées retirées.</translation>
     </message>
+    <message>
+        <source>Remove the decayed particles first.</source>
+        <translation>Retirez d&apos;abord les particules désintégrées.</translation>
+    </message>
+    <message>
+        <source>No active particles are left.</source>
+        <translation>Il ne reste aucune particule active.</translation>
+    </message>
+    <message>
+        <source>The run has recorded its 100 times.</source>
+        <translation>La série a enregistré ses 100 temps.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::ConfigPage</name>

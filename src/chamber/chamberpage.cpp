@@ -242,8 +242,14 @@ void ChamberPage::reset(const Settings& settings)
 void ChamberPage::NextbtClick()
 {
     const auto n = m_sim.prepareStep();
-    if (!n)
+    if (!n) {
+        // What a sighted student sees at a glance, a blind one hears: why Time did nothing.
+        if (!m_timer->isActive())
+            announceIfShown(m_sim.nuclideCount[m_sim.seriesLength + 1] > 0 ? tr("Remove the decayed particles first.")
+                            : m_sim.activeTotal() <= 0                      ? tr("No active particles are left.")
+                                                                            : tr("The run has recorded its 100 times."));
         return;
+    }
     emit dataPointsSet(*n);
     m_sim.runStep();
     showCounts();

@@ -570,6 +570,8 @@ void TestKeyboard::screenReaderHears_data()
     QTest::addColumn<QString>("hears");
     QTest::addRow("counts after Time") << State::Chamber << "Nextbt" << (Qt::ALT | Qt::Key_T) << ""
                                        << "Time 1: nuclide 1, ";
+    QTest::addRow("Time while Remove waits") << State::ChamberRemove << "Removebt" << (Qt::ALT | Qt::Key_T) << ""
+                                             << "Remove the decayed particles first.";
     QTest::addRow("page picked with Alt") << State::Chamber << "Nextbt" << (Qt::ALT | Qt::Key_G) << "" << "Graph page";
     QTest::addRow("page picked with Ctrl+Tab") << State::Chamber << "Nextbt" << (Qt::CTRL | Qt::Key_Tab) << ""
                                                << "Collected Data Table page";

@@ -199,6 +199,13 @@ std::optional<Failure> checkWindow(const Controls& c)
         if (c.counts[k]->isVisibleTo(chamber) != (k <= series) || c.legend[k]->isVisibleTo(chamber) != (k <= series))
             return Failure{"legend", "nuclide " + str(k) + " shown wrongly in a series of " + str(series)};
     }
+    // A screen reader reads the same time and counts from the chamber picture.
+    QStringList counts;
+    for (int k = 1; k <= series; ++k)
+        counts << QStringLiteral("nuclide %1, %2").arg(k).arg(sim.nuclideCount[k]);
+    const QString spoken = chamber->findChild<QWidget*>(QStringLiteral("ActiveBM"))->accessibleDescription();
+    if (!spoken.startsWith(QStringLiteral("Time %1: %2.").arg(sim.timeIndex - 1).arg(counts.join(QStringLiteral("; ")))))
+        return Failure{"legend", "the chamber is read as " + quote(spoken)};
 
     // The states of the run control: the timer runs only under Automate, with "&Stop" showing.
     const bool running = c.timer->isActive();
