@@ -585,10 +585,6 @@
         <translation>Zerfallsdiagramm</translation>
     </message>
     <message>
-        <source>The recorded count of each graphed nuclide against time, one dot per time, with the model curve of nuclide 1; the data table page lists the same counts</source>
-        <translation>Die aufgezeichnete Anzahl jedes gezeigten Nuklids über der Zeit, ein Punkt je Zeit, mit der Modellkurve von Nuklid 1; die Tabelle listet dieselben Anzahlen</translation>
-    </message>
-    <message>
         <source>Initial count of the model curve</source>
         <translation>Anfangsanzahl der Modellkurve</translation>
     </message>

@@ -585,10 +585,6 @@
         <translation>Gráfica de desintegración</translation>
     </message>
     <message>
-        <source>The recorded count of each graphed nuclide against time, one dot per time, with the model curve of nuclide 1; the data table page lists the same counts</source>
-        <translation>El número registrado de cada núclido representado frente al tiempo, un punto por instante, con la curva modelo del núclido 1; la tabla da los mismos números</translation>
-    </message>
-    <message>
         <source>Initial count of the model curve</source>
         <translation>Número inicial de la curva modelo</translation>
     </message>

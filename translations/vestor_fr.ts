@@ -585,10 +585,6 @@
         <translation>Graphique de désintégration</translation>
     </message>
     <message>
-        <source>The recorded count of each graphed nuclide against time, one dot per time, with the model curve of nuclide 1; the data table page lists the same counts</source>
-        <translation>Le nombre enregistré de chaque nucléide tracé en fonction du temps, un point par instant, avec la courbe modèle du nucléide 1 ; le tableau donne les mêmes nombres</translation>
-    </message>
-    <message>
         <source>Initial count of the model curve</source>
         <translation>Nombre initial de la courbe modèle</translation>
     </message>

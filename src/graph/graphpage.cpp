@@ -82,10 +82,8 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
 
     m_view = placed<ImageView>(this, "halfgraph", kImageLeft, kImageTop, &m_image);
     m_view->setAccessibleName(tr("Decay graph"));
-    m_view->setAccessibleDescription(
-        tr("The recorded count of each graphed nuclide against time, one dot per time, with the model curve of "
-           "nuclide 1; the data table page lists the same counts"));
     m_view->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_view->setDescriber([this] { return graphDescription(); });
     // A stop of the Tab chain, where a screen reader reads the points and the curves.
     m_view->setFocusPolicy(Qt::TabFocus);
     m_yshift = placed<QScrollBar>(this, "yshift", 37, 20, Qt::Vertical);
@@ -255,7 +253,7 @@ void GraphPage::plotggraph()
     if (m_bestFit->isChecked())
         updateFit();
     m_view->update();
-    describeGraph(in);
+    nameBars();
 }
 
 QString GraphPage::modelText() const
@@ -264,20 +262,23 @@ QString GraphPage::modelText() const
     return tr("Model curve: T\u00BD %1 steps, A %2.").arg(halfLifeOf(m_h->value()), 0, 'f', 2).arg(m_scale.a);
 }
 
-void GraphPage::describeGraph(const GraphInput& in)
+void GraphPage::nameBars()
 {
-    const double halfLife = halfLifeOf(in.hPosition);
-    // A screen reader names a bar by its caption and hears a changed name at once: both carry
-    // the value the bar sets, not its position.
+    // A screen reader names a bar by its caption: both carry the value the bar sets, not its
+    // position.
     //: What a screen reader says for the half-life scroll bar: what it sets and its value
-    const QString h = tr("Half-life of the model curve, T\u00BD %1 steps").arg(halfLife, 0, 'f', 2);
+    const QString h = tr("Half-life of the model curve, T\u00BD %1 steps").arg(halfLifeOf(m_h->value()), 0, 'f', 2);
     //: What a screen reader says for the initial-count scroll bar: what it sets and its value
     const QString a = tr("Initial count of the model curve, A %1").arg(m_scale.a);
     for (QWidget* w : std::initializer_list<QWidget*>{m_h, m_hllb})
         setSpokenName(w, h);
     for (QWidget* w : std::initializer_list<QWidget*>{m_yshift, m_iclb})
         setSpokenName(w, a);
+}
 
+QString GraphPage::graphDescription() const
+{
+    const GraphInput in = input();
     QStringList parts;
     const int rows = std::min(in.n, kLastTime + 1);
     for (int k = 1; k <= in.seriesLength; ++k) {
@@ -295,7 +296,7 @@ void GraphPage::describeGraph(const GraphInput& in)
         parts << m_fitLabel->text();
     if (m_expected->isChecked())
         parts << tr("The expected counts are drawn as lines.");
-    m_view->setAccessibleDescription(parts.join(QLatin1Char(' ')));
+    return parts.join(QLatin1Char(' '));
 }
 
 void GraphPage::paintPicture(QPainter& p)
@@ -381,7 +382,6 @@ void GraphPage::bestfitcbClick()
     m_useFit->setVisible(on);
     if (on)
         updateFit();
-    describeGraph(input());
     announce(this, on ? m_fitLabel->text() : tr("Best fit hidden."));
 }
 

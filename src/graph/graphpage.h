@@ -87,8 +87,9 @@ private:
     void paintExpected(QPainter& p, const GraphInput& in) const;
     void paintLabels(QPainter& p) const;
     void updateFit();
-    // What a screen reader hears of the graph and its two scroll bars, for the values drawn.
-    void describeGraph(const GraphInput& in);
+    // What a screen reader hears of the two scroll bars and of the graph, for the values drawn.
+    void nameBars();
+    QString graphDescription() const;
     QString modelText() const;
     // The best fit of nuclide 1's counts at the plotted times.
     DecayFit currentFit() const;

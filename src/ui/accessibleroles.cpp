@@ -1,5 +1,7 @@
 #include "ui/accessibleroles.h"
 
+#include "ui/imageview.h"
+
 #include <QAccessibleWidget>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -187,6 +189,18 @@ private:
     Edit* edit() const { return static_cast<Edit*>(object()); }
 };
 
+// A picture whose description is made when a screen reader reads it.
+class ImageViewAccessible : public QAccessibleWidget {
+public:
+    explicit ImageViewAccessible(ImageView* view) : QAccessibleWidget(view, QAccessible::Graphic) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Description ? static_cast<ImageView*>(object())->description()
+                                             : QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* programRoles(const QString& className, QObject* object)
 {
     if (!object->isWidgetType())
@@ -194,6 +208,8 @@ QAccessibleInterface* programRoles(const QString& className, QObject* object)
     auto* widget = static_cast<QWidget*>(object);
     if (className == QLatin1String("vestor::Announcer"))
         return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (className == QLatin1String("vestor::ImageView"))
+        return new ImageViewAccessible(static_cast<ImageView*>(widget));
     if (className == QLatin1String("QLineEdit"))
         return new LineEditAccessible(static_cast<QLineEdit*>(widget));
     if (className == QLatin1String("QTextBrowser"))
