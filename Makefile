@@ -67,7 +67,7 @@ clean:
 # list that reproduces it.
 SEED ?=
 EVENTS ?= 1000000
-.PHONY: soak test-asan
+.PHONY: soak test-asan screen-reader-check
 soak: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/soak/vestor-soak $(if $(SEED),--seed $(SEED)) --events $(EVENTS) --report
 
@@ -109,3 +109,9 @@ package:
 package-check: package
 	@scripts/install-deps test
 	scripts/package-check $(DEB) $(PACKAGE_BUILD)/package-check
+
+# A lesson with the Orca screen reader driven by the keyboard; what Orca said is kept in
+# build/screen-reader/spoken.log and checked. Out of `make test`: it installs Orca and takes a minute.
+screen-reader-check: build
+	scripts/install-deps screen-reader
+	bash tests/desktop/screen-reader-check.sh $(BUILD)/vestor $(BUILD)/screen-reader

@@ -176,10 +176,6 @@
         <translation>Zerfallene Teilchen</translation>
     </message>
     <message>
-        <source>The active particles, each a small disc in the colour of its nuclide; the count fields beside the legend give how many there are of each</source>
-        <translation>Die aktiven Teilchen, jedes eine kleine Scheibe in der Farbe seines Nuklids; die Zahlenfelder neben der Legende geben an, wie viele es von jedem gibt</translation>
-    </message>
-    <message>
         <source>The decayed particles taken out of the chamber, stacked from the top</source>
         <translation>Die aus der Kammer entfernten zerfallenen Teilchen, von oben gestapelt</translation>
     </message>
@@ -257,6 +253,36 @@
     <message>
         <source>grey</source>
         <translation>grau</translation>
+    </message>
+    <message>
+        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
+        <translation>%1 zerfallene Teilchen warten darauf, entfernt zu werden; %2 sind herausgenommen.</translation>
+    </message>
+    <message>
+        <source>nuclide %1, %2</source>
+        <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
+        <translation>Nuklid %1, %2</translation>
+    </message>
+    <message>
+        <source>Time %1: %2.</source>
+        <extracomment>What a screen reader says after each time step: the time, then each nuclide&apos;s count</extracomment>
+        <translation>Zeit %1: %2.</translation>
+    </message>
+    <message>
+        <source>Remove the decayed particles first.</source>
+        <translation>Zuerst die zerfallenen Teilchen entfernen.</translation>
+    </message>
+    <message>
+        <source>No active particles are left.</source>
+        <translation>Es sind keine aktiven Teilchen mehr übrig.</translation>
+    </message>
+    <message>
+        <source>The run has recorded its 100 times.</source>
+        <translation>Der Lauf hat seine 100 Zeiten aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>%1 decayed particles removed.</source>
+        <translation>%1 zerfallene Teilchen entfernt.</translation>
     </message>
 </context>
 <context>
@@ -508,6 +534,16 @@
         <source>Enter an integer!!</source>
         <translation>Bitte eine ganze Zahl ohne Tausenderpunkt eingeben!!</translation>
     </message>
+    <message>
+        <source>Count of nuclide %1 at time %2</source>
+        <extracomment>What a screen reader calls a count field of the graph data editor</extracomment>
+        <translation>Anzahl von Nuklid %1 zur Zeit %2</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no whole number; the field shows %3.</source>
+        <extracomment>Said after &quot;Enter an integer!!&quot;: the field refused, what was typed and what it shows now</extracomment>
+        <translation>%1: &quot;%2&quot; ist keine ganze Zahl; das Feld zeigt %3.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::GraphPage</name>
@@ -539,10 +575,6 @@
     <message>
         <source>Decay graph</source>
         <translation>Zerfallsdiagramm</translation>
-    </message>
-    <message>
-        <source>The recorded count of each graphed nuclide against time, one dot per time, with the model curve of nuclide 1; the data table page lists the same counts</source>
-        <translation>Die aufgezeichnete Anzahl jedes gezeigten Nuklids über der Zeit, ein Punkt je Zeit, mit der Modellkurve von Nuklid 1; die Tabelle listet dieselben Anzahlen</translation>
     </message>
     <message>
         <source>Initial count of the model curve</source>
@@ -655,12 +687,45 @@
         <source>Plot the counts on a logarithmic axis: an exponential decay becomes a straight line</source>
         <translation>Die Anzahlen auf einer logarithmischen Achse zeigen: Ein exponentieller Zerfall wird zur Geraden</translation>
     </message>
+    <message>
+        <source>Model curve: T½ %1 steps, A %2.</source>
+        <extracomment>The model curve as a screen reader says it, after the graph&apos;s points and as a scroll bar moves</extracomment>
+        <translation>Modellkurve: T½ %1 Schritte, A %2.</translation>
+    </message>
+    <message>
+        <source>Half-life of the model curve, T½ %1 steps</source>
+        <extracomment>What a screen reader says for the half-life scroll bar: what it sets and its value</extracomment>
+        <translation>Halbwertszeit der Modellkurve, T½ %1 Schritte</translation>
+    </message>
+    <message>
+        <source>Initial count of the model curve, A %1</source>
+        <extracomment>What a screen reader says for the initial-count scroll bar: what it sets and its value</extracomment>
+        <translation>Anfangsanzahl der Modellkurve, A %1</translation>
+    </message>
+    <message>
+        <source>Nuclide %1 at times 0 to %2: %3.</source>
+        <extracomment>Graph as a screen reader reads it: one nuclide&apos;s counts, time by time</extracomment>
+        <translation>Nuklid %1 zu den Zeiten 0 bis %2: %3.</translation>
+    </message>
+    <message>
+        <source>The expected counts are drawn as lines.</source>
+        <translation>Die erwarteten Anzahlen sind als Linien gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Best fit hidden.</source>
+        <translation>Beste Anpassung ausgeblendet.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::HelpWindow</name>
     <message>
         <source>Vestor Help</source>
         <translation>Vestor-Hilfe</translation>
+    </message>
+    <message>
+        <source>Student&apos;s guide, %1</source>
+        <extracomment>What a screen reader calls the guide&apos;s text; %1 is the section it opens at</extracomment>
+        <translation>Anleitung für Schüler, %1</translation>
     </message>
 </context>
 <context>
@@ -1044,6 +1109,10 @@ Start a new run?</source>
         <translation>Die Graphdaten sind die zusammengefassten Messreihen. Eine neue Messreihe ersetzt sie.
 
 Eine neue Messreihe starten?</translation>
+    </message>
+    <message>
+        <source>%1 page</source>
+        <translation>Seite %1</translation>
     </message>
 </context>
 <context>

@@ -176,10 +176,6 @@
         <translation>Partículas desintegradas</translation>
     </message>
     <message>
-        <source>The active particles, each a small disc in the colour of its nuclide; the count fields beside the legend give how many there are of each</source>
-        <translation>Las partículas activas, cada una un pequeño disco del color de su núclido; los campos junto a la leyenda indican cuántas hay de cada uno</translation>
-    </message>
-    <message>
         <source>The decayed particles taken out of the chamber, stacked from the top</source>
         <translation>Las partículas desintegradas sacadas de la cámara, apiladas desde arriba</translation>
     </message>
@@ -257,6 +253,36 @@
     <message>
         <source>grey</source>
         <translation>en gris</translation>
+    </message>
+    <message>
+        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
+        <translation>%1 partículas desintegradas esperan a ser retiradas; %2 se han sacado.</translation>
+    </message>
+    <message>
+        <source>nuclide %1, %2</source>
+        <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
+        <translation>núclido %1, %2</translation>
+    </message>
+    <message>
+        <source>Time %1: %2.</source>
+        <extracomment>What a screen reader says after each time step: the time, then each nuclide&apos;s count</extracomment>
+        <translation>Tiempo %1: %2.</translation>
+    </message>
+    <message>
+        <source>Remove the decayed particles first.</source>
+        <translation>Retire primero las partículas desintegradas.</translation>
+    </message>
+    <message>
+        <source>No active particles are left.</source>
+        <translation>No queda ninguna partícula activa.</translation>
+    </message>
+    <message>
+        <source>The run has recorded its 100 times.</source>
+        <translation>La serie ha registrado sus 100 tiempos.</translation>
+    </message>
+    <message>
+        <source>%1 decayed particles removed.</source>
+        <translation>%1 partículas desintegradas retiradas.</translation>
     </message>
 </context>
 <context>
@@ -508,6 +534,16 @@
         <source>Enter an integer!!</source>
         <translation>¡¡Introduzca un número entero, sin punto de millares!!</translation>
     </message>
+    <message>
+        <source>Count of nuclide %1 at time %2</source>
+        <extracomment>What a screen reader calls a count field of the graph data editor</extracomment>
+        <translation>Número del núclido %1 en el tiempo %2</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no whole number; the field shows %3.</source>
+        <extracomment>Said after &quot;Enter an integer!!&quot;: the field refused, what was typed and what it shows now</extracomment>
+        <translation>%1: «%2» no es un número entero; el campo muestra %3.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::GraphPage</name>
@@ -539,10 +575,6 @@
     <message>
         <source>Decay graph</source>
         <translation>Gráfica de desintegración</translation>
-    </message>
-    <message>
-        <source>The recorded count of each graphed nuclide against time, one dot per time, with the model curve of nuclide 1; the data table page lists the same counts</source>
-        <translation>El número registrado de cada núclido representado frente al tiempo, un punto por instante, con la curva modelo del núclido 1; la tabla da los mismos números</translation>
     </message>
     <message>
         <source>Initial count of the model curve</source>
@@ -655,12 +687,45 @@
         <source>Plot the counts on a logarithmic axis: an exponential decay becomes a straight line</source>
         <translation>Representar los números en un eje logarítmico: un decaimiento exponencial se vuelve una recta</translation>
     </message>
+    <message>
+        <source>Model curve: T½ %1 steps, A %2.</source>
+        <extracomment>The model curve as a screen reader says it, after the graph&apos;s points and as a scroll bar moves</extracomment>
+        <translation>Curva modelo: T½ %1 pasos, A %2.</translation>
+    </message>
+    <message>
+        <source>Half-life of the model curve, T½ %1 steps</source>
+        <extracomment>What a screen reader says for the half-life scroll bar: what it sets and its value</extracomment>
+        <translation>Semivida de la curva modelo, T½ %1 pasos</translation>
+    </message>
+    <message>
+        <source>Initial count of the model curve, A %1</source>
+        <extracomment>What a screen reader says for the initial-count scroll bar: what it sets and its value</extracomment>
+        <translation>Número inicial de la curva modelo, A %1</translation>
+    </message>
+    <message>
+        <source>Nuclide %1 at times 0 to %2: %3.</source>
+        <extracomment>Graph as a screen reader reads it: one nuclide&apos;s counts, time by time</extracomment>
+        <translation>Núclido %1 en los tiempos 0 a %2: %3.</translation>
+    </message>
+    <message>
+        <source>The expected counts are drawn as lines.</source>
+        <translation>Los números esperados se dibujan como líneas.</translation>
+    </message>
+    <message>
+        <source>Best fit hidden.</source>
+        <translation>Mejor ajuste oculto.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::HelpWindow</name>
     <message>
         <source>Vestor Help</source>
         <translation>Ayuda de Vestor</translation>
+    </message>
+    <message>
+        <source>Student&apos;s guide, %1</source>
+        <extracomment>What a screen reader calls the guide&apos;s text; %1 is the section it opens at</extracomment>
+        <translation>Guía del alumno, %1</translation>
     </message>
 </context>
 <context>
@@ -1044,6 +1109,10 @@ Start a new run?</source>
         <translation>Los datos del gráfico son las series acumuladas. Una nueva serie los sustituye.
 
 ¿Empezar una nueva serie?</translation>
+    </message>
+    <message>
+        <source>%1 page</source>
+        <translation>Página %1</translation>
     </message>
 </context>
 <context>

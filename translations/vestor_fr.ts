@@ -176,10 +176,6 @@
         <translation>Particules désintégrées</translation>
     </message>
     <message>
-        <source>The active particles, each a small disc in the colour of its nuclide; the count fields beside the legend give how many there are of each</source>
-        <translation>Les particules actives, chacune un petit disque de la couleur de son nucléide ; les champs à côté de la légende donnent leur nombre pour chaque nucléide</translation>
-    </message>
-    <message>
         <source>The decayed particles taken out of the chamber, stacked from the top</source>
         <translation>Les particules désintégrées retirées de la chambre, empilées depuis le haut</translation>
     </message>
@@ -257,6 +253,36 @@
     <message>
         <source>grey</source>
         <translation>en gris</translation>
+    </message>
+    <message>
+        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
+        <translation>%1 particules désintégrées attendent d&apos;être retirées ; %2 ont été retirées.</translation>
+    </message>
+    <message>
+        <source>nuclide %1, %2</source>
+        <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
+        <translation>nucléide %1, %2</translation>
+    </message>
+    <message>
+        <source>Time %1: %2.</source>
+        <extracomment>What a screen reader says after each time step: the time, then each nuclide&apos;s count</extracomment>
+        <translation>Temps %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Remove the decayed particles first.</source>
+        <translation>Retirez d&apos;abord les particules désintégrées.</translation>
+    </message>
+    <message>
+        <source>No active particles are left.</source>
+        <translation>Il ne reste aucune particule active.</translation>
+    </message>
+    <message>
+        <source>The run has recorded its 100 times.</source>
+        <translation>La série a enregistré ses 100 temps.</translation>
+    </message>
+    <message>
+        <source>%1 decayed particles removed.</source>
+        <translation>%1 particules désintégrées retirées.</translation>
     </message>
 </context>
 <context>
@@ -508,6 +534,16 @@
         <source>Enter an integer!!</source>
         <translation>Entrez un nombre entier, sans espace entre les milliers !!</translation>
     </message>
+    <message>
+        <source>Count of nuclide %1 at time %2</source>
+        <extracomment>What a screen reader calls a count field of the graph data editor</extracomment>
+        <translation>Nombre du nucléide %1 au temps %2</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no whole number; the field shows %3.</source>
+        <extracomment>Said after &quot;Enter an integer!!&quot;: the field refused, what was typed and what it shows now</extracomment>
+        <translation>%1 : « %2 » n&apos;est pas un nombre entier ; le champ affiche %3.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::GraphPage</name>
@@ -539,10 +575,6 @@
     <message>
         <source>Decay graph</source>
         <translation>Graphique de désintégration</translation>
-    </message>
-    <message>
-        <source>The recorded count of each graphed nuclide against time, one dot per time, with the model curve of nuclide 1; the data table page lists the same counts</source>
-        <translation>Le nombre enregistré de chaque nucléide tracé en fonction du temps, un point par instant, avec la courbe modèle du nucléide 1 ; le tableau donne les mêmes nombres</translation>
     </message>
     <message>
         <source>Initial count of the model curve</source>
@@ -655,12 +687,45 @@
         <source>Plot the counts on a logarithmic axis: an exponential decay becomes a straight line</source>
         <translation>Porter les nombres sur un axe logarithmique : une décroissance exponentielle devient une droite</translation>
     </message>
+    <message>
+        <source>Model curve: T½ %1 steps, A %2.</source>
+        <extracomment>The model curve as a screen reader says it, after the graph&apos;s points and as a scroll bar moves</extracomment>
+        <translation>Courbe modèle : T½ %1 pas, A %2.</translation>
+    </message>
+    <message>
+        <source>Half-life of the model curve, T½ %1 steps</source>
+        <extracomment>What a screen reader says for the half-life scroll bar: what it sets and its value</extracomment>
+        <translation>Demi-vie de la courbe modèle, T½ %1 pas</translation>
+    </message>
+    <message>
+        <source>Initial count of the model curve, A %1</source>
+        <extracomment>What a screen reader says for the initial-count scroll bar: what it sets and its value</extracomment>
+        <translation>Nombre initial de la courbe modèle, A %1</translation>
+    </message>
+    <message>
+        <source>Nuclide %1 at times 0 to %2: %3.</source>
+        <extracomment>Graph as a screen reader reads it: one nuclide&apos;s counts, time by time</extracomment>
+        <translation>Nucléide %1 aux temps 0 à %2 : %3.</translation>
+    </message>
+    <message>
+        <source>The expected counts are drawn as lines.</source>
+        <translation>Les nombres attendus sont tracés en lignes.</translation>
+    </message>
+    <message>
+        <source>Best fit hidden.</source>
+        <translation>Meilleur ajustement masqué.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::HelpWindow</name>
     <message>
         <source>Vestor Help</source>
         <translation>Aide de Vestor</translation>
+    </message>
+    <message>
+        <source>Student&apos;s guide, %1</source>
+        <extracomment>What a screen reader calls the guide&apos;s text; %1 is the section it opens at</extracomment>
+        <translation>Guide de l&apos;élève, %1</translation>
     </message>
 </context>
 <context>
@@ -1044,6 +1109,10 @@ Start a new run?</source>
         <translation>Les données du graphique sont les séries cumulées. Une nouvelle série les remplace.
 
 Commencer une nouvelle série ?</translation>
+    </message>
+    <message>
+        <source>%1 page</source>
+        <translation>Page %1</translation>
     </message>
 </context>
 <context>

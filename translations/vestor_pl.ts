@@ -176,10 +176,6 @@
         <translation>Rozpadłe cząstki</translation>
     </message>
     <message>
-        <source>The active particles, each a small disc in the colour of its nuclide; the count fields beside the legend give how many there are of each</source>
-        <translation>Aktywne cząstki, każda jako kółko w kolorze swojego nuklidu; pola liczb obok legendy podają, ile jest każdej</translation>
-    </message>
-    <message>
         <source>The decayed particles taken out of the chamber, stacked from the top</source>
         <translation>Rozpadłe cząstki wyjęte z komory, ułożone od góry</translation>
     </message>
@@ -256,6 +252,36 @@
     </message>
     <message>
         <source>grey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nuclide %1, %2</source>
+        <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time %1: %2.</source>
+        <extracomment>What a screen reader says after each time step: the time, then each nuclide&apos;s count</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the decayed particles first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No active particles are left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The run has recorded its 100 times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 decayed particles removed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -508,6 +534,16 @@
         <source>Enter an integer!!</source>
         <translation>Wpisz liczbę całkowitą, bez odstępu między tysiącami!!</translation>
     </message>
+    <message>
+        <source>Count of nuclide %1 at time %2</source>
+        <extracomment>What a screen reader calls a count field of the graph data editor</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no whole number; the field shows %3.</source>
+        <extracomment>Said after &quot;Enter an integer!!&quot;: the field refused, what was typed and what it shows now</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vestor::GraphPage</name>
@@ -544,10 +580,6 @@
     <message>
         <source>Decay graph</source>
         <translation>Wykres rozpadu</translation>
-    </message>
-    <message>
-        <source>The recorded count of each graphed nuclide against time, one dot per time, with the model curve of nuclide 1; the data table page lists the same counts</source>
-        <translation>Zapisana liczba każdego rysowanego nuklidu w funkcji czasu, jedna kropka na chwilę, z krzywą modelu nuklidu 1; tabela podaje te same liczby</translation>
     </message>
     <message>
         <source>Initial count of the model curve</source>
@@ -655,12 +687,45 @@
         <source>Plot the counts on a logarithmic axis: an exponential decay becomes a straight line</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Model curve: T½ %1 steps, A %2.</source>
+        <extracomment>The model curve as a screen reader says it, after the graph&apos;s points and as a scroll bar moves</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half-life of the model curve, T½ %1 steps</source>
+        <extracomment>What a screen reader says for the half-life scroll bar: what it sets and its value</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initial count of the model curve, A %1</source>
+        <extracomment>What a screen reader says for the initial-count scroll bar: what it sets and its value</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nuclide %1 at times 0 to %2: %3.</source>
+        <extracomment>Graph as a screen reader reads it: one nuclide&apos;s counts, time by time</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The expected counts are drawn as lines.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best fit hidden.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vestor::HelpWindow</name>
     <message>
         <source>Vestor Help</source>
         <translation>Pomoc programu Vestor</translation>
+    </message>
+    <message>
+        <source>Student&apos;s guide, %1</source>
+        <extracomment>What a screen reader calls the guide&apos;s text; %1 is the section it opens at</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1104,10 @@ the name must end in .png, .svg or .pdf.</source>
         <source>The graph data are the pooled runs. A new run replaces them.
 
 Start a new run?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 page</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -49,6 +49,10 @@ AboutBox::AboutBox(QWidget* parent)
     ok->setGeometry(76, 140, 76, 28);
     ok->setDefault(true);
     ok->setFocus();
+    // The box opens on its button: a screen reader hears the box's lines with it.
+    const QString lines = QStringList{name->text(), version->text(), comments->text()}.join(QLatin1Char(' '));
+    setAccessibleDescription(lines);
+    ok->setAccessibleDescription(lines);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 

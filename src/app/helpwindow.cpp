@@ -71,6 +71,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
     QFile guide(QStringLiteral(":/help/guide_%1.md").arg(language));
     if (language.isEmpty() || !guide.exists())
         guide.setFileName(QStringLiteral(":/help/guide.md"));
+    // A caret that the arrow keys move line by line, which a screen reader follows and reads.
+    m_text->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     if (guide.open(QIODevice::ReadOnly))
         m_text->setMarkdown(QString::fromUtf8(guide.readAll()));
     if (parent)
@@ -125,6 +127,17 @@ void HelpWindow::showSection(const QString& name)
     activateWindow();
     m_text->verticalScrollBar()->setValue(0);
     m_text->scrollToAnchor(name);
+    // The caret starts on the section's heading, so that a screen reader begins there, not at
+    // the guide's name, and reads on from it line by line.
+    for (QTextBlock block = m_text->document()->begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() > 0 && block.begin().fragment().charFormat().anchorNames().contains(name)) {
+            m_text->setTextCursor(QTextCursor(block));
+            //: What a screen reader calls the guide's text; %1 is the section it opens at
+            m_text->setAccessibleName(tr("Student's guide, %1").arg(block.text()));
+            break;
+        }
+    }
+    m_text->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace vestor

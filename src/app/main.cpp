@@ -3,6 +3,7 @@
 
 #include "app/language.h"
 #include "app/mainwindow.h"
+#include "ui/accessibleroles.h"
 
 int main(int argc, char* argv[])
 {
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") && vestor::MainWindow::windowSize() != 100)
         qputenv("QT_SCALE_FACTOR", QByteArray::number(vestor::MainWindow::windowSize() / 100.0));
     QApplication app(argc, argv);
+    QApplication::setStyle(vestor::programStyle());
     vestor::installTranslations();
     vestor::MainWindow window;
     window.show();

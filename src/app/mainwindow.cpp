@@ -28,6 +28,8 @@
 #include "app/icons.h"
 #include "app/placement.h"
 #include "app/printing.h"
+#include "ui/accessibleroles.h"
+#include "ui/announcer.h"
 #include "ui/uicommon.h"
 #include "app/usernamedialog.h"
 #include "config/configpage.h"
@@ -75,6 +77,7 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     QToolTip::setPalette(own);
     setFont(pixelFont(13, false, QStringLiteral("Sans Serif")));
 
+    installAccessibleRoles();
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("decaypl"));
     setBackground(panel, kPanelColor);
@@ -343,6 +346,12 @@ void MainWindow::showNBChange(int index)
     if (index == 2)
         memobt();
     m_configChanged = false;
+    // Said once the page has handed the focus to its first control, whose name would cut it short.
+    QTimer::singleShot(0, this, [this, index] {
+        if (m_nb->currentIndex() == index)
+            //: What a screen reader says when a page opens; %1 is the page's name
+            announce(this, tr("%1 page").arg(m_nb->tabText(index).remove(QLatin1Char('&'))));
+    });
 }
 
 void MainWindow::Copy2Click()

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "ui/announcer.h"
 #include "ui/imageview.h"
 #include "ui/uicommon.h"
 
@@ -118,12 +119,14 @@ ChamberPage::ChamberPage(Simulation& sim, QWidget* parent) : QWidget(parent), m_
     m_decayed = placed<ImageView>(this, "DecayBM", 24, 53, &m_images.panel);
     m_active->setAccessibleName(tr("Decay chamber"));
     m_decayed->setAccessibleName(tr("Decayed particles"));
-    m_active->setAccessibleDescription(
-        tr("The active particles, each a small disc in the colour of its nuclide; the count fields beside the "
-           "legend give how many there are of each"));
     m_decayed->setAccessibleDescription(tr("The decayed particles taken out of the chamber, stacked from the top"));
+    // The chamber is a stop of the Tab chain, where a screen reader reads what it holds.
+    m_active->setFocusPolicy(Qt::TabFocus);
     activeLabel->setBuddy(m_active);
     decayedLabel->setBuddy(m_decayed);
+    // A screen reader names each picture by its caption.
+    activeLabel->setAccessibleName(m_active->accessibleName());
+    decayedLabel->setAccessibleName(m_decayed->accessibleName());
 
     const int discPos[6][2] = {{0, 0}, {180, 92}, {181, 157}, {182, 221}, {181, 286}, {181, 350}};
     const int countPos[6][2] = {{0, 0}, {211, 84}, {211, 149}, {211, 213}, {211, 278}, {211, 342}};
@@ -169,6 +172,7 @@ ChamberPage::ChamberPage(Simulation& sim, QWidget* parent) : QWidget(parent), m_
     connect(m_restart, &QPushButton::clicked, this, &ChamberPage::resetRequested);
     connect(m_timer, &QTimer::timeout, this, &ChamberPage::Timer1Timer);
 
+    setTabOrder(m_active, m_restart);
     setTabOrder(m_restart, m_auto);
     setTabOrder(m_auto, m_start);
     setTabOrder(m_start, m_next);
@@ -223,6 +227,28 @@ void ChamberPage::showCounts()
 {
     for (int k = 1; k <= kMaxNuclides; ++k)
         m_counts[k]->setText(k <= m_sim.seriesLength ? QString::number(m_sim.nuclideCount[k]) : QStringLiteral("0"));
+    m_active->setAccessibleDescription(
+        countsText() + QLatin1Char(' ')
+        + tr("%1 decayed particles wait to be removed; %2 have been taken out.")
+              .arg(m_sim.nuclideCount[m_sim.seriesLength + 1])
+              .arg(m_sim.removedCount));
+}
+
+QString ChamberPage::countsText() const
+{
+    QStringList counts;
+    for (int k = 1; k <= m_sim.seriesLength; ++k)
+        //: What a screen reader says for one nuclide's count after a time step
+        counts << tr("nuclide %1, %2").arg(k).arg(m_sim.nuclideCount[k]);
+    //: What a screen reader says after each time step: the time, then each nuclide's count
+    return tr("Time %1: %2.").arg(m_sim.timeIndex - 1).arg(counts.join(QStringLiteral("; ")));
+}
+
+void ChamberPage::announceIfShown(const QString& text)
+{
+    // A run reset from another page, or left running behind it, stays quiet.
+    if (isVisible())
+        announce(this, text);
 }
 
 void ChamberPage::repaintImages()
@@ -260,13 +286,20 @@ void ChamberPage::showRun()
     if (!waiting && m_remove->hasFocus())
         m_next->setFocus();
     repaintImages();
+    announceIfShown(countsText());
 }
 
 void ChamberPage::NextbtClick()
 {
     const auto n = m_sim.prepareStep();
-    if (!n)
+    if (!n) {
+        // What a sighted student sees at a glance, a blind one hears: why Time did nothing.
+        if (!m_timer->isActive())
+            announceIfShown(m_sim.nuclideCount[m_sim.seriesLength + 1] > 0 ? tr("Remove the decayed particles first.")
+                            : m_sim.activeTotal() <= 0                      ? tr("No active particles are left.")
+                                                                            : tr("The run has recorded its 100 times."));
         return;
+    }
     emit dataPointsSet(*n);
     m_sim.runStep();
     showCounts();
@@ -274,17 +307,25 @@ void ChamberPage::NextbtClick()
         m_remove->move(kRemoveOutX, kButtonY);
         m_remove->setFocus();
     }
+    // After the focus has moved, so that the button's name does not cut the counts short.
+    announceIfShown(countsText());
     repaintImages();
     emit stepRecorded();
 }
 
 void ChamberPage::RemovebtClick()
 {
-    if (m_sim.removeStep() > 0)
+    const int removed = m_sim.removeStep();
+    if (removed > 0) {
         repaintImages();
+        showCounts();
+    }
     m_remove->move(m_next->x(), kButtonY);
-    if (!m_timer->isActive())
+    if (!m_timer->isActive()) {
         m_next->setFocus();
+        // Automate's steps say only their counts, one text a second.
+        announceIfShown(tr("%1 decayed particles removed.").arg(removed));
+    }
 }
 
 void ChamberPage::Timer1Timer()

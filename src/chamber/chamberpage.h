@@ -105,6 +105,9 @@ private:
     void repaintImages();
     // The colour names the screen reader gives for the legend discs.
     void describeLegend();
+    // The time and each nuclide's count, as a screen reader says them.
+    QString countsText() const;
+    void announceIfShown(const QString& text);
 
     Simulation& m_sim;
     ChamberImages m_images;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "ui/announcer.h"
 #include "ui/uicommon.h"
 #include "core/decayanalysis.h"
 
@@ -78,6 +79,14 @@ ConfigPage::ConfigPage(QWidget* parent) : QWidget(parent)
         // The implied half-lives follow the chances at once but are no configuration change.
         connect(m_percentRows[i].bar, &QScrollBar::valueChanged, this, &ConfigPage::updateImpliedHalfLives);
         connect(m_diceRows[i].bar, &QScrollBar::valueChanged, this, &ConfigPage::updateImpliedHalfLives);
+        // The implied half-life is heard as the chance moves, once the teacher has shown it.
+        for (auto [row, shown] : {std::pair{&m_percentRows[i], m_percentHalfLives[i]},
+                                  std::pair{&m_diceRows[i], m_diceHalfLives[i]}})
+            sayValueChanges(row->bar, [row = row, shown = shown] {
+                return shown->isVisibleTo(shown->parentWidget()) ? row->readout->text() + QStringLiteral(", ")
+                                                                     + shown->text()
+                                                               : QString();
+            });
     }
     connect(m_sides.bar, &QScrollBar::valueChanged, this, &ConfigPage::updateImpliedHalfLives);
 
@@ -98,7 +107,17 @@ void ConfigPage::buildSeries()
     m_dc->setEditable(false);
     m_dc->setFixedWidth(70);
     caption->setBuddy(m_dc);
-    m_dc->setAccessibleName(caption->text());
+    // A screen reader hears the list's value with its name, from the caption it names the list
+    // by; a value the arrow keys choose is said at once, as the list itself says nothing.
+    const auto speakLength = [this, caption](bool say) {
+        const QString spoken = caption->text() + QStringLiteral(", ") + m_dc->currentText();
+        setSpokenName(m_dc, spoken);
+        setSpokenName(caption, spoken);
+        if (say && m_dc->hasFocus())
+            announce(this, spoken);
+    };
+    connect(m_dc, &QComboBox::currentIndexChanged, this, [speakLength] { speakLength(true); });
+    speakLength(false);
     connect(m_dc, &QComboBox::activated, this, [this] { dcChange(); });
     m_dc->installEventFilter(this);
 
@@ -124,9 +143,12 @@ void ConfigPage::buildGraphGroup()
     m_showEquation = placed<QCheckBox>(g, "showecb", 14, 26, tr(" &Show Equation"));
     m_showEquation->setChecked(true);
     //: Caption of the choice of base of the exponential in the graph equation: 0.5 or e
-    placed<QLabel>(g, "baseLabel", 14, 54, tr("Use Base"));
+    auto* baseLabel = placed<QLabel>(g, "baseLabel", 14, 54, tr("Use Base"));
     m_base05 = placed<QRadioButton>(g, "RadioButton1", 24, 74, tr(" 0.&5"));
     m_baseE = placed<QRadioButton>(g, "RadioButton2", 24, 94, tr(" &e"));
+    // The caption above the two buttons is heard with each of them.
+    m_base05->setAccessibleName(baseLabel->text() + QStringLiteral(" 0.5"));
+    m_baseE->setAccessibleName(baseLabel->text() + QStringLiteral(" e"));
     // Shown as it is in force: the equation starts with base e.
     m_baseE->setChecked(true);
     connect(m_base05, &QRadioButton::toggled, this, [this](bool on) {
@@ -287,14 +309,19 @@ void ConfigPage::setImpliedHalfLivesShown(bool on)
 
 void ConfigPage::updateImpliedHalfLives()
 {
-    if (!m_percentHalfLives[1]->isVisibleTo(m_halfbox))
-        return;
+    const bool shown = m_percentHalfLives[1]->isVisibleTo(m_halfbox);
     const int sides = m_sides.bar->value();
     for (int i = 1; i <= kMaxNuclides; ++i) {
-        const double percent = m_percentRows[i].bar->value();
-        const double dice = static_cast<double>(m_diceRows[i].bar->value() * 100) / sides;
-        m_percentHalfLives[i]->setText(tr("T\u00BD = %1 steps").arg(onScreen(impliedHalfLifeText(percent))));
-        m_diceHalfLives[i]->setText(tr("T\u00BD = %1 steps").arg(onScreen(impliedHalfLifeText(dice))));
+        if (shown) {
+            const double percent = m_percentRows[i].bar->value();
+            const double dice = static_cast<double>(m_diceRows[i].bar->value() * 100) / sides;
+            m_percentHalfLives[i]->setText(
+                tr("T\u00BD = %1 steps").arg(onScreen(impliedHalfLifeText(percent))));
+            m_diceHalfLives[i]->setText(tr("T\u00BD = %1 steps").arg(onScreen(impliedHalfLifeText(dice))));
+        }
+        // A screen reader hears the implied half-life with the chance it follows from.
+        m_percentRows[i].speakAlso(shown ? m_percentHalfLives[i]->text() : QString());
+        m_diceRows[i].speakAlso(shown ? m_diceHalfLives[i]->text() : QString());
     }
 }
 

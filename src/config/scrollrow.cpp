@@ -1,5 +1,7 @@
 #include "config/scrollrow.h"
 
+#include "ui/announcer.h"
+
 namespace vestor {
 
 void ScrollRow::setEnabled(bool on) const
@@ -15,11 +17,23 @@ void ScrollRow::showPosition(const QString& suffix) const
     readout->setText(QString::number(bar->value()) + suffix);
 }
 
-void ScrollRow::setAccessibleText(const QString& name, const QString& description) const
+void ScrollRow::setAccessibleText(const QString& barName, const QString& description)
 {
+    name = barName;
     bar->setAccessibleName(name);
+    // A screen reader names the bar by its caption, whose spoken name says what the bar sets.
+    if (label)
+        label->setAccessibleName(name);
     bar->setAccessibleDescription(description);
     readout->setAccessibleName(name);
+}
+
+void ScrollRow::speakAlso(const QString& extra) const
+{
+    const QString spoken = extra.isEmpty() ? name : name + QStringLiteral(", ") + extra;
+    setSpokenName(bar, spoken);
+    if (label)
+        setSpokenName(label, spoken);
 }
 
 ScrollRow makeScrollRow(QWidget* parent, const ScrollRowSetup& setup, int x, int y, int labelWidth, int barWidth)
@@ -42,7 +56,9 @@ ScrollRow makeScrollRow(QWidget* parent, const ScrollRowSetup& setup, int x, int
     row.readout->setReadOnly(true);
     row.readout->setFocusPolicy(Qt::NoFocus);
     row.label->setBuddy(row.bar);
-    row.bar->setAccessibleName(setup.labelText.trimmed());
+    arrowsFollowHandle(row.bar);
+    row.name = setup.labelText.trimmed();
+    row.bar->setAccessibleName(row.name);
     row.readout->setAccessibleName(setup.labelText.trimmed());
     return row;
 }

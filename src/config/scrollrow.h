@@ -12,11 +12,15 @@ struct ScrollRow {
     QLabel* label = nullptr;
     QScrollBar* bar = nullptr;
     QLineEdit* readout = nullptr;
+    // What a screen reader calls the bar.
+    QString name;
 
     void setEnabled(bool on) const;
     void showPosition(const QString& suffix = QString()) const;
     // What a screen reader says for the bar and its read-out: the setting and what it does.
-    void setAccessibleText(const QString& name, const QString& description) const;
+    void setAccessibleText(const QString& name, const QString& description);
+    // Lets a screen reader hear `extra` after the bar's name, or the name alone when it is empty.
+    void speakAlso(const QString& extra) const;
 };
 
 struct ScrollRowSetup {

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <cmath>
 
+#include "ui/announcer.h"
 #include "ui/imageview.h"
 #include "ui/uicommon.h"
 #include "core/decayanalysis.h"
@@ -77,13 +78,14 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
         tr("Sets the half-life of the model curve drawn over nuclide 1's counts; the equation above the graph "
            "shows it"));
     m_hllb->setBuddy(m_h);
+    arrowsFollowHandle(m_h);
 
     m_view = placed<ImageView>(this, "halfgraph", kImageLeft, kImageTop, &m_image);
     m_view->setAccessibleName(tr("Decay graph"));
-    m_view->setAccessibleDescription(
-        tr("The recorded count of each graphed nuclide against time, one dot per time, with the model curve of "
-           "nuclide 1; the data table page lists the same counts"));
     m_view->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_view->setDescriber([this] { return graphDescription(); });
+    // A stop of the Tab chain, where a screen reader reads the points and the curves.
+    m_view->setFocusPolicy(Qt::TabFocus);
     m_yshift = placed<QScrollBar>(this, "yshift", 37, 20, Qt::Vertical);
     m_yshift->setFixedHeight(121);
     m_yshift->setRange(0, 40);
@@ -159,6 +161,8 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
 
     connect(m_h, &QScrollBar::valueChanged, this, &GraphPage::plotggraph);
     connect(m_yshift, &QScrollBar::valueChanged, this, &GraphPage::plotggraph);
+    sayValueChanges(m_h, [this] { return modelText(); });
+    sayValueChanges(m_yshift, [this] { return modelText(); });
     connect(m_view, &ImageView::pressed, this, &GraphPage::halfgraphMouseDown);
     connect(m_view, &ImageView::released, this, &GraphPage::halfgraphMouseUp);
     connect(m_view, &ImageView::ratioChanged, this, &GraphPage::setPictureRatio);
@@ -188,6 +192,7 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     connect(m_useFit, &QPushButton::clicked, this, &GraphPage::usefitbtClick);
     connect(m_logScale, &QCheckBox::clicked, this, &GraphPage::logcbClick);
 
+    setTabOrder(m_view, m_h);
     setTabOrder(m_h, m_yshift);
     setTabOrder(m_yshift, m_boxes[1]);
     for (int k = 2; k <= kMaxNuclides; ++k)
@@ -261,6 +266,50 @@ void GraphPage::plotggraph()
     if (m_bestFit->isChecked())
         updateFit();
     m_view->update();
+    nameBars();
+}
+
+QString GraphPage::modelText() const
+{
+    //: The model curve as a screen reader says it, after the graph's points and as a scroll bar moves
+    return tr("Model curve: T\u00BD %1 steps, A %2.").arg(halfLifeOf(m_h->value()), 0, 'f', 2).arg(m_scale.a);
+}
+
+void GraphPage::nameBars()
+{
+    // A screen reader names a bar by its caption: both carry the value the bar sets, not its
+    // position.
+    //: What a screen reader says for the half-life scroll bar: what it sets and its value
+    const QString h = tr("Half-life of the model curve, T\u00BD %1 steps").arg(halfLifeOf(m_h->value()), 0, 'f', 2);
+    //: What a screen reader says for the initial-count scroll bar: what it sets and its value
+    const QString a = tr("Initial count of the model curve, A %1").arg(m_scale.a);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_h, m_hllb})
+        setSpokenName(w, h);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_yshift, m_iclb})
+        setSpokenName(w, a);
+}
+
+QString GraphPage::graphDescription() const
+{
+    const GraphInput in = input();
+    QStringList parts;
+    const int rows = std::min(in.n, kLastTime + 1);
+    for (int k = 1; k <= in.seriesLength; ++k) {
+        if (!in.graphed[k])
+            continue;
+        QStringList counts;
+        for (int t = 0; t < rows; ++t)
+            counts << QString::number(countAt(m_sim.history, t, k));
+        //: Graph as a screen reader reads it: one nuclide's counts, time by time
+        parts << tr("Nuclide %1 at times 0 to %2: %3.").arg(k).arg(rows - 1).arg(counts.join(QStringLiteral(", ")));
+    }
+    if (in.graphed[1])
+        parts << modelText();
+    if (m_bestFit->isChecked())
+        parts << m_fitLabel->text();
+    if (m_expected->isChecked())
+        parts << tr("The expected counts are drawn as lines.");
+    return parts.join(QLatin1Char(' '));
 }
 
 void GraphPage::paintPicture(QPainter& p)
@@ -379,6 +428,7 @@ void GraphPage::bestfitcbClick()
     m_useFit->setVisible(on);
     if (on)
         updateFit();
+    announce(this, on ? m_fitLabel->text() : tr("Best fit hidden."));
 }
 
 void GraphPage::usefitbtClick()
@@ -399,6 +449,7 @@ void GraphPage::usefitbtClick()
         note += tr(" The initial count lies beyond the scroll bar's reach.");
     if (!note.isEmpty())
         m_fitLabel->setText(m_fitLabel->text() + note);
+    announce(this, modelText() + note);
 }
 
 void GraphPage::applyEquationVisibility()

@@ -105,6 +105,10 @@ private:
     void paintExpected(QPainter& p, const GraphInput& in, bool band) const;
     void paintLabels(QPainter& p) const;
     void updateFit();
+    // What a screen reader hears of the two scroll bars and of the graph, for the values drawn.
+    void nameBars();
+    QString graphDescription() const;
+    QString modelText() const;
 
     Simulation& m_sim;
     std::function<int()> m_dataPoints;

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "ui/notifier.h"
+#include "ui/announcer.h"
 #include "ui/uicommon.h"
 #include "core/tabletext.h"
 
@@ -96,6 +97,7 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
     m_np->setPageStep(5);
     m_np->setFocusPolicy(Qt::StrongFocus);
     m_np->setAccessibleName(tr("Number of data points"));
+    arrowsFollowHandle(m_np);
     m_np->setAccessibleDescription(tr("Sets how many recorded times the graph and the data table show"));
     lll->setBuddy(m_np);
 
@@ -147,6 +149,7 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
     m_tsb->setPageStep(5);
     m_tsb->setFocusPolicy(Qt::StrongFocus);
     m_tsb->setAccessibleName(tr("Times shown"));
+    arrowsFollowHandle(m_tsb);
     m_tsb->setAccessibleDescription(tr("Scrolls the fifteen count fields through the recorded times"));
 
     connect(m_np, &QScrollBar::valueChanged, this, &GraphEditorPage::npChange);
@@ -214,6 +217,8 @@ void GraphEditorPage::showdatabt()
             showCell(m_slots[s], t, k);
             // A field that keeps the time it is being typed for says which time that is.
             m_slotLabels[s]->setText(QStringLiteral("t = %1").arg(timeOf(m_slots[s])));
+            // A screen reader names the field by its caption.
+            setSpokenName(m_slotLabels[s], m_slots[s]->accessibleName());
         }
         m_slotLabels[s]->setVisible(shown);
         m_slots[s]->setVisible(shown);
@@ -237,6 +242,8 @@ void GraphEditorPage::pointAt(QLineEdit* field, int time, int nuclide)
     field->setProperty(kTime, time);
     field->setProperty(kNuclide, nuclide);
     field->setProperty(kShown, countAt(m_sim.history, time, nuclide));
+    //: What a screen reader calls a count field of the graph data editor
+    setSpokenName(field, tr("Count of nuclide %1 at time %2").arg(nuclide).arg(time));
 }
 
 void GraphEditorPage::showCell(QLineEdit* field, int time, int nuclide)
@@ -314,9 +321,7 @@ void GraphEditorPage::t1Exit(int slot)
     if (const auto v = parseCount(field->text().toStdString())) {
         store(field, *v);
     } else {
-        if (m_notifier)
-            m_notifier->warning(this, tr("Enter an integer!!"));
-        field->setText(QStringLiteral("0"));
+        refuse(field, QStringLiteral("0"));
     }
     emit replot();
 }
@@ -325,12 +330,22 @@ void GraphEditorPage::icountExit()
 {
     const auto v = parseCount(m_icount->text().toStdString());
     if (!v) {
-        if (m_notifier)
-            m_notifier->warning(this, tr("Enter an integer!!"));
-        m_icount->setText(QStringLiteral("100"));
+        refuse(m_icount, QStringLiteral("100"));
         return;
     }
     store(m_icount, *v);
+}
+
+void GraphEditorPage::refuse(QLineEdit* field, const QString& shown)
+{
+    const QString typed = field->text();
+    if (m_notifier)
+        m_notifier->warning(this, tr("Enter an integer!!"));
+    field->setText(shown);
+    // The box names no field: a student who cannot see which one was refused hears it here.
+    //: Said after "Enter an integer!!": the field refused, what was typed and what it shows now
+    announce(this, tr("%1: \"%2\" is no whole number; the field shows %3.")
+                       .arg(field->accessibleName(), typed, shown));
 }
 
 void GraphEditorPage::icountKeyPress(int slot)

@@ -68,6 +68,8 @@ private:
     // Stores a typed value at the field's cell; store() also shows it in the field.
     void record(QLineEdit* field, std::int32_t value);
     void store(QLineEdit* field, std::int32_t value);
+    // Warns of text that is no whole number, shows `shown` in its place and says which field it was.
+    void refuse(QLineEdit* field, const QString& shown);
 
     Simulation& m_sim;
     Notifier* m_notifier = nullptr;

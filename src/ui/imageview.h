@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 namespace vestor {
 
@@ -15,6 +16,11 @@ public:
     ImageView(QImage* image, QWidget* parent = nullptr);
 
     QImage* image() const { return m_image; }
+
+    // What a screen reader reads as the picture's description, made when it is asked for: the
+    // picture may be redrawn many times a second and read far less often.
+    void setDescriber(std::function<QString()> describer) { m_describer = std::move(describer); }
+    QString description() const { return m_describer ? m_describer() : accessibleDescription(); }
 
 signals:
     void pressed(QPoint pos, Qt::MouseButton button);
@@ -30,6 +36,7 @@ protected:
 private:
     QImage* m_image;
     double m_shownRatio = 0;  // the widget's ratio at its last paint
+    std::function<QString()> m_describer;
 };
 
 }  // namespace vestor

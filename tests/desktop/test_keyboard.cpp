@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -29,6 +30,7 @@
 #include "config/setdatadialog.h"
 #include "chamber/chamberpage.h"
 #include "support/shownwindow.h"
+#include "ui/announcer.h"
 
 using namespace vestor;
 using vestor::test::named;
@@ -199,6 +201,9 @@ private slots:
     void scrollBarsSayWhatTheySet();
     void picturesAreDescribed_data();
     void picturesAreDescribed();
+    void screenReaderHears_data();
+    void screenReaderHears();
+    void fieldsAreReadWhole();
 };
 
 void TestKeyboard::tabWalk_data()
@@ -400,6 +405,12 @@ void TestKeyboard::helpOpensAtPage()
         QTRY_COMPARE(QApplication::activeWindow(), &win.w);
         QCOMPARE(win.w.helpWindow()->browser()->cursorForPosition(QPoint(4, 4)).block().text(),
                  QString::fromLatin1(sections[page]));
+        // The caret waits on the heading, the line a screen reader reads first and steps on from.
+        QAccessibleTextInterface* text = accessible(win.w.helpWindow()->browser())->textInterface();
+        int start = 0;
+        int end = 0;
+        QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end),
+                 QString::fromLatin1(sections[page]));
     }
 }
 
@@ -519,6 +530,12 @@ void TestKeyboard::scrollBarsSayWhatTheySet()
     QCOMPARE(value->currentValue().toInt(), sb->value());
     sb->setValue(sb->value() == sb->minimum() ? sb->maximum() : sb->minimum());
     QCOMPARE(value->currentValue().toInt(), sb->value());
+    // The arrows move a horizontal bar the way its handle goes: Right raises the value.
+    if (sb->orientation() == Qt::Horizontal && sb->isEnabled() && sb->maximum() > sb->minimum()) {
+        sb->setValue(sb->minimum());
+        QTest::keyClick(sb, Qt::Key_Right);
+        QCOMPARE(sb->value(), sb->minimum() + 1);
+    }
 }
 
 void TestKeyboard::picturesAreDescribed_data()
@@ -546,6 +563,72 @@ void TestKeyboard::picturesAreDescribed()
     QVERIFY2(iface->text(QAccessible::Name).contains(says, Qt::CaseInsensitive),
              qPrintable(iface->text(QAccessible::Name)));
     QVERIFY(!iface->text(QAccessible::Description).isEmpty());
+}
+
+// What a screen reader is told, unasked, as the student works with the keyboard.
+void TestKeyboard::screenReaderHears_data()
+{
+    QTest::addColumn<State>("state");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("hears");
+    QTest::addRow("counts after Time") << State::Chamber << "Nextbt" << (Qt::ALT | Qt::Key_T) << ""
+                                       << "Time 1: nuclide 1, ";
+    QTest::addRow("Time while Remove waits") << State::ChamberRemove << "Removebt" << (Qt::ALT | Qt::Key_T) << ""
+                                             << "Remove the decayed particles first.";
+    QTest::addRow("page picked with Alt") << State::Chamber << "Nextbt" << (Qt::ALT | Qt::Key_G) << "" << "Graph page";
+    QTest::addRow("page picked with Ctrl+Tab") << State::Chamber << "Nextbt" << (Qt::CTRL | Qt::Key_Tab) << ""
+                                               << "Collected Data Table page";
+    QTest::addRow("series length") << State::ConfigPercent << "dc" << QKeyCombination(Qt::Key_Up) << ""
+                                   << "Steps in Decay Series, 4";
+    QTest::addRow("half-life bar") << State::Graph << "h" << QKeyCombination(Qt::Key_Right) << ""
+                                   << "Model curve: T\u00BD 0.05 steps";
+    QTest::addRow("best fit") << State::Graph << "bestfitcb" << QKeyCombination(Qt::Key_Space) << ""
+                              << "Best fit of nuclide 1: no estimate";
+    QTest::addRow("refused count") << State::Editor << "t2" << QKeyCombination(Qt::Key_Tab) << "4x"
+                                   << "Count of nuclide 1 at time 2: \"4x\" is no whole number";
+}
+
+void TestKeyboard::screenReaderHears()
+{
+    QFETCH(State, state);
+    QFETCH(QString, focus);
+    QFETCH(QKeyCombination, key);
+    QFETCH(QString, typed);
+    QFETCH(QString, hears);
+    Window win(state);
+    QVERIFY(win.active);
+    QCoreApplication::processEvents();  // what setting up the state said
+    auto* target = named<QWidget>(&win.w, focus);
+    target->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(target, typed);
+    QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    // What a screen reader reads of the window's notification, the channel the program speaks on
+    // unasked. (Offscreen, Qt sends no accessibility events to a handler, so the notification's
+    // own interface is read.)
+    const auto heard = [&win] {
+        auto* announcer = win.w.findChild<Announcer*>();
+        QAccessibleInterface* iface = announcer ? accessible(announcer) : nullptr;
+        return iface && iface->role() == QAccessible::Notification ? iface->text(QAccessible::Name) : QString();
+    };
+    QTRY_VERIFY2(heard().contains(hears), qPrintable(heard()));
+}
+
+// A screen reader reads a field run by run of its text attributes; the runs must cover the text.
+void TestKeyboard::fieldsAreReadWhole()
+{
+    Window win(State::Editor);
+    auto* field = named<QLineEdit>(&win.w, QStringLiteral("icount"));
+    field->setText(QStringLiteral("400"));
+    QAccessibleTextInterface* text = accessible(field)->textInterface();
+    QVERIFY(text);
+    QString read;
+    for (int offset = 0, start = 0, end = 0; offset < text->characterCount(); offset = std::max(end, offset + 1)) {
+        text->attributes(offset, &start, &end);
+        read += text->text(std::max(start, offset), end);
+    }
+    QCOMPARE(read, QStringLiteral("400"));
 }
 
 QTEST_MAIN(TestKeyboard)

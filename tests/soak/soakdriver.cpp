@@ -205,6 +205,13 @@ std::optional<Failure> checkWindow(const Controls& c)
         if (static_cast<const LegendDisc*>(c.legend[k])->color() != sim.legend[k] || sim.nuclideColor[k] != drawn)
             return Failure{"legend", "disc " + str(k) + " is not the colour nuclide " + str(k) + " is drawn in"};
     }
+    // A screen reader reads the same time and counts from the chamber picture.
+    QStringList counts;
+    for (int k = 1; k <= series; ++k)
+        counts << QStringLiteral("nuclide %1, %2").arg(k).arg(sim.nuclideCount[k]);
+    const QString spoken = chamber->findChild<QWidget*>(QStringLiteral("ActiveBM"))->accessibleDescription();
+    if (!spoken.startsWith(QStringLiteral("Time %1: %2.").arg(sim.timeIndex - 1).arg(counts.join(QStringLiteral("; ")))))
+        return Failure{"legend", "the chamber is read as " + quote(spoken)};
 
     // The states of the run control: the timer runs only under Automate, with "&Stop" showing.
     const bool running = c.timer->isActive();
@@ -676,10 +683,11 @@ bool Driver::apply(const Event& e)
         break;
     case Kind::PoolRuns: poolRuns(e.a); break;
     case Kind::Lesson: {
-        // Saved and opened again, the lesson goes on as it was: the shadow is checked after.
-        const Lesson before = w.captureLesson();
+        // Saved and opened again, the lesson goes on as it was: the shadow is checked after. Saving
+        // first stores a count still waiting in a field.
         m_notifier.chosen = {m_work.filePath(QStringLiteral("lesson.vestor"))};
         w.findChild<QAction*>(QStringLiteral("SaveLessonAs1"))->trigger();
+        const Lesson before = w.captureLesson();
         w.findChild<QAction*>(QStringLiteral("OpenLesson1"))->trigger();
         m_notifier.chosen.clear();
         if (!(w.captureLesson() == before))

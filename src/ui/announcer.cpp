@@ -1,0 +1,86 @@
+#include "ui/announcer.h"
+
+#include "ui/accessibleroles.h"
+
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QScrollBar>
+
+namespace vestor {
+
+namespace {
+
+// Turns Left and Right on a horizontal scroll bar into a step down and a step up.
+class ArrowDirection : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* bar = qobject_cast<QScrollBar*>(watched);
+        if (!bar || event->type() != QEvent::KeyPress || bar->orientation() != Qt::Horizontal)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Left && key != Qt::Key_Right)
+            return false;
+        const bool up = (key == Qt::Key_Right) != bar->isRightToLeft();
+        bar->triggerAction(up ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+        return true;
+    }
+};
+
+}  // namespace
+
+Announcer::Announcer(QWidget* window) : QWidget(window)
+{
+    installAccessibleRoles();
+    setObjectName(QStringLiteral("announcer"));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 1, 1);
+    show();
+}
+
+void Announcer::say(const QString& text)
+{
+    setAccessibleName(text);
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+Announcer* Announcer::of(QWidget* widget)
+{
+    QWidget* window = widget->window();
+    auto* found = window->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly);
+    return found ? found : new Announcer(window);
+}
+
+void announce(QWidget* widget, const QString& text)
+{
+    if (!text.isEmpty())
+        Announcer::of(widget)->say(text);
+}
+
+void setSpokenName(QWidget* widget, const QString& name)
+{
+    if (widget->accessibleName() != name)
+        widget->setAccessibleName(name);
+}
+
+void sayValueChanges(QAbstractSlider* control, std::function<QString()> text)
+{
+    QObject::connect(control, &QAbstractSlider::valueChanged, control, [control, text = std::move(text)] {
+        if (control->hasFocus())
+            announce(control, text());
+    });
+}
+
+void arrowsFollowHandle(QWidget* scrollBar)
+{
+    static auto* filter = new ArrowDirection(QCoreApplication::instance());
+    scrollBar->installEventFilter(filter);
+}
+
+}  // namespace vestor
