@@ -9,7 +9,7 @@ ifeq ($(CI),true)
 endif
 CONFIGURE = cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 
-.PHONY: run test deps build clean screenshots bench translations package package-check
+.PHONY: run test deps build clean screenshots bench translations package package-check windows windows-check
 
 # Builds the program alone, without the tests, and starts it.
 run:
@@ -115,3 +115,13 @@ package-check: package
 screen-reader-check: build
 	scripts/install-deps screen-reader
 	bash tests/desktop/screen-reader-check.sh $(BUILD)/vestor $(BUILD)/screen-reader
+
+# Vestor for 64-bit Windows, cross-built here with MinGW-w64 against Qt built for Windows from
+# Debian's own source (once per machine, under /var/tmp): dist/vestor-<version>-windows-x64.zip
+# and dist/vestor-<version>-setup.exe. windows-check tries them and the tests under Wine; it is
+# slow and not part of CI.
+windows:
+	JOBS=$(JOBS) scripts/windows/build
+
+windows-check:
+	scripts/windows/check

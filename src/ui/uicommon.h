@@ -25,10 +25,13 @@ inline Color fromQColor(const QColor& c)
     return static_cast<Color>(c.red()) | (static_cast<Color>(c.green()) << 8) | (static_cast<Color>(c.blue()) << 16);
 }
 
-// Arial (or its metric twin) at a pixel height.
+// Arial (or its metric twin) at a pixel height. A family the system lacks, such as the generic
+// "Sans Serif" on Windows, falls back to a sans-serif face (Arial there) rather than the system's
+// choice for any style (Tahoma, wider than the pages are laid out for).
 inline QFont pixelFont(int pixels, bool bold, const QString& family = QStringLiteral("Arial"))
 {
     QFont f(family);
+    f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixels);
     f.setBold(bold);
     return f;

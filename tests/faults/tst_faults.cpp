@@ -17,15 +17,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 #include "app/mainwindow.h"
 #include "core/graphgeometry.h"
 #include "table/grapheditorpage.h"
 #include "graph/graphpage.h"
 #include "chamber/chamberpage.h"
+#include "support/filesizelimit.h"
 #include "support/testsupport.h"
 #include "table/datatablepage.h"
 #include "core/tabletext.h"
@@ -38,32 +37,6 @@ enum class Target { MissingDirectory, Directory, ExistingFile };
 enum class Printer { NoPrinterInstalled, PdfInMissingDirectory, PdfOntoDirectory };
 enum class Foreign { PlainText, Html, Urls, CustomFormat, OtherImage, HugeText, Nothing };
 enum class Route { GraphMenu, GraphPopup, TableCopyAll };
-
-// While alive, files this process writes may not grow past `bytes`; a write beyond fails with
-// EFBIG instead of raising SIGXFSZ. That is a real failing write, which file permissions cannot
-// give a test run as root.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        m_ok = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    bool ok() const { return m_ok; }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-    bool m_ok = false;
-};
 
 QByteArray contents(const QString& path)
 {
@@ -159,9 +132,11 @@ private slots:
 
         bool saved = true;
         {
-            std::unique_ptr<FileSizeLimit> cap;
+            std::unique_ptr<test::FileSizeLimit> cap;
             if (limit >= 0) {
-                cap = std::make_unique<FileSizeLimit>(static_cast<rlim_t>(limit));
+                if (!test::FileSizeLimit::supported)
+                    QSKIP("this system cannot cap the size of the files a process writes");
+                cap = std::make_unique<test::FileSizeLimit>(static_cast<std::uint64_t>(limit));
                 QVERIFY(cap->ok());
             }
             saved = m_window->tablePage()->saveTo(path);

@@ -566,6 +566,8 @@ void TestGraphPage::printerThatCannotOpen()
         m_window->printer().setOutputFormat(QPrinter::PdfFormat);
         m_window->printer().setOutputFileName(pdf);
         openGraph();
+        if (cutShort && !test::FileSizeLimit::supported)
+            QSKIP("this system cannot cap the size of the files a process writes");
         QVERIFY(test::withWritesCut(cutShort, 1000,
                                     [&] { m_window->findChild<QAction*>(QStringLiteral("Print2"))->trigger(); }));
         QCOMPARE(m_notes.errors.size(), 1);

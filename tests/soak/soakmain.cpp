@@ -4,6 +4,8 @@
 //
 // Every run, and every replay while shrinking, happens in a child process, so that a crash or a
 // sanitizer report is caught and shrunk like a broken check. This process never starts Qt.
+// Windows has no fork: there the run plays in this process, a crash ends it, and a failure is not
+// shrunk; the printed seed replays it anywhere, and shrinks it on Linux.
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,14 +15,16 @@
 #include <cstdlib>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
+#ifndef _WIN32
+#include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
+#endif
 
 #include "app/mainwindow.h"
 #include "shrink.h"
@@ -44,7 +48,7 @@ struct Options {
     bool report = false;
 };
 
-// What a child leaves for its parent, in memory shared across fork.
+// What a run leaves for the caller; with fork, in memory shared with the child.
 struct Shared {
     long long position;  // index into the played list of the event under way
     long long failedAt;
@@ -142,6 +146,16 @@ Outcome play(int argc, char** argv, const Options& opt, const std::vector<std::s
     sh->position = -1;
     std::fflush(stdout);
     std::fflush(stderr);
+#ifdef _WIN32
+    Outcome out;
+    if (playInChild(argc, argv, opt, list, sh, verbose) == kCheckFailed) {
+        out.type = Outcome::CheckFailed;
+        out.check = sh->check;
+        out.detail = sh->detail;
+        out.at = sh->failedAt;
+    }
+    return out;
+#else
     const pid_t pid = fork();
     if (pid < 0) {
         std::perror("vestor-soak: fork");
@@ -181,6 +195,7 @@ Outcome play(int argc, char** argv, const Options& opt, const std::vector<std::s
                      + " (a sanitizer report or a fatal error)";
     }
     return out;
+#endif
 }
 
 bool sameFailure(const Outcome& a, const Outcome& b)
@@ -261,12 +276,17 @@ int main(int argc, char** argv)
     std::printf("vestor-soak: seed %llu, %zu events%s\n", static_cast<unsigned long long>(opt.seed), list.size(),
                 opt.replay.empty() ? "" : " (replay)");
 
+#ifdef _WIN32
+    static Shared shared;
+    Shared* sh = &shared;
+#else
     void* mem = mmap(nullptr, sizeof(Shared), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
     if (mem == MAP_FAILED) {
         std::perror("vestor-soak: mmap");
         return 2;
     }
     auto* sh = static_cast<Shared*>(mem);
+#endif
 
     const auto started = std::chrono::steady_clock::now();
     const Outcome out = play(argc, argv, opt, list, sh, true);
@@ -293,6 +313,11 @@ int main(int argc, char** argv)
                 out.check.c_str(), out.detail.c_str());
     if (out.at < 0)
         return 1;
+#ifdef _WIN32
+    std::printf("replay with: vestor-soak --seed %llu --events %lld (on Linux it also finds a short list)\n",
+                static_cast<unsigned long long>(opt.seed), out.at + 1);
+    return 1;
+#endif
 
     // Shrink: everything after the failing event is irrelevant; then drop the longest prefix
     // that can go, then delta-debug what is left.

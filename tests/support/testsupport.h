@@ -5,13 +5,12 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-#include <csignal>
 #include <cstddef>
 #include <functional>
-#include <sys/resource.h>
 #include <vector>
 
 #include "support/scriptedrandom.h"
+#include "support/filesizelimit.h"
 #include "ui/notifier.h"
 
 namespace vestor::test {
@@ -44,21 +43,17 @@ public:
 };
 
 // Runs `write` with every file write of the process cut off after `bytes` when `cut` is set, as
-// a full disk stops it; true when the limit could be set and lifted again.
-inline bool withWritesCut(bool cut, rlim_t bytes, const std::function<void()>& write)
+// a full disk stops it; true when the limit could be set (never on Windows: skip there first).
+inline bool withWritesCut(bool cut, std::uint64_t bytes, const std::function<void()>& write)
 {
-    rlimit unlimited{};
-    if (getrlimit(RLIMIT_FSIZE, &unlimited) != 0)
-        return false;
-    rlimit limited = unlimited;
-    limited.rlim_cur = cut ? bytes : unlimited.rlim_cur;
-    const auto xfsz = std::signal(SIGXFSZ, SIG_IGN);
-    const bool set = setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    if (set)
+    if (!cut) {
         write();
-    const bool lifted = setrlimit(RLIMIT_FSIZE, &unlimited) == 0;
-    std::signal(SIGXFSZ, xfsz);
-    return set && lifted;
+        return true;
+    }
+    const FileSizeLimit cap(bytes);
+    if (cap.ok())
+        write();
+    return cap.ok();
 }
 
 // Finds a named child or fails loudly.
