@@ -681,7 +681,7 @@
     <message>
         <source>&amp;Log scale</source>
         <extracomment>Check box: plot the counts on a logarithmic axis, where an exponential decay is a straight line</extracomment>
-        <translation>Skala &amp;logarytmiczna</translation>
+        <translation>&amp;Skala logarytmiczna</translation>
     </message>
     <message>
         <source>Plot the counts on a logarithmic axis: an exponential decay becomes a straight line</source>
