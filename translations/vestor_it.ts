@@ -22,15 +22,15 @@
     </message>
     <message>
         <source>The picture could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile disegnare l&apos;immagine.</translation>
     </message>
     <message>
         <source>The graph could not be printed into %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile stampare il grafico in %1: %2.</translation>
     </message>
     <message>
         <source>the document could not be written in full</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato possibile scrivere il documento per intero</translation>
     </message>
 </context>
 <context>
@@ -129,11 +129,11 @@
     </message>
     <message>
         <source>%1 has no counts of nuclide %2; it adds nothing to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non ha conteggi del nuclide %2; non aggiunge nulla.</translation>
     </message>
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>il file ha gli istanti ma nessuna colonna di conteggi &quot;P1&quot; .. &quot;P5&quot;</translation>
     </message>
 </context>
 <context>
@@ -240,49 +240,49 @@
     </message>
     <message>
         <source>vermilion</source>
-        <translation type="unfinished"></translation>
+        <translation>in vermiglio</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>in blu</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="unfinished"></translation>
+        <translation>in viola</translation>
     </message>
     <message>
         <source>grey</source>
-        <translation type="unfinished"></translation>
+        <translation>in grigio</translation>
     </message>
     <message>
         <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 particelle decadute aspettano di essere tolte; %2 sono state tolte.</translation>
     </message>
     <message>
         <source>nuclide %1, %2</source>
         <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nuclide %1, %2</translation>
     </message>
     <message>
         <source>Time %1: %2.</source>
         <extracomment>What a screen reader says after each time step: the time, then each nuclide&apos;s count</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tempo %1: %2.</translation>
     </message>
     <message>
         <source>Remove the decayed particles first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Togli prima le particelle decadute.</translation>
     </message>
     <message>
         <source>No active particles are left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non resta nessuna particella attiva.</translation>
     </message>
     <message>
         <source>The run has recorded its 100 times.</source>
-        <translation type="unfinished"></translation>
+        <translation>La serie ha registrato i suoi 100 istanti.</translation>
     </message>
     <message>
         <source>%1 decayed particles removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 particelle decadute tolte.</translation>
     </message>
 </context>
 <context>
@@ -537,12 +537,12 @@
     <message>
         <source>Count of nuclide %1 at time %2</source>
         <extracomment>What a screen reader calls a count field of the graph data editor</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conteggio del nuclide %1 all&apos;istante %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is no whole number; the field shows %3.</source>
         <extracomment>Said after &quot;Enter an integer!!&quot;: the field refused, what was typed and what it shows now</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: «%2» non è un numero intero; il campo mostra %3.</translation>
     </message>
 </context>
 <context>
@@ -676,44 +676,44 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna il conteggio atteso di ogni nuclide del grafico, in una fascia dove cade il 95 % delle serie</translation>
     </message>
     <message>
         <source>&amp;Log scale</source>
         <extracomment>Check box: plot the counts on a logarithmic axis, where an exponential decay is a straight line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scala logaritmica</translation>
     </message>
     <message>
         <source>Plot the counts on a logarithmic axis: an exponential decay becomes a straight line</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra i conteggi su un asse logaritmico: un decadimento esponenziale diventa una retta</translation>
     </message>
     <message>
         <source>Model curve: T½ %1 steps, A %2.</source>
         <extracomment>The model curve as a screen reader says it, after the graph&apos;s points and as a scroll bar moves</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Curva modello: T½ %1 passi, A %2.</translation>
     </message>
     <message>
         <source>Half-life of the model curve, T½ %1 steps</source>
         <extracomment>What a screen reader says for the half-life scroll bar: what it sets and its value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di dimezzamento della curva modello, T½ %1 passi</translation>
     </message>
     <message>
         <source>Initial count of the model curve, A %1</source>
         <extracomment>What a screen reader says for the initial-count scroll bar: what it sets and its value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conteggio iniziale della curva modello, A %1</translation>
     </message>
     <message>
         <source>Nuclide %1 at times 0 to %2: %3.</source>
         <extracomment>Graph as a screen reader reads it: one nuclide&apos;s counts, time by time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nuclide %1 agli istanti da 0 a %2: %3.</translation>
     </message>
     <message>
         <source>The expected counts are drawn as lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>I conteggi attesi sono disegnati come linee.</translation>
     </message>
     <message>
         <source>Best fit hidden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva di regressione nascosta.</translation>
     </message>
 </context>
 <context>
@@ -725,7 +725,7 @@
     <message>
         <source>Student&apos;s guide, %1</source>
         <extracomment>What a screen reader calls the guide&apos;s text; %1 is the section it opens at</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guida per l&apos;alunno, %1</translation>
     </message>
 </context>
 <context>
@@ -856,7 +856,7 @@
     </message>
     <message>
         <source>row %1 is not five of the letters - R T P</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 non è fatta di cinque delle lettere - R T P</translation>
     </message>
 </context>
 <context>
@@ -1064,51 +1064,55 @@
     <message>
         <source>Save Graph &amp;As…</source>
         <extracomment>Menu item: save the graph as a PNG, SVG or PDF file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sal&amp;va grafico con nome…</translation>
     </message>
     <message>
         <source>&amp;Colour-blind Safe Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colori per daltonici</translation>
     </message>
     <message>
         <source>Save Graph As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva grafico con nome</translation>
     </message>
     <message>
         <source>PNG picture, twice the size (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine PNG, grandezza doppia (*.png)</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegno SVG (*.svg)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The graph could not be saved to %1:
 the name must end in .png, .svg or .pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile salvare il grafico in %1:
+il nome deve finire con .png, .svg o .pdf.</translation>
     </message>
     <message>
         <source>The graph could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile salvare il grafico in %1:
+%2</translation>
     </message>
     <message>
         <source>The graph data are the pooled runs. A new run replaces them.
 
 Start a new run?</source>
-        <translation type="unfinished"></translation>
+        <translation>I dati del grafico sono le serie sommate. Una nuova serie li sostituisce.
+
+Iniziare una nuova serie?</translation>
     </message>
     <message>
         <source>%1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %1</translation>
     </message>
 </context>
 <context>

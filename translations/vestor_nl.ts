@@ -22,15 +22,15 @@
     </message>
     <message>
         <source>The picture could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding kon niet worden getekend.</translation>
     </message>
     <message>
         <source>The graph could not be printed into %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De grafiek kon niet worden afgedrukt naar %1: %2.</translation>
     </message>
     <message>
         <source>the document could not be written in full</source>
-        <translation type="unfinished"></translation>
+        <translation>het document kon niet volledig worden geschreven</translation>
     </message>
 </context>
 <context>
@@ -129,11 +129,11 @@
     </message>
     <message>
         <source>%1 has no counts of nuclide %2; it adds nothing to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft geen aantallen van nuclide %2; het voegt er niets aan toe.</translation>
     </message>
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand heeft de tijdstippen maar geen kolom met aantallen &quot;P1&quot; .. &quot;P5&quot;</translation>
     </message>
 </context>
 <context>
@@ -240,49 +240,49 @@
     </message>
     <message>
         <source>vermilion</source>
-        <translation type="unfinished"></translation>
+        <translation>vermiljoen</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>blauw</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="unfinished"></translation>
+        <translation>paars</translation>
     </message>
     <message>
         <source>grey</source>
-        <translation type="unfinished"></translation>
+        <translation>grijs</translation>
     </message>
     <message>
         <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vervallen deeltjes wachten om te worden weggehaald; %2 zijn eruit gehaald.</translation>
     </message>
     <message>
         <source>nuclide %1, %2</source>
         <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nuclide %1, %2</translation>
     </message>
     <message>
         <source>Time %1: %2.</source>
         <extracomment>What a screen reader says after each time step: the time, then each nuclide&apos;s count</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tijdstip %1: %2.</translation>
     </message>
     <message>
         <source>Remove the decayed particles first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haal eerst de vervallen deeltjes weg.</translation>
     </message>
     <message>
         <source>No active particles are left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen actieve deeltjes meer over.</translation>
     </message>
     <message>
         <source>The run has recorded its 100 times.</source>
-        <translation type="unfinished"></translation>
+        <translation>De meting heeft haar 100 tijdstippen vastgelegd.</translation>
     </message>
     <message>
         <source>%1 decayed particles removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vervallen deeltjes weggehaald.</translation>
     </message>
 </context>
 <context>
@@ -537,12 +537,12 @@
     <message>
         <source>Count of nuclide %1 at time %2</source>
         <extracomment>What a screen reader calls a count field of the graph data editor</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aantal van nuclide %1 op tijdstip %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is no whole number; the field shows %3.</source>
         <extracomment>Said after &quot;Enter an integer!!&quot;: the field refused, what was typed and what it shows now</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: ‘%2’ is geen geheel getal; het veld toont %3.</translation>
     </message>
 </context>
 <context>
@@ -676,44 +676,44 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
-        <translation type="unfinished"></translation>
+        <translation>Het verwachte aantal van elk getoond nuclide tekenen, in een band waarin 95 % van de metingen valt</translation>
     </message>
     <message>
         <source>&amp;Log scale</source>
         <extracomment>Check box: plot the counts on a logarithmic axis, where an exponential decay is a straight line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Logaritmische &amp;schaal</translation>
     </message>
     <message>
         <source>Plot the counts on a logarithmic axis: an exponential decay becomes a straight line</source>
-        <translation type="unfinished"></translation>
+        <translation>De aantallen op een logaritmische as zetten: een exponentieel verval wordt een rechte lijn</translation>
     </message>
     <message>
         <source>Model curve: T½ %1 steps, A %2.</source>
         <extracomment>The model curve as a screen reader says it, after the graph&apos;s points and as a scroll bar moves</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modelkromme: T½ %1 stappen, A %2.</translation>
     </message>
     <message>
         <source>Half-life of the model curve, T½ %1 steps</source>
         <extracomment>What a screen reader says for the half-life scroll bar: what it sets and its value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Halveringstijd van de modelkromme, T½ %1 stappen</translation>
     </message>
     <message>
         <source>Initial count of the model curve, A %1</source>
         <extracomment>What a screen reader says for the initial-count scroll bar: what it sets and its value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beginaantal van de modelkromme, A %1</translation>
     </message>
     <message>
         <source>Nuclide %1 at times 0 to %2: %3.</source>
         <extracomment>Graph as a screen reader reads it: one nuclide&apos;s counts, time by time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nuclide %1 op tijdstippen 0 tot en met %2: %3.</translation>
     </message>
     <message>
         <source>The expected counts are drawn as lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verwachte aantallen zijn als lijnen getekend.</translation>
     </message>
     <message>
         <source>Best fit hidden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste fit verborgen.</translation>
     </message>
 </context>
 <context>
@@ -725,7 +725,7 @@
     <message>
         <source>Student&apos;s guide, %1</source>
         <extracomment>What a screen reader calls the guide&apos;s text; %1 is the section it opens at</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Handleiding voor leerlingen, %1</translation>
     </message>
 </context>
 <context>
@@ -856,7 +856,7 @@
     </message>
     <message>
         <source>row %1 is not five of the letters - R T P</source>
-        <translation type="unfinished"></translation>
+        <translation>rij %1 bestaat niet uit vijf van de letters - R T P</translation>
     </message>
 </context>
 <context>
@@ -1064,51 +1064,55 @@
     <message>
         <source>Save Graph &amp;As…</source>
         <extracomment>Menu item: save the graph as a PNG, SVG or PDF file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grafiek opslaan &amp;als…</translation>
     </message>
     <message>
         <source>&amp;Colour-blind Safe Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kleuren voor kleurenblinden</translation>
     </message>
     <message>
         <source>Save Graph As</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafiek opslaan als</translation>
     </message>
     <message>
         <source>PNG picture, twice the size (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-afbeelding, dubbele grootte (*.png)</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-afbeelding (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-tekening (*.svg)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-document (*.pdf)</translation>
     </message>
     <message>
         <source>The graph could not be saved to %1:
 the name must end in .png, .svg or .pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>De grafiek kon niet worden opgeslagen in %1:
+de naam moet eindigen op .png, .svg of .pdf.</translation>
     </message>
     <message>
         <source>The graph could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De grafiek kon niet worden opgeslagen in %1:
+%2</translation>
     </message>
     <message>
         <source>The graph data are the pooled runs. A new run replaces them.
 
 Start a new run?</source>
-        <translation type="unfinished"></translation>
+        <translation>De grafiekgegevens zijn de samengevoegde metingen. Een nieuwe meting vervangt ze.
+
+Een nieuwe meting starten?</translation>
     </message>
     <message>
         <source>%1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %1</translation>
     </message>
 </context>
 <context>

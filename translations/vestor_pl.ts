@@ -22,15 +22,15 @@
     </message>
     <message>
         <source>The picture could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się narysować obrazu.</translation>
     </message>
     <message>
         <source>The graph could not be printed into %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wydrukować wykresu do %1: %2.</translation>
     </message>
     <message>
         <source>the document could not be written in full</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się zapisać całego dokumentu</translation>
     </message>
 </context>
 <context>
@@ -129,11 +129,11 @@
     </message>
     <message>
         <source>%1 has no counts of nuclide %2; it adds nothing to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie ma liczb nuklidu %2; nic do nich nie dodaje.</translation>
     </message>
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>plik ma chwile, ale nie ma kolumny liczb &quot;P1&quot; .. &quot;P5&quot;</translation>
     </message>
 </context>
 <context>
@@ -240,49 +240,49 @@
     </message>
     <message>
         <source>vermilion</source>
-        <translation type="unfinished"></translation>
+        <translation>na cynobrowo</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>na niebiesko</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="unfinished"></translation>
+        <translation>na fioletowo</translation>
     </message>
     <message>
         <source>grey</source>
-        <translation type="unfinished"></translation>
+        <translation>na szaro</translation>
     </message>
     <message>
         <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rozpadłych cząstek czeka na usunięcie; wyjęto już %2.</translation>
     </message>
     <message>
         <source>nuclide %1, %2</source>
         <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nuklid %1, %2</translation>
     </message>
     <message>
         <source>Time %1: %2.</source>
         <extracomment>What a screen reader says after each time step: the time, then each nuclide&apos;s count</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chwila %1: %2.</translation>
     </message>
     <message>
         <source>Remove the decayed particles first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw usuń rozpadłe cząstki.</translation>
     </message>
     <message>
         <source>No active particles are left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zostały żadne aktywne cząstki.</translation>
     </message>
     <message>
         <source>The run has recorded its 100 times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seria zapisała swoje 100 chwil.</translation>
     </message>
     <message>
         <source>%1 decayed particles removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunięto rozpadłe cząstki: %1.</translation>
     </message>
 </context>
 <context>
@@ -537,12 +537,12 @@
     <message>
         <source>Count of nuclide %1 at time %2</source>
         <extracomment>What a screen reader calls a count field of the graph data editor</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liczba nuklidu %1 w chwili %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is no whole number; the field shows %3.</source>
         <extracomment>Said after &quot;Enter an integer!!&quot;: the field refused, what was typed and what it shows now</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2” nie jest liczbą całkowitą; pole pokazuje %3.</translation>
     </message>
 </context>
 <context>
@@ -676,44 +676,44 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
-        <translation type="unfinished"></translation>
+        <translation>Rysuj oczekiwaną liczbę każdego nuklidu z wykresu, w pasie, w który trafia 95 % serii</translation>
     </message>
     <message>
         <source>&amp;Log scale</source>
         <extracomment>Check box: plot the counts on a logarithmic axis, where an exponential decay is a straight line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skala logarytmiczna</translation>
     </message>
     <message>
         <source>Plot the counts on a logarithmic axis: an exponential decay becomes a straight line</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż liczby na osi logarytmicznej: rozpad wykładniczy staje się linią prostą</translation>
     </message>
     <message>
         <source>Model curve: T½ %1 steps, A %2.</source>
         <extracomment>The model curve as a screen reader says it, after the graph&apos;s points and as a scroll bar moves</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Krzywa modelu: T½ %1 kroków, A %2.</translation>
     </message>
     <message>
         <source>Half-life of the model curve, T½ %1 steps</source>
         <extracomment>What a screen reader says for the half-life scroll bar: what it sets and its value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Czas połowicznego rozpadu krzywej modelu, T½ %1 kroków</translation>
     </message>
     <message>
         <source>Initial count of the model curve, A %1</source>
         <extracomment>What a screen reader says for the initial-count scroll bar: what it sets and its value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Początkowa liczba krzywej modelu, A %1</translation>
     </message>
     <message>
         <source>Nuclide %1 at times 0 to %2: %3.</source>
         <extracomment>Graph as a screen reader reads it: one nuclide&apos;s counts, time by time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nuklid %1 w chwilach od 0 do %2: %3.</translation>
     </message>
     <message>
         <source>The expected counts are drawn as lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oczekiwane liczby są narysowane jako linie.</translation>
     </message>
     <message>
         <source>Best fit hidden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopasowanie ukryte.</translation>
     </message>
 </context>
 <context>
@@ -725,7 +725,7 @@
     <message>
         <source>Student&apos;s guide, %1</source>
         <extracomment>What a screen reader calls the guide&apos;s text; %1 is the section it opens at</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Przewodnik ucznia, %1</translation>
     </message>
 </context>
 <context>
@@ -856,7 +856,7 @@
     </message>
     <message>
         <source>row %1 is not five of the letters - R T P</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1 nie składa się z pięciu liter spośród - R T P</translation>
     </message>
 </context>
 <context>
@@ -1064,51 +1064,55 @@
     <message>
         <source>Save Graph &amp;As…</source>
         <extracomment>Menu item: save the graph as a PNG, SVG or PDF file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz wykres &amp;jako…</translation>
     </message>
     <message>
         <source>&amp;Colour-blind Safe Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kolory dla daltonistów</translation>
     </message>
     <message>
         <source>Save Graph As</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz wykres jako</translation>
     </message>
     <message>
         <source>PNG picture, twice the size (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz PNG, podwójny rozmiar (*.png)</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rysunek SVG (*.svg)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The graph could not be saved to %1:
 the name must end in .png, .svg or .pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać wykresu w %1:
+nazwa musi kończyć się na .png, .svg lub .pdf.</translation>
     </message>
     <message>
         <source>The graph could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać wykresu w %1:
+%2</translation>
     </message>
     <message>
         <source>The graph data are the pooled runs. A new run replaces them.
 
 Start a new run?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane wykresu to zsumowane serie. Nowa seria je zastąpi.
+
+Rozpocząć nową serię?</translation>
     </message>
     <message>
         <source>%1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona %1</translation>
     </message>
 </context>
 <context>

@@ -22,15 +22,15 @@
     </message>
     <message>
         <source>The picture could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível desenhar a imagem.</translation>
     </message>
     <message>
         <source>The graph could not be printed into %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível imprimir o gráfico em %1: %2.</translation>
     </message>
     <message>
         <source>the document could not be written in full</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar o documento por inteiro</translation>
     </message>
 </context>
 <context>
@@ -129,11 +129,11 @@
     </message>
     <message>
         <source>%1 has no counts of nuclide %2; it adds nothing to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem contagens do nuclídeo %2; não acrescenta nada a elas.</translation>
     </message>
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo tem os instantes, mas nenhuma coluna de contagens &quot;P1&quot; .. &quot;P5&quot;</translation>
     </message>
 </context>
 <context>
@@ -240,49 +240,49 @@
     </message>
     <message>
         <source>vermilion</source>
-        <translation type="unfinished"></translation>
+        <translation>em vermelhão</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>em azul</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="unfinished"></translation>
+        <translation>em roxo</translation>
     </message>
     <message>
         <source>grey</source>
-        <translation type="unfinished"></translation>
+        <translation>em cinza</translation>
     </message>
     <message>
         <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 partículas decaídas esperam para ser retiradas; %2 já foram retiradas.</translation>
     </message>
     <message>
         <source>nuclide %1, %2</source>
         <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nuclídeo %1, %2</translation>
     </message>
     <message>
         <source>Time %1: %2.</source>
         <extracomment>What a screen reader says after each time step: the time, then each nuclide&apos;s count</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Instante %1: %2.</translation>
     </message>
     <message>
         <source>Remove the decayed particles first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retire primeiro as partículas decaídas.</translation>
     </message>
     <message>
         <source>No active particles are left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não resta nenhuma partícula ativa.</translation>
     </message>
     <message>
         <source>The run has recorded its 100 times.</source>
-        <translation type="unfinished"></translation>
+        <translation>A série registrou seus 100 instantes.</translation>
     </message>
     <message>
         <source>%1 decayed particles removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 partículas decaídas retiradas.</translation>
     </message>
 </context>
 <context>
@@ -537,12 +537,12 @@
     <message>
         <source>Count of nuclide %1 at time %2</source>
         <extracomment>What a screen reader calls a count field of the graph data editor</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contagem do nuclídeo %1 no instante %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is no whole number; the field shows %3.</source>
         <extracomment>Said after &quot;Enter an integer!!&quot;: the field refused, what was typed and what it shows now</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: “%2” não é um número inteiro; o campo mostra %3.</translation>
     </message>
 </context>
 <context>
@@ -676,44 +676,44 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenhar a contagem esperada de cada nuclídeo do gráfico, numa faixa onde caem 95 % das séries</translation>
     </message>
     <message>
         <source>&amp;Log scale</source>
         <extracomment>Check box: plot the counts on a logarithmic axis, where an exponential decay is a straight line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escala &amp;logarítmica</translation>
     </message>
     <message>
         <source>Plot the counts on a logarithmic axis: an exponential decay becomes a straight line</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar as contagens num eixo logarítmico: um decaimento exponencial vira uma reta</translation>
     </message>
     <message>
         <source>Model curve: T½ %1 steps, A %2.</source>
         <extracomment>The model curve as a screen reader says it, after the graph&apos;s points and as a scroll bar moves</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Curva do modelo: T½ %1 passos, A %2.</translation>
     </message>
     <message>
         <source>Half-life of the model curve, T½ %1 steps</source>
         <extracomment>What a screen reader says for the half-life scroll bar: what it sets and its value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Meia-vida da curva do modelo, T½ %1 passos</translation>
     </message>
     <message>
         <source>Initial count of the model curve, A %1</source>
         <extracomment>What a screen reader says for the initial-count scroll bar: what it sets and its value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contagem inicial da curva do modelo, A %1</translation>
     </message>
     <message>
         <source>Nuclide %1 at times 0 to %2: %3.</source>
         <extracomment>Graph as a screen reader reads it: one nuclide&apos;s counts, time by time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nuclídeo %1 nos instantes de 0 a %2: %3.</translation>
     </message>
     <message>
         <source>The expected counts are drawn as lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>As contagens esperadas são desenhadas como linhas.</translation>
     </message>
     <message>
         <source>Best fit hidden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Melhor ajuste oculto.</translation>
     </message>
 </context>
 <context>
@@ -725,7 +725,7 @@
     <message>
         <source>Student&apos;s guide, %1</source>
         <extracomment>What a screen reader calls the guide&apos;s text; %1 is the section it opens at</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guia do aluno, %1</translation>
     </message>
 </context>
 <context>
@@ -856,7 +856,7 @@
     </message>
     <message>
         <source>row %1 is not five of the letters - R T P</source>
-        <translation type="unfinished"></translation>
+        <translation>a linha %1 não é formada por cinco das letras - R T P</translation>
     </message>
 </context>
 <context>
@@ -1064,51 +1064,55 @@
     <message>
         <source>Save Graph &amp;As…</source>
         <extracomment>Menu item: save the graph as a PNG, SVG or PDF file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar gráfico como…</translation>
     </message>
     <message>
         <source>&amp;Colour-blind Safe Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cores para daltônicos</translation>
     </message>
     <message>
         <source>Save Graph As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar gráfico como</translation>
     </message>
     <message>
         <source>PNG picture, twice the size (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem PNG, tamanho dobrado (*.png)</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenho SVG (*.svg)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The graph could not be saved to %1:
 the name must end in .png, .svg or .pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar o gráfico em %1:
+o nome deve terminar em .png, .svg ou .pdf.</translation>
     </message>
     <message>
         <source>The graph could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar o gráfico em %1:
+%2</translation>
     </message>
     <message>
         <source>The graph data are the pooled runs. A new run replaces them.
 
 Start a new run?</source>
-        <translation type="unfinished"></translation>
+        <translation>Os dados do gráfico são as séries somadas. Uma nova série os substitui.
+
+Começar uma nova série?</translation>
     </message>
     <message>
         <source>%1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1</translation>
     </message>
 </context>
 <context>
