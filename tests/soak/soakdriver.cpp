@@ -245,7 +245,7 @@ Driver::Driver(MainWindow& window, const QString& workDir) : m_c(window), m_work
     QObject::connect(m_c.notebook, &QTabWidget::currentChanged, &window, [this] { ++m_pageChanges; });
     QObject::connect(m_c.restart, &QPushButton::clicked, &window, [this] { ++m_resetClicks; });
     // Once the student leaves the field they stayed in, coming back is a fresh start.
-    QObject::connect(qApp, &QApplication::focusChanged, &window, [this](QWidget* old) {
+    m_focusWatch = QObject::connect(qApp, &QApplication::focusChanged, &window, [this](QWidget* old) {
         if (old && old == m_in)
             m_in = nullptr;
     });
@@ -263,6 +263,8 @@ Driver::Driver(MainWindow& window, const QString& workDir) : m_c(window), m_work
 
 Driver::~Driver()
 {
+    // The window may outlive this driver, and its closing moves the focus.
+    QObject::disconnect(m_focusWatch);
     m_c.window.setNotifier(nullptr);
 }
 

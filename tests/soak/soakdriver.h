@@ -106,6 +106,8 @@ public:
     // `workDir` receives the saved table and the printed pages.
     Driver(MainWindow& window, const QString& workDir);
     ~Driver();
+    Driver(const Driver&) = delete;
+    Driver& operator=(const Driver&) = delete;
 
     // Plays one event; false when it did not apply (a hidden or disabled control, a stopped timer).
     bool apply(const Event& e);
@@ -163,6 +165,7 @@ private:
     std::map<QLineEdit*, Typed> m_typed;
     // The field the student stayed in after typing, and the text they meant it to hold.
     QLineEdit* m_in = nullptr;
+    QMetaObject::Connection m_focusWatch;
     QString m_meant;
     // The counts a pooling just made the graph data, checked against the saved file.
     std::optional<decltype(Simulation::history)> m_pooled;
