@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
@@ -25,6 +24,7 @@
 #include "graph/graphpage.h"
 #include "table/datatablepage.h"
 #include "table/grapheditorpage.h"
+#include "ui/savefile.h"
 
 namespace vestor {
 
@@ -205,13 +205,7 @@ bool MainWindow::saveLessonTo(const QString& path)
 {
     // A count typed and not yet left belongs in the lesson.
     m_editor->commitPendingEdits();
-    const QByteArray bytes = lessonJson(captureLesson());
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-    ok = ok && file.commit();
-    if (!ok) {
-        const QString why = file.errorString();
-        file.cancelWriting();
+    if (const QString why = saveWhole(path, lessonJson(captureLesson())); !why.isEmpty()) {
         m_notifier->error(this, tr("The lesson \"%1\" was not saved: %2.").arg(QFileInfo(path).fileName(), why));
         return false;
     }

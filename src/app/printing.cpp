@@ -8,6 +8,7 @@
 #include <QSvgGenerator>
 #include <QTemporaryFile>
 
+#include "ui/savefile.h"
 #include "ui/uicommon.h"
 
 namespace vestor {
@@ -96,11 +97,8 @@ QString printPage(QPrinter& printer, QSize picture, int controlWidth, const QStr
     // The PDF writer does not report failed writes; a document cut short lacks its last line.
     if (!document.trimmed().endsWith("%%EOF"))
         return failed(QCoreApplication::translate("Printing", "the document could not be written in full"));
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        return failed(out.errorString());
-    if (out.write(document) != document.size() || !out.commit())
-        return failed(out.errorString());
+    if (const QString why = saveWhole(target, document); !why.isEmpty())
+        return failed(why);
     return {};
 }
 

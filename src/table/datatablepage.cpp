@@ -8,9 +8,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 
 #include "ui/notifier.h"
+#include "ui/savefile.h"
 #include "ui/uicommon.h"
 
 namespace vestor {
@@ -113,23 +113,10 @@ void DataTablePage::savebtClick()
 bool DataTablePage::saveTo(const QString& path)
 {
     const std::string text = fileText(m_sim.history, checkedColumns(), m_dataPoints());
-    QSaveFile file(path);
-    // Written to a temporary file and renamed over the old one only when complete. A folder
-    // that takes no new files but holds one that may be written (a teacher's shared folder)
-    // gets the file written in place instead.
-    file.setDirectWriteFallback(true);
-    bool ok = file.open(QIODevice::WriteOnly);
-    ok = ok && file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
-    // A write that fails only when the buffer is flushed inside commit() does not stop the
-    // rename there, and would put a short file in place of the old one: flush first.
-    ok = ok && file.flush();
-    ok = ok && file.commit();
-    if (!ok) {
-        const QString reason = file.errorString();
-        if (m_notifier)
-            m_notifier->error(this, tr("The data could not be saved to %1:\n%2").arg(path, reason));
-    }
-    return ok;
+    const QString reason = saveWhole(path, QByteArray::fromStdString(text));
+    if (!reason.isEmpty() && m_notifier)
+        m_notifier->error(this, tr("The data could not be saved to %1:\n%2").arg(path, reason));
+    return reason.isEmpty();
 }
 
 }  // namespace vestor
