@@ -279,12 +279,16 @@ int MainWindow::dataPoints() const
 
 void MainWindow::restartClick()
 {
+    if (mayReplacePooled())
+        startRun();
+}
+
+bool MainWindow::mayReplacePooled()
+{
     // Pooled counts are the class's data, which nothing but this question lets a run replace.
-    if (m_sim.pooled
-        && !m_notifier->question(this, tr("The graph data are the pooled runs. A new run replaces them.\n\n"
-                                          "Start a new run?")))
-        return;
-    startRun();
+    return !m_sim.pooled
+           || m_notifier->question(this, tr("The graph data are the pooled runs. A new run replaces them.\n\n"
+                                            "Start a new run?"));
 }
 
 void MainWindow::applyPendingSettings()

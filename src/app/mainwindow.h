@@ -125,6 +125,8 @@ protected:
 private:
     // Reset without asking: a new run from the configuration page's settings.
     void startRun();
+    // True when no pooled counts stand in the way of a new run, or the student lets it replace them.
+    bool mayReplacePooled();
     // Starts the run a settings change waits for, as the next page change would.
     void applyPendingSettings();
 

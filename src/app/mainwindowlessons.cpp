@@ -217,18 +217,19 @@ bool MainWindow::saveLessonTo(const QString& path)
 void MainWindow::openExample(int index)
 {
     const std::vector<LessonExample>& list = lessonExamples();
-    if (index < 0 || index >= static_cast<int>(list.size()) || !lessonMayClose())
+    // Asked before anything changes, so that No leaves the settings as well as the run alone.
+    if (index < 0 || index >= static_cast<int>(list.size()) || !lessonMayClose() || !mayReplacePooled())
         return;
     m_lock->setChecked(false);
     m_config->applySettings(list[static_cast<std::size_t>(index)].settings);
     m_configChanged = false;
-    restartClick();
+    startRun();
     setLessonPath(QString());
 }
 
 void MainWindow::OpenLesson1Click()
 {
-    if (!lessonMayClose())
+    if (!lessonMayClose() || !mayReplacePooled())
         return;
     QFileDialog dialog(this, tr("Open Lesson"));
     dialog.setObjectName(QStringLiteral("openLesson"));

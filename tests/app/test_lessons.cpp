@@ -116,6 +116,11 @@ void TestLessons::roundTrip()
         a.notifier.chosen = {table, table};
         trigger(a, "PoolRuns1");
         QVERIFY(a.sim().pooled);
+        // An example declined over the pooled counts changes neither them nor the settings.
+        const Settings shown = a.w.captureLesson().settings;
+        a.notifier.answer = false;
+        trigger(a, "Example1");
+        QVERIFY(a.sim().pooled && a.w.captureLesson().settings == shown);
     }
     a.notifier.chosen = {path};
     trigger(a, "SaveLessonAs1");
