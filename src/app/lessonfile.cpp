@@ -179,7 +179,7 @@ QByteArray lessonJson(const Lesson& l)
     QJsonObject graph{{"base", v.baseE ? "e" : "0.5"},     {"showEquation", v.showEquation},
                       {"halfLifeBar", v.halfLifeBar},      {"initialBar", v.initialBar},
                       {"nuclides", flags(v.graphNuclides)}, {"bestFit", v.bestFit},
-                      {"expected", v.expected}};
+                      {"expected", v.expected},            {"logScale", v.logScale}};
     QJsonObject table{{"nuclides", flags(v.tableNuclides)}};
     QJsonObject editor{{"dataPoints", v.dataPoints}, {"nuclide", v.editorNuclide}, {"firstTime", v.editorFirstTime}};
     QJsonObject extras{{"impliedHalfLives", v.impliedHalfLives}, {"locked", v.locked}, {"page", v.page},
@@ -285,6 +285,7 @@ std::optional<Lesson> readLesson(const QByteArray& bytes, QString& error)
     v.graphNuclides = in.flagsOf(graph, "nuclides");
     v.bestFit = in.boolean(graph, "bestFit");
     v.expected = in.boolean(graph, "expected");
+    v.logScale = in.boolean(graph, "logScale");
     v.tableNuclides = in.flagsOf(in.object(root, "table"), "nuclides");
     const QJsonObject editor = in.object(root, "editor");
     v.dataPoints = in.integer(editor, "dataPoints", 1, kHistoryRows);

@@ -17,6 +17,7 @@ struct LessonView {
     ColumnChoice graphNuclides{false, true, false, false, false, false};
     bool bestFit = false;
     bool expected = false;
+    bool logScale = false;
     ColumnChoice tableNuclides{false, true, false, false, false, false};
     int dataPoints = 1;
     int editorNuclide = 1;

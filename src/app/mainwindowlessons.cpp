@@ -137,6 +137,7 @@ Lesson MainWindow::captureLesson() const
     v.graphNuclides = graph.nuclides;
     v.bestFit = graph.bestFit;
     v.expected = graph.expected;
+    v.logScale = graph.logScale;
     v.tableNuclides = m_table->checkedColumns();
     v.dataPoints = m_editor->dataPoints();
     v.editorNuclide = m_editor->shownNuclide();
@@ -169,15 +170,13 @@ void MainWindow::applyLesson(const Lesson& l)
     // N's handler recomputes the maxima from the counts; the run's own are what the next step uses.
     m_sim.nuclideMax = l.run.nuclideMax;
     m_table->setCheckedColumns(v.tableNuclides);
-    m_graph->setView({v.halfLifeBar, v.initialBar, v.graphNuclides, v.bestFit, v.expected});
+    m_graph->setView({v.halfLifeBar, v.initialBar, v.graphNuclides, v.bestFit, v.expected, v.logScale});
     m_whoami->setUserName(l.userName);
     m_lock->setChecked(v.locked);
     // Shown without the page-change rule: a pending change waits for the student to leave it.
     m_configChanged = false;
     m_nb->setCurrentIndex(v.page);
     m_configChanged = l.settingsPending;
-    plotggraph();
-    memobt();
 }
 
 bool MainWindow::openLessonFile(const QString& path)

@@ -495,7 +495,8 @@ void GraphPage::setSeriesLength(int length)
 
 GraphPage::View GraphPage::view() const
 {
-    View v{m_h->value(), m_yshift->value(), {}, m_bestFit->isChecked(), m_expected->isChecked()};
+    View v{m_h->value(), m_yshift->value(), {}, m_bestFit->isChecked(), m_expected->isChecked(),
+           m_logScale->isChecked()};
     for (int k = 1; k <= kMaxNuclides; ++k)
         v.nuclides[k] = m_boxes[k]->isChecked();
     return v;
@@ -511,6 +512,7 @@ void GraphPage::setView(const View& v)
     }
     m_bestFit->setChecked(v.bestFit);
     m_expected->setChecked(v.expected);
+    m_logScale->setChecked(v.logScale);
     bestfitcbClick();
     plotggraph();
 }

@@ -80,6 +80,7 @@ public:
         std::array<bool, 6> nuclides{};
         bool bestFit = false;
         bool expected = false;
+        bool logScale = false;
     };
     View view() const;
     // Shows a view as if the student had set it, and replots.

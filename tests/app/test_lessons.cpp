@@ -108,6 +108,7 @@ void TestLessons::roundTrip()
         QTest::keyClick(field, Qt::Key_Tab);
         a.clickTab(3);
         QTest::mouseClick(named<QCheckBox>(&a.w, QStringLiteral("bestfitcb")), Qt::LeftButton);
+        QTest::mouseClick(named<QCheckBox>(&a.w, QStringLiteral("logcb")), Qt::LeftButton);
         trigger(a, "HalfLives1");
         trigger(a, "LockSettings1");
         // The class's runs pooled over the typed count: pooled counts are the data from now on.
