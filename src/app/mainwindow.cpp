@@ -359,9 +359,12 @@ void MainWindow::showNBChange(int index)
     m_configChanged = false;
     // Said once the page has handed the focus to its first control, whose name would cut it short.
     QTimer::singleShot(0, this, [this, index] {
-        if (m_nb->currentIndex() == index)
+        if (m_nb->currentIndex() == index) {
             //: What a screen reader says when a page opens; %1 is the page's name
-            announce(this, tr("%1 page").arg(m_nb->tabText(index).remove(QLatin1Char('&'))));
+            const QString opened = tr("%1 page").arg(m_nb->tabText(index).remove(QLatin1Char('&')));
+            const QString note = index == 0 ? m_config->spokenNote() : QString();
+            announce(this, note.isEmpty() ? opened : opened + QLatin1String(". ") + note);
+        }
     });
 }
 
