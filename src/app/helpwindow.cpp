@@ -132,8 +132,9 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
     if (modifiers == Qt::NoModifier && (key->key() == Qt::Key_PageDown || key->key() == Qt::Key_PageUp))
         return goToHeading(key->key() == Qt::Key_PageDown ? 1 : -1);
     if (key->key() == Qt::Key_H && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+        // Said by the program's window: a screen reader names a dialog before its notifications.
         if (goToHeading(modifiers == Qt::NoModifier ? 1 : -1))
-            announce(m_text, m_text->textCursor().block().text());
+            announce(parentWidget() ? parentWidget() : m_text, m_text->textCursor().block().text());
         return true;
     }
     return false;
