@@ -4,7 +4,7 @@
 # to a file. On a private X server with a window manager, a D-Bus session and the accessibility
 # bus, the program starts with Qt's accessibility on, Orca follows it, and xdotool presses the
 # keys a blind student would. The transcript is kept and checked for what the student must hear.
-# Not part of ctest: it needs Orca (scripts/install-deps screen-reader) and takes a minute.
+# Not part of ctest: it needs Orca (scripts/install-deps screen-reader) and takes two minutes.
 # Usage: screen-reader-check.sh PROGRAM WORK_DIR
 set -euo pipefail
 
