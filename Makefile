@@ -111,7 +111,7 @@ package-check: package
 	scripts/package-check $(DEB) $(PACKAGE_BUILD)/package-check
 
 # A lesson with the Orca screen reader driven by the keyboard; what Orca said is kept in
-# build/screen-reader/spoken.log and checked. Out of `make test`: it installs Orca and takes a minute.
+# build/screen-reader/spoken.log and checked. Out of `make test`: it installs Orca and takes two minutes.
 screen-reader-check: build
 	scripts/install-deps screen-reader
 	bash tests/desktop/screen-reader-check.sh $(BUILD)/vestor $(BUILD)/screen-reader

@@ -708,12 +708,24 @@
         <translation>Nuklid %1 zu den Zeiten 0 bis %2: %3.</translation>
     </message>
     <message>
-        <source>The expected counts are drawn as lines.</source>
-        <translation>Die erwarteten Anzahlen sind als Linien gezeichnet.</translation>
-    </message>
-    <message>
         <source>Best fit hidden.</source>
         <translation>Beste Anpassung ausgeblendet.</translation>
+    </message>
+    <message>
+        <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
+        <translation>Die erwartete Anzahl jedes gezeigten Nuklids ist als Linie gezeichnet, in einem Band, in das 95 % der Durchläufe fallen.</translation>
+    </message>
+    <message>
+        <source>The expected counts are hidden.</source>
+        <translation>Die erwarteten Anzahlen sind ausgeblendet.</translation>
+    </message>
+    <message>
+        <source>The counts are on a logarithmic axis, where an exponential decay is a straight line.</source>
+        <translation>Die Anzahlen stehen auf einer logarithmischen Achse, auf der ein exponentieller Zerfall eine Gerade ist.</translation>
+    </message>
+    <message>
+        <source>The counts are on an even axis.</source>
+        <translation>Die Anzahlen stehen auf einer gleichmäßig geteilten Achse.</translation>
     </message>
 </context>
 <context>
@@ -1112,7 +1124,26 @@ Eine neue Messreihe starten?</translation>
     </message>
     <message>
         <source>%1 page</source>
+        <extracomment>What a screen reader says when a page opens; %1 is the page&apos;s name</extracomment>
         <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>%1 menu</source>
+        <extracomment>What a screen reader says as a menu of the menu bar opens; %1 is the menu&apos;s name</extracomment>
+        <translation>Menü %1</translation>
+    </message>
+    <message>
+        <source>%1, changes not saved</source>
+        <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
+        <translation>%1, Änderungen nicht gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::MenuItem</name>
+    <message>
+        <source>not checked</source>
+        <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
+        <translation>nicht markiert</translation>
     </message>
 </context>
 <context>

@@ -708,12 +708,24 @@
         <translation>Núclido %1 en los tiempos 0 a %2: %3.</translation>
     </message>
     <message>
-        <source>The expected counts are drawn as lines.</source>
-        <translation>Los números esperados se dibujan como líneas.</translation>
-    </message>
-    <message>
         <source>Best fit hidden.</source>
         <translation>Mejor ajuste oculto.</translation>
+    </message>
+    <message>
+        <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
+        <translation>El número esperado de cada núclido representado se dibuja como una línea, en una banda donde caen el 95 % de las series.</translation>
+    </message>
+    <message>
+        <source>The expected counts are hidden.</source>
+        <translation>Los números esperados están ocultos.</translation>
+    </message>
+    <message>
+        <source>The counts are on a logarithmic axis, where an exponential decay is a straight line.</source>
+        <translation>Los números están en un eje logarítmico, donde un decaimiento exponencial es una recta.</translation>
+    </message>
+    <message>
+        <source>The counts are on an even axis.</source>
+        <translation>Los números están en un eje de divisiones iguales.</translation>
     </message>
 </context>
 <context>
@@ -1112,7 +1124,26 @@ Start a new run?</source>
     </message>
     <message>
         <source>%1 page</source>
+        <extracomment>What a screen reader says when a page opens; %1 is the page&apos;s name</extracomment>
         <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>%1 menu</source>
+        <extracomment>What a screen reader says as a menu of the menu bar opens; %1 is the menu&apos;s name</extracomment>
+        <translation>Menú %1</translation>
+    </message>
+    <message>
+        <source>%1, changes not saved</source>
+        <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
+        <translation>%1, cambios sin guardar</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::MenuItem</name>
+    <message>
+        <source>not checked</source>
+        <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
+        <translation>no marcado</translation>
     </message>
 </context>
 <context>

@@ -708,12 +708,24 @@
         <translation>Nucléide %1 aux temps 0 à %2 : %3.</translation>
     </message>
     <message>
-        <source>The expected counts are drawn as lines.</source>
-        <translation>Les nombres attendus sont tracés en lignes.</translation>
-    </message>
-    <message>
         <source>Best fit hidden.</source>
         <translation>Meilleur ajustement masqué.</translation>
+    </message>
+    <message>
+        <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
+        <translation>Le nombre attendu de chaque nucléide affiché est tracé en ligne, dans une bande où tombent 95 % des séries.</translation>
+    </message>
+    <message>
+        <source>The expected counts are hidden.</source>
+        <translation>Les nombres attendus sont masqués.</translation>
+    </message>
+    <message>
+        <source>The counts are on a logarithmic axis, where an exponential decay is a straight line.</source>
+        <translation>Les nombres sont portés sur un axe logarithmique, où une décroissance exponentielle est une droite.</translation>
+    </message>
+    <message>
+        <source>The counts are on an even axis.</source>
+        <translation>Les nombres sont portés sur un axe à graduations régulières.</translation>
     </message>
 </context>
 <context>
@@ -1112,7 +1124,26 @@ Commencer une nouvelle série ?</translation>
     </message>
     <message>
         <source>%1 page</source>
+        <extracomment>What a screen reader says when a page opens; %1 is the page&apos;s name</extracomment>
         <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>%1 menu</source>
+        <extracomment>What a screen reader says as a menu of the menu bar opens; %1 is the menu&apos;s name</extracomment>
+        <translation>Menu %1</translation>
+    </message>
+    <message>
+        <source>%1, changes not saved</source>
+        <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
+        <translation>%1, modifications non enregistrées</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::MenuItem</name>
+    <message>
+        <source>not checked</source>
+        <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
+        <translation>non coché</translation>
     </message>
 </context>
 <context>

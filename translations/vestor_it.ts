@@ -708,12 +708,24 @@
         <translation>Nuclide %1 agli istanti da 0 a %2: %3.</translation>
     </message>
     <message>
-        <source>The expected counts are drawn as lines.</source>
-        <translation>I conteggi attesi sono disegnati come linee.</translation>
-    </message>
-    <message>
         <source>Best fit hidden.</source>
         <translation>Curva di regressione nascosta.</translation>
+    </message>
+    <message>
+        <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
+        <translation>Il conteggio atteso di ogni nuclide del grafico è disegnato come una linea, in una fascia dove cade il 95 % delle serie.</translation>
+    </message>
+    <message>
+        <source>The expected counts are hidden.</source>
+        <translation>I conteggi attesi sono nascosti.</translation>
+    </message>
+    <message>
+        <source>The counts are on a logarithmic axis, where an exponential decay is a straight line.</source>
+        <translation>I conteggi sono su un asse logaritmico, dove un decadimento esponenziale è una retta.</translation>
+    </message>
+    <message>
+        <source>The counts are on an even axis.</source>
+        <translation>I conteggi sono su un asse a divisioni uguali.</translation>
     </message>
 </context>
 <context>
@@ -1112,7 +1124,26 @@ Iniziare una nuova serie?</translation>
     </message>
     <message>
         <source>%1 page</source>
+        <extracomment>What a screen reader says when a page opens; %1 is the page&apos;s name</extracomment>
         <translation>Pagina %1</translation>
+    </message>
+    <message>
+        <source>%1 menu</source>
+        <extracomment>What a screen reader says as a menu of the menu bar opens; %1 is the menu&apos;s name</extracomment>
+        <translation>Menu %1</translation>
+    </message>
+    <message>
+        <source>%1, changes not saved</source>
+        <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
+        <translation>%1, modifiche non salvate</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::MenuItem</name>
+    <message>
+        <source>not checked</source>
+        <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
+        <translation>non selezionato</translation>
     </message>
 </context>
 <context>

@@ -708,12 +708,24 @@
         <translation>Nuclide %1 op tijdstippen 0 tot en met %2: %3.</translation>
     </message>
     <message>
-        <source>The expected counts are drawn as lines.</source>
-        <translation>De verwachte aantallen zijn als lijnen getekend.</translation>
-    </message>
-    <message>
         <source>Best fit hidden.</source>
         <translation>Beste fit verborgen.</translation>
+    </message>
+    <message>
+        <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
+        <translation>Het verwachte aantal van elk getoond nuclide is als lijn getekend, in een band waarin 95 % van de metingen valt.</translation>
+    </message>
+    <message>
+        <source>The expected counts are hidden.</source>
+        <translation>De verwachte aantallen zijn verborgen.</translation>
+    </message>
+    <message>
+        <source>The counts are on a logarithmic axis, where an exponential decay is a straight line.</source>
+        <translation>De aantallen staan op een logaritmische as, waarop een exponentieel verval een rechte lijn is.</translation>
+    </message>
+    <message>
+        <source>The counts are on an even axis.</source>
+        <translation>De aantallen staan op een gelijkmatig verdeelde as.</translation>
     </message>
 </context>
 <context>
@@ -1112,7 +1124,26 @@ Een nieuwe meting starten?</translation>
     </message>
     <message>
         <source>%1 page</source>
+        <extracomment>What a screen reader says when a page opens; %1 is the page&apos;s name</extracomment>
         <translation>Pagina %1</translation>
+    </message>
+    <message>
+        <source>%1 menu</source>
+        <extracomment>What a screen reader says as a menu of the menu bar opens; %1 is the menu&apos;s name</extracomment>
+        <translation>Menu %1</translation>
+    </message>
+    <message>
+        <source>%1, changes not saved</source>
+        <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
+        <translation>%1, wijzigingen niet opgeslagen</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::MenuItem</name>
+    <message>
+        <source>not checked</source>
+        <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
+        <translation>niet aangevinkt</translation>
     </message>
 </context>
 <context>

@@ -708,12 +708,24 @@
         <translation>Nuklid %1 w chwilach od 0 do %2: %3.</translation>
     </message>
     <message>
-        <source>The expected counts are drawn as lines.</source>
-        <translation>Oczekiwane liczby są narysowane jako linie.</translation>
-    </message>
-    <message>
         <source>Best fit hidden.</source>
         <translation>Dopasowanie ukryte.</translation>
+    </message>
+    <message>
+        <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
+        <translation>Oczekiwana liczba każdego nuklidu z wykresu jest narysowana jako linia, w pasie, w który trafia 95 % serii.</translation>
+    </message>
+    <message>
+        <source>The expected counts are hidden.</source>
+        <translation>Oczekiwane liczby są ukryte.</translation>
+    </message>
+    <message>
+        <source>The counts are on a logarithmic axis, where an exponential decay is a straight line.</source>
+        <translation>Liczby są na osi logarytmicznej, na której rozpad wykładniczy jest linią prostą.</translation>
+    </message>
+    <message>
+        <source>The counts are on an even axis.</source>
+        <translation>Liczby są na osi o równych podziałkach.</translation>
     </message>
 </context>
 <context>
@@ -1112,7 +1124,26 @@ Rozpocząć nową serię?</translation>
     </message>
     <message>
         <source>%1 page</source>
+        <extracomment>What a screen reader says when a page opens; %1 is the page&apos;s name</extracomment>
         <translation>Strona %1</translation>
+    </message>
+    <message>
+        <source>%1 menu</source>
+        <extracomment>What a screen reader says as a menu of the menu bar opens; %1 is the menu&apos;s name</extracomment>
+        <translation>Menu %1</translation>
+    </message>
+    <message>
+        <source>%1, changes not saved</source>
+        <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
+        <translation>%1, zmiany niezapisane</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::MenuItem</name>
+    <message>
+        <source>not checked</source>
+        <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
+        <translation>nie zaznaczone</translation>
     </message>
 </context>
 <context>

@@ -708,12 +708,24 @@
         <translation>Nuclídeo %1 nos instantes de 0 a %2: %3.</translation>
     </message>
     <message>
-        <source>The expected counts are drawn as lines.</source>
-        <translation>As contagens esperadas são desenhadas como linhas.</translation>
-    </message>
-    <message>
         <source>Best fit hidden.</source>
         <translation>Melhor ajuste oculto.</translation>
+    </message>
+    <message>
+        <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
+        <translation>A contagem esperada de cada nuclídeo do gráfico é desenhada como uma linha, numa faixa onde caem 95 % das séries.</translation>
+    </message>
+    <message>
+        <source>The expected counts are hidden.</source>
+        <translation>As contagens esperadas estão ocultas.</translation>
+    </message>
+    <message>
+        <source>The counts are on a logarithmic axis, where an exponential decay is a straight line.</source>
+        <translation>As contagens estão num eixo logarítmico, onde um decaimento exponencial é uma reta.</translation>
+    </message>
+    <message>
+        <source>The counts are on an even axis.</source>
+        <translation>As contagens estão num eixo de divisões iguais.</translation>
     </message>
 </context>
 <context>
@@ -1112,7 +1124,26 @@ Começar uma nova série?</translation>
     </message>
     <message>
         <source>%1 page</source>
+        <extracomment>What a screen reader says when a page opens; %1 is the page&apos;s name</extracomment>
         <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>%1 menu</source>
+        <extracomment>What a screen reader says as a menu of the menu bar opens; %1 is the menu&apos;s name</extracomment>
+        <translation>Menu %1</translation>
+    </message>
+    <message>
+        <source>%1, changes not saved</source>
+        <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
+        <translation>%1, alterações não salvas</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::MenuItem</name>
+    <message>
+        <source>not checked</source>
+        <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
+        <translation>não marcado</translation>
     </message>
 </context>
 <context>

@@ -49,10 +49,10 @@ AboutBox::AboutBox(QWidget* parent)
     ok->setGeometry(76, 140, 76, 28);
     ok->setDefault(true);
     ok->setFocus();
-    // The box opens on its button: a screen reader hears the box's lines with it.
-    const QString lines = QStringList{name->text(), version->text(), comments->text()}.join(QLatin1Char(' '));
-    setAccessibleDescription(lines);
-    ok->setAccessibleDescription(lines);
+    // The box opens on its button, and a screen reader then reads the box: its name, and of its
+    // lines only those of three words or more. So the box's name carries the program's name and
+    // version, the sentence below is read as it is, and nothing is read twice.
+    setAccessibleName(QStringList{windowTitle(), name->text(), version->text()}.join(QLatin1Char(' ')));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -1,12 +1,15 @@
 #include "app/helpwindow.h"
 
 #include "app/language.h"
+#include "ui/announcer.h"
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
@@ -75,6 +78,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
     m_text->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     if (guide.open(QIODevice::ReadOnly))
         m_text->setMarkdown(QString::fromUtf8(guide.readAll()));
+    m_text->installEventFilter(this);
     if (parent)
         fillCaptions(parent->window());
 
@@ -113,6 +117,41 @@ void HelpWindow::fillCaptions(const QWidget* window)
         }
         found.insertText(caption, format);
     }
+}
+
+// Page Down and Page Up go from heading to heading, where a screen reader reads the line the caret
+// lands on; H and Shift+H do the same, as they do in a screen reader's browse mode, and say the
+// heading, which a screen reader does not read after a letter. Past the last heading Page Down
+// pages as it always does, through a long last section.
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_text || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier && (key->key() == Qt::Key_PageDown || key->key() == Qt::Key_PageUp))
+        return goToHeading(key->key() == Qt::Key_PageDown ? 1 : -1);
+    if (key->key() == Qt::Key_H && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+        // Said by the program's window: a screen reader names a dialog before its notifications.
+        if (goToHeading(modifiers == Qt::NoModifier ? 1 : -1))
+            announce(parentWidget() ? parentWidget() : m_text, m_text->textCursor().block().text());
+        return true;
+    }
+    return false;
+}
+
+bool HelpWindow::goToHeading(int step)
+{
+    QTextBlock block = m_text->textCursor().block();
+    do
+        block = step > 0 ? block.next() : block.previous();
+    while (block.isValid() && block.blockFormat().headingLevel() == 0);
+    if (!block.isValid())
+        return false;
+    m_text->setTextCursor(QTextCursor(block));
+    m_text->verticalScrollBar()->setValue(
+        static_cast<int>(m_text->document()->documentLayout()->blockBoundingRect(block).top()));
+    return true;
 }
 
 void HelpWindow::showPage(int page)

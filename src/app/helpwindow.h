@@ -21,8 +21,14 @@ public:
     void showPage(int page);
     QTextBrowser* browser() const { return m_text; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void fillCaptions(const QWidget* window);
+    // Puts the caret on the next heading (`step` 1) or the previous one (-1) and that heading at
+    // the top of the view; false when there is none that way.
+    bool goToHeading(int step);
 
     QTextBrowser* m_text = nullptr;
 };

@@ -125,6 +125,13 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     // Pop-up menus are windows of their own, which take no colours from this one.
     for (QMenu* menu : findChildren<QMenu*>())
         menu->setPalette(own);
+    // A screen reader hears the first item of a menu that opens, but not which menu it is in.
+    for (QAction* opener : menuBar()->actions())
+        if (QMenu* menu = opener->menu())
+            connect(menu, &QMenu::aboutToShow, this, [this, opener] {
+                //: What a screen reader says as a menu of the menu bar opens; %1 is the menu's name
+                announce(this, tr("%1 menu").arg(opener->iconText()));
+            });
     setNotifier(m_notifier);
 
     connect(m_config, &ConfigPage::changed, this, [this] { m_configChanged = true; });
@@ -352,9 +359,12 @@ void MainWindow::showNBChange(int index)
     m_configChanged = false;
     // Said once the page has handed the focus to its first control, whose name would cut it short.
     QTimer::singleShot(0, this, [this, index] {
-        if (m_nb->currentIndex() == index)
+        if (m_nb->currentIndex() == index) {
             //: What a screen reader says when a page opens; %1 is the page's name
-            announce(this, tr("%1 page").arg(m_nb->tabText(index).remove(QLatin1Char('&'))));
+            const QString opened = tr("%1 page").arg(m_nb->tabText(index).remove(QLatin1Char('&')));
+            const QString note = index == 0 ? m_config->spokenNote() : QString();
+            announce(this, note.isEmpty() ? opened : opened + QLatin1String(". ") + note);
+        }
     });
 }
 

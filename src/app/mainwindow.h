@@ -136,6 +136,7 @@ private:
     void fillRecentMenu();
     void rememberLesson(const QString& path);
     void setLessonPath(const QString& path);
+    void setLessonModified(bool modified);
     void markLessonChanged();
     void watchLessonChanges();
     // A lesson from a file with changes not yet saved: asks whether to save them first. False

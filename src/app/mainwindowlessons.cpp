@@ -307,7 +307,16 @@ void MainWindow::setLessonPath(const QString& path)
     m_lessonSaved = path.isEmpty() ? QByteArray() : lessonJson(captureLesson());
     setWindowTitle(path.isEmpty() ? QStringLiteral("Tovrin")
                                   : QStringLiteral("Tovrin - %1[*]").arg(QFileInfo(path).fileName()));
-    setWindowModified(false);
+    setLessonModified(false);
+}
+
+void MainWindow::setLessonModified(bool modified)
+{
+    setWindowModified(modified);
+    // A screen reader reads the title's mark as a star, if at all: it hears the words instead.
+    const QString title = windowTitle().remove(QStringLiteral("[*]"));
+    //: What a screen reader reads as the window's title while the lesson has unsaved changes; %1 is the title
+    setAccessibleName(modified ? tr("%1, changes not saved").arg(title) : QString());
 }
 
 void MainWindow::markLessonChanged()
@@ -321,7 +330,7 @@ void MainWindow::markLessonChanged()
         m_lessonCheck->setSingleShot(true);
         m_lessonCheck->setInterval(kSettleMs);
         connect(m_lessonCheck, &QTimer::timeout, this, [this] {
-            setWindowModified(!m_lessonPath.isEmpty() && lessonJson(captureLesson()) != m_lessonSaved);
+            setLessonModified(!m_lessonPath.isEmpty() && lessonJson(captureLesson()) != m_lessonSaved);
         });
     }
     m_lessonCheck->start();

@@ -361,6 +361,11 @@ bool ConfigPage::impliedHalfLivesShown() const
     return m_percentHalfLives[1]->isVisibleTo(m_halfbox);
 }
 
+QString ConfigPage::spokenNote() const
+{
+    return m_locked ? m_lockedNote->text() : QString();
+}
+
 void ConfigPage::setLocked(bool locked)
 {
     m_locked = locked;

@@ -46,6 +46,8 @@ public:
     // A teacher's guard against accidents: every control read-only and a line saying so.
     void setLocked(bool locked);
     bool locked() const { return m_locked; }
+    // What a screen reader says as the page opens: why its controls are disabled, or nothing.
+    QString spokenNote() const;
 
     // Start-up: select the first series length and put the focus on nuclide 1's initial number.
     void startUp();

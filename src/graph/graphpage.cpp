@@ -188,7 +188,10 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     m_fitLabel->setWordWrap(true);
     m_fitLabel->hide();
     connect(m_bestFit, &QCheckBox::clicked, this, &GraphPage::bestfitcbClick);
-    connect(m_expected, &QCheckBox::clicked, this, &GraphPage::plotggraph);
+    connect(m_expected, &QCheckBox::clicked, this, [this] {
+        plotggraph();
+        announce(this, expectedText());
+    });
     connect(m_useFit, &QPushButton::clicked, this, &GraphPage::usefitbtClick);
     connect(m_logScale, &QCheckBox::clicked, this, &GraphPage::logcbClick);
 
@@ -308,8 +311,24 @@ QString GraphPage::graphDescription() const
     if (m_bestFit->isChecked())
         parts << m_fitLabel->text();
     if (m_expected->isChecked())
-        parts << tr("The expected counts are drawn as lines.");
+        parts << expectedText();
+    if (m_logScale->isChecked())
+        parts << scaleText();
     return parts.join(QLatin1Char(' '));
+}
+
+QString GraphPage::expectedText() const
+{
+    return m_expected->isChecked() ? tr("The expected count of each graphed nuclide is drawn as a line, in a band "
+                                        "where 95 % of runs fall.")
+                                   : tr("The expected counts are hidden.");
+}
+
+QString GraphPage::scaleText() const
+{
+    return m_logScale->isChecked()
+               ? tr("The counts are on a logarithmic axis, where an exponential decay is a straight line.")
+               : tr("The counts are on an even axis.");
 }
 
 void GraphPage::paintPicture(QPainter& p)
@@ -376,6 +395,7 @@ void GraphPage::paintExpected(QPainter& p, const GraphInput& in, bool band) cons
 void GraphPage::logcbClick()
 {
     plotggraph();
+    announce(this, scaleText());
 }
 
 void GraphPage::setNuclideColors(const std::array<Color, 6>& colors)

@@ -110,6 +110,9 @@ private:
     void nameBars();
     QString graphDescription() const;
     QString modelText() const;
+    // What the expected counts and the log scale add to the picture, as a screen reader says it.
+    QString expectedText() const;
+    QString scaleText() const;
 
     Simulation& m_sim;
     std::function<int()> m_dataPoints;

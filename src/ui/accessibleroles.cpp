@@ -3,8 +3,12 @@
 #include "ui/imageview.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QTextEdit>
 #include <algorithm>
@@ -201,8 +205,87 @@ public:
     }
 };
 
+// A menu item that can be ticked, as a screen reader hears it. Of Qt's menu items a screen reader
+// says "checked" when one is and nothing when it is not, so "Lock Settings" sounds the same locked
+// or not: here an item not ticked says so in its description. It stays a menu item, which screen
+// readers follow through an open menu as they do no other kind of object.
+class CheckableMenuItem : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    CheckableMenuItem(QAction* action, QMenu* menu) : m_action(action), m_menu(menu) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+    bool isValid() const override { return m_action && m_menu; }
+    QObject* object() const override { return m_action; }
+    QWindow* window() const override { return m_menu->windowHandle(); }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_menu); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name:
+            return m_action->iconText();
+        case QAccessible::Description: {
+            QStringList parts;
+            if (!m_action->isChecked())
+                //: What a screen reader adds to a menu item that can be ticked and is not
+                parts << QCoreApplication::translate("vestor::MenuItem", "not checked");
+            if (!m_action->statusTip().isEmpty())
+                parts << m_action->statusTip();
+            return parts.join(QStringLiteral(". "));
+        }
+        case QAccessible::Accelerator:
+            return m_action->shortcut().toString(QKeySequence::NativeText);
+        default:
+            return QString();
+        }
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        const QRect r = m_menu->actionGeometry(m_action);
+        return QRect(m_menu->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State st;
+        st.focusable = true;
+        st.focused = m_menu->activeAction() == m_action;
+        st.checkable = true;
+        st.checked = m_action->isChecked();
+        st.disabled = !m_action->isEnabled();
+        st.invisible = !m_action->isVisible() || !m_menu->isVisible();
+        return st;
+    }
+
+    QStringList actionNames() const override { return {toggleAction()}; }
+    void doAction(const QString& name) override
+    {
+        if (name == toggleAction() && m_action->isEnabled())
+            m_action->trigger();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {text(QAccessible::Accelerator)}; }
+
+private:
+    QPointer<QAction> m_action;
+    QPointer<QMenu> m_menu;
+};
+
 QAccessibleInterface* programRoles(const QString& className, QObject* object)
 {
+    if (auto* action = qobject_cast<QAction*>(object); action && className == QLatin1String("QAction")) {
+        if (action->isCheckable())
+            for (QObject* shownIn : action->associatedObjects())
+                if (auto* menu = qobject_cast<QMenu*>(shownIn))
+                    return new CheckableMenuItem(action, menu);
+        return nullptr;
+    }
     if (!object->isWidgetType())
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);

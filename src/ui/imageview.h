@@ -32,8 +32,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void paintFocusFrame(QPainter& p) const;
+
     QImage* m_image;
     double m_shownRatio = 0;  // the widget's ratio at its last paint
     std::function<QString()> m_describer;

@@ -158,6 +158,8 @@ void TestLessons::roundTrip()
     b.stepAndRemove(1);
     QVERIFY(captureRun(b.sim()) == captureRun(a.sim()));
     QTRY_VERIFY(b.w.isWindowModified());
+    // A screen reader hears the title's mark as words.
+    QVERIFY(b.w.accessibleName().endsWith(QLatin1String(".vestor, changes not saved")));
     // Closing a changed lesson asks first; cancelling keeps it open.
     b.notifier.saveAnswer = Notifier::Answer::Cancel;
     QVERIFY(!b.w.close());

@@ -31,6 +31,7 @@
 #include "chamber/chamberpage.h"
 #include "support/shownwindow.h"
 #include "ui/announcer.h"
+#include "ui/imageview.h"
 
 using namespace vestor;
 using vestor::test::named;
@@ -201,6 +202,10 @@ private slots:
     void scrollBarsSayWhatTheySet();
     void picturesAreDescribed_data();
     void picturesAreDescribed();
+    void picturesShowTheFocus_data();
+    void picturesShowTheFocus();
+    void menuItemsSayWhetherTicked_data();
+    void menuItemsSayWhetherTicked();
     void screenReaderHears_data();
     void screenReaderHears();
     void fieldsAreReadWhole();
@@ -411,6 +416,13 @@ void TestKeyboard::helpOpensAtPage()
         int end = 0;
         QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end),
                  QString::fromLatin1(sections[page]));
+        // Page Down goes to the next heading and Shift+H back to this one, the caret with them.
+        QTest::keyClick(win.w.helpWindow()->browser(), Qt::Key_PageDown);
+        QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end),
+                 page < 4 ? QString::fromLatin1(sections[page + 1]) : QStringLiteral("Saving, copying and printing"));
+        QTest::keyClick(win.w.helpWindow()->browser(), Qt::Key_H, Qt::ShiftModifier);
+        QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end),
+                 QString::fromLatin1(sections[page]));
     }
 }
 
@@ -565,6 +577,72 @@ void TestKeyboard::picturesAreDescribed()
     QVERIFY(!iface->text(QAccessible::Description).isEmpty());
 }
 
+// A picture reached with Tab shows a frame on screen, never in the picture Copy and Print take.
+void TestKeyboard::picturesShowTheFocus_data()
+{
+    QTest::addColumn<State>("state");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("picture");
+    QTest::addRow("chamber") << State::Chamber << "restart" << "ActiveBM";
+    QTest::addRow("graph") << State::Graph << "h" << "halfgraph";
+}
+
+void TestKeyboard::picturesShowTheFocus()
+{
+    QFETCH(State, state);
+    QFETCH(QString, from);
+    QFETCH(QString, picture);
+    Window win(state);
+    auto* view = named<ImageView>(&win.w, picture);
+    const QImage before = view->image()->copy();
+    // The edge of the picture as the screen shows it differs from the picture's own edge.
+    const auto framed = [view] {
+        const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage own = view->image()->convertToFormat(QImage::Format_RGB32);
+        for (int x = 0; x < shown.width(); ++x)
+            if (shown.pixel(x, 1) != own.pixel(x, 1))
+                return true;
+        return false;
+    };
+    QVERIFY(!framed());
+    named<QWidget>(&win.w, from)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_VERIFY(view->hasFocus());
+    QVERIFY(framed());
+    QCOMPARE(*view->image(), before);
+    QTest::keyClick(view, Qt::Key_Tab);
+    QTRY_VERIFY(!view->hasFocus());
+    QVERIFY(!framed());
+}
+
+// A menu item that can be ticked is heard ticked or not, and stays an item of its menu.
+void TestKeyboard::menuItemsSayWhetherTicked_data()
+{
+    QTest::addColumn<QString>("item");
+    for (const char* item : {"HalfLives1", "ColourBlind1", "LockSettings1", "Size100", "Size200"})
+        QTest::newRow(item) << QString::fromLatin1(item);
+}
+
+void TestKeyboard::menuItemsSayWhetherTicked()
+{
+    QFETCH(QString, item);
+    Window win(State::ConfigPercent);
+    auto* action = named<QAction>(&win.w, item);
+    auto* menu = qobject_cast<QMenu*>(action->associatedObjects().value(0));
+    QVERIFY(menu);
+    QAccessibleInterface* list = accessible(menu);
+    const int index = static_cast<int>(menu->actions().indexOf(action));
+    QAccessibleInterface* iface = list->child(index);
+    QVERIFY(iface);
+    QCOMPARE(iface->role(), QAccessible::MenuItem);
+    QCOMPARE(list->indexOfChild(iface), index);
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(iface->state().checked, action->isChecked());
+        QCOMPARE(iface->text(QAccessible::Description).startsWith(QLatin1String("not checked")), !action->isChecked());
+        action->trigger();
+    }
+}
+
 // What a screen reader is told, unasked, as the student works with the keyboard.
 void TestKeyboard::screenReaderHears_data()
 {
@@ -586,6 +664,11 @@ void TestKeyboard::screenReaderHears_data()
                                    << "Model curve: T\u00BD 0.05 steps";
     QTest::addRow("best fit") << State::Graph << "bestfitcb" << QKeyCombination(Qt::Key_Space) << ""
                               << "Best fit of nuclide 1: no estimate";
+    QTest::addRow("log scale") << State::Graph << "logcb" << QKeyCombination(Qt::Key_Space) << ""
+                               << "The counts are on a logarithmic axis";
+    QTest::addRow("expected counts") << State::Graph << "expectedcb" << QKeyCombination(Qt::Key_Space) << ""
+                                     << "in a band where 95 % of runs fall";
+    QTest::addRow("a menu opened") << State::Chamber << "Nextbt" << (Qt::ALT | Qt::Key_X) << "" << "Extras menu";
     QTest::addRow("refused count") << State::Editor << "t2" << QKeyCombination(Qt::Key_Tab) << "4x"
                                    << "Count of nuclide 1 at time 2: \"4x\" is no whole number";
 }
