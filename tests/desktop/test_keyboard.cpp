@@ -658,6 +658,12 @@ void TestKeyboard::screenReaderHears_data()
     QTest::addRow("page picked with Alt") << State::Chamber << "Nextbt" << (Qt::ALT | Qt::Key_G) << "" << "Graph page";
     QTest::addRow("page picked with Ctrl+Tab") << State::Chamber << "Nextbt" << (Qt::CTRL | Qt::Key_Tab) << ""
                                                << "Collected Data Table page";
+    QTest::addRow("Ctrl+Tab from the series list") << State::ConfigPercent << "dc" << (Qt::CTRL | Qt::Key_Tab) << ""
+                                                   << "Decay Chamber page";
+    QTest::addRow("Ctrl+Shift+Tab from the nuclide shown")
+        << State::Editor << "showdd" << (Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab) << "" << "Graph page";
+    QTest::addRow("Ctrl+Tab from the close button") << State::Table << "BitBtn1" << (Qt::CTRL | Qt::Key_Tab) << ""
+                                                    << "Graph page";
     QTest::addRow("series length") << State::ConfigPercent << "dc" << QKeyCombination(Qt::Key_Up) << ""
                                    << "Steps in Decay Series, 4";
     QTest::addRow("half-life bar") << State::Graph << "h" << QKeyCombination(Qt::Key_Right) << ""
