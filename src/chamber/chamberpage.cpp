@@ -169,7 +169,11 @@ ChamberPage::ChamberPage(Simulation& sim, QWidget* parent) : QWidget(parent), m_
     connect(m_remove, &QPushButton::clicked, this, &ChamberPage::RemovebtClick);
     connect(m_start, &QPushButton::clicked, this, &ChamberPage::startbtClick);
     connect(m_auto, &QCheckBox::clicked, this, &ChamberPage::AutocbClick);
-    connect(m_restart, &QPushButton::clicked, this, &ChamberPage::resetRequested);
+    connect(m_restart, &QPushButton::clicked, this, [this] {
+        emit resetRequested();
+        // The chamber filled again is heard as its counts at time 0.
+        announceIfShown(countsText());
+    });
     connect(m_timer, &QTimer::timeout, this, &ChamberPage::Timer1Timer);
 
     setTabOrder(m_active, m_restart);

@@ -664,6 +664,8 @@ void TestKeyboard::screenReaderHears_data()
         << State::Editor << "showdd" << (Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab) << "" << "Graph page";
     QTest::addRow("Ctrl+Tab from the close button") << State::Table << "BitBtn1" << (Qt::CTRL | Qt::Key_Tab) << ""
                                                     << "Graph page";
+    QTest::addRow("counts after Reset") << State::Chamber << "restart" << QKeyCombination(Qt::Key_Space) << ""
+                                        << "Time 0: nuclide 1, ";
     QTest::addRow("series length") << State::ConfigPercent << "dc" << QKeyCombination(Qt::Key_Up) << ""
                                    << "Steps in Decay Series, 4";
     QTest::addRow("half-life bar") << State::Graph << "h" << QKeyCombination(Qt::Key_Right) << ""
