@@ -299,9 +299,10 @@ void ChamberPage::NextbtClick()
     if (!n) {
         // What a sighted student sees at a glance, a blind one hears: why Time did nothing.
         if (!m_timer->isActive())
-            announceIfShown(m_sim.nuclideCount[m_sim.seriesLength + 1] > 0 ? tr("Remove the decayed particles first.")
-                            : m_sim.activeTotal() <= 0                      ? tr("No active particles are left.")
-                                                                            : tr("The run has recorded its 100 times."));
+            announceIfShown(m_sim.pooled ? tr("The graph data are the pooled runs: Reset starts a new run.")
+                            : m_sim.nuclideCount[m_sim.seriesLength + 1] > 0 ? tr("Remove the decayed particles first.")
+                            : m_sim.activeTotal() <= 0                       ? tr("No active particles are left.")
+                                                                             : tr("The run has recorded its 100 times."));
         return;
     }
     emit dataPointsSet(*n);
