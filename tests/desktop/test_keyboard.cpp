@@ -423,6 +423,11 @@ void TestKeyboard::helpOpensAtPage()
         QTest::keyClick(win.w.helpWindow()->browser(), Qt::Key_H, Qt::ShiftModifier);
         QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end),
                  QString::fromLatin1(sections[page]));
+        // Out to the Close button and back, the caret stays on the line the student was reading.
+        for (int key : {Qt::Key_Tab, Qt::Key_Backtab})
+            QTest::keyClick(win.w.helpWindow()->focusWidget(), static_cast<Qt::Key>(key));
+        QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end),
+                 QString::fromLatin1(sections[page]));
     }
 }
 
