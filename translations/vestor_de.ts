@@ -284,6 +284,10 @@
         <source>%1 decayed particles removed.</source>
         <translation>%1 zerfallene Teilchen entfernt.</translation>
     </message>
+    <message>
+        <source>The graph data are the pooled runs: Reset starts a new run.</source>
+        <translation>Die Graphdaten sind die zusammengefassten Messreihen: Neustart beginnt eine neue Messreihe.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::ConfigPage</name>

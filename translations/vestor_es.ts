@@ -284,6 +284,10 @@
         <source>%1 decayed particles removed.</source>
         <translation>%1 partículas desintegradas retiradas.</translation>
     </message>
+    <message>
+        <source>The graph data are the pooled runs: Reset starts a new run.</source>
+        <translation>Los datos del gráfico son las series acumuladas: Reiniciar empieza una serie nueva.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::ConfigPage</name>

@@ -284,6 +284,10 @@
         <source>%1 decayed particles removed.</source>
         <translation>%1 particules désintégrées retirées.</translation>
     </message>
+    <message>
+        <source>The graph data are the pooled runs: Reset starts a new run.</source>
+        <translation>Les données du graphique sont les séries cumulées : Remise à 0 commence une nouvelle série.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::ConfigPage</name>

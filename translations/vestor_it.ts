@@ -284,6 +284,10 @@
         <source>%1 decayed particles removed.</source>
         <translation>%1 particelle decadute tolte.</translation>
     </message>
+    <message>
+        <source>The graph data are the pooled runs: Reset starts a new run.</source>
+        <translation>I dati del grafico sono le serie sommate: Azzera avvia una nuova serie.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::ConfigPage</name>

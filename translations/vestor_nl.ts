@@ -284,6 +284,10 @@
         <source>%1 decayed particles removed.</source>
         <translation>%1 vervallen deeltjes weggehaald.</translation>
     </message>
+    <message>
+        <source>The graph data are the pooled runs: Reset starts a new run.</source>
+        <translation>De grafiekgegevens zijn de samengevoegde metingen: Opnieuw begint een nieuwe meting.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::ConfigPage</name>

@@ -284,6 +284,10 @@
         <source>%1 decayed particles removed.</source>
         <translation>Usunięto rozpadłe cząstki: %1.</translation>
     </message>
+    <message>
+        <source>The graph data are the pooled runs: Reset starts a new run.</source>
+        <translation>Dane wykresu to zsumowane serie: Zeruj rozpoczyna nową serię.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::ConfigPage</name>

@@ -284,6 +284,10 @@
         <source>%1 decayed particles removed.</source>
         <translation>%1 partículas decaídas retiradas.</translation>
     </message>
+    <message>
+        <source>The graph data are the pooled runs: Reset starts a new run.</source>
+        <translation>Os dados do gráfico são as séries somadas: Zerar começa uma nova série.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::ConfigPage</name>

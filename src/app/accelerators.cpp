@@ -57,16 +57,23 @@ bool AcceleratorRouter::eventFilter(QObject* watched, QEvent* event)
         const auto* target = qobject_cast<QWidget*>(watched);
         if (shortcut->isAmbiguous() && target && target->window() == m_window && run(shortcut->key()))
             return true;
-    } else if (event->type() == QEvent::KeyPress && watched == m_pages->tabBar()) {
-        // The arrows step through the pages round the row, the vertical ones too.
+    } else if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
         int step = 0;
-        if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // The arrows step through the pages round the row, the vertical ones too.
+        if (watched == m_pages->tabBar() && modifiers == Qt::NoModifier) {
             if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Up)
                 step = -1;
             else if (key->key() == Qt::Key_Right || key->key() == Qt::Key_Down)
                 step = 1;
         }
+        // Ctrl+Tab and Ctrl+Shift+Tab turn the page from any control of the window: a list would
+        // take the Tab as a letter to search for, and the close button lies outside the pages.
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == m_window && (modifiers & Qt::ControlModifier)
+            && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab))
+            step = key->key() == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier) ? -1 : 1;
         if (step != 0) {
             m_pages->setCurrentIndex((m_pages->currentIndex() + step + m_pages->count()) % m_pages->count());
             return true;

@@ -129,6 +129,14 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
         return QDialog::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+        // Leaving with Tab, Qt puts the caret at the guide's start (at its end with Shift+Tab): the
+        // student who comes back from the Close button goes on reading where they were.
+        const QTextCursor place = m_text->textCursor();
+        const bool handled = static_cast<QObject*>(m_text)->event(event);
+        m_text->setTextCursor(place);
+        return handled;
+    }
     if (modifiers == Qt::NoModifier && (key->key() == Qt::Key_PageDown || key->key() == Qt::Key_PageUp))
         return goToHeading(key->key() == Qt::Key_PageDown ? 1 : -1);
     if (key->key() == Qt::Key_H && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {

@@ -169,7 +169,11 @@ ChamberPage::ChamberPage(Simulation& sim, QWidget* parent) : QWidget(parent), m_
     connect(m_remove, &QPushButton::clicked, this, &ChamberPage::RemovebtClick);
     connect(m_start, &QPushButton::clicked, this, &ChamberPage::startbtClick);
     connect(m_auto, &QCheckBox::clicked, this, &ChamberPage::AutocbClick);
-    connect(m_restart, &QPushButton::clicked, this, &ChamberPage::resetRequested);
+    connect(m_restart, &QPushButton::clicked, this, [this] {
+        emit resetRequested();
+        // The chamber filled again is heard as its counts at time 0.
+        announceIfShown(countsText());
+    });
     connect(m_timer, &QTimer::timeout, this, &ChamberPage::Timer1Timer);
 
     setTabOrder(m_active, m_restart);
@@ -244,6 +248,14 @@ QString ChamberPage::countsText() const
     return tr("Time %1: %2.").arg(m_sim.timeIndex - 1).arg(counts.join(QStringLiteral("; ")));
 }
 
+QString ChamberPage::refusalText() const
+{
+    return m_sim.pooled ? tr("The graph data are the pooled runs: Reset starts a new run.")
+           : m_sim.nuclideCount[m_sim.seriesLength + 1] > 0 ? tr("Remove the decayed particles first.")
+           : m_sim.activeTotal() <= 0                       ? tr("No active particles are left.")
+                                                            : tr("The run has recorded its 100 times.");
+}
+
 void ChamberPage::announceIfShown(const QString& text)
 {
     // A run reset from another page, or left running behind it, stays quiet.
@@ -295,9 +307,7 @@ void ChamberPage::NextbtClick()
     if (!n) {
         // What a sighted student sees at a glance, a blind one hears: why Time did nothing.
         if (!m_timer->isActive())
-            announceIfShown(m_sim.nuclideCount[m_sim.seriesLength + 1] > 0 ? tr("Remove the decayed particles first.")
-                            : m_sim.activeTotal() <= 0                      ? tr("No active particles are left.")
-                                                                            : tr("The run has recorded its 100 times."));
+            announceIfShown(refusalText());
         return;
     }
     emit dataPointsSet(*n);
@@ -330,12 +340,16 @@ void ChamberPage::RemovebtClick()
 
 void ChamberPage::Timer1Timer()
 {
+    const int time = m_sim.timeIndex;
     NextbtClick();
     RemovebtClick();
     // Pooled counts end the run: no step records over them until Reset.
     if (m_sim.activeTotal() <= 0 || m_sim.pooled) {
         m_start->setText(tr("&Start"));
         m_timer->stop();
+        // Started with no step left to take, Automate stops at its first tick: said as Time says it.
+        if (m_sim.timeIndex == time)
+            announceIfShown(refusalText());
     }
 }
 

@@ -107,6 +107,8 @@ private:
     void describeLegend();
     // The time and each nuclide's count, as a screen reader says them.
     QString countsText() const;
+    // Why Time takes no step now.
+    QString refusalText() const;
     void announceIfShown(const QString& text);
 
     Simulation& m_sim;

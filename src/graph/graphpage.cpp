@@ -42,6 +42,12 @@ QFrame* redStroke(QWidget* parent, const char* name, int w, int h)
     return f;
 }
 
+// The half-life a bar position sets, with the decimals the equation on screen uses.
+QString spokenHalfLife(int hPosition)
+{
+    return QLocale().toString(halfLifeOf(hPosition), 'f', 2);
+}
+
 }  // namespace
 
 AnchorMarker::AnchorMarker(QWidget* parent) : QWidget(parent)
@@ -275,7 +281,7 @@ void GraphPage::plotggraph()
 QString GraphPage::modelText() const
 {
     //: The model curve as a screen reader says it, after the graph's points and as a scroll bar moves
-    return tr("Model curve: T\u00BD %1 steps, A %2.").arg(halfLifeOf(m_h->value()), 0, 'f', 2).arg(m_scale.a);
+    return tr("Model curve: T\u00BD %1 steps, A %2.").arg(spokenHalfLife(m_h->value())).arg(m_scale.a);
 }
 
 void GraphPage::nameBars()
@@ -283,7 +289,7 @@ void GraphPage::nameBars()
     // A screen reader names a bar by its caption: both carry the value the bar sets, not its
     // position.
     //: What a screen reader says for the half-life scroll bar: what it sets and its value
-    const QString h = tr("Half-life of the model curve, T\u00BD %1 steps").arg(halfLifeOf(m_h->value()), 0, 'f', 2);
+    const QString h = tr("Half-life of the model curve, T\u00BD %1 steps").arg(spokenHalfLife(m_h->value()));
     //: What a screen reader says for the initial-count scroll bar: what it sets and its value
     const QString a = tr("Initial count of the model curve, A %1").arg(m_scale.a);
     for (QWidget* w : std::initializer_list<QWidget*>{m_h, m_hllb})

@@ -39,7 +39,9 @@ using vestor::test::named;
 namespace {
 
 // The states in which the pages are tried; each row names one.
-enum class State { ConfigPercent, ConfigDice, Chamber, ChamberAutomate, ChamberRemove, Table, Graph, GraphFit, Editor };
+enum class State {
+    ConfigPercent, ConfigDice, Chamber, ChamberAutomate, ChamberRemove, ChamberEnded, Table, Graph, GraphFit, Editor
+};
 
 // A shown and active main window, brought into one of the states. Modal dialogs that a
 // control opens (the save dialog) are turned away at once so that nothing blocks.
@@ -93,6 +95,10 @@ struct Window : test::ShownWindow {
             nb()->setCurrentIndex(1);
             for (int i = 0; i < 30 && !w.chamberPage()->removeBroughtOut(); ++i)
                 w.chamberPage()->NextbtClick();
+            break;
+        case State::ChamberEnded:
+            steps(80);
+            get<QCheckBox>("Autocb")->click();
             break;
         case State::Table: nb()->setCurrentIndex(2); break;
         case State::Graph: nb()->setCurrentIndex(3); break;
@@ -423,6 +429,11 @@ void TestKeyboard::helpOpensAtPage()
         QTest::keyClick(win.w.helpWindow()->browser(), Qt::Key_H, Qt::ShiftModifier);
         QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end),
                  QString::fromLatin1(sections[page]));
+        // Out to the Close button and back, the caret stays on the line the student was reading.
+        for (int key : {Qt::Key_Tab, Qt::Key_Backtab})
+            QTest::keyClick(win.w.helpWindow()->focusWidget(), static_cast<Qt::Key>(key));
+        QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end),
+                 QString::fromLatin1(sections[page]));
     }
 }
 
@@ -658,6 +669,16 @@ void TestKeyboard::screenReaderHears_data()
     QTest::addRow("page picked with Alt") << State::Chamber << "Nextbt" << (Qt::ALT | Qt::Key_G) << "" << "Graph page";
     QTest::addRow("page picked with Ctrl+Tab") << State::Chamber << "Nextbt" << (Qt::CTRL | Qt::Key_Tab) << ""
                                                << "Collected Data Table page";
+    QTest::addRow("Ctrl+Tab from the series list") << State::ConfigPercent << "dc" << (Qt::CTRL | Qt::Key_Tab) << ""
+                                                   << "Decay Chamber page";
+    QTest::addRow("Ctrl+Shift+Tab from the nuclide shown")
+        << State::Editor << "showdd" << (Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab) << "" << "Graph page";
+    QTest::addRow("Ctrl+Tab from the close button") << State::Table << "BitBtn1" << (Qt::CTRL | Qt::Key_Tab) << ""
+                                                    << "Graph page";
+    QTest::addRow("Start with no particle left") << State::ChamberEnded << "startbt" << QKeyCombination(Qt::Key_Space)
+                                                 << "" << "No active particles are left.";
+    QTest::addRow("counts after Reset") << State::Chamber << "restart" << QKeyCombination(Qt::Key_Space) << ""
+                                        << "Time 0: nuclide 1, ";
     QTest::addRow("series length") << State::ConfigPercent << "dc" << QKeyCombination(Qt::Key_Up) << ""
                                    << "Steps in Decay Series, 4";
     QTest::addRow("half-life bar") << State::Graph << "h" << QKeyCombination(Qt::Key_Right) << ""

@@ -33,6 +33,7 @@
 #include "core/tabletext.h"
 #include "support/filesizelimit.h"
 #include "support/shownwindow.h"
+#include "ui/announcer.h"
 
 using namespace vestor;
 using vestor::test::named;
@@ -768,6 +769,8 @@ void TestTablePages::poolSavedRuns()
     const History pooled = x.sim().history;
     x.clickTab(1);
     x.step();
+    QCOMPARE(x.w.findChild<Announcer*>()->accessibleName(),
+             QStringLiteral("The graph data are the pooled runs: Reset starts a new run."));
     x.notifier.answer = false;
     QTest::mouseClick(x.get<QPushButton>(QStringLiteral("restart")), Qt::LeftButton);
     QCOMPARE(x.notifier.questions.size(), 1);
