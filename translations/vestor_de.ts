@@ -32,6 +32,10 @@
         <source>the document could not be written in full</source>
         <translation>das Dokument konnte nicht vollständig geschrieben werden</translation>
     </message>
+    <message>
+        <source>This copy of Vestor cannot write SVG drawings.</source>
+        <translation>Diese Ausgabe von Vestor kann keine SVG-Zeichnungen schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>

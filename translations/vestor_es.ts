@@ -32,6 +32,10 @@
         <source>the document could not be written in full</source>
         <translation>el documento no se pudo escribir completo</translation>
     </message>
+    <message>
+        <source>This copy of Vestor cannot write SVG drawings.</source>
+        <translation>Esta versión de Vestor no puede guardar dibujos SVG.</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>

@@ -32,6 +32,10 @@
         <source>the document could not be written in full</source>
         <translation>le document n&apos;a pas pu être écrit en entier</translation>
     </message>
+    <message>
+        <source>This copy of Vestor cannot write SVG drawings.</source>
+        <translation>Cette version de Vestor ne peut pas enregistrer de dessins SVG.</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>

@@ -32,6 +32,10 @@
         <source>the document could not be written in full</source>
         <translation>non è stato possibile scrivere il documento per intero</translation>
     </message>
+    <message>
+        <source>This copy of Vestor cannot write SVG drawings.</source>
+        <translation>Questa versione di Vestor non può salvare disegni SVG.</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>

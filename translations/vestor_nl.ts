@@ -32,6 +32,10 @@
         <source>the document could not be written in full</source>
         <translation>het document kon niet volledig worden geschreven</translation>
     </message>
+    <message>
+        <source>This copy of Vestor cannot write SVG drawings.</source>
+        <translation>Deze versie van Vestor kan geen SVG-tekeningen opslaan.</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>

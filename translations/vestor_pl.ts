@@ -32,6 +32,10 @@
         <source>the document could not be written in full</source>
         <translation>nie udało się zapisać całego dokumentu</translation>
     </message>
+    <message>
+        <source>This copy of Vestor cannot write SVG drawings.</source>
+        <translation>Ta wersja programu Vestor nie może zapisywać rysunków SVG.</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>

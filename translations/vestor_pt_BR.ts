@@ -32,6 +32,10 @@
         <source>the document could not be written in full</source>
         <translation>não foi possível gravar o documento por inteiro</translation>
     </message>
+    <message>
+        <source>This copy of Vestor cannot write SVG drawings.</source>
+        <translation>Esta versão do Vestor não pode salvar desenhos SVG.</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>

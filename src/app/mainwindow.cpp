@@ -397,7 +397,9 @@ void MainWindow::SaveGraphAs1Click()
     dialog.setObjectName(QStringLiteral("savegraph"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const QString twice = tr("PNG picture, twice the size (*.png)");
-    const QStringList filters{tr("PNG picture (*.png)"), twice, tr("SVG drawing (*.svg)"), tr("PDF document (*.pdf)")};
+    QStringList filters{tr("PNG picture (*.png)"), twice, tr("SVG drawing (*.svg)"), tr("PDF document (*.pdf)")};
+    if (!VESTOR_SVG)
+        filters.removeAt(2);
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {

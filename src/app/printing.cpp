@@ -5,7 +5,9 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
+#if VESTOR_SVG
 #include <QSvgGenerator>
+#endif
 #include <QTemporaryFile>
 
 #include "ui/savefile.h"
@@ -152,6 +154,7 @@ QString SavePicture(const QString& path, PictureFormat format, const QPrinter& p
         p.end();
         drawn = image.save(&file, "PNG");
     } else if (format == PictureFormat::Svg) {
+#if VESTOR_SVG
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
         svg.setSize(whole);
@@ -167,6 +170,9 @@ QString SavePicture(const QString& path, PictureFormat format, const QPrinter& p
             paintWhole(p);
             drawn = p.end();
         }
+#else
+        return QCoreApplication::translate("Printing", "This copy of Vestor cannot write SVG drawings.");
+#endif
     } else {
         QPdfWriter pdf(&file);
         pdf.setResolution(page.resolution());

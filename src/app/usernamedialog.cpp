@@ -29,7 +29,8 @@ TWhoami::TWhoami(QWidget* parent)
     m_iam->setMaxLength(kUserNameLimit);
     m_iam->setAccessibleName(tr("Name"));
     auto* note = new QLabel(tr("Name will appear on printout"), this);
-    note->setGeometry(8, 70, 188, 20);
+    // The whole width of the dialog, less a margin: hinted fonts need a little more than the text.
+    note->setGeometry(4, 70, 196, 20);
     note->setAlignment(Qt::AlignHCenter);
     auto* ok = new QPushButton(tr("Ok"), this);
     ok->setObjectName(QStringLiteral("Button1"));

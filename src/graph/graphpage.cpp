@@ -136,7 +136,9 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     for (int k = 1; k <= kMaxNuclides; ++k) {
         auto* cb = placed<QCheckBox>(box, qPrintable(QStringLiteral("p%1cb").arg(k)), 16 + 110 * (k - 1), 24,
                                      tr(" Nuclide %1").arg(k));
-        cb->setFixedSize(81, 17);
+        // Two pixels wider than the 81 the row was drawn with: Arial with Windows' hinting rounds
+        // " Nuclide 1" up to 62 pixels, one more than an 81-pixel box leaves beside its tick.
+        cb->setFixedSize(83, 17);
         setTextColor(cb, toQColor(kDefaultColors[k]));
         cb->setChecked(k == 1);
         cb->setEnabled(k == 1);

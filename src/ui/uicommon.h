@@ -31,6 +31,9 @@ inline Color fromQColor(const QColor& c)
 inline QFont pixelFont(int pixels, bool bold, const QString& family = QStringLiteral("Arial"))
 {
     QFont f(family);
+    // The pages are laid out for Arial; where it is missing (Wine, a bare Linux), its metric twin.
+    if (family == QLatin1String("Arial"))
+        f.setFamilies({family, QStringLiteral("Liberation Sans")});
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixels);
     f.setBold(bold);
