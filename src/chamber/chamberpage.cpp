@@ -343,19 +343,25 @@ void ChamberPage::Timer1Timer()
     const int time = m_sim.timeIndex;
     NextbtClick();
     RemovebtClick();
+    const bool stepped = m_sim.timeIndex != time;
     // Pooled counts end the run: no step records over them until Reset.
     if (m_sim.activeTotal() <= 0 || m_sim.pooled) {
         m_start->setText(tr("&Start"));
         m_timer->stop();
         // Started with no step left to take, Automate stops at its first tick: said as Time says it.
-        if (m_sim.timeIndex == time)
+        if (!stepped)
             announceIfShown(refusalText());
+    } else if (!stepped && m_tickStepped) {
+        // With its 100 times recorded the run ticks on until Stop: said once, not at every tick.
+        announceIfShown(refusalText());
     }
+    m_tickStepped = stepped;
 }
 
 void ChamberPage::startbtClick()
 {
     if (m_start->text() == tr("&Start")) {
+        m_tickStepped = true;
         m_timer->start();
         m_start->setText(tr("&Stop"));
     } else {

@@ -123,6 +123,8 @@ private:
     QCheckBox* m_auto = nullptr;
     QPushButton* m_restart = nullptr;
     QTimer* m_timer = nullptr;
+    // Whether Automate's last tick took a step; a run that stops stepping is told so once.
+    bool m_tickStepped = true;
 };
 
 }  // namespace vestor

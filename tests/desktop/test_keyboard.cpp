@@ -40,7 +40,8 @@ namespace {
 
 // The states in which the pages are tried; each row names one.
 enum class State {
-    ConfigPercent, ConfigDice, Chamber, ChamberAutomate, ChamberRemove, ChamberEnded, Table, Graph, GraphFit, Editor
+    ConfigPercent, ConfigDice, Chamber, ChamberAutomate, ChamberRemove, ChamberEnded, ChamberFull, Table, Graph,
+    GraphFit, Editor
 };
 
 // A shown and active main window, brought into one of the states. Modal dialogs that a
@@ -100,6 +101,15 @@ struct Window : test::ShownWindow {
             steps(80);
             get<QCheckBox>("Autocb")->click();
             break;
+        case State::ChamberFull: {  // all 100 times recorded, with particles left to decay
+            Settings slow = w.configPage()->settings();
+            slow.percent.fill(1);
+            w.configPage()->applySettings(slow);
+            w.restartClick();
+            steps(101);
+            get<QCheckBox>("Autocb")->click();
+            break;
+        }
         case State::Table: nb()->setCurrentIndex(2); break;
         case State::Graph: nb()->setCurrentIndex(3); break;
         case State::GraphFit:
@@ -677,6 +687,8 @@ void TestKeyboard::screenReaderHears_data()
                                                     << "Graph page";
     QTest::addRow("Start with no particle left") << State::ChamberEnded << "startbt" << QKeyCombination(Qt::Key_Space)
                                                  << "" << "No active particles are left.";
+    QTest::addRow("Automate past the last time") << State::ChamberFull << "startbt" << QKeyCombination(Qt::Key_Space)
+                                                 << "" << "The run has recorded its 100 times.";
     QTest::addRow("counts after Reset") << State::Chamber << "restart" << QKeyCombination(Qt::Key_Space) << ""
                                         << "Time 0: nuclide 1, ";
     QTest::addRow("series length") << State::ConfigPercent << "dc" << QKeyCombination(Qt::Key_Up) << ""
