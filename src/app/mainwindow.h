@@ -142,6 +142,9 @@ private:
     // A lesson from a file with changes not yet saved: asks whether to save them first. False
     // when the student cancels (or the save fails), and the lesson stays open.
     bool lessonMayClose();
+    // Before another lesson or an example replaces this one: its changes saved or given up, and
+    // pooled counts replaced only when the student says so.
+    bool lessonMayGo();
     void printGraph();
     int dataPoints() const;
 

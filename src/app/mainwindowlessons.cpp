@@ -217,7 +217,7 @@ void MainWindow::openExample(int index)
 {
     const std::vector<LessonExample>& list = lessonExamples();
     // Asked before anything changes, so that No leaves the settings as well as the run alone.
-    if (index < 0 || index >= static_cast<int>(list.size()) || !lessonMayClose() || !mayReplacePooled())
+    if (index < 0 || index >= static_cast<int>(list.size()) || !lessonMayGo())
         return;
     m_lock->setChecked(false);
     m_config->applySettings(list[static_cast<std::size_t>(index)].settings);
@@ -228,7 +228,7 @@ void MainWindow::openExample(int index)
 
 void MainWindow::OpenLesson1Click()
 {
-    if (!lessonMayClose() || !mayReplacePooled())
+    if (!lessonMayGo())
         return;
     QFileDialog dialog(this, tr("Open Lesson"));
     dialog.setObjectName(QStringLiteral("openLesson"));
@@ -294,7 +294,7 @@ void MainWindow::fillRecentMenu()
         a->setStatusTip(path);
         a->setToolTip(path);
         connect(a, &QAction::triggered, this, [this, path] {
-            if (lessonMayClose())
+            if (lessonMayGo())
                 openLessonFile(path);
         });
     }
@@ -351,6 +351,11 @@ bool MainWindow::lessonMayClose()
         break;
     }
     return false;
+}
+
+bool MainWindow::lessonMayGo()
+{
+    return lessonMayClose() && mayReplacePooled();
 }
 
 void MainWindow::watchLessonChanges()

@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <random>
@@ -113,7 +114,7 @@ void TestLessons::roundTrip()
         trigger(a, "LockSettings1");
         // The class's runs pooled over the typed count: pooled counts are the data from now on.
         const QString table = m_dir.filePath(QStringLiteral("run.txt"));
-        QVERIFY(a.w.tablePage()->saveTo(table));
+        QVERIFY(a.w.tablePage()->saveTo(table) && a.w.saveLessonTo(m_dir.filePath(QStringLiteral("before.vestor"))));
         a.notifier.chosen = {table, table};
         trigger(a, "PoolRuns1");
         QVERIFY(a.sim().pooled);
@@ -121,6 +122,8 @@ void TestLessons::roundTrip()
         const Settings shown = a.w.captureLesson().settings;
         a.notifier.answer = false;
         trigger(a, "Example1");
+        QVERIFY(a.sim().pooled && a.w.captureLesson().settings == shown);
+        named<QMenu>(&a.w, QStringLiteral("RecentLessons1"))->actions().value(0)->trigger();
         QVERIFY(a.sim().pooled && a.w.captureLesson().settings == shown);
     }
     a.notifier.chosen = {path};
