@@ -170,9 +170,11 @@ ChamberPage::ChamberPage(Simulation& sim, QWidget* parent) : QWidget(parent), m_
     connect(m_start, &QPushButton::clicked, this, &ChamberPage::startbtClick);
     connect(m_auto, &QCheckBox::clicked, this, &ChamberPage::AutocbClick);
     connect(m_restart, &QPushButton::clicked, this, [this] {
+        const auto runs = m_sim.runsStarted;
         emit resetRequested();
-        // The chamber filled again is heard as its counts at time 0.
-        announceIfShown(countsText());
+        // The chamber filled again is heard as its counts at time 0; a Reset declined says nothing.
+        if (m_sim.runsStarted != runs)
+            announceIfShown(countsText());
     });
     connect(m_timer, &QTimer::timeout, this, &ChamberPage::Timer1Timer);
 
