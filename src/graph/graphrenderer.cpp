@@ -221,12 +221,15 @@ void drawDots(QImage& image, const GraphInput& in, const GraphScale& s, DiscPain
         return;
     }
     const int height = logicalSize(image).height();
+    // One painter for every count of 0 on the log axis, begun at the first of them.
+    std::optional<QPainter> zeros;
     forEachDot(in, s, height, [&](int k, int t, std::optional<GraphPoint> c) {
         if (c) {
             discs->draw(image, c->x - 2, c->y - 2, 5, in.colors[k], kBlack);
         } else {
-            QPainter p(&image);
-            paintZeroMarker(p, t, s, height, in.colors[k]);
+            if (!zeros)
+                zeros.emplace(&image);
+            paintZeroMarker(*zeros, t, s, height, in.colors[k]);
         }
     });
 }
