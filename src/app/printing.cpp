@@ -1,10 +1,10 @@
 #include "app/printing.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #if VESTOR_SVG
 #include <QSvgGenerator>
 #endif
@@ -127,10 +127,10 @@ QString nameLine(const QString& userName)
 QString SavePicture(const QString& path, PictureFormat format, const QPrinter& page, QSize size, double ratio,
                     const QString& userName, const std::function<void(QPainter&)>& paint)
 {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+#if !VESTOR_SVG
+    if (format == PictureFormat::Svg)
+        return QCoreApplication::translate("Printing", "This copy of Vestor cannot write SVG drawings.");
+#endif
     // PNG and SVG carry the name line in a strip above the picture; PDF is the printed page.
     const int strip = userName.isEmpty() ? 0 : 24;
     const QSize whole(size.width(), size.height() + strip);
@@ -145,6 +145,9 @@ QString SavePicture(const QString& path, PictureFormat format, const QPrinter& p
         p.setClipRect(QRect(QPoint(0, 0), size));
         paint(p);
     };
+    // Drawn into memory, then written as every file is, whole or not at all.
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
     bool drawn = true;
     if (format == PictureFormat::Png) {
         QImage image(whole * ratio, QImage::Format_RGB32);
@@ -152,11 +155,11 @@ QString SavePicture(const QString& path, PictureFormat format, const QPrinter& p
         QPainter p(&image);
         paintWhole(p);
         p.end();
-        drawn = image.save(&file, "PNG");
+        drawn = image.save(&bytes, "PNG");
     } else if (format == PictureFormat::Svg) {
 #if VESTOR_SVG
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setOutputDevice(&bytes);
         svg.setSize(whole);
         svg.setViewBox(QRect(QPoint(0, 0), whole));
         // At the 96 dots an inch that SVG takes a pixel to be, so that it opens at the picture's size.
@@ -170,11 +173,9 @@ QString SavePicture(const QString& path, PictureFormat format, const QPrinter& p
             paintWhole(p);
             drawn = p.end();
         }
-#else
-        return QCoreApplication::translate("Printing", "This copy of Vestor cannot write SVG drawings.");
 #endif
     } else {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&bytes);
         pdf.setResolution(page.resolution());
         pdf.setPageLayout(page.pageLayout());
         pdf.setTitle(QStringLiteral("Tovrin"));
@@ -185,12 +186,9 @@ QString SavePicture(const QString& path, PictureFormat format, const QPrinter& p
             drawn = p.end();
         }
     }
-    // A failure inside the drawing leaves no word in the file's error string: say what failed.
     if (!drawn)
         return QCoreApplication::translate("Printing", "The picture could not be drawn.");
-    if (!file.flush() || !file.commit())
-        return file.errorString();
-    return {};
+    return saveWhole(path, bytes.data());
 }
 
 }  // namespace vestor
