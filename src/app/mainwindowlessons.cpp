@@ -140,7 +140,7 @@ Lesson MainWindow::captureLesson() const
     v.logScale = graph.logScale;
     v.tableNuclides = m_table->checkedColumns();
     v.dataPoints = m_editor->dataPoints();
-    v.editorNuclide = m_editor->shownNuclide();
+    v.editorNuclide = m_editor->chosenNuclide();
     v.editorFirstTime = m_editor->firstShownTime();
     v.impliedHalfLives = m_config->impliedHalfLivesShown();
     v.locked = m_config->locked();

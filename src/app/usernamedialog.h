@@ -6,10 +6,10 @@ class QLineEdit;
 
 namespace vestor {
 
-// "I am ....": the name printed on every printout, kept exactly as typed.
 // The longest name a printout and a lesson keep.
 inline constexpr int kUserNameLimit = 200;
 
+// "I am ....": the name printed on every printout, kept exactly as typed.
 class TWhoami : public QDialog {
     Q_OBJECT
 public:

@@ -28,7 +28,7 @@ public:
     // The number of data points N.
     int dataPoints() const;
     // The nuclide whose counts the fields show, and the time of the first field after icount's.
-    int shownNuclide() const { return chosenNuclide(); }
+    int chosenNuclide() const;
     int firstShownTime() const;
     // Shows N, a nuclide and the times from `first` as if the student had chosen them.
     void showView(int dataPoints, int nuclide, int first);
@@ -58,7 +58,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int chosenNuclide() const;
     // Points a field at the count of `nuclide` at `time`.
     void pointAt(QLineEdit* field, int time, int nuclide);
     // Shows a cell in a field; the field the student is in is rewritten only when its count changed.
