@@ -38,14 +38,21 @@
     </message>
 </context>
 <context>
+    <name>SaveFile</name>
+    <message>
+        <source>there is not enough room for it: the disk is full, or the file would be larger than this computer allows</source>
+        <translation>es ist nicht genug Platz dafür: Der Datenträger ist voll, oder die Datei wäre größer, als dieser Computer erlaubt</translation>
+    </message>
+    <message>
+        <source>%1, and the file that was there could not be put back as it was</source>
+        <translation>%1, und die Datei, die dort war, konnte nicht wiederhergestellt werden</translation>
+    </message>
+</context>
+<context>
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
         <translation>Gespeicherte Messreihen zusammenfassen</translation>
-    </message>
-    <message>
-        <source>Text (*.txt)</source>
-        <translation>Text (*.txt)</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -108,10 +115,6 @@
         <translation>Zeitpunkt %1 steht, wo Zeitpunkt %2 hingehört; die Zeitpunkte müssen der Reihe nach 0, 1, 2, ... lauten</translation>
     </message>
     <message>
-        <source>the line has fewer values than there are headings</source>
-        <translation>die Zeile hat weniger Werte als Überschriften</translation>
-    </message>
-    <message>
         <source>the line has more values than there are headings</source>
         <translation>die Zeile hat mehr Werte als Überschriften</translation>
     </message>
@@ -138,6 +141,17 @@
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>die Datei hat die Zeiten, aber keine Spalte mit Anzahlen &quot;P1&quot; .. &quot;P5&quot;</translation>
+    </message>
+    <message>
+        <source>Saved runs (*.txt *.csv *.tsv)</source>
+        <translation>Gespeicherte Durchläufe (*.txt *.csv *.tsv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has empty cells (%n); they add nothing.</source>
+        <translation>
+            <numerusform>%1 hat %n leere Zelle; sie zählt nichts dazu.</numerusform>
+            <numerusform>%1 hat %n leere Zellen; sie zählen nichts dazu.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1158,10 @@ Eine neue Messreihe starten?</translation>
         <source>%1, changes not saved</source>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, Änderungen nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The counts of this run have not been saved. Save them as a lesson?</source>
+        <translation>Die Anzahlen dieses Durchlaufs sind nicht gespeichert. Als Unterrichtsstunde speichern?</translation>
     </message>
 </context>
 <context>

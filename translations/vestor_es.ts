@@ -38,14 +38,21 @@
     </message>
 </context>
 <context>
+    <name>SaveFile</name>
+    <message>
+        <source>there is not enough room for it: the disk is full, or the file would be larger than this computer allows</source>
+        <translation>no hay espacio suficiente: el disco está lleno, o el archivo sería más grande de lo que este ordenador permite</translation>
+    </message>
+    <message>
+        <source>%1, and the file that was there could not be put back as it was</source>
+        <translation>%1, y el archivo que había no se pudo dejar como estaba</translation>
+    </message>
+</context>
+<context>
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
         <translation>Acumular series guardadas</translation>
-    </message>
-    <message>
-        <source>Text (*.txt)</source>
-        <translation>Texto (*.txt)</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -108,10 +115,6 @@
         <translation>el instante %1 está donde corresponde el instante %2; los instantes deben seguir 0, 1, 2, ... en orden</translation>
     </message>
     <message>
-        <source>the line has fewer values than there are headings</source>
-        <translation>la línea tiene menos valores que encabezados</translation>
-    </message>
-    <message>
         <source>the line has more values than there are headings</source>
         <translation>la línea tiene más valores que encabezados</translation>
     </message>
@@ -138,6 +141,17 @@
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>el archivo tiene los instantes pero ninguna columna de números &quot;P1&quot; .. &quot;P5&quot;</translation>
+    </message>
+    <message>
+        <source>Saved runs (*.txt *.csv *.tsv)</source>
+        <translation>Ensayos guardados (*.txt *.csv *.tsv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has empty cells (%n); they add nothing.</source>
+        <translation>
+            <numerusform>%1 tiene %n celda vacía; no suma nada.</numerusform>
+            <numerusform>%1 tiene %n celdas vacías; no suman nada.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1158,10 @@ Start a new run?</source>
         <source>%1, changes not saved</source>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, cambios sin guardar</translation>
+    </message>
+    <message>
+        <source>The counts of this run have not been saved. Save them as a lesson?</source>
+        <translation>Los números de este ensayo no se han guardado. ¿Guardarlos como lección?</translation>
     </message>
 </context>
 <context>

@@ -38,14 +38,21 @@
     </message>
 </context>
 <context>
+    <name>SaveFile</name>
+    <message>
+        <source>there is not enough room for it: the disk is full, or the file would be larger than this computer allows</source>
+        <translation>il n’y a pas assez de place : le disque est plein, ou le fichier serait plus grand que ce que cet ordinateur permet</translation>
+    </message>
+    <message>
+        <source>%1, and the file that was there could not be put back as it was</source>
+        <translation>%1, et le fichier qui s’y trouvait n’a pas pu être remis dans son état d’origine</translation>
+    </message>
+</context>
+<context>
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
         <translation>Cumuler des séries enregistrées</translation>
-    </message>
-    <message>
-        <source>Text (*.txt)</source>
-        <translation>Texte (*.txt)</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -108,10 +115,6 @@
         <translation>l&apos;instant %1 se trouve à la place de l&apos;instant %2 ; les instants doivent suivre 0, 1, 2, ... dans l&apos;ordre</translation>
     </message>
     <message>
-        <source>the line has fewer values than there are headings</source>
-        <translation>la ligne a moins de valeurs que d&apos;en-têtes</translation>
-    </message>
-    <message>
         <source>the line has more values than there are headings</source>
         <translation>la ligne a plus de valeurs que d&apos;en-têtes</translation>
     </message>
@@ -138,6 +141,17 @@
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>le fichier a les instants mais aucune colonne de nombres &quot;P1&quot; .. &quot;P5&quot;</translation>
+    </message>
+    <message>
+        <source>Saved runs (*.txt *.csv *.tsv)</source>
+        <translation>Essais enregistrés (*.txt *.csv *.tsv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has empty cells (%n); they add nothing.</source>
+        <translation>
+            <numerusform>%1 a %n cellule vide ; elle n’ajoute rien.</numerusform>
+            <numerusform>%1 a %n cellules vides ; elles n’ajoutent rien.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1158,10 @@ Commencer une nouvelle série ?</translation>
         <source>%1, changes not saved</source>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, modifications non enregistrées</translation>
+    </message>
+    <message>
+        <source>The counts of this run have not been saved. Save them as a lesson?</source>
+        <translation>Les nombres de cet essai n’ont pas été enregistrés. Les enregistrer comme leçon ?</translation>
     </message>
 </context>
 <context>

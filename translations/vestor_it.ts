@@ -38,14 +38,21 @@
     </message>
 </context>
 <context>
+    <name>SaveFile</name>
+    <message>
+        <source>there is not enough room for it: the disk is full, or the file would be larger than this computer allows</source>
+        <translation>non c’è abbastanza spazio: il disco è pieno, oppure il file sarebbe più grande di quanto questo computer consenta</translation>
+    </message>
+    <message>
+        <source>%1, and the file that was there could not be put back as it was</source>
+        <translation>%1, e il file che c’era non è stato possibile ripristinarlo com’era</translation>
+    </message>
+</context>
+<context>
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
         <translation>Somma delle serie salvate</translation>
-    </message>
-    <message>
-        <source>Text (*.txt)</source>
-        <translation>Testo (*.txt)</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -108,10 +115,6 @@
         <translation>l&apos;istante %1 si trova al posto dell&apos;istante %2; gli istanti devono seguire 0, 1, 2, ... in ordine</translation>
     </message>
     <message>
-        <source>the line has fewer values than there are headings</source>
-        <translation>la riga ha meno valori delle intestazioni</translation>
-    </message>
-    <message>
         <source>the line has more values than there are headings</source>
         <translation>la riga ha più valori delle intestazioni</translation>
     </message>
@@ -138,6 +141,17 @@
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>il file ha gli istanti ma nessuna colonna di conteggi &quot;P1&quot; .. &quot;P5&quot;</translation>
+    </message>
+    <message>
+        <source>Saved runs (*.txt *.csv *.tsv)</source>
+        <translation>Prove salvate (*.txt *.csv *.tsv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has empty cells (%n); they add nothing.</source>
+        <translation>
+            <numerusform>%1 ha %n cella vuota; non aggiunge nulla.</numerusform>
+            <numerusform>%1 ha %n celle vuote; non aggiungono nulla.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1158,10 @@ Iniziare una nuova serie?</translation>
         <source>%1, changes not saved</source>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, modifiche non salvate</translation>
+    </message>
+    <message>
+        <source>The counts of this run have not been saved. Save them as a lesson?</source>
+        <translation>I conteggi di questa prova non sono stati salvati. Salvarli come lezione?</translation>
     </message>
 </context>
 <context>

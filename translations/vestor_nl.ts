@@ -38,14 +38,21 @@
     </message>
 </context>
 <context>
+    <name>SaveFile</name>
+    <message>
+        <source>there is not enough room for it: the disk is full, or the file would be larger than this computer allows</source>
+        <translation>er is niet genoeg ruimte voor: de schijf is vol, of het bestand zou groter worden dan deze computer toestaat</translation>
+    </message>
+    <message>
+        <source>%1, and the file that was there could not be put back as it was</source>
+        <translation>%1, en het bestand dat er stond kon niet worden teruggezet zoals het was</translation>
+    </message>
+</context>
+<context>
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
         <translation>Opgeslagen metingen samenvoegen</translation>
-    </message>
-    <message>
-        <source>Text (*.txt)</source>
-        <translation>Tekst (*.txt)</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -108,10 +115,6 @@
         <translation>tijdstip %1 staat waar tijdstip %2 hoort; de tijdstippen moeten op volgorde 0, 1, 2, ... lopen</translation>
     </message>
     <message>
-        <source>the line has fewer values than there are headings</source>
-        <translation>de regel heeft minder waarden dan koppen</translation>
-    </message>
-    <message>
         <source>the line has more values than there are headings</source>
         <translation>de regel heeft meer waarden dan koppen</translation>
     </message>
@@ -138,6 +141,17 @@
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>het bestand heeft de tijdstippen maar geen kolom met aantallen &quot;P1&quot; .. &quot;P5&quot;</translation>
+    </message>
+    <message>
+        <source>Saved runs (*.txt *.csv *.tsv)</source>
+        <translation>Opgeslagen metingen (*.txt *.csv *.tsv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has empty cells (%n); they add nothing.</source>
+        <translation>
+            <numerusform>%1 heeft %n lege cel; die telt niets bij.</numerusform>
+            <numerusform>%1 heeft %n lege cellen; die tellen niets bij.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1158,10 @@ Een nieuwe meting starten?</translation>
         <source>%1, changes not saved</source>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, wijzigingen niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>The counts of this run have not been saved. Save them as a lesson?</source>
+        <translation>De aantallen van deze meting zijn niet opgeslagen. Als les opslaan?</translation>
     </message>
 </context>
 <context>

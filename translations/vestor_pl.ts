@@ -38,14 +38,21 @@
     </message>
 </context>
 <context>
+    <name>SaveFile</name>
+    <message>
+        <source>there is not enough room for it: the disk is full, or the file would be larger than this computer allows</source>
+        <translation>brakuje na niego miejsca: dysk jest pełny albo plik byłby większy, niż pozwala ten komputer</translation>
+    </message>
+    <message>
+        <source>%1, and the file that was there could not be put back as it was</source>
+        <translation>%1, a pliku, który tam był, nie udało się przywrócić do poprzedniej postaci</translation>
+    </message>
+</context>
+<context>
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
         <translation>Zsumuj zapisane serie</translation>
-    </message>
-    <message>
-        <source>Text (*.txt)</source>
-        <translation>Tekst (*.txt)</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -108,10 +115,6 @@
         <translation>chwila %1 stoi w miejscu chwili %2; chwile muszą iść po kolei: 0, 1, 2, ...</translation>
     </message>
     <message>
-        <source>the line has fewer values than there are headings</source>
-        <translation>wiersz ma mniej wartości niż nagłówków</translation>
-    </message>
-    <message>
         <source>the line has more values than there are headings</source>
         <translation>wiersz ma więcej wartości niż nagłówków</translation>
     </message>
@@ -138,6 +141,18 @@
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>plik ma chwile, ale nie ma kolumny liczb &quot;P1&quot; .. &quot;P5&quot;</translation>
+    </message>
+    <message>
+        <source>Saved runs (*.txt *.csv *.tsv)</source>
+        <translation>Zapisane przebiegi (*.txt *.csv *.tsv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has empty cells (%n); they add nothing.</source>
+        <translation>
+            <numerusform>%1 ma %n pustą komórkę; nic ona nie dodaje.</numerusform>
+            <numerusform>%1 ma %n puste komórki; nic one nie dodają.</numerusform>
+            <numerusform>%1 ma %n pustych komórek; nic one nie dodają.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1159,10 @@ Rozpocząć nową serię?</translation>
         <source>%1, changes not saved</source>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, zmiany niezapisane</translation>
+    </message>
+    <message>
+        <source>The counts of this run have not been saved. Save them as a lesson?</source>
+        <translation>Liczby z tego przebiegu nie zostały zapisane. Zapisać je jako lekcję?</translation>
     </message>
 </context>
 <context>

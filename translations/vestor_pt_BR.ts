@@ -38,14 +38,21 @@
     </message>
 </context>
 <context>
+    <name>SaveFile</name>
+    <message>
+        <source>there is not enough room for it: the disk is full, or the file would be larger than this computer allows</source>
+        <translation>não há espaço suficiente: o disco está cheio, ou o arquivo ficaria maior do que este computador permite</translation>
+    </message>
+    <message>
+        <source>%1, and the file that was there could not be put back as it was</source>
+        <translation>%1, e o arquivo que estava lá não pôde ser restaurado como era</translation>
+    </message>
+</context>
+<context>
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
         <translation>Somar séries salvas</translation>
-    </message>
-    <message>
-        <source>Text (*.txt)</source>
-        <translation>Texto (*.txt)</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -108,10 +115,6 @@
         <translation>o instante %1 está no lugar do instante %2; os instantes devem seguir 0, 1, 2, ... em ordem</translation>
     </message>
     <message>
-        <source>the line has fewer values than there are headings</source>
-        <translation>a linha tem menos valores do que cabeçalhos</translation>
-    </message>
-    <message>
         <source>the line has more values than there are headings</source>
         <translation>a linha tem mais valores do que cabeçalhos</translation>
     </message>
@@ -138,6 +141,17 @@
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>o arquivo tem os instantes, mas nenhuma coluna de contagens &quot;P1&quot; .. &quot;P5&quot;</translation>
+    </message>
+    <message>
+        <source>Saved runs (*.txt *.csv *.tsv)</source>
+        <translation>Rodadas salvas (*.txt *.csv *.tsv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has empty cells (%n); they add nothing.</source>
+        <translation>
+            <numerusform>%1 tem %n célula vazia; ela não soma nada.</numerusform>
+            <numerusform>%1 tem %n células vazias; elas não somam nada.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1158,10 @@ Começar uma nova série?</translation>
         <source>%1, changes not saved</source>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, alterações não salvas</translation>
+    </message>
+    <message>
+        <source>The counts of this run have not been saved. Save them as a lesson?</source>
+        <translation>As contagens desta rodada não foram salvas. Salvá-las como aula?</translation>
     </message>
 </context>
 <context>

@@ -154,6 +154,7 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     });
     connect(m_editor, &GraphEditorPage::replot, this, &MainWindow::plotggraph);
     connect(m_editor, &GraphEditorPage::rebuildListing, this, &MainWindow::memobt);
+    connect(m_table, &DataTablePage::saved, this, &MainWindow::keepCounts);
     connect(m_graph, &GraphPage::printRequested, this, &MainWindow::printGraph);
     // Connected once the pages are in: adding the first tab announces a change too.
     connect(m_nb, &QTabWidget::currentChanged, this, &MainWindow::showNBChange);
@@ -315,6 +316,8 @@ void MainWindow::startRun()
     m_graph->placeAnchor();
     showdatabt();
     plotggraph();
+    // A run with nothing recorded yet has nothing to lose.
+    keepCounts();
 }
 
 void MainWindow::plotggraph()

@@ -139,9 +139,14 @@ private:
     void setLessonModified(bool modified);
     void markLessonChanged();
     void watchLessonChanges();
-    // A lesson from a file with changes not yet saved: asks whether to save them first. False
-    // when the student cancels (or the save fails), and the lesson stays open.
-    bool lessonMayClose();
+    // Work not yet saved, a titled lesson's changes or an untitled run's counts: asks whether to
+    // save it first. False when the student cancels (or the save fails), and the lesson stays
+    // open; `asked` tells whether an untitled run's counts were asked about.
+    bool lessonMayClose(bool* asked = nullptr);
+    // The counts as last saved (a lesson or the data file) or as a new run starts them: closing
+    // asks before it loses any others.
+    void keepCounts();
+    bool countsUnsaved() const;
     // Before another lesson or an example replaces this one: its changes saved or given up, and
     // pooled counts replaced only when the student says so.
     bool lessonMayGo();
@@ -162,6 +167,13 @@ private:
     QString m_lessonPath;
     // The file's bytes as last opened or saved: a lesson is changed when it would save others.
     QByteArray m_lessonSaved;
+    struct KeptCounts {
+        decltype(Simulation::history) history{};
+        decltype(Simulation::origin) origin{};
+        bool pooled = false;
+        bool operator==(const KeptCounts&) const = default;
+    };
+    KeptCounts m_keptCounts;
     QMenu* m_recent = nullptr;
     QTimer* m_lessonCheck = nullptr;
     QAction* m_lock = nullptr;

@@ -153,6 +153,8 @@ Lesson MainWindow::captureLesson() const
 void MainWindow::applyLesson(const Lesson& l)
 {
     const LessonView& v = l.view;
+    // The lock guards against accidents: a lesson opened while it is on keeps it on.
+    const bool locked = m_lock->isChecked();
     m_lock->setChecked(false);
     m_config->applySettings(l.settings);
     m_config->setEquation(v.baseE, v.showEquation);
@@ -172,7 +174,7 @@ void MainWindow::applyLesson(const Lesson& l)
     m_table->setCheckedColumns(v.tableNuclides);
     m_graph->setView({v.halfLifeBar, v.initialBar, v.graphNuclides, v.bestFit, v.expected, v.logScale});
     m_whoami->setUserName(l.userName);
-    m_lock->setChecked(v.locked);
+    m_lock->setChecked(v.locked || locked);
     // Shown without the page-change rule: a pending change waits for the student to leave it.
     m_configChanged = false;
     m_nb->setCurrentIndex(v.page);
@@ -219,10 +221,12 @@ void MainWindow::openExample(int index)
     // Asked before anything changes, so that No leaves the settings as well as the run alone.
     if (index < 0 || index >= static_cast<int>(list.size()) || !lessonMayGo())
         return;
+    const bool locked = m_lock->isChecked();
     m_lock->setChecked(false);
     m_config->applySettings(list[static_cast<std::size_t>(index)].settings);
     m_configChanged = false;
     startRun();
+    m_lock->setChecked(locked);
     setLessonPath(QString());
 }
 
@@ -304,6 +308,7 @@ void MainWindow::fillRecentMenu()
 void MainWindow::setLessonPath(const QString& path)
 {
     m_lessonPath = path;
+    keepCounts();
     m_lessonSaved = path.isEmpty() ? QByteArray() : lessonJson(captureLesson());
     setWindowTitle(path.isEmpty() ? QStringLiteral("Tovrin")
                                   : QStringLiteral("Tovrin - %1[*]").arg(QFileInfo(path).fileName()));
@@ -336,15 +341,30 @@ void MainWindow::markLessonChanged()
     m_lessonCheck->start();
 }
 
-bool MainWindow::lessonMayClose()
+void MainWindow::keepCounts()
+{
+    m_keptCounts = {m_sim.history, m_sim.origin, m_sim.pooled};
+}
+
+bool MainWindow::countsUnsaved() const
+{
+    return !(m_keptCounts == KeptCounts{m_sim.history, m_sim.origin, m_sim.pooled});
+}
+
+bool MainWindow::lessonMayClose(bool* asked)
 {
     m_editor->commitPendingEdits();
-    if (m_lessonPath.isEmpty() || lessonJson(captureLesson()) == m_lessonSaved)
+    const bool titled = !m_lessonPath.isEmpty();
+    if (titled ? lessonJson(captureLesson()) == m_lessonSaved : !countsUnsaved())
         return true;
-    switch (m_notifier->askToSave(this, tr("The lesson \"%1\" has changed. Save the changes?")
-                                            .arg(QFileInfo(m_lessonPath).fileName()))) {
+    if (asked && !titled)
+        *asked = true;
+    const QString question = titled ? tr("The lesson \"%1\" has changed. Save the changes?")
+                                          .arg(QFileInfo(m_lessonPath).fileName())
+                                    : tr("The counts of this run have not been saved. Save them as a lesson?");
+    switch (m_notifier->askToSave(this, question)) {
     case Notifier::Answer::Save:
-        return saveLessonTo(m_lessonPath);
+        return titled ? saveLessonTo(m_lessonPath) : SaveLessonAs1Click();
     case Notifier::Answer::Discard:
         return true;
     case Notifier::Answer::Cancel:
@@ -355,7 +375,10 @@ bool MainWindow::lessonMayClose()
 
 bool MainWindow::lessonMayGo()
 {
-    return lessonMayClose() && mayReplacePooled();
+    // Once the student has said what becomes of the run's counts, pooled ones need no second
+    // question.
+    bool countsAsked = false;
+    return lessonMayClose(&countsAsked) && (countsAsked || mayReplacePooled());
 }
 
 void MainWindow::watchLessonChanges()

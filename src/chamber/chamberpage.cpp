@@ -1,5 +1,6 @@
 #include "chamber/chamberpage.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -342,6 +343,10 @@ void ChamberPage::RemovebtClick()
 
 void ChamberPage::Timer1Timer()
 {
+    // While a dialog of the program is open the run waits: what the student is asked about (a
+    // lesson to replace, a file to save) is what the answer acts on. It goes on after it closes.
+    if (QApplication::activeModalWidget())
+        return;
     const int time = m_sim.timeIndex;
     NextbtClick();
     RemovebtClick();

@@ -358,16 +358,10 @@ void GraphPage::paintPicture(QPainter& p)
 // ± 1.96 standard deviations, light enough that the grid shows through.
 void GraphPage::paintExpected(QPainter& p, const GraphInput& in, bool band) const
 {
-    std::array<double, 6> initial{};
-    std::array<double, 6> percent{};
-    for (int k = 1; k <= kMaxNuclides; ++k) {
-        initial[k] = m_sim.runInitial[k];
-        percent[k] = m_sim.decayThreshold[k];
-    }
     const int rows = std::min(in.n, kLastTime + 1);
-    const auto expected = expectedCounts(initial, percent, in.seriesLength, rows);
-    const auto variance = band ? expectedVariance(initial, percent, in.seriesLength, rows)
-                               : std::vector<std::array<double, 6>>{};
+    const ExpectedCurves curves = expectedCurves(m_sim, rows, band);
+    const auto& expected = curves.mean;
+    const auto& variance = curves.variance;
     const auto point = [this](int t, double count) {
         return QPointF(truncPixel(t * m_scale.xs + 50), truncPixel(countY(m_scale, count)));
     };

@@ -104,10 +104,11 @@ void DataTablePage::savebtClick()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(tr("Text (*.txt)"));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    saveTo(dialog.selectedFiles().constFirst());
+    // The dialog asks before it replaces a file: the name typed may be a lesson's or another
+    // group's data.
+    const QStringList chosen = m_notifier ? m_notifier->chooseFiles(dialog) : QStringList();
+    if (!chosen.isEmpty())
+        saveTo(chosen.constFirst());
 }
 
 bool DataTablePage::saveTo(const QString& path)
@@ -116,7 +117,10 @@ bool DataTablePage::saveTo(const QString& path)
     const QString reason = saveWhole(path, QByteArray::fromStdString(text));
     if (!reason.isEmpty() && m_notifier)
         m_notifier->error(this, tr("The data could not be saved to %1:\n%2").arg(path, reason));
-    return reason.isEmpty();
+    if (!reason.isEmpty())
+        return false;
+    emit saved();
+    return true;
 }
 
 }  // namespace vestor

@@ -20,7 +20,8 @@ void SavedRunPooler::choose(QWidget* parent, GraphEditorPage& editor, Notifier& 
     dialog.setObjectName(QStringLiteral("pooltxt"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setNameFilters({tr("Text (*.txt)"), tr("All files (*)")});
+    // What the program saves, and what a spreadsheet saves the same table as.
+    dialog.setNameFilters({tr("Saved runs (*.txt *.csv *.tsv)"), tr("All files (*)")});
     const QStringList paths = notifier.chooseFiles(dialog);
     if (!paths.isEmpty())
         pool(paths, parent, editor, notifier, beforeStore);
@@ -37,6 +38,7 @@ bool SavedRunPooler::pool(const QStringList& paths, QWidget* parent, GraphEditor
     struct Read {
         QString name;
         ColumnChoice columns;
+        int emptyCells;
     };
     QList<Read> read;
     for (const QString& path : paths) {
@@ -57,7 +59,7 @@ bool SavedRunPooler::pool(const QStringList& paths, QWidget* parent, GraphEditor
         const RunError error = sums.add(run);
         if (error.fault != RunFault::None)
             return refuse(refusal(name, error));
-        read.append({name, run.columns});
+        read.append({name, run.columns, run.emptyCells});
     }
     if (beforeStore)
         beforeStore();
@@ -85,6 +87,9 @@ bool SavedRunPooler::pool(const QStringList& paths, QWidget* parent, GraphEditor
         if (!lacking.isEmpty())
             report += QLatin1String("\n") + tr("%1 has no counts of nuclide %2; it adds nothing to them.")
                                                .arg(r.name, lacking.join(QLatin1String(", ")));
+        if (r.emptyCells > 0)
+            report += QLatin1String("\n") + tr("%1 has empty cells (%n); they add nothing.", nullptr, r.emptyCells)
+                                               .arg(r.name);
     }
     notifier.information(parent, report);
     return true;
@@ -120,7 +125,6 @@ QString SavedRunPooler::refusal(const QString& path, const RunError& error)
                    .arg(found)
                    .arg(error.time);
         break;
-    case RunFault::MissingValue: what = tr("the line has fewer values than there are headings"); break;
     case RunFault::ExtraValue: what = tr("the line has more values than there are headings"); break;
     case RunFault::NoTimes: what = tr("it has the headings but no counts"); break;
     case RunFault::SumOverflow:

@@ -74,6 +74,8 @@ private slots:
     void refused_data();
     void refused();
     void fuzzedFiles();
+    void lockOutlivesLessons_data();
+    void lockOutlivesLessons();
 
 private:
     QTemporaryDir m_dir;
@@ -240,6 +242,32 @@ void TestLessons::fuzzedFiles()
     }
     // Some damage (a digit in the random state, a coordinate) leaves a sound lesson.
     QVERIFY(accepted > 0);
+}
+
+void TestLessons::lockOutlivesLessons_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addRow("an example") << "Example3";
+    QTest::addRow("an unlocked lesson") << "OpenLesson1";
+}
+
+// Lock Settings guards the Configuration page until the menu item lifts it, whatever opens.
+void TestLessons::lockOutlivesLessons()
+{
+    QFETCH(QString, how);
+    ShownWindow a(21);
+    const QString path = m_dir.filePath(QStringLiteral("unlocked.vestor"));
+    QVERIFY(a.w.saveLessonTo(path));
+    ShownWindow b(22);
+    auto* lock = named<QAction>(&b.w, QStringLiteral("LockSettings1"));
+    lock->trigger();
+    b.notifier.chosen = {path};
+    trigger(b, qPrintable(how));
+    QCOMPARE(b.notifier.errors, QStringList());
+    QVERIFY(lock->isChecked());
+    QVERIFY(!named<QWidget>(&b.w, QStringLiteral("NPsb1"))->isEnabled());
+    lock->trigger();
+    QVERIFY(named<QWidget>(&b.w, QStringLiteral("NPsb1"))->isEnabled());
 }
 
 QTEST_MAIN(TestLessons)
