@@ -26,7 +26,7 @@
     </message>
     <message>
         <source>The graph could not be printed into %1: %2.</source>
-        <translation>Der Graph konnte nicht in %1 gedruckt werden: %2.</translation>
+        <translation>Das Diagramm konnte nicht in %1 gedruckt werden: %2.</translation>
     </message>
     <message>
         <source>the document could not be written in full</source>
@@ -52,7 +52,7 @@
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
-        <translation>Gespeicherte Messreihen zusammenfassen</translation>
+        <translation>Gespeicherte Durchläufe zusammenfassen</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -75,20 +75,12 @@
         <translation>%1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
-        <source>Pooled 1 file: %1 times, 0 to %2.</source>
-        <translation>1 Datei zusammengefasst: %1 Zeitpunkte, 0 bis %2.</translation>
-    </message>
-    <message>
-        <source>Pooled %1 files: %2 times, 0 to %3.</source>
-        <translation>%1 Dateien zusammengefasst: %2 Zeitpunkte, 0 bis %3.</translation>
-    </message>
-    <message>
         <source>Times past %1 were left out.</source>
         <translation>Zeitpunkte nach %1 wurden weggelassen.</translation>
     </message>
     <message>
         <source>A shorter run adds nothing after its last time.</source>
-        <translation>Eine kürzere Messreihe trägt nach ihrem letzten Zeitpunkt nichts bei.</translation>
+        <translation>Ein kürzerer Durchlauf trägt nach seinem letzten Zeitpunkt nichts bei.</translation>
     </message>
     <message>
         <source>it is larger than 1 MB</source>
@@ -140,7 +132,26 @@
     </message>
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
-        <translation>die Datei hat die Zeiten, aber keine Spalte mit Anzahlen &quot;P1&quot; .. &quot;P5&quot;</translation>
+        <translation>die Datei hat die Zeitpunkte, aber keine Spalte mit Anzahlen &quot;P1&quot; .. &quot;P5&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <extracomment>The count of times in &quot;Pooled 2 files: 100 times, 0 to 99.&quot;</extracomment>
+        <translation>
+            <numerusform>%n Zeitpunkt</numerusform>
+            <numerusform>%n Zeitpunkte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1, 0 to %2.</source>
+        <translation>1 Datei zusammengefasst: %1, 0 bis %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pooled %n files: %1, 0 to %2.</source>
+        <translation>
+            <numerusform>%n Datei zusammengefasst: %1, 0 bis %2.</numerusform>
+            <numerusform>%n Dateien zusammengefasst: %1, 0 bis %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Saved runs (*.txt *.csv *.tsv)</source>
@@ -273,10 +284,6 @@
         <translation>grau</translation>
     </message>
     <message>
-        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
-        <translation>%1 zerfallene Teilchen warten darauf, entfernt zu werden; %2 sind herausgenommen.</translation>
-    </message>
-    <message>
         <source>nuclide %1, %2</source>
         <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
         <translation>Nuklid %1, %2</translation>
@@ -284,7 +291,7 @@
     <message>
         <source>Time %1: %2.</source>
         <extracomment>What a screen reader says after each time step: the time, then each nuclide&apos;s count</extracomment>
-        <translation>Zeit %1: %2.</translation>
+        <translation>Zeitpunkt %1: %2.</translation>
     </message>
     <message>
         <source>Remove the decayed particles first.</source>
@@ -296,15 +303,32 @@
     </message>
     <message>
         <source>The run has recorded its 100 times.</source>
-        <translation>Der Lauf hat seine 100 Zeiten aufgezeichnet.</translation>
-    </message>
-    <message>
-        <source>%1 decayed particles removed.</source>
-        <translation>%1 zerfallene Teilchen entfernt.</translation>
+        <translation>Der Durchlauf hat seine 100 Zeitpunkte aufgezeichnet.</translation>
     </message>
     <message>
         <source>The graph data are the pooled runs: Reset starts a new run.</source>
-        <translation>Die Graphdaten sind die zusammengefassten Messreihen: Neustart beginnt eine neue Messreihe.</translation>
+        <translation>Die Diagrammdaten sind die zusammengefassten Durchläufe: Neustart beginnt einen neuen Durchlauf.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles wait to be removed; %1.</source>
+        <translation>
+            <numerusform>%n zerfallenes Teilchen wartet darauf, entfernt zu werden; %1.</numerusform>
+            <numerusform>%n zerfallene Teilchen warten darauf, entfernt zu werden; %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n have been taken out</source>
+        <translation>
+            <numerusform>%n ist herausgenommen</numerusform>
+            <numerusform>%n sind herausgenommen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles removed.</source>
+        <translation>
+            <numerusform>%n zerfallenes Teilchen entfernt.</numerusform>
+            <numerusform>%n zerfallene Teilchen entfernt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -440,6 +464,11 @@
         <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
         <translation>Die Lehrkraft hat diese Einstellungen gesperrt (Extras ▸ Einstellungen sperren).</translation>
     </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>vestor::DataTablePage</name>
@@ -554,12 +583,12 @@
     </message>
     <message>
         <source>Enter an integer!!</source>
-        <translation>Bitte eine ganze Zahl ohne Tausenderpunkt eingeben!!</translation>
+        <translation>Bitte eine ganze Zahl ohne Tausenderpunkt eingeben.</translation>
     </message>
     <message>
         <source>Count of nuclide %1 at time %2</source>
         <extracomment>What a screen reader calls a count field of the graph data editor</extracomment>
-        <translation>Anzahl von Nuklid %1 zur Zeit %2</translation>
+        <translation>Anzahl von Nuklid %1 zum Zeitpunkt %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is no whole number; the field shows %3.</source>
@@ -612,7 +641,7 @@
     </message>
     <message>
         <source>Marks where the model curve starts, at time 0</source>
-        <translation>Markiert, wo die Modellkurve beginnt, zur Zeit 0</translation>
+        <translation>Markiert, wo die Modellkurve beginnt, zum Zeitpunkt 0</translation>
     </message>
     <message>
         <source>C o u n t </source>
@@ -676,10 +705,6 @@
         <translation>Ausgleichskurve für Nuklid 1: keine Schätzung, %1.</translation>
     </message>
     <message>
-        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
-        <translation>Ausgleichskurve für Nuklid 1 aus %1 Punkten:  T½ = %2 ± %3,  A = %4 ± %5</translation>
-    </message>
-    <message>
         <source> The half-life lies beyond the scroll bar&apos;s range.</source>
         <translation> Die Halbwertszeit liegt außerhalb des Schiebereglers.</translation>
     </message>
@@ -698,7 +723,7 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
-        <translation>Die erwartete Anzahl jedes gezeigten Nuklids zeichnen, in einem Band, in das 95 % der Durchläufe fallen</translation>
+        <translation>Die erwartete Anzahl jedes gezeigten Nuklids zeichnen, in einem Band, in das 95&#xa0;% der Durchläufe fallen</translation>
     </message>
     <message>
         <source>&amp;Log scale</source>
@@ -727,7 +752,7 @@
     <message>
         <source>Nuclide %1 at times 0 to %2: %3.</source>
         <extracomment>Graph as a screen reader reads it: one nuclide&apos;s counts, time by time</extracomment>
-        <translation>Nuklid %1 zu den Zeiten 0 bis %2: %3.</translation>
+        <translation>Nuklid %1 zu den Zeitpunkten 0 bis %2: %3.</translation>
     </message>
     <message>
         <source>Best fit hidden.</source>
@@ -735,7 +760,7 @@
     </message>
     <message>
         <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
-        <translation>Die erwartete Anzahl jedes gezeigten Nuklids ist als Linie gezeichnet, in einem Band, in das 95 % der Durchläufe fallen.</translation>
+        <translation>Die erwartete Anzahl jedes gezeigten Nuklids ist als Linie gezeichnet, in einem Band, in das 95&#xa0;% der Durchläufe fallen.</translation>
     </message>
     <message>
         <source>The expected counts are hidden.</source>
@@ -748,6 +773,13 @@
     <message>
         <source>The counts are on an even axis.</source>
         <translation>Die Anzahlen stehen auf einer gleichmäßig geteilten Achse.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit of nuclide 1 from %n points:  T½ = %1 ± %2,  A = %3 ± %4</source>
+        <translation>
+            <numerusform>Ausgleichskurve für Nuklid 1 aus %n Punkt:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+            <numerusform>Ausgleichskurve für Nuklid 1 aus %n Punkten:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -783,14 +815,6 @@
     <message>
         <source>not true or false</source>
         <translation>weder true noch false</translation>
-    </message>
-    <message>
-        <source>not a list of at most %1 items</source>
-        <translation>keine Liste von höchstens %1 Einträgen</translation>
-    </message>
-    <message>
-        <source>not a list of %1 items</source>
-        <translation>keine Liste von %1 Einträgen</translation>
     </message>
     <message>
         <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
@@ -885,19 +909,36 @@
         <translation>kein Zustand des Zufallsgenerators</translation>
     </message>
     <message>
-        <source>missing, or not a name of at most %1 characters</source>
-        <translation>fehlt oder ist kein Name mit höchstens %1 Zeichen</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>Zeile %1 besteht nicht aus fünf der Buchstaben - R T P</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of at most %n items</source>
+        <translation>
+            <numerusform>keine Liste mit höchstens %n Eintrag</numerusform>
+            <numerusform>keine Liste mit höchstens %n Einträgen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of %n items</source>
+        <translation>
+            <numerusform>keine Liste mit %n Eintrag</numerusform>
+            <numerusform>keine Liste mit %n Einträgen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>missing, or not a name of at most %n characters</source>
+        <translation>
+            <numerusform>fehlt oder ist kein Name mit höchstens %n Zeichen</numerusform>
+            <numerusform>fehlt oder ist kein Name mit höchstens %n Zeichen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>vestor::MainWindow</name>
     <message>
         <source>&amp;Configuration</source>
-        <translation>&amp;Einstellungen</translation>
+        <translation>Einstell&amp;ungen</translation>
     </message>
     <message>
         <source>&amp;Decay Chamber</source>
@@ -969,7 +1010,7 @@
     </message>
     <message>
         <source>&amp;Pool Saved Runs…</source>
-        <translation>Messreihen &amp;zusammenfassen…</translation>
+        <translation>Durchläufe &amp;zusammenfassen…</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -985,11 +1026,11 @@
     </message>
     <message>
         <source>&amp;Half-life of one step: one nuclide at 50 %</source>
-        <translation>&amp;Halbwertszeit ein Schritt: ein Nuklid mit 50 %</translation>
+        <translation>&amp;Halbwertszeit von einem Schritt: ein Nuklid mit 50&#xa0;%</translation>
     </message>
     <message>
         <source>800 particles with a chance of 50 % a step: the count halves at every step.</source>
-        <translation>800 Teilchen mit 50 % Wahrscheinlichkeit je Schritt: die Anzahl halbiert sich bei jedem Schritt.</translation>
+        <translation>800 Teilchen mit 50&#xa0;% Wahrscheinlichkeit je Schritt: die Anzahl halbiert sich bei jedem Schritt.</translation>
     </message>
     <message>
         <source>&amp;Fast parent, slow daughter</source>
@@ -997,7 +1038,7 @@
     </message>
     <message>
         <source>Nuclide 1 decays at 30 % a step into nuclide 2, which decays at 5 %: the daughter builds up, then decays slowly.</source>
-        <translation>Nuklid 1 zerfällt mit 30 % je Schritt in Nuklid 2, das mit 5 % zerfällt: die Tochter baut sich auf und zerfällt dann langsam.</translation>
+        <translation>Nuklid 1 zerfällt mit 30&#xa0;% je Schritt in Nuklid 2, das mit 5&#xa0;% zerfällt: die Tochter baut sich auf und zerfällt dann langsam.</translation>
     </message>
     <message>
         <source>&amp;Slow parent, fast daughter</source>
@@ -1005,7 +1046,7 @@
     </message>
     <message>
         <source>Nuclide 1 decays at 5 % a step into nuclide 2, which decays at 40 %: the daughter soon follows its parent&apos;s half-life.</source>
-        <translation>Nuklid 1 zerfällt mit 5 % je Schritt in Nuklid 2, das mit 40 % zerfällt: die Tochter folgt bald der Halbwertszeit der Mutter.</translation>
+        <translation>Nuklid 1 zerfällt mit 5&#xa0;% je Schritt in Nuklid 2, das mit 40&#xa0;% zerfällt: die Tochter folgt bald der Halbwertszeit der Mutter.</translation>
     </message>
     <message>
         <source>Fi&amp;ve-member series by dice</source>
@@ -1069,7 +1110,7 @@
     </message>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>it is larger than a lesson can be</source>
@@ -1140,9 +1181,9 @@ Der Name muss auf .png, .svg oder .pdf enden.</translation>
         <source>The graph data are the pooled runs. A new run replaces them.
 
 Start a new run?</source>
-        <translation>Die Graphdaten sind die zusammengefassten Messreihen. Eine neue Messreihe ersetzt sie.
+        <translation>Die Diagrammdaten sind die zusammengefassten Durchläufe. Ein neuer Durchlauf ersetzt sie.
 
-Eine neue Messreihe starten?</translation>
+Einen neuen Durchlauf starten?</translation>
     </message>
     <message>
         <source>%1 page</source>
@@ -1257,6 +1298,11 @@ Eine neue Messreihe starten?</translation>
     <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>&#xa0;%</translation>
     </message>
 </context>
 <context>

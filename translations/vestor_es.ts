@@ -26,7 +26,7 @@
     </message>
     <message>
         <source>The graph could not be printed into %1: %2.</source>
-        <translation>No se pudo imprimir el gráfico en %1: %2.</translation>
+        <translation>No se pudo imprimir la gráfica en %1: %2.</translation>
     </message>
     <message>
         <source>the document could not be written in full</source>
@@ -52,7 +52,7 @@
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
-        <translation>Acumular series guardadas</translation>
+        <translation>Acumular ensayos guardados</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -75,20 +75,12 @@
         <translation>No se puede leer %1: %2.</translation>
     </message>
     <message>
-        <source>Pooled 1 file: %1 times, 0 to %2.</source>
-        <translation>1 archivo acumulado: %1 instantes, de 0 a %2.</translation>
-    </message>
-    <message>
-        <source>Pooled %1 files: %2 times, 0 to %3.</source>
-        <translation>%1 archivos acumulados: %2 instantes, de 0 a %3.</translation>
-    </message>
-    <message>
         <source>Times past %1 were left out.</source>
         <translation>Se omitieron los instantes posteriores a %1.</translation>
     </message>
     <message>
         <source>A shorter run adds nothing after its last time.</source>
-        <translation>Una serie más corta no añade nada después de su último instante.</translation>
+        <translation>Un ensayo más corto no añade nada después de su último instante.</translation>
     </message>
     <message>
         <source>it is larger than 1 MB</source>
@@ -141,6 +133,25 @@
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>el archivo tiene los instantes pero ninguna columna de números &quot;P1&quot; .. &quot;P5&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <extracomment>The count of times in &quot;Pooled 2 files: 100 times, 0 to 99.&quot;</extracomment>
+        <translation>
+            <numerusform>%n instante</numerusform>
+            <numerusform>%n instantes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1, 0 to %2.</source>
+        <translation>1 archivo acumulado: %1, de 0 a %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pooled %n files: %1, 0 to %2.</source>
+        <translation>
+            <numerusform>%n archivo acumulado: %1, de 0 a %2.</numerusform>
+            <numerusform>%n archivos acumulados: %1, de 0 a %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Saved runs (*.txt *.csv *.tsv)</source>
@@ -273,10 +284,6 @@
         <translation>en gris</translation>
     </message>
     <message>
-        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
-        <translation>%1 partículas desintegradas esperan a ser retiradas; %2 se han sacado.</translation>
-    </message>
-    <message>
         <source>nuclide %1, %2</source>
         <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
         <translation>núclido %1, %2</translation>
@@ -284,7 +291,7 @@
     <message>
         <source>Time %1: %2.</source>
         <extracomment>What a screen reader says after each time step: the time, then each nuclide&apos;s count</extracomment>
-        <translation>Tiempo %1: %2.</translation>
+        <translation>Instante %1: %2.</translation>
     </message>
     <message>
         <source>Remove the decayed particles first.</source>
@@ -296,15 +303,32 @@
     </message>
     <message>
         <source>The run has recorded its 100 times.</source>
-        <translation>La serie ha registrado sus 100 tiempos.</translation>
-    </message>
-    <message>
-        <source>%1 decayed particles removed.</source>
-        <translation>%1 partículas desintegradas retiradas.</translation>
+        <translation>El ensayo ha registrado sus 100 instantes.</translation>
     </message>
     <message>
         <source>The graph data are the pooled runs: Reset starts a new run.</source>
-        <translation>Los datos del gráfico son las series acumuladas: Reiniciar empieza una serie nueva.</translation>
+        <translation>Los datos de la gráfica son los ensayos acumulados: Reiniciar empieza un ensayo nuevo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles wait to be removed; %1.</source>
+        <translation>
+            <numerusform>%n partícula desintegrada espera a ser retirada; %1.</numerusform>
+            <numerusform>%n partículas desintegradas esperan a ser retiradas; %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n have been taken out</source>
+        <translation>
+            <numerusform>%n se ha sacado</numerusform>
+            <numerusform>%n se han sacado</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles removed.</source>
+        <translation>
+            <numerusform>%n partícula desintegrada retirada.</numerusform>
+            <numerusform>%n partículas desintegradas retiradas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -336,7 +360,7 @@
     </message>
     <message>
         <source>Use the Scrollbars to Adjust Values</source>
-        <translation>Ajuste los valores con las barras de desplazamiento</translation>
+        <translation>Ajusta los valores con las barras de desplazamiento</translation>
     </message>
     <message>
         <source>Steps in Decay Series</source>
@@ -440,6 +464,11 @@
         <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
         <translation>El profesor ha bloqueado estos ajustes (Extras ▸ Bloquear ajustes).</translation>
     </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>vestor::DataTablePage</name>
@@ -449,7 +478,7 @@
     </message>
     <message>
         <source>Select Data to be displayed</source>
-        <translation>Elija los datos que se muestran</translation>
+        <translation>Elige los datos que se muestran</translation>
     </message>
     <message>
         <source> Nuclide %1</source>
@@ -554,12 +583,12 @@
     </message>
     <message>
         <source>Enter an integer!!</source>
-        <translation>¡¡Introduzca un número entero, sin punto de millares!!</translation>
+        <translation>Introduce un número entero, sin punto de millares.</translation>
     </message>
     <message>
         <source>Count of nuclide %1 at time %2</source>
         <extracomment>What a screen reader calls a count field of the graph data editor</extracomment>
-        <translation>Número del núclido %1 en el tiempo %2</translation>
+        <translation>Número del núclido %1 en el instante %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is no whole number; the field shows %3.</source>
@@ -612,7 +641,7 @@
     </message>
     <message>
         <source>Marks where the model curve starts, at time 0</source>
-        <translation>Marca dónde empieza la curva modelo, en el tiempo 0</translation>
+        <translation>Marca dónde empieza la curva modelo, en el instante 0</translation>
     </message>
     <message>
         <source>C o u n t </source>
@@ -676,10 +705,6 @@
         <translation>Mejor ajuste del núclido 1: sin estimación, %1.</translation>
     </message>
     <message>
-        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
-        <translation>Mejor ajuste del núclido 1 con %1 puntos:  T½ = %2 ± %3,  A = %4 ± %5</translation>
-    </message>
-    <message>
         <source> The half-life lies beyond the scroll bar&apos;s range.</source>
         <translation> La semivida queda fuera del rango de la barra.</translation>
     </message>
@@ -698,7 +723,7 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
-        <translation>Dibujar el número esperado de cada núclido representado, en una banda donde caen el 95 % de las series</translation>
+        <translation>Dibujar el número esperado de cada núclido representado, en una banda donde cae el 95&#xa0;% de los ensayos</translation>
     </message>
     <message>
         <source>&amp;Log scale</source>
@@ -707,7 +732,7 @@
     </message>
     <message>
         <source>Plot the counts on a logarithmic axis: an exponential decay becomes a straight line</source>
-        <translation>Representar los números en un eje logarítmico: un decaimiento exponencial se vuelve una recta</translation>
+        <translation>Representar los números en un eje logarítmico: una desintegración exponencial se vuelve una recta</translation>
     </message>
     <message>
         <source>Model curve: T½ %1 steps, A %2.</source>
@@ -727,7 +752,7 @@
     <message>
         <source>Nuclide %1 at times 0 to %2: %3.</source>
         <extracomment>Graph as a screen reader reads it: one nuclide&apos;s counts, time by time</extracomment>
-        <translation>Núclido %1 en los tiempos 0 a %2: %3.</translation>
+        <translation>Núclido %1 en los instantes 0 a %2: %3.</translation>
     </message>
     <message>
         <source>Best fit hidden.</source>
@@ -735,7 +760,7 @@
     </message>
     <message>
         <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
-        <translation>El número esperado de cada núclido representado se dibuja como una línea, en una banda donde caen el 95 % de las series.</translation>
+        <translation>El número esperado de cada núclido representado se dibuja como una línea, en una banda donde cae el 95&#xa0;% de los ensayos.</translation>
     </message>
     <message>
         <source>The expected counts are hidden.</source>
@@ -743,11 +768,18 @@
     </message>
     <message>
         <source>The counts are on a logarithmic axis, where an exponential decay is a straight line.</source>
-        <translation>Los números están en un eje logarítmico, donde un decaimiento exponencial es una recta.</translation>
+        <translation>Los números están en un eje logarítmico, donde una desintegración exponencial es una recta.</translation>
     </message>
     <message>
         <source>The counts are on an even axis.</source>
         <translation>Los números están en un eje de divisiones iguales.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit of nuclide 1 from %n points:  T½ = %1 ± %2,  A = %3 ± %4</source>
+        <translation>
+            <numerusform>Mejor ajuste del núclido 1 con %n punto:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+            <numerusform>Mejor ajuste del núclido 1 con %n puntos:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -785,16 +817,8 @@
         <translation>no es true ni false</translation>
     </message>
     <message>
-        <source>not a list of at most %1 items</source>
-        <translation>no es una lista de %1 elementos como máximo</translation>
-    </message>
-    <message>
-        <source>not a list of %1 items</source>
-        <translation>no es una lista de %1 elementos</translation>
-    </message>
-    <message>
         <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
-        <translation>la serie no tiene de 1 a 5 núclidos, o el dado no tiene de 2 a 40 caras</translation>
+        <translation>la cadena no tiene de 1 a 5 núclidos, o el dado no tiene de 2 a 40 caras</translation>
     </message>
     <message>
         <source>the chance of decay of nuclide %1 is out of range</source>
@@ -810,7 +834,7 @@
     </message>
     <message>
         <source>a count is negative</source>
-        <translation>un recuento es negativo</translation>
+        <translation>un número es negativo</translation>
     </message>
     <message>
         <source>the chamber holds more than 1000 particles</source>
@@ -826,7 +850,7 @@
     </message>
     <message>
         <source>a particle belongs to no nuclide of the series</source>
-        <translation>una partícula no pertenece a ningún núclido de la serie</translation>
+        <translation>una partícula no pertenece a ningún núclido de la cadena</translation>
     </message>
     <message>
         <source>a particle lies outside the chamber</source>
@@ -838,7 +862,7 @@
     </message>
     <message>
         <source>the count of nuclide %1 does not match its particles</source>
-        <translation>el recuento del núclido %1 no corresponde a sus partículas</translation>
+        <translation>el número del núclido %1 no corresponde a sus partículas</translation>
     </message>
     <message>
         <source>it is larger than a lesson can be</source>
@@ -870,7 +894,7 @@
     </message>
     <message>
         <source>row %1 is not a list of 5 counts</source>
-        <translation>la fila %1 no es una lista de 5 recuentos</translation>
+        <translation>la fila %1 no es una lista de 5 números</translation>
     </message>
     <message>
         <source>particle %1 is not [nuclide, x, y]</source>
@@ -885,12 +909,29 @@
         <translation>no es el estado del generador aleatorio</translation>
     </message>
     <message>
-        <source>missing, or not a name of at most %1 characters</source>
-        <translation>falta, o no es un nombre de %1 caracteres como máximo</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>la fila %1 no son cinco de las letras - R T P</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of at most %n items</source>
+        <translation>
+            <numerusform>no es una lista de %n elemento como máximo</numerusform>
+            <numerusform>no es una lista de %n elementos como máximo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of %n items</source>
+        <translation>
+            <numerusform>no es una lista de %n elemento</numerusform>
+            <numerusform>no es una lista de %n elementos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>missing, or not a name of at most %n characters</source>
+        <translation>
+            <numerusform>falta, o no es un nombre de %n carácter como máximo</numerusform>
+            <numerusform>falta, o no es un nombre de %n caracteres como máximo</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -969,7 +1010,7 @@
     </message>
     <message>
         <source>&amp;Pool Saved Runs…</source>
-        <translation>&amp;Acumular series guardadas…</translation>
+        <translation>&amp;Acumular ensayos guardados…</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -985,11 +1026,11 @@
     </message>
     <message>
         <source>&amp;Half-life of one step: one nuclide at 50 %</source>
-        <translation>&amp;Semivida de un paso: un núclido al 50 %</translation>
+        <translation>&amp;Semivida de un paso: un núclido al 50&#xa0;%</translation>
     </message>
     <message>
         <source>800 particles with a chance of 50 % a step: the count halves at every step.</source>
-        <translation>800 partículas con una probabilidad del 50 % por paso: el recuento se reduce a la mitad en cada paso.</translation>
+        <translation>800 partículas con una probabilidad del 50&#xa0;% por paso: el número se reduce a la mitad en cada paso.</translation>
     </message>
     <message>
         <source>&amp;Fast parent, slow daughter</source>
@@ -997,7 +1038,7 @@
     </message>
     <message>
         <source>Nuclide 1 decays at 30 % a step into nuclide 2, which decays at 5 %: the daughter builds up, then decays slowly.</source>
-        <translation>El núclido 1 se desintegra al 30 % por paso en el núclido 2, que se desintegra al 5 %: el hijo se acumula y luego decae despacio.</translation>
+        <translation>El núclido 1 se desintegra al 30&#xa0;% por paso en el núclido 2, que se desintegra al 5&#xa0;%: el hijo se acumula y luego se desintegra despacio.</translation>
     </message>
     <message>
         <source>&amp;Slow parent, fast daughter</source>
@@ -1005,11 +1046,11 @@
     </message>
     <message>
         <source>Nuclide 1 decays at 5 % a step into nuclide 2, which decays at 40 %: the daughter soon follows its parent&apos;s half-life.</source>
-        <translation>El núclido 1 se desintegra al 5 % por paso en el núclido 2, que se desintegra al 40 %: el hijo pronto sigue la semivida del padre.</translation>
+        <translation>El núclido 1 se desintegra al 5&#xa0;% por paso en el núclido 2, que se desintegra al 40&#xa0;%: el hijo pronto sigue la semivida del padre.</translation>
     </message>
     <message>
         <source>Fi&amp;ve-member series by dice</source>
-        <translation>Serie de &amp;cinco núclidos con dados</translation>
+        <translation>Cadena de &amp;cinco núclidos con dados</translation>
     </message>
     <message>
         <source>A ten-sided die; nuclide 1 decays on 2 or less, the others on 3, 1, 4 and 2; 500 particles of nuclide 1.</source>
@@ -1069,7 +1110,7 @@
     </message>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>it is larger than a lesson can be</source>
@@ -1140,9 +1181,9 @@ el nombre debe terminar en .png, .svg o .pdf.</translation>
         <source>The graph data are the pooled runs. A new run replaces them.
 
 Start a new run?</source>
-        <translation>Los datos del gráfico son las series acumuladas. Una nueva serie los sustituye.
+        <translation>Los datos de la gráfica son los ensayos acumulados. Un ensayo nuevo los sustituye.
 
-¿Empezar una nueva serie?</translation>
+¿Empezar un ensayo nuevo?</translation>
     </message>
     <message>
         <source>%1 page</source>
@@ -1257,6 +1298,11 @@ Start a new run?</source>
     <message>
         <source>&amp;Ok</source>
         <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -52,7 +52,7 @@
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
-        <translation>Cumuler des séries enregistrées</translation>
+        <translation>Cumuler des essais enregistrés</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -75,20 +75,12 @@
         <translation>Impossible de lire %1 : %2.</translation>
     </message>
     <message>
-        <source>Pooled 1 file: %1 times, 0 to %2.</source>
-        <translation>1 fichier cumulé : %1 instants, de 0 à %2.</translation>
-    </message>
-    <message>
-        <source>Pooled %1 files: %2 times, 0 to %3.</source>
-        <translation>%1 fichiers cumulés : %2 instants, de 0 à %3.</translation>
-    </message>
-    <message>
         <source>Times past %1 were left out.</source>
         <translation>Les instants après %1 ont été omis.</translation>
     </message>
     <message>
         <source>A shorter run adds nothing after its last time.</source>
-        <translation>Une série plus courte n&apos;ajoute rien après son dernier instant.</translation>
+        <translation>Un essai plus court n&apos;ajoute rien après son dernier instant.</translation>
     </message>
     <message>
         <source>it is larger than 1 MB</source>
@@ -141,6 +133,25 @@
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>le fichier a les instants mais aucune colonne de nombres &quot;P1&quot; .. &quot;P5&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <extracomment>The count of times in &quot;Pooled 2 files: 100 times, 0 to 99.&quot;</extracomment>
+        <translation>
+            <numerusform>%n instant</numerusform>
+            <numerusform>%n instants</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1, 0 to %2.</source>
+        <translation>1 fichier cumulé : %1, de 0 à %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pooled %n files: %1, 0 to %2.</source>
+        <translation>
+            <numerusform>%n fichier cumulé : %1, de 0 à %2.</numerusform>
+            <numerusform>%n fichiers cumulés : %1, de 0 à %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Saved runs (*.txt *.csv *.tsv)</source>
@@ -254,7 +265,7 @@
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>&amp;Interrompre</translation>
+        <translation>&amp;Arrêter</translation>
     </message>
     <message>
         <source>vermilion</source>
@@ -273,10 +284,6 @@
         <translation>en gris</translation>
     </message>
     <message>
-        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
-        <translation>%1 particules désintégrées attendent d&apos;être retirées ; %2 ont été retirées.</translation>
-    </message>
-    <message>
         <source>nuclide %1, %2</source>
         <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
         <translation>nucléide %1, %2</translation>
@@ -284,7 +291,7 @@
     <message>
         <source>Time %1: %2.</source>
         <extracomment>What a screen reader says after each time step: the time, then each nuclide&apos;s count</extracomment>
-        <translation>Temps %1 : %2.</translation>
+        <translation>Instant %1 : %2.</translation>
     </message>
     <message>
         <source>Remove the decayed particles first.</source>
@@ -296,15 +303,32 @@
     </message>
     <message>
         <source>The run has recorded its 100 times.</source>
-        <translation>La série a enregistré ses 100 temps.</translation>
-    </message>
-    <message>
-        <source>%1 decayed particles removed.</source>
-        <translation>%1 particules désintégrées retirées.</translation>
+        <translation>L&apos;essai a enregistré ses 100 instants.</translation>
     </message>
     <message>
         <source>The graph data are the pooled runs: Reset starts a new run.</source>
-        <translation>Les données du graphique sont les séries cumulées : Remise à 0 commence une nouvelle série.</translation>
+        <translation>Les données du graphique sont les essais cumulés : Remise à 0 commence un nouvel essai.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles wait to be removed; %1.</source>
+        <translation>
+            <numerusform>%n particule désintégrée attend d&apos;être retirée ; %1.</numerusform>
+            <numerusform>%n particules désintégrées attendent d&apos;être retirées ; %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n have been taken out</source>
+        <translation>
+            <numerusform>%n a été retirée</numerusform>
+            <numerusform>%n ont été retirées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles removed.</source>
+        <translation>
+            <numerusform>%n particule désintégrée retirée.</numerusform>
+            <numerusform>%n particules désintégrées retirées.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -355,7 +379,7 @@
     <message>
         <source> &amp;Dice</source>
         <extracomment>Decay type: the chance of decay given by a throw of a die</extracomment>
-        <translation> &amp;Dé</translation>
+        <translation> Dé&amp;s</translation>
     </message>
     <message>
         <source>Graph Equation</source>
@@ -439,6 +463,11 @@
     <message>
         <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
         <translation>L&apos;enseignant a verrouillé ces réglages (Extras ▸ Verrouiller les réglages).</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -554,12 +583,12 @@
     </message>
     <message>
         <source>Enter an integer!!</source>
-        <translation>Entrez un nombre entier, sans espace entre les milliers !!</translation>
+        <translation>Entrez un nombre entier, sans espace entre les milliers.</translation>
     </message>
     <message>
         <source>Count of nuclide %1 at time %2</source>
         <extracomment>What a screen reader calls a count field of the graph data editor</extracomment>
-        <translation>Nombre du nucléide %1 au temps %2</translation>
+        <translation>Nombre du nucléide %1 à l&apos;instant %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is no whole number; the field shows %3.</source>
@@ -612,7 +641,7 @@
     </message>
     <message>
         <source>Marks where the model curve starts, at time 0</source>
-        <translation>Marque le début de la courbe modèle, au temps 0</translation>
+        <translation>Marque le début de la courbe modèle, à l&apos;instant 0</translation>
     </message>
     <message>
         <source>C o u n t </source>
@@ -656,7 +685,7 @@
     <message>
         <source>Expected</source>
         <extracomment>Check box: draw the expected count of each nuclide</extracomment>
-        <translation>Théorique</translation>
+        <translation>Attendu</translation>
     </message>
     <message>
         <source>Fit the model to nuclide 1&apos;s counts and show the estimate with its standard error</source>
@@ -674,10 +703,6 @@
     <message>
         <source>Best fit of nuclide 1: no estimate, %1.</source>
         <translation>Meilleur ajustement du nucléide 1 : pas d&apos;estimation, %1.</translation>
-    </message>
-    <message>
-        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
-        <translation>Meilleur ajustement du nucléide 1 sur %1 points :  T½ = %2 ± %3,  A = %4 ± %5</translation>
     </message>
     <message>
         <source> The half-life lies beyond the scroll bar&apos;s range.</source>
@@ -698,7 +723,7 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
-        <translation>Tracer le nombre attendu de chaque nucléide affiché, dans une bande où tombent 95 % des séries</translation>
+        <translation>Tracer le nombre attendu de chaque nucléide affiché, dans une bande où tombent 95&#xa0;% des essais</translation>
     </message>
     <message>
         <source>&amp;Log scale</source>
@@ -727,7 +752,7 @@
     <message>
         <source>Nuclide %1 at times 0 to %2: %3.</source>
         <extracomment>Graph as a screen reader reads it: one nuclide&apos;s counts, time by time</extracomment>
-        <translation>Nucléide %1 aux temps 0 à %2 : %3.</translation>
+        <translation>Nucléide %1 aux instants 0 à %2 : %3.</translation>
     </message>
     <message>
         <source>Best fit hidden.</source>
@@ -735,7 +760,7 @@
     </message>
     <message>
         <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
-        <translation>Le nombre attendu de chaque nucléide affiché est tracé en ligne, dans une bande où tombent 95 % des séries.</translation>
+        <translation>Le nombre attendu de chaque nucléide affiché est tracé en ligne, dans une bande où tombent 95&#xa0;% des essais.</translation>
     </message>
     <message>
         <source>The expected counts are hidden.</source>
@@ -748,6 +773,13 @@
     <message>
         <source>The counts are on an even axis.</source>
         <translation>Les nombres sont portés sur un axe à graduations régulières.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit of nuclide 1 from %n points:  T½ = %1 ± %2,  A = %3 ± %4</source>
+        <translation>
+            <numerusform>Meilleur ajustement du nucléide 1 sur %n point :  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+            <numerusform>Meilleur ajustement du nucléide 1 sur %n points :  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -785,16 +817,8 @@
         <translation>ni true ni false</translation>
     </message>
     <message>
-        <source>not a list of at most %1 items</source>
-        <translation>pas une liste d&apos;au plus %1 éléments</translation>
-    </message>
-    <message>
-        <source>not a list of %1 items</source>
-        <translation>pas une liste de %1 éléments</translation>
-    </message>
-    <message>
         <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
-        <translation>la série n&apos;a pas de 1 à 5 nucléides, ou le dé pas de 2 à 40 faces</translation>
+        <translation>la chaîne n&apos;a pas de 1 à 5 nucléides, ou le dé pas de 2 à 40 faces</translation>
     </message>
     <message>
         <source>the chance of decay of nuclide %1 is out of range</source>
@@ -810,7 +834,7 @@
     </message>
     <message>
         <source>a count is negative</source>
-        <translation>un effectif est négatif</translation>
+        <translation>un nombre est négatif</translation>
     </message>
     <message>
         <source>the chamber holds more than 1000 particles</source>
@@ -826,7 +850,7 @@
     </message>
     <message>
         <source>a particle belongs to no nuclide of the series</source>
-        <translation>une particule n&apos;appartient à aucun nucléide de la série</translation>
+        <translation>une particule n&apos;appartient à aucun nucléide de la chaîne</translation>
     </message>
     <message>
         <source>a particle lies outside the chamber</source>
@@ -838,7 +862,7 @@
     </message>
     <message>
         <source>the count of nuclide %1 does not match its particles</source>
-        <translation>l&apos;effectif du nucléide %1 ne correspond pas à ses particules</translation>
+        <translation>le nombre du nucléide %1 ne correspond pas à ses particules</translation>
     </message>
     <message>
         <source>it is larger than a lesson can be</source>
@@ -870,7 +894,7 @@
     </message>
     <message>
         <source>row %1 is not a list of 5 counts</source>
-        <translation>la ligne %1 n&apos;est pas une liste de 5 effectifs</translation>
+        <translation>la ligne %1 n&apos;est pas une liste de 5 nombres</translation>
     </message>
     <message>
         <source>particle %1 is not [nuclide, x, y]</source>
@@ -885,12 +909,29 @@
         <translation>pas l&apos;état du générateur aléatoire</translation>
     </message>
     <message>
-        <source>missing, or not a name of at most %1 characters</source>
-        <translation>absent, ou pas un nom d&apos;au plus %1 caractères</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>la ligne %1 n&apos;est pas faite de cinq des lettres - R T P</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of at most %n items</source>
+        <translation>
+            <numerusform>pas une liste d&apos;au plus %n élément</numerusform>
+            <numerusform>pas une liste d&apos;au plus %n éléments</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of %n items</source>
+        <translation>
+            <numerusform>pas une liste de %n élément</numerusform>
+            <numerusform>pas une liste de %n éléments</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>missing, or not a name of at most %n characters</source>
+        <translation>
+            <numerusform>absent, ou pas un nom d&apos;au plus %n caractère</numerusform>
+            <numerusform>absent, ou pas un nom d&apos;au plus %n caractères</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -921,7 +962,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Édition</translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Copy Graph</source>
@@ -949,7 +990,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -969,7 +1010,7 @@
     </message>
     <message>
         <source>&amp;Pool Saved Runs…</source>
-        <translation>&amp;Cumuler des séries enregistrées…</translation>
+        <translation>&amp;Cumuler des essais enregistrés…</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -985,11 +1026,11 @@
     </message>
     <message>
         <source>&amp;Half-life of one step: one nuclide at 50 %</source>
-        <translation>&amp;Demi-vie d&apos;un pas : un nucléide à 50 %</translation>
+        <translation>&amp;Demi-vie d&apos;un pas : un nucléide à 50&#xa0;%</translation>
     </message>
     <message>
         <source>800 particles with a chance of 50 % a step: the count halves at every step.</source>
-        <translation>800 particules avec une probabilité de 50 % par pas : l&apos;effectif est divisé par deux à chaque pas.</translation>
+        <translation>800 particules avec une probabilité de 50&#xa0;% par pas : le nombre est divisé par deux à chaque pas.</translation>
     </message>
     <message>
         <source>&amp;Fast parent, slow daughter</source>
@@ -997,7 +1038,7 @@
     </message>
     <message>
         <source>Nuclide 1 decays at 30 % a step into nuclide 2, which decays at 5 %: the daughter builds up, then decays slowly.</source>
-        <translation>Le nucléide 1 se désintègre à 30 % par pas en nucléide 2, qui se désintègre à 5 % : le fils s&apos;accumule, puis décroît lentement.</translation>
+        <translation>Le nucléide 1 se désintègre à 30&#xa0;% par pas en nucléide 2, qui se désintègre à 5&#xa0;% : le fils s&apos;accumule, puis décroît lentement.</translation>
     </message>
     <message>
         <source>&amp;Slow parent, fast daughter</source>
@@ -1005,11 +1046,11 @@
     </message>
     <message>
         <source>Nuclide 1 decays at 5 % a step into nuclide 2, which decays at 40 %: the daughter soon follows its parent&apos;s half-life.</source>
-        <translation>Le nucléide 1 se désintègre à 5 % par pas en nucléide 2, qui se désintègre à 40 % : le fils suit bientôt la demi-vie du père.</translation>
+        <translation>Le nucléide 1 se désintègre à 5&#xa0;% par pas en nucléide 2, qui se désintègre à 40&#xa0;% : le fils suit bientôt la demi-vie du père.</translation>
     </message>
     <message>
         <source>Fi&amp;ve-member series by dice</source>
-        <translation>Série de &amp;cinq nucléides aux dés</translation>
+        <translation>Chaîne de &amp;cinq nucléides aux dés</translation>
     </message>
     <message>
         <source>A ten-sided die; nuclide 1 decays on 2 or less, the others on 3, 1, 4 and 2; 500 particles of nuclide 1.</source>
@@ -1069,7 +1110,7 @@
     </message>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>it is larger than a lesson can be</source>
@@ -1140,9 +1181,9 @@ le nom doit se terminer par .png, .svg ou .pdf.</translation>
         <source>The graph data are the pooled runs. A new run replaces them.
 
 Start a new run?</source>
-        <translation>Les données du graphique sont les séries cumulées. Une nouvelle série les remplace.
+        <translation>Les données du graphique sont les essais cumulés. Un nouvel essai les remplace.
 
-Commencer une nouvelle série ?</translation>
+Commencer un nouvel essai ?</translation>
     </message>
     <message>
         <source>%1 page</source>
@@ -1257,6 +1298,11 @@ Commencer une nouvelle série ?</translation>
     <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>&#xa0;%</translation>
     </message>
 </context>
 <context>

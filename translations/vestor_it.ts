@@ -52,7 +52,7 @@
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
-        <translation>Somma delle serie salvate</translation>
+        <translation>Somma delle prove salvate</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -75,20 +75,12 @@
         <translation>Impossibile leggere %1: %2.</translation>
     </message>
     <message>
-        <source>Pooled 1 file: %1 times, 0 to %2.</source>
-        <translation>Sommato 1 file: %1 istanti, da 0 a %2.</translation>
-    </message>
-    <message>
-        <source>Pooled %1 files: %2 times, 0 to %3.</source>
-        <translation>Sommati %1 file: %2 istanti, da 0 a %3.</translation>
-    </message>
-    <message>
         <source>Times past %1 were left out.</source>
         <translation>Gli istanti dopo %1 sono stati tralasciati.</translation>
     </message>
     <message>
         <source>A shorter run adds nothing after its last time.</source>
-        <translation>Una serie più corta non aggiunge nulla dopo il suo ultimo istante.</translation>
+        <translation>Una prova più corta non aggiunge nulla dopo il suo ultimo istante.</translation>
     </message>
     <message>
         <source>it is larger than 1 MB</source>
@@ -141,6 +133,25 @@
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>il file ha gli istanti ma nessuna colonna di conteggi &quot;P1&quot; .. &quot;P5&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <extracomment>The count of times in &quot;Pooled 2 files: 100 times, 0 to 99.&quot;</extracomment>
+        <translation>
+            <numerusform>%n istante</numerusform>
+            <numerusform>%n istanti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1, 0 to %2.</source>
+        <translation>Sommato 1 file: %1, da 0 a %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pooled %n files: %1, 0 to %2.</source>
+        <translation>
+            <numerusform>Sommato %n file: %1, da 0 a %2.</numerusform>
+            <numerusform>Sommati %n file: %1, da 0 a %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Saved runs (*.txt *.csv *.tsv)</source>
@@ -273,10 +284,6 @@
         <translation>in grigio</translation>
     </message>
     <message>
-        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
-        <translation>%1 particelle decadute aspettano di essere tolte; %2 sono state tolte.</translation>
-    </message>
-    <message>
         <source>nuclide %1, %2</source>
         <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
         <translation>nuclide %1, %2</translation>
@@ -284,7 +291,7 @@
     <message>
         <source>Time %1: %2.</source>
         <extracomment>What a screen reader says after each time step: the time, then each nuclide&apos;s count</extracomment>
-        <translation>Tempo %1: %2.</translation>
+        <translation>Istante %1: %2.</translation>
     </message>
     <message>
         <source>Remove the decayed particles first.</source>
@@ -296,15 +303,32 @@
     </message>
     <message>
         <source>The run has recorded its 100 times.</source>
-        <translation>La serie ha registrato i suoi 100 istanti.</translation>
-    </message>
-    <message>
-        <source>%1 decayed particles removed.</source>
-        <translation>%1 particelle decadute tolte.</translation>
+        <translation>La prova ha registrato i suoi 100 istanti.</translation>
     </message>
     <message>
         <source>The graph data are the pooled runs: Reset starts a new run.</source>
-        <translation>I dati del grafico sono le serie sommate: Azzera avvia una nuova serie.</translation>
+        <translation>I dati del grafico sono le prove sommate: Azzera avvia una nuova prova.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles wait to be removed; %1.</source>
+        <translation>
+            <numerusform>%n particella decaduta aspetta di essere tolta; %1.</numerusform>
+            <numerusform>%n particelle decadute aspettano di essere tolte; %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n have been taken out</source>
+        <translation>
+            <numerusform>%n è stata tolta</numerusform>
+            <numerusform>%n sono state tolte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles removed.</source>
+        <translation>
+            <numerusform>%n particella decaduta tolta.</numerusform>
+            <numerusform>%n particelle decadute tolte.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -440,6 +464,11 @@
         <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
         <translation>L&apos;insegnante ha bloccato queste impostazioni (Extra ▸ Blocca le impostazioni).</translation>
     </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>%</translation>
+    </message>
 </context>
 <context>
     <name>vestor::DataTablePage</name>
@@ -466,7 +495,7 @@
     <message>
         <source>C&amp;opy Highlighted</source>
         <extracomment>Button: copy the selected part of the table</extracomment>
-        <translation>C&amp;opia selezione</translation>
+        <translation>Copia s&amp;elezione</translation>
     </message>
     <message>
         <source>&amp;Copy All</source>
@@ -554,7 +583,7 @@
     </message>
     <message>
         <source>Enter an integer!!</source>
-        <translation>Inserisci un numero intero, senza punto delle migliaia!!</translation>
+        <translation>Inserisci un numero intero, senza punto delle migliaia.</translation>
     </message>
     <message>
         <source>Count of nuclide %1 at time %2</source>
@@ -617,7 +646,7 @@
     </message>
     <message>
         <source>Marks where the model curve starts, at time 0</source>
-        <translation>Segna dove inizia la curva modello, al tempo 0</translation>
+        <translation>Segna dove inizia la curva modello, all&apos;istante 0</translation>
     </message>
     <message>
         <source>C o u n t </source>
@@ -670,7 +699,7 @@
     <message>
         <source>&amp;Use fit</source>
         <extracomment>Button: move the two scroll bars to the best fit</extracomment>
-        <translation>&amp;Applica</translation>
+        <translation>A&amp;pplica</translation>
     </message>
     <message>
         <source>Move the two scroll bars to the computed fit</source>
@@ -679,10 +708,6 @@
     <message>
         <source>Best fit of nuclide 1: no estimate, %1.</source>
         <translation>Curva di regressione del nuclide 1: nessuna stima, %1.</translation>
-    </message>
-    <message>
-        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
-        <translation>Regressione del nuclide 1 su %1 punti:  T½ = %2 ± %3,  A = %4 ± %5</translation>
     </message>
     <message>
         <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
@@ -698,7 +723,7 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
-        <translation>Disegna il conteggio atteso di ogni nuclide del grafico, in una fascia dove cade il 95 % delle serie</translation>
+        <translation>Disegna il conteggio atteso di ogni nuclide del grafico, in una fascia dove cade il 95% delle prove</translation>
     </message>
     <message>
         <source>&amp;Log scale</source>
@@ -735,7 +760,7 @@
     </message>
     <message>
         <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
-        <translation>Il conteggio atteso di ogni nuclide del grafico è disegnato come una linea, in una fascia dove cade il 95 % delle serie.</translation>
+        <translation>Il conteggio atteso di ogni nuclide del grafico è disegnato come una linea, in una fascia dove cade il 95% delle prove.</translation>
     </message>
     <message>
         <source>The expected counts are hidden.</source>
@@ -748,6 +773,13 @@
     <message>
         <source>The counts are on an even axis.</source>
         <translation>I conteggi sono su un asse a divisioni uguali.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit of nuclide 1 from %n points:  T½ = %1 ± %2,  A = %3 ± %4</source>
+        <translation>
+            <numerusform>Regressione del nuclide 1 su %n punto:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+            <numerusform>Regressione del nuclide 1 su %n punti:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -783,14 +815,6 @@
     <message>
         <source>not true or false</source>
         <translation>non è né true né false</translation>
-    </message>
-    <message>
-        <source>not a list of at most %1 items</source>
-        <translation>non è un elenco di al massimo %1 elementi</translation>
-    </message>
-    <message>
-        <source>not a list of %1 items</source>
-        <translation>non è un elenco di %1 elementi</translation>
     </message>
     <message>
         <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
@@ -885,12 +909,29 @@
         <translation>non è lo stato del generatore casuale</translation>
     </message>
     <message>
-        <source>missing, or not a name of at most %1 characters</source>
-        <translation>manca, o non è un nome di al massimo %1 caratteri</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>la riga %1 non è fatta di cinque delle lettere - R T P</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of at most %n items</source>
+        <translation>
+            <numerusform>non è un elenco di al massimo %n elemento</numerusform>
+            <numerusform>non è un elenco di al massimo %n elementi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of %n items</source>
+        <translation>
+            <numerusform>non è un elenco di %n elemento</numerusform>
+            <numerusform>non è un elenco di %n elementi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>missing, or not a name of at most %n characters</source>
+        <translation>
+            <numerusform>manca, o non è un nome di al massimo %n carattere</numerusform>
+            <numerusform>manca, o non è un nome di al massimo %n caratteri</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -949,7 +990,7 @@
     </message>
     <message>
         <source>&amp;Pool Saved Runs…</source>
-        <translation>Somma le serie &amp;salvate…</translation>
+        <translation>Somma le prove &amp;salvate…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1140,9 +1181,9 @@ il nome deve finire con .png, .svg o .pdf.</translation>
         <source>The graph data are the pooled runs. A new run replaces them.
 
 Start a new run?</source>
-        <translation>I dati del grafico sono le serie sommate. Una nuova serie li sostituisce.
+        <translation>I dati del grafico sono le prove sommate. Una nuova prova li sostituisce.
 
-Iniziare una nuova serie?</translation>
+Iniziare una nuova prova?</translation>
     </message>
     <message>
         <source>%1 page</source>
@@ -1257,6 +1298,11 @@ Iniziare una nuova serie?</translation>
     <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>%</translation>
     </message>
 </context>
 <context>

@@ -75,14 +75,6 @@
         <translation>%1 kan niet worden gelezen: %2.</translation>
     </message>
     <message>
-        <source>Pooled 1 file: %1 times, 0 to %2.</source>
-        <translation>1 bestand samengevoegd: %1 tijdstippen, 0 tot en met %2.</translation>
-    </message>
-    <message>
-        <source>Pooled %1 files: %2 times, 0 to %3.</source>
-        <translation>%1 bestanden samengevoegd: %2 tijdstippen, 0 tot en met %3.</translation>
-    </message>
-    <message>
         <source>Times past %1 were left out.</source>
         <translation>Tijdstippen na %1 zijn weggelaten.</translation>
     </message>
@@ -141,6 +133,25 @@
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>het bestand heeft de tijdstippen maar geen kolom met aantallen &quot;P1&quot; .. &quot;P5&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <extracomment>The count of times in &quot;Pooled 2 files: 100 times, 0 to 99.&quot;</extracomment>
+        <translation>
+            <numerusform>%n tijdstip</numerusform>
+            <numerusform>%n tijdstippen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1, 0 to %2.</source>
+        <translation>1 bestand samengevoegd: %1, 0 tot en met %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pooled %n files: %1, 0 to %2.</source>
+        <translation>
+            <numerusform>%n bestand samengevoegd: %1, 0 tot en met %2.</numerusform>
+            <numerusform>%n bestanden samengevoegd: %1, 0 tot en met %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Saved runs (*.txt *.csv *.tsv)</source>
@@ -273,10 +284,6 @@
         <translation>grijs</translation>
     </message>
     <message>
-        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
-        <translation>%1 vervallen deeltjes wachten om te worden weggehaald; %2 zijn eruit gehaald.</translation>
-    </message>
-    <message>
         <source>nuclide %1, %2</source>
         <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
         <translation>nuclide %1, %2</translation>
@@ -299,12 +306,29 @@
         <translation>De meting heeft haar 100 tijdstippen vastgelegd.</translation>
     </message>
     <message>
-        <source>%1 decayed particles removed.</source>
-        <translation>%1 vervallen deeltjes weggehaald.</translation>
-    </message>
-    <message>
         <source>The graph data are the pooled runs: Reset starts a new run.</source>
         <translation>De grafiekgegevens zijn de samengevoegde metingen: Opnieuw begint een nieuwe meting.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles wait to be removed; %1.</source>
+        <translation>
+            <numerusform>%n vervallen deeltje wacht om te worden weggehaald; %1.</numerusform>
+            <numerusform>%n vervallen deeltjes wachten om te worden weggehaald; %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n have been taken out</source>
+        <translation>
+            <numerusform>%n is eruit gehaald</numerusform>
+            <numerusform>%n zijn eruit gehaald</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles removed.</source>
+        <translation>
+            <numerusform>%n vervallen deeltje weggehaald.</numerusform>
+            <numerusform>%n vervallen deeltjes weggehaald.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -440,6 +464,11 @@
         <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
         <translation>De docent heeft deze instellingen vergrendeld (Extra&apos;s ▸ Instellingen vergrendelen).</translation>
     </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>%</translation>
+    </message>
 </context>
 <context>
     <name>vestor::DataTablePage</name>
@@ -554,7 +583,7 @@
     </message>
     <message>
         <source>Enter an integer!!</source>
-        <translation>Typ een geheel getal, zonder punt voor de duizendtallen!!</translation>
+        <translation>Typ een geheel getal, zonder punt voor de duizendtallen.</translation>
     </message>
     <message>
         <source>Count of nuclide %1 at time %2</source>
@@ -681,10 +710,6 @@
         <translation>Beste fit van nuclide 1: geen schatting, %1.</translation>
     </message>
     <message>
-        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
-        <translation>Beste fit van nuclide 1 uit %1 punten:  T½ = %2 ± %3,  A = %4 ± %5</translation>
-    </message>
-    <message>
         <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
         <translation> Het aantal stijgt van tijdstip %1 naar %2, wat door verval alleen niet kan: de ± klopt niet.</translation>
     </message>
@@ -698,7 +723,7 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
-        <translation>Het verwachte aantal van elk getoond nuclide tekenen, in een band waarin 95 % van de metingen valt</translation>
+        <translation>Het verwachte aantal van elk getoond nuclide tekenen, in een band waarin 95% van de metingen valt</translation>
     </message>
     <message>
         <source>&amp;Log scale</source>
@@ -735,7 +760,7 @@
     </message>
     <message>
         <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
-        <translation>Het verwachte aantal van elk getoond nuclide is als lijn getekend, in een band waarin 95 % van de metingen valt.</translation>
+        <translation>Het verwachte aantal van elk getoond nuclide is als lijn getekend, in een band waarin 95% van de metingen valt.</translation>
     </message>
     <message>
         <source>The expected counts are hidden.</source>
@@ -748,6 +773,13 @@
     <message>
         <source>The counts are on an even axis.</source>
         <translation>De aantallen staan op een gelijkmatig verdeelde as.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit of nuclide 1 from %n points:  T½ = %1 ± %2,  A = %3 ± %4</source>
+        <translation>
+            <numerusform>Beste fit van nuclide 1 uit %n punt:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+            <numerusform>Beste fit van nuclide 1 uit %n punten:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -783,14 +815,6 @@
     <message>
         <source>not true or false</source>
         <translation>niet true of false</translation>
-    </message>
-    <message>
-        <source>not a list of at most %1 items</source>
-        <translation>geen lijst van hoogstens %1 elementen</translation>
-    </message>
-    <message>
-        <source>not a list of %1 items</source>
-        <translation>geen lijst van %1 elementen</translation>
     </message>
     <message>
         <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
@@ -885,12 +909,29 @@
         <translation>geen toestand van de toevalsgenerator</translation>
     </message>
     <message>
-        <source>missing, or not a name of at most %1 characters</source>
-        <translation>ontbreekt, of is geen naam van hoogstens %1 tekens</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>rij %1 bestaat niet uit vijf van de letters - R T P</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of at most %n items</source>
+        <translation>
+            <numerusform>geen lijst van hoogstens %n element</numerusform>
+            <numerusform>geen lijst van hoogstens %n elementen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of %n items</source>
+        <translation>
+            <numerusform>geen lijst van %n element</numerusform>
+            <numerusform>geen lijst van %n elementen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>missing, or not a name of at most %n characters</source>
+        <translation>
+            <numerusform>ontbreekt, of is geen naam van hoogstens %n teken</numerusform>
+            <numerusform>ontbreekt, of is geen naam van hoogstens %n tekens</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1298,11 @@ Een nieuwe meting starten?</translation>
     <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>%</translation>
     </message>
 </context>
 <context>

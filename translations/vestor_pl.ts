@@ -52,7 +52,7 @@
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
-        <translation>Zsumuj zapisane serie</translation>
+        <translation>Zsumuj zapisane przebiegi</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -75,20 +75,12 @@
         <translation>Nie można odczytać %1: %2.</translation>
     </message>
     <message>
-        <source>Pooled 1 file: %1 times, 0 to %2.</source>
-        <translation>Zsumowano 1 plik: %1 chwil, od 0 do %2.</translation>
-    </message>
-    <message>
-        <source>Pooled %1 files: %2 times, 0 to %3.</source>
-        <translation>Zsumowano pliki (%1): %2 chwil, od 0 do %3.</translation>
-    </message>
-    <message>
         <source>Times past %1 were left out.</source>
         <translation>Pominięto chwile po %1.</translation>
     </message>
     <message>
         <source>A shorter run adds nothing after its last time.</source>
-        <translation>Krótsza seria nic nie dodaje po swojej ostatniej chwili.</translation>
+        <translation>Krótszy przebieg nic nie dodaje po swojej ostatniej chwili.</translation>
     </message>
     <message>
         <source>it is larger than 1 MB</source>
@@ -141,6 +133,27 @@
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>plik ma chwile, ale nie ma kolumny liczb &quot;P1&quot; .. &quot;P5&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <extracomment>The count of times in &quot;Pooled 2 files: 100 times, 0 to 99.&quot;</extracomment>
+        <translation>
+            <numerusform>%n chwila</numerusform>
+            <numerusform>%n chwile</numerusform>
+            <numerusform>%n chwil</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1, 0 to %2.</source>
+        <translation>Zsumowano 1 plik: %1, od 0 do %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pooled %n files: %1, 0 to %2.</source>
+        <translation>
+            <numerusform>Zsumowano %n plik: %1, od 0 do %2.</numerusform>
+            <numerusform>Zsumowano %n pliki: %1, od 0 do %2.</numerusform>
+            <numerusform>Zsumowano %n plików: %1, od 0 do %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Saved runs (*.txt *.csv *.tsv)</source>
@@ -274,10 +287,6 @@
         <translation>na szaro</translation>
     </message>
     <message>
-        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
-        <translation>%1 rozpadłych cząstek czeka na usunięcie; wyjęto już %2.</translation>
-    </message>
-    <message>
         <source>nuclide %1, %2</source>
         <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
         <translation>nuklid %1, %2</translation>
@@ -297,15 +306,35 @@
     </message>
     <message>
         <source>The run has recorded its 100 times.</source>
-        <translation>Seria zapisała swoje 100 chwil.</translation>
-    </message>
-    <message>
-        <source>%1 decayed particles removed.</source>
-        <translation>Usunięto rozpadłe cząstki: %1.</translation>
+        <translation>Przebieg zapisał już swoje 100 chwil.</translation>
     </message>
     <message>
         <source>The graph data are the pooled runs: Reset starts a new run.</source>
-        <translation>Dane wykresu to zsumowane serie: Zeruj rozpoczyna nową serię.</translation>
+        <translation>Dane wykresu to zsumowane przebiegi: Zeruj rozpoczyna nowy przebieg.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles wait to be removed; %1.</source>
+        <translation>
+            <numerusform>%n rozpadła cząstka czeka na usunięcie; %1.</numerusform>
+            <numerusform>%n rozpadłe cząstki czekają na usunięcie; %1.</numerusform>
+            <numerusform>%n rozpadłych cząstek czeka na usunięcie; %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n have been taken out</source>
+        <translation>
+            <numerusform>wyjęto już %n</numerusform>
+            <numerusform>wyjęto już %n</numerusform>
+            <numerusform>wyjęto już %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles removed.</source>
+        <translation>
+            <numerusform>Usunięto %n rozpadłą cząstkę.</numerusform>
+            <numerusform>Usunięto %n rozpadłe cząstki.</numerusform>
+            <numerusform>Usunięto %n rozpadłych cząstek.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -346,17 +375,17 @@
     </message>
     <message>
         <source>Type of Decay</source>
-        <translation>Losowanie przez</translation>
+        <translation>Sposób losowania</translation>
     </message>
     <message>
         <source> &amp;Percentage</source>
         <extracomment>Decay type: the chance of decay per time step given as a percentage</extracomment>
-        <translation> &amp;Procent</translation>
+        <translation> Pro&amp;cent</translation>
     </message>
     <message>
         <source> &amp;Dice</source>
         <extracomment>Decay type: the chance of decay given by a throw of a die</extracomment>
-        <translation> &amp;Kostkę</translation>
+        <translation> Ko&amp;stka</translation>
     </message>
     <message>
         <source>Graph Equation</source>
@@ -440,6 +469,11 @@
     <message>
         <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
         <translation>Nauczyciel zablokował te ustawienia (Dodatki ▸ Zablokuj ustawienia).</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>%</translation>
     </message>
 </context>
 <context>
@@ -555,7 +589,7 @@
     </message>
     <message>
         <source>Enter an integer!!</source>
-        <translation>Wpisz liczbę całkowitą, bez odstępu między tysiącami!!</translation>
+        <translation>Wpisz liczbę całkowitą, bez odstępu między tysiącami.</translation>
     </message>
     <message>
         <source>Count of nuclide %1 at time %2</source>
@@ -682,10 +716,6 @@
         <translation>Dopasowanie dla nuklidu 1: brak oszacowania, %1.</translation>
     </message>
     <message>
-        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
-        <translation>Dopasowanie dla nuklidu 1 z %1 punktów:  T½ = %2 ± %3,  A = %4 ± %5</translation>
-    </message>
-    <message>
         <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
         <translation> Liczba rośnie od chwili %1 do %2, czego sam rozpad nie może dać: ± nie obowiązuje.</translation>
     </message>
@@ -699,7 +729,7 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
-        <translation>Rysuj oczekiwaną liczbę każdego nuklidu z wykresu, w pasie, w który trafia 95 % serii</translation>
+        <translation>Rysuj oczekiwaną liczbę każdego nuklidu z wykresu, w pasie, w który trafia 95% przebiegów</translation>
     </message>
     <message>
         <source>&amp;Log scale</source>
@@ -713,12 +743,12 @@
     <message>
         <source>Model curve: T½ %1 steps, A %2.</source>
         <extracomment>The model curve as a screen reader says it, after the graph&apos;s points and as a scroll bar moves</extracomment>
-        <translation>Krzywa modelu: T½ %1 kroków, A %2.</translation>
+        <translation>Krzywa modelu: T½ %1 kroku, A %2.</translation>
     </message>
     <message>
         <source>Half-life of the model curve, T½ %1 steps</source>
         <extracomment>What a screen reader says for the half-life scroll bar: what it sets and its value</extracomment>
-        <translation>Czas połowicznego rozpadu krzywej modelu, T½ %1 kroków</translation>
+        <translation>Czas połowicznego rozpadu krzywej modelu, T½ %1 kroku</translation>
     </message>
     <message>
         <source>Initial count of the model curve, A %1</source>
@@ -736,7 +766,7 @@
     </message>
     <message>
         <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
-        <translation>Oczekiwana liczba każdego nuklidu z wykresu jest narysowana jako linia, w pasie, w który trafia 95 % serii.</translation>
+        <translation>Oczekiwana liczba każdego nuklidu z wykresu jest narysowana jako linia, w pasie, w który trafia 95% przebiegów.</translation>
     </message>
     <message>
         <source>The expected counts are hidden.</source>
@@ -749,6 +779,14 @@
     <message>
         <source>The counts are on an even axis.</source>
         <translation>Liczby są na osi o równych podziałkach.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit of nuclide 1 from %n points:  T½ = %1 ± %2,  A = %3 ± %4</source>
+        <translation>
+            <numerusform>Dopasowanie dla nuklidu 1 z %n punktu:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+            <numerusform>Dopasowanie dla nuklidu 1 z %n punktów:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+            <numerusform>Dopasowanie dla nuklidu 1 z %n punktów:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -784,14 +822,6 @@
     <message>
         <source>not true or false</source>
         <translation>nie jest ani true, ani false</translation>
-    </message>
-    <message>
-        <source>not a list of at most %1 items</source>
-        <translation>nie jest listą najwyżej %1 elementów</translation>
-    </message>
-    <message>
-        <source>not a list of %1 items</source>
-        <translation>nie jest listą %1 elementów</translation>
     </message>
     <message>
         <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
@@ -886,12 +916,32 @@
         <translation>nie jest stanem generatora losowego</translation>
     </message>
     <message>
-        <source>missing, or not a name of at most %1 characters</source>
-        <translation>brak lub nie jest to nazwa o długości najwyżej %1 znaków</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>wiersz %1 nie składa się z pięciu liter spośród - R T P</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of at most %n items</source>
+        <translation>
+            <numerusform>nie jest listą najwyżej %n elementu</numerusform>
+            <numerusform>nie jest listą najwyżej %n elementów</numerusform>
+            <numerusform>nie jest listą najwyżej %n elementów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of %n items</source>
+        <translation>
+            <numerusform>nie jest listą %n elementu</numerusform>
+            <numerusform>nie jest listą %n elementów</numerusform>
+            <numerusform>nie jest listą %n elementów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>missing, or not a name of at most %n characters</source>
+        <translation>
+            <numerusform>brak lub nie jest to nazwa o długości najwyżej %n znaku</numerusform>
+            <numerusform>brak lub nie jest to nazwa o długości najwyżej %n znaków</numerusform>
+            <numerusform>brak lub nie jest to nazwa o długości najwyżej %n znaków</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -950,7 +1000,7 @@
     </message>
     <message>
         <source>&amp;Pool Saved Runs…</source>
-        <translation>&amp;Zsumuj zapisane serie…</translation>
+        <translation>&amp;Zsumuj zapisane przebiegi…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1141,9 +1191,9 @@ nazwa musi kończyć się na .png, .svg lub .pdf.</translation>
         <source>The graph data are the pooled runs. A new run replaces them.
 
 Start a new run?</source>
-        <translation>Dane wykresu to zsumowane serie. Nowa seria je zastąpi.
+        <translation>Dane wykresu to zsumowane przebiegi. Nowy przebieg je zastąpi.
 
-Rozpocząć nową serię?</translation>
+Rozpocząć nowy przebieg?</translation>
     </message>
     <message>
         <source>%1 page</source>
@@ -1258,6 +1308,11 @@ Rozpocząć nową serię?</translation>
     <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>%</translation>
     </message>
 </context>
 <context>

@@ -52,7 +52,7 @@
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
-        <translation>Somar séries salvas</translation>
+        <translation>Somar rodadas salvas</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -75,20 +75,12 @@
         <translation>Não é possível ler %1: %2.</translation>
     </message>
     <message>
-        <source>Pooled 1 file: %1 times, 0 to %2.</source>
-        <translation>1 arquivo somado: %1 instantes, de 0 a %2.</translation>
-    </message>
-    <message>
-        <source>Pooled %1 files: %2 times, 0 to %3.</source>
-        <translation>%1 arquivos somados: %2 instantes, de 0 a %3.</translation>
-    </message>
-    <message>
         <source>Times past %1 were left out.</source>
         <translation>Os instantes depois de %1 foram deixados de fora.</translation>
     </message>
     <message>
         <source>A shorter run adds nothing after its last time.</source>
-        <translation>Uma série mais curta não soma nada depois do seu último instante.</translation>
+        <translation>Uma rodada mais curta não soma nada depois do seu último instante.</translation>
     </message>
     <message>
         <source>it is larger than 1 MB</source>
@@ -141,6 +133,25 @@
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>o arquivo tem os instantes, mas nenhuma coluna de contagens &quot;P1&quot; .. &quot;P5&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <extracomment>The count of times in &quot;Pooled 2 files: 100 times, 0 to 99.&quot;</extracomment>
+        <translation>
+            <numerusform>%n instante</numerusform>
+            <numerusform>%n instantes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1, 0 to %2.</source>
+        <translation>1 arquivo somado: %1, de 0 a %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pooled %n files: %1, 0 to %2.</source>
+        <translation>
+            <numerusform>%n arquivo somado: %1, de 0 a %2.</numerusform>
+            <numerusform>%n arquivos somados: %1, de 0 a %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Saved runs (*.txt *.csv *.tsv)</source>
@@ -273,10 +284,6 @@
         <translation>em cinza</translation>
     </message>
     <message>
-        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
-        <translation>%1 partículas decaídas esperam para ser retiradas; %2 já foram retiradas.</translation>
-    </message>
-    <message>
         <source>nuclide %1, %2</source>
         <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
         <translation>nuclídeo %1, %2</translation>
@@ -296,15 +303,32 @@
     </message>
     <message>
         <source>The run has recorded its 100 times.</source>
-        <translation>A série registrou seus 100 instantes.</translation>
-    </message>
-    <message>
-        <source>%1 decayed particles removed.</source>
-        <translation>%1 partículas decaídas retiradas.</translation>
+        <translation>A rodada registrou seus 100 instantes.</translation>
     </message>
     <message>
         <source>The graph data are the pooled runs: Reset starts a new run.</source>
-        <translation>Os dados do gráfico são as séries somadas: Zerar começa uma nova série.</translation>
+        <translation>Os dados do gráfico são as rodadas somadas: Zerar começa uma nova rodada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles wait to be removed; %1.</source>
+        <translation>
+            <numerusform>%n partícula decaída espera para ser retirada; %1.</numerusform>
+            <numerusform>%n partículas decaídas esperam para ser retiradas; %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n have been taken out</source>
+        <translation>
+            <numerusform>%n já foi retirada</numerusform>
+            <numerusform>%n já foram retiradas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles removed.</source>
+        <translation>
+            <numerusform>%n partícula decaída retirada.</numerusform>
+            <numerusform>%n partículas decaídas retiradas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -341,7 +365,7 @@
     <message>
         <source>Steps in Decay Series</source>
         <extracomment>Caption of the choice of how many nuclides the decay chain has (1 to 5)</extracomment>
-        <translation>Nuclídeos da série</translation>
+        <translation>Nuclídeos da cadeia</translation>
     </message>
     <message>
         <source>Type of Decay</source>
@@ -439,6 +463,11 @@
     <message>
         <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
         <translation>O professor bloqueou estas configurações (Extras ▸ Bloquear configurações).</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>%</translation>
     </message>
 </context>
 <context>
@@ -554,7 +583,7 @@
     </message>
     <message>
         <source>Enter an integer!!</source>
-        <translation>Digite um número inteiro, sem ponto de milhar!!</translation>
+        <translation>Digite um número inteiro, sem ponto de milhar.</translation>
     </message>
     <message>
         <source>Count of nuclide %1 at time %2</source>
@@ -617,7 +646,7 @@
     </message>
     <message>
         <source>Marks where the model curve starts, at time 0</source>
-        <translation>Marca onde a curva do modelo começa, no tempo 0</translation>
+        <translation>Marca onde a curva do modelo começa, no instante 0</translation>
     </message>
     <message>
         <source>C o u n t </source>
@@ -681,10 +710,6 @@
         <translation>Melhor ajuste do nuclídeo 1: sem estimativa, %1.</translation>
     </message>
     <message>
-        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
-        <translation>Melhor ajuste do nuclídeo 1 com %1 pontos:  T½ = %2 ± %3,  A = %4 ± %5</translation>
-    </message>
-    <message>
         <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
         <translation> A contagem sobe do instante %1 para o %2, o que o decaimento sozinho não faz: o ± não vale.</translation>
     </message>
@@ -698,7 +723,7 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
-        <translation>Desenhar a contagem esperada de cada nuclídeo do gráfico, numa faixa onde caem 95 % das séries</translation>
+        <translation>Desenhar a contagem esperada de cada nuclídeo do gráfico, numa faixa onde caem 95% das rodadas</translation>
     </message>
     <message>
         <source>&amp;Log scale</source>
@@ -735,7 +760,7 @@
     </message>
     <message>
         <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
-        <translation>A contagem esperada de cada nuclídeo do gráfico é desenhada como uma linha, numa faixa onde caem 95 % das séries.</translation>
+        <translation>A contagem esperada de cada nuclídeo do gráfico é desenhada como uma linha, numa faixa onde caem 95% das rodadas.</translation>
     </message>
     <message>
         <source>The expected counts are hidden.</source>
@@ -748,6 +773,13 @@
     <message>
         <source>The counts are on an even axis.</source>
         <translation>As contagens estão num eixo de divisões iguais.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit of nuclide 1 from %n points:  T½ = %1 ± %2,  A = %3 ± %4</source>
+        <translation>
+            <numerusform>Melhor ajuste do nuclídeo 1 com %n ponto:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+            <numerusform>Melhor ajuste do nuclídeo 1 com %n pontos:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -785,16 +817,8 @@
         <translation>não é true nem false</translation>
     </message>
     <message>
-        <source>not a list of at most %1 items</source>
-        <translation>não é uma lista de no máximo %1 itens</translation>
-    </message>
-    <message>
-        <source>not a list of %1 items</source>
-        <translation>não é uma lista de %1 itens</translation>
-    </message>
-    <message>
         <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
-        <translation>a série não tem de 1 a 5 nuclídeos, ou o dado não tem de 2 a 40 faces</translation>
+        <translation>a cadeia não tem de 1 a 5 nuclídeos, ou o dado não tem de 2 a 40 faces</translation>
     </message>
     <message>
         <source>the chance of decay of nuclide %1 is out of range</source>
@@ -826,7 +850,7 @@
     </message>
     <message>
         <source>a particle belongs to no nuclide of the series</source>
-        <translation>uma partícula não pertence a nenhum nuclídeo da série</translation>
+        <translation>uma partícula não pertence a nenhum nuclídeo da cadeia</translation>
     </message>
     <message>
         <source>a particle lies outside the chamber</source>
@@ -885,12 +909,29 @@
         <translation>não é o estado do gerador aleatório</translation>
     </message>
     <message>
-        <source>missing, or not a name of at most %1 characters</source>
-        <translation>ausente, ou não é um nome de no máximo %1 caracteres</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>a linha %1 não é formada por cinco das letras - R T P</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of at most %n items</source>
+        <translation>
+            <numerusform>não é uma lista de no máximo %n item</numerusform>
+            <numerusform>não é uma lista de no máximo %n itens</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of %n items</source>
+        <translation>
+            <numerusform>não é uma lista de %n item</numerusform>
+            <numerusform>não é uma lista de %n itens</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>missing, or not a name of at most %n characters</source>
+        <translation>
+            <numerusform>ausente, ou não é um nome de no máximo %n caractere</numerusform>
+            <numerusform>ausente, ou não é um nome de no máximo %n caracteres</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -949,7 +990,7 @@
     </message>
     <message>
         <source>&amp;Pool Saved Runs…</source>
-        <translation>&amp;Somar séries salvas…</translation>
+        <translation>&amp;Somar rodadas salvas…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1009,7 +1050,7 @@
     </message>
     <message>
         <source>Fi&amp;ve-member series by dice</source>
-        <translation>Série de &amp;cinco nuclídeos com dados</translation>
+        <translation>Cadeia de &amp;cinco nuclídeos com dados</translation>
     </message>
     <message>
         <source>A ten-sided die; nuclide 1 decays on 2 or less, the others on 3, 1, 4 and 2; 500 particles of nuclide 1.</source>
@@ -1140,9 +1181,9 @@ o nome deve terminar em .png, .svg ou .pdf.</translation>
         <source>The graph data are the pooled runs. A new run replaces them.
 
 Start a new run?</source>
-        <translation>Os dados do gráfico são as séries somadas. Uma nova série os substitui.
+        <translation>Os dados do gráfico são as rodadas somadas. Uma nova rodada os substitui.
 
-Começar uma nova série?</translation>
+Começar uma nova rodada?</translation>
     </message>
     <message>
         <source>%1 page</source>
@@ -1252,11 +1293,16 @@ Começar uma nova série?</translation>
     </message>
     <message>
         <source>Length of Decay chain</source>
-        <translation>Comprimento da série</translation>
+        <translation>Comprimento da cadeia</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>%</translation>
     </message>
 </context>
 <context>

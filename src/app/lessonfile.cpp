@@ -97,8 +97,8 @@ public:
         const QJsonValue v = in.value(QLatin1String(key));
         const QJsonArray a = v.toArray();
         if (!v.isArray() || (upTo ? a.size() > size : a.size() != size)) {
-            fail(QString::fromLatin1(key), upTo ? LessonText::tr("not a list of at most %1 items").arg(size)
-                                                : LessonText::tr("not a list of %1 items").arg(size));
+            fail(QString::fromLatin1(key), upTo ? LessonText::tr("not a list of at most %n items", nullptr, static_cast<int>(size))
+                                                : LessonText::tr("not a list of %n items", nullptr, static_cast<int>(size)));
             return {};
         }
         return a;
@@ -298,7 +298,7 @@ std::optional<Lesson> readLesson(const QByteArray& bytes, QString& error)
     v.colourBlindSafe = in.boolean(extras, "colourBlindSafe");
     const QJsonValue name = root.value(QLatin1String("userName"));
     if (!name.isString() || name.toString().size() > kUserNameLimit)
-        in.fail(QStringLiteral("userName"), LessonText::tr("missing, or not a name of at most %1 characters").arg(kUserNameLimit));
+        in.fail(QStringLiteral("userName"), LessonText::tr("missing, or not a name of at most %n characters", nullptr, kUserNameLimit));
     l.userName = name.toString();
 
     const QJsonObject run = in.object(root, "run");

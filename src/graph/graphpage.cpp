@@ -430,8 +430,7 @@ void GraphPage::updateFit()
         m_useFit->setEnabled(false);
         return;
     }
-    m_fitLabel->setText(tr("Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5")
-                            .arg(fit.points)
+    m_fitLabel->setText(tr("Best fit of nuclide 1 from %n points:  T½ = %1 ± %2,  A = %3 ± %4", nullptr, fit.points)
                             .arg(QLocale().toString(fit.halfLife, 'f', 2), QLocale().toString(fit.halfLifeError, 'f', 2),
                                  QLocale().toString(fit.initial, 'f', 1), QLocale().toString(fit.initialError, 'f', 1))
                         + (fit.risesAfter < 0

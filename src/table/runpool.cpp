@@ -65,11 +65,11 @@ bool SavedRunPooler::pool(const QStringList& paths, QWidget* parent, GraphEditor
         beforeStore();
     editor.storeCounts(sums.sums, sums.times);
 
-    QString report = sums.files == 1 ? tr("Pooled 1 file: %1 times, 0 to %2.").arg(sums.times).arg(sums.times - 1)
-                                     : tr("Pooled %1 files: %2 times, 0 to %3.")
-                                           .arg(sums.files)
-                                           .arg(sums.times)
-                                           .arg(sums.times - 1);
+    // Each count its own plural: Qt takes one %n a message.
+    //: The count of times in "Pooled 2 files: 100 times, 0 to 99."
+    const QString times = tr("%n times", nullptr, sums.times);
+    QString report = sums.files == 1 ? tr("Pooled 1 file: %1, 0 to %2.").arg(times).arg(sums.times - 1)
+                                     : tr("Pooled %n files: %1, 0 to %2.", nullptr, sums.files).arg(times).arg(sums.times - 1);
     if (sums.cut)
         report += QLatin1Char(' ') + tr("Times past %1 were left out.").arg(kLastTime);
     if (sums.uneven)
