@@ -336,6 +336,7 @@ void TestLessons::fuzzedFiles()
         QVERIFY(!runFault(lesson->run) && !settingsFault(lesson->settings));
         a.w.applyLesson(*lesson);
         QVERIFY(a.sim().invariantHolds());
+        QVERIFY2(a.w.captureLesson() == *lesson, qPrintable(QString::number(round)));
         a.stepAndRemove(1);
         QVERIFY(a.sim().invariantHolds());
     }
