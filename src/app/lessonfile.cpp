@@ -133,6 +133,8 @@ constexpr char kOriginLetters[] = "-RTP";
 QString faultText(const LessonFault& f)
 {
     using F = LessonFault::Kind;
+    // A message about one count of the history: %1 its nuclide, %2 its time.
+    const auto countAt = [&f](const QString& text) { return text.arg(f.nuclide).arg(f.time); };
     switch (f.kind) {
     case F::None:
         break;
@@ -165,33 +167,23 @@ QString faultText(const LessonFault& f)
     case F::RunInitial:
         return LessonText::tr("the initial numbers of the run do not give its particles");
     case F::NoOrigin:
-        return LessonText::tr("the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it")
-            .arg(f.nuclide)
-            .arg(f.time);
+        return countAt(LessonText::tr("the count of nuclide %1 at time %2 is not 0, yet nobody recorded, "
+                                      "typed or pooled it"));
     case F::PooledOrigin:
-        return LessonText::tr("the count of nuclide %1 at time %2 is pooled, but the run's data are not pooled runs")
-            .arg(f.nuclide)
-            .arg(f.time);
+        return countAt(LessonText::tr("the count of nuclide %1 at time %2 is pooled, but the run's data "
+                                      "are not pooled runs"));
     case F::RecordedInPool:
-        return LessonText::tr("the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run's data")
-            .arg(f.nuclide)
-            .arg(f.time);
+        return countAt(LessonText::tr("the count of nuclide %1 at time %2 is recorded, but pooled runs "
+                                      "replaced the run's data"));
     case F::RecordedLate:
-        return LessonText::tr("the count of nuclide %1 at time %2 is recorded after the run's last time")
-            .arg(f.nuclide)
-            .arg(f.time);
+        return countAt(LessonText::tr("the count of nuclide %1 at time %2 is recorded after the run's last time"));
     case F::RecordedOutside:
-        return LessonText::tr("the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run's series")
-            .arg(f.nuclide)
-            .arg(f.time);
+        return countAt(LessonText::tr("the count of nuclide %1 at time %2 is recorded, but the nuclide "
+                                      "is not in the run's series"));
     case F::RecordedCount:
-        return LessonText::tr("the recorded count of nuclide %1 at time %2 is not one the run could record")
-            .arg(f.nuclide)
-            .arg(f.time);
+        return countAt(LessonText::tr("the recorded count of nuclide %1 at time %2 is not one the run could record"));
     case F::TypedLate:
-        return LessonText::tr("the count of nuclide %1 at time %2 is after the last time typed or pooled")
-            .arg(f.nuclide)
-            .arg(f.time);
+        return countAt(LessonText::tr("the count of nuclide %1 at time %2 is after the last time typed or pooled"));
     case F::SeriesMismatch:
         return LessonText::tr("the run's series is not the one the settings choose, and no change of them is waiting");
     }

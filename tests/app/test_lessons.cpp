@@ -254,7 +254,8 @@ void TestLessons::refused_data()
     QTest::newRow("random zeros") << "run/random=\"" + zeroState() + "\"" << "random";
     QTest::newRow("random leading zero") << "run/random=\"0%r\"" << "random";
     QTest::newRow("random trailing text") << "run/random=\"%r 7\"" << "random";
-    QTest::newRow("recorded above the particles") << "run/history/1/0=1500" << "history: the recorded count of nuclide 1 at time 1";
+    QTest::newRow("recorded above the particles") << "run/history/1/0=1500"
+                                                  << "history: the recorded count of nuclide 1 at time 1";
     QTest::newRow("count nobody recorded") << "run/history/1/1=7" << "origin: the count of nuclide 2 at time 1";
     QTest::newRow("pooled, run not pooled") << "run/origin/1=\"P----\"" << "is pooled";
     QTest::newRow("recorded, run pooled") << "run/pooled=true" << "nuclide 1 at time 0 is recorded";
@@ -282,7 +283,8 @@ void TestLessons::refused()
     if (change == QLatin1String("*cut"))
         bad.truncate(bad.size() / 2);
     // Changes apart by ";"; %r is the lesson's own random state.
-    for (const QString& one : QString(change).replace(QLatin1String("%r"), QString::fromStdString(lesson.random)).split(u';'))
+    const QString changes = QString(change).replace(QLatin1String("%r"), QString::fromStdString(lesson.random));
+    for (const QString& one : changes.split(u';'))
         if (!one.startsWith(u'*'))
             bad = mutated(bad, one);
     const QString path = m_dir.filePath(QStringLiteral("bad.vestor"));
