@@ -67,10 +67,6 @@
 %1</translation>
     </message>
     <message>
-        <source>%1 cannot be read: it is not a file.</source>
-        <translation>%1 kann nicht gelesen werden: Es ist keine Datei.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>%1 kann nicht gelesen werden: %2.</translation>
     </message>
@@ -905,10 +901,6 @@
         <translation>Teilchen %1</translation>
     </message>
     <message>
-        <source>not the state of the random generator</source>
-        <translation>kein Zustand des Zufallsgenerators</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>Zeile %1 besteht nicht aus fünf der Buchstaben - R T P</translation>
     </message>
@@ -932,6 +924,50 @@
             <numerusform>fehlt oder ist kein Name mit höchstens %n Zeichen</numerusform>
             <numerusform>fehlt oder ist kein Name mit höchstens %n Zeichen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
+        <translation>Nuklid %1 liegt hinter dem Endprodukt der Zerfallsreihe, doch seine Anzahl ist nicht die, mit der die Messreihe begann</translation>
+    </message>
+    <message>
+        <source>the initial numbers of the run do not give its particles</source>
+        <translation>die Anfangsanzahlen der Messreihe ergeben nicht ihre Teilchen</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
+        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 ist nicht 0, doch niemand hat sie aufgezeichnet, eingetippt oder zusammengefasst</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
+        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 ist zusammengefasst, doch die Daten sind keine zusammengefassten Messreihen</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
+        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 ist aufgezeichnet, doch zusammengefasste Messreihen haben die Daten ersetzt</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
+        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 ist nach dem letzten Zeitpunkt der Messreihe aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
+        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 ist aufgezeichnet, doch das Nuklid gehört nicht zur Zerfallsreihe der Messreihe</translation>
+    </message>
+    <message>
+        <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
+        <translation>die aufgezeichnete Anzahl von Nuklid %1 zum Zeitpunkt %2 kann die Messreihe nicht aufgezeichnet haben</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
+        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 liegt nach dem letzten eingetippten oder zusammengefassten Zeitpunkt</translation>
+    </message>
+    <message>
+        <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
+        <translation>die Zerfallsreihe der Messreihe ist nicht die der Einstellungen, und keine Änderung wartet</translation>
+    </message>
+    <message>
+        <source>not a state of the random generator that the program could have saved</source>
+        <translation>kein Zustand des Zufallsgenerators, den das Programm gespeichert haben könnte</translation>
     </message>
 </context>
 <context>
@@ -1211,6 +1247,13 @@ Einen neuen Durchlauf starten?</translation>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>nicht markiert</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ReadFileText</name>
+    <message>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
     </message>
 </context>
 <context>

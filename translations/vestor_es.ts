@@ -67,10 +67,6 @@
 %1</translation>
     </message>
     <message>
-        <source>%1 cannot be read: it is not a file.</source>
-        <translation>No se puede leer %1: no es un archivo.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>No se puede leer %1: %2.</translation>
     </message>
@@ -905,10 +901,6 @@
         <translation>partícula %1</translation>
     </message>
     <message>
-        <source>not the state of the random generator</source>
-        <translation>no es el estado del generador aleatorio</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>la fila %1 no son cinco de las letras - R T P</translation>
     </message>
@@ -932,6 +924,50 @@
             <numerusform>falta, o no es un nombre de %n carácter como máximo</numerusform>
             <numerusform>falta, o no es un nombre de %n caracteres como máximo</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
+        <translation>el núclido %1 está después del producto final de la serie, pero su recuento no es el del comienzo del ensayo</translation>
+    </message>
+    <message>
+        <source>the initial numbers of the run do not give its particles</source>
+        <translation>los números iniciales del ensayo no dan sus partículas</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
+        <translation>el recuento del núclido %1 en el instante %2 no es 0, pero nadie lo registró, escribió ni acumuló</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
+        <translation>el recuento del núclido %1 en el instante %2 está acumulado, pero los datos no son ensayos acumulados</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
+        <translation>el recuento del núclido %1 en el instante %2 está registrado, pero ensayos acumulados sustituyeron los datos</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
+        <translation>el recuento del núclido %1 en el instante %2 está registrado después del último instante del ensayo</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
+        <translation>el recuento del núclido %1 en el instante %2 está registrado, pero el núclido no está en la serie del ensayo</translation>
+    </message>
+    <message>
+        <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
+        <translation>el recuento registrado del núclido %1 en el instante %2 no es uno que el ensayo pudiera registrar</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
+        <translation>el recuento del núclido %1 en el instante %2 está después del último instante escrito o acumulado</translation>
+    </message>
+    <message>
+        <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
+        <translation>la serie del ensayo no es la de los ajustes, y ningún cambio está pendiente</translation>
+    </message>
+    <message>
+        <source>not a state of the random generator that the program could have saved</source>
+        <translation>no es un estado del generador aleatorio que el programa pudiera haber guardado</translation>
     </message>
 </context>
 <context>
@@ -1211,6 +1247,13 @@ Start a new run?</source>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>no marcado</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ReadFileText</name>
+    <message>
+        <source>it is not a file</source>
+        <translation>no es un archivo</translation>
     </message>
 </context>
 <context>

@@ -67,10 +67,6 @@
 %1</translation>
     </message>
     <message>
-        <source>%1 cannot be read: it is not a file.</source>
-        <translation>Impossible de lire %1 : ce n&apos;est pas un fichier.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>Impossible de lire %1 : %2.</translation>
     </message>
@@ -905,10 +901,6 @@
         <translation>particule %1</translation>
     </message>
     <message>
-        <source>not the state of the random generator</source>
-        <translation>pas l&apos;état du générateur aléatoire</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>la ligne %1 n&apos;est pas faite de cinq des lettres - R T P</translation>
     </message>
@@ -932,6 +924,50 @@
             <numerusform>absent, ou pas un nom d&apos;au plus %n caractère</numerusform>
             <numerusform>absent, ou pas un nom d&apos;au plus %n caractères</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
+        <translation>le nucléide %1 est après le produit final de la série, mais son effectif n&apos;est pas celui du début de l&apos;essai</translation>
+    </message>
+    <message>
+        <source>the initial numbers of the run do not give its particles</source>
+        <translation>les nombres initiaux de l&apos;essai ne donnent pas ses particules</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
+        <translation>l&apos;effectif du nucléide %1 à l&apos;instant %2 n&apos;est pas 0, mais personne ne l&apos;a enregistré, saisi ni cumulé</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
+        <translation>l&apos;effectif du nucléide %1 à l&apos;instant %2 est cumulé, mais les données ne sont pas des essais cumulés</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
+        <translation>l&apos;effectif du nucléide %1 à l&apos;instant %2 est enregistré, mais des essais cumulés ont remplacé les données</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
+        <translation>l&apos;effectif du nucléide %1 à l&apos;instant %2 est enregistré après le dernier instant de l&apos;essai</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
+        <translation>l&apos;effectif du nucléide %1 à l&apos;instant %2 est enregistré, mais le nucléide n&apos;est pas dans la série de l&apos;essai</translation>
+    </message>
+    <message>
+        <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
+        <translation>l&apos;effectif enregistré du nucléide %1 à l&apos;instant %2 n&apos;est pas un effectif que l&apos;essai pouvait enregistrer</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
+        <translation>l&apos;effectif du nucléide %1 à l&apos;instant %2 est après le dernier instant saisi ou cumulé</translation>
+    </message>
+    <message>
+        <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
+        <translation>la série de l&apos;essai n&apos;est pas celle des réglages, et aucune modification n&apos;est en attente</translation>
+    </message>
+    <message>
+        <source>not a state of the random generator that the program could have saved</source>
+        <translation>pas un état du générateur aléatoire que le programme aurait pu enregistrer</translation>
     </message>
 </context>
 <context>
@@ -1211,6 +1247,13 @@ Commencer un nouvel essai ?</translation>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>non coché</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ReadFileText</name>
+    <message>
+        <source>it is not a file</source>
+        <translation>ce n&apos;est pas un fichier</translation>
     </message>
 </context>
 <context>

@@ -67,10 +67,6 @@
 %1</translation>
     </message>
     <message>
-        <source>%1 cannot be read: it is not a file.</source>
-        <translation>Impossibile leggere %1: non è un file.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>Impossibile leggere %1: %2.</translation>
     </message>
@@ -905,10 +901,6 @@
         <translation>particella %1</translation>
     </message>
     <message>
-        <source>not the state of the random generator</source>
-        <translation>non è lo stato del generatore casuale</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>la riga %1 non è fatta di cinque delle lettere - R T P</translation>
     </message>
@@ -932,6 +924,50 @@
             <numerusform>manca, o non è un nome di al massimo %n carattere</numerusform>
             <numerusform>manca, o non è un nome di al massimo %n caratteri</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
+        <translation>il nuclide %1 viene dopo il prodotto finale della catena, ma il suo conteggio non è quello con cui la prova è iniziata</translation>
+    </message>
+    <message>
+        <source>the initial numbers of the run do not give its particles</source>
+        <translation>i numeri iniziali della prova non danno le sue particelle</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
+        <translation>il conteggio del nuclide %1 all&apos;istante %2 non è 0, ma nessuno lo ha registrato, digitato o sommato</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
+        <translation>il conteggio del nuclide %1 all&apos;istante %2 è sommato, ma i dati non sono prove sommate</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
+        <translation>il conteggio del nuclide %1 all&apos;istante %2 è registrato, ma prove sommate hanno sostituito i dati</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
+        <translation>il conteggio del nuclide %1 all&apos;istante %2 è registrato dopo l&apos;ultimo istante della prova</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
+        <translation>il conteggio del nuclide %1 all&apos;istante %2 è registrato, ma il nuclide non è nella catena della prova</translation>
+    </message>
+    <message>
+        <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
+        <translation>il conteggio registrato del nuclide %1 all&apos;istante %2 non è uno che la prova potesse registrare</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
+        <translation>il conteggio del nuclide %1 all&apos;istante %2 viene dopo l&apos;ultimo istante digitato o sommato</translation>
+    </message>
+    <message>
+        <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
+        <translation>la catena della prova non è quella delle impostazioni, e nessuna modifica è in attesa</translation>
+    </message>
+    <message>
+        <source>not a state of the random generator that the program could have saved</source>
+        <translation>non è uno stato del generatore casuale che il programma avrebbe potuto salvare</translation>
     </message>
 </context>
 <context>
@@ -1211,6 +1247,13 @@ Iniziare una nuova prova?</translation>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>non selezionato</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ReadFileText</name>
+    <message>
+        <source>it is not a file</source>
+        <translation>non è un file</translation>
     </message>
 </context>
 <context>

@@ -67,10 +67,6 @@
 %1</translation>
     </message>
     <message>
-        <source>%1 cannot be read: it is not a file.</source>
-        <translation>%1 kan niet worden gelezen: het is geen bestand.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>%1 kan niet worden gelezen: %2.</translation>
     </message>
@@ -905,10 +901,6 @@
         <translation>deeltje %1</translation>
     </message>
     <message>
-        <source>not the state of the random generator</source>
-        <translation>geen toestand van de toevalsgenerator</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>rij %1 bestaat niet uit vijf van de letters - R T P</translation>
     </message>
@@ -932,6 +924,50 @@
             <numerusform>ontbreekt, of is geen naam van hoogstens %n teken</numerusform>
             <numerusform>ontbreekt, of is geen naam van hoogstens %n tekens</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
+        <translation>nuclide %1 ligt na het eindproduct van de reeks, maar zijn aantal is niet het aantal waarmee de meting begon</translation>
+    </message>
+    <message>
+        <source>the initial numbers of the run do not give its particles</source>
+        <translation>de beginaantallen van de meting geven niet haar deeltjes</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
+        <translation>het aantal van nuclide %1 op tijdstip %2 is niet 0, maar niemand heeft het vastgelegd, getypt of samengevoegd</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
+        <translation>het aantal van nuclide %1 op tijdstip %2 is samengevoegd, maar de gegevens zijn geen samengevoegde metingen</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
+        <translation>het aantal van nuclide %1 op tijdstip %2 is vastgelegd, maar samengevoegde metingen hebben de gegevens vervangen</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
+        <translation>het aantal van nuclide %1 op tijdstip %2 is vastgelegd na het laatste tijdstip van de meting</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
+        <translation>het aantal van nuclide %1 op tijdstip %2 is vastgelegd, maar de nuclide hoort niet bij de reeks van de meting</translation>
+    </message>
+    <message>
+        <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
+        <translation>het vastgelegde aantal van nuclide %1 op tijdstip %2 kan de meting niet hebben vastgelegd</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
+        <translation>het aantal van nuclide %1 op tijdstip %2 ligt na het laatste getypte of samengevoegde tijdstip</translation>
+    </message>
+    <message>
+        <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
+        <translation>de reeks van de meting is niet die van de instellingen, en er wacht geen wijziging</translation>
+    </message>
+    <message>
+        <source>not a state of the random generator that the program could have saved</source>
+        <translation>geen toestand van de toevalsgenerator die het programma had kunnen opslaan</translation>
     </message>
 </context>
 <context>
@@ -1211,6 +1247,13 @@ Een nieuwe meting starten?</translation>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>niet aangevinkt</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ReadFileText</name>
+    <message>
+        <source>it is not a file</source>
+        <translation>het is geen bestand</translation>
     </message>
 </context>
 <context>

@@ -67,10 +67,6 @@
 %1</translation>
     </message>
     <message>
-        <source>%1 cannot be read: it is not a file.</source>
-        <translation>Nie można odczytać %1: to nie jest plik.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>Nie można odczytać %1: %2.</translation>
     </message>
@@ -912,10 +908,6 @@
         <translation>cząstka %1</translation>
     </message>
     <message>
-        <source>not the state of the random generator</source>
-        <translation>nie jest stanem generatora losowego</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>wiersz %1 nie składa się z pięciu liter spośród - R T P</translation>
     </message>
@@ -942,6 +934,50 @@
             <numerusform>brak lub nie jest to nazwa o długości najwyżej %n znaków</numerusform>
             <numerusform>brak lub nie jest to nazwa o długości najwyżej %n znaków</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
+        <translation>nuklid %1 leży za produktem końcowym szeregu, a jego liczba nie jest tą, od której zaczęła się seria</translation>
+    </message>
+    <message>
+        <source>the initial numbers of the run do not give its particles</source>
+        <translation>liczby początkowe serii nie dają jej cząstek</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
+        <translation>liczba nuklidu %1 w chwili %2 nie jest 0, a nikt jej nie zapisał, nie wpisał ani nie zsumował</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
+        <translation>liczba nuklidu %1 w chwili %2 jest zsumowana, a dane nie są zsumowanymi seriami</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
+        <translation>liczba nuklidu %1 w chwili %2 jest zapisana, a zsumowane serie zastąpiły dane</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
+        <translation>liczba nuklidu %1 w chwili %2 jest zapisana po ostatniej chwili serii</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
+        <translation>liczba nuklidu %1 w chwili %2 jest zapisana, a nuklid nie należy do szeregu serii</translation>
+    </message>
+    <message>
+        <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
+        <translation>zapisana liczba nuklidu %1 w chwili %2 nie jest liczbą, którą seria mogła zapisać</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
+        <translation>liczba nuklidu %1 w chwili %2 leży po ostatniej wpisanej lub zsumowanej chwili</translation>
+    </message>
+    <message>
+        <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
+        <translation>szereg serii nie jest szeregiem z ustawień, a żadna zmiana nie czeka</translation>
+    </message>
+    <message>
+        <source>not a state of the random generator that the program could have saved</source>
+        <translation>nie jest stanem generatora losowego, który program mógłby zapisać</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1257,13 @@ Rozpocząć nowy przebieg?</translation>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>nie zaznaczone</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ReadFileText</name>
+    <message>
+        <source>it is not a file</source>
+        <translation>to nie jest plik</translation>
     </message>
 </context>
 <context>

@@ -67,10 +67,6 @@
 %1</translation>
     </message>
     <message>
-        <source>%1 cannot be read: it is not a file.</source>
-        <translation>Não é possível ler %1: não é um arquivo.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>Não é possível ler %1: %2.</translation>
     </message>
@@ -905,10 +901,6 @@
         <translation>partícula %1</translation>
     </message>
     <message>
-        <source>not the state of the random generator</source>
-        <translation>não é o estado do gerador aleatório</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>a linha %1 não é formada por cinco das letras - R T P</translation>
     </message>
@@ -932,6 +924,50 @@
             <numerusform>ausente, ou não é um nome de no máximo %n caractere</numerusform>
             <numerusform>ausente, ou não é um nome de no máximo %n caracteres</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
+        <translation>o nuclídeo %1 está depois do produto final da série, mas sua contagem não é a do início do ensaio</translation>
+    </message>
+    <message>
+        <source>the initial numbers of the run do not give its particles</source>
+        <translation>os números iniciais do ensaio não dão suas partículas</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
+        <translation>a contagem do nuclídeo %1 no instante %2 não é 0, mas ninguém a registrou, digitou ou somou</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
+        <translation>a contagem do nuclídeo %1 no instante %2 é somada, mas os dados não são ensaios somados</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
+        <translation>a contagem do nuclídeo %1 no instante %2 é registrada, mas ensaios somados substituíram os dados</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
+        <translation>a contagem do nuclídeo %1 no instante %2 é registrada depois do último instante do ensaio</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
+        <translation>a contagem do nuclídeo %1 no instante %2 é registrada, mas o nuclídeo não está na série do ensaio</translation>
+    </message>
+    <message>
+        <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
+        <translation>a contagem registrada do nuclídeo %1 no instante %2 não é uma que o ensaio poderia registrar</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
+        <translation>a contagem do nuclídeo %1 no instante %2 está depois do último instante digitado ou somado</translation>
+    </message>
+    <message>
+        <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
+        <translation>a série do ensaio não é a das configurações, e nenhuma mudança está pendente</translation>
+    </message>
+    <message>
+        <source>not a state of the random generator that the program could have saved</source>
+        <translation>não é um estado do gerador aleatório que o programa poderia ter salvo</translation>
     </message>
 </context>
 <context>
@@ -1211,6 +1247,13 @@ Começar uma nova rodada?</translation>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>não marcado</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ReadFileText</name>
+    <message>
+        <source>it is not a file</source>
+        <translation>não é um arquivo</translation>
     </message>
 </context>
 <context>

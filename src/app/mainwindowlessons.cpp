@@ -24,6 +24,7 @@
 #include "graph/graphpage.h"
 #include "table/datatablepage.h"
 #include "table/grapheditorpage.h"
+#include "ui/readfile.h"
 #include "ui/savefile.h"
 
 namespace vestor {
@@ -184,13 +185,11 @@ void MainWindow::applyLesson(const Lesson& l)
 bool MainWindow::openLessonFile(const QString& path)
 {
     QFile file(path);
-    QString why;
+    QString why = openToRead(file);
     std::optional<Lesson> lesson;
-    if (!file.open(QIODevice::ReadOnly))
-        why = file.errorString();
-    else if (file.size() > kLessonFileLimit)
+    if (why.isEmpty() && file.size() > kLessonFileLimit)
         why = tr("it is larger than a lesson can be");
-    else
+    else if (why.isEmpty())
         lesson = readLesson(file.read(kLessonFileLimit + 1), why);
     if (!lesson) {
         m_notifier->error(this, tr("The lesson \"%1\" cannot be opened: %2.").arg(QFileInfo(path).fileName(), why));

@@ -13,6 +13,7 @@
 #include "ui/notifier.h"
 #include "ui/announcer.h"
 #include "ui/uicommon.h"
+#include "core/lesson.h"
 #include "core/tabletext.h"
 
 namespace vestor {
@@ -185,6 +186,9 @@ void GraphEditorPage::showView(int dataPoints, int nuclide, int first)
 {
     m_np->setValue(dataPoints);
     m_showdd->setCurrentIndex(nuclide - 1);
+    // Saved before N first changed, the bar reached further than N − 15; it does so again.
+    if (first > m_tsb->maximum())
+        m_tsb->setMaximum(editorFirstTimeLimit(dataPoints));
     m_tsb->setValue(first);
     showdatabt();
 }

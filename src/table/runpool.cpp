@@ -10,6 +10,7 @@
 #include "table/grapheditorpage.h"
 #include "core/tabletext.h"
 #include "ui/notifier.h"
+#include "ui/readfile.h"
 
 namespace vestor {
 
@@ -44,11 +45,8 @@ bool SavedRunPooler::pool(const QStringList& paths, QWidget* parent, GraphEditor
     for (const QString& path : paths) {
         const QString name = QDir::toNativeSeparators(path);
         QFile file(path);
-        // Only a plain file: a folder or a device could not hold a run, and a pipe would block.
-        if (const QFileInfo info(path); info.exists() && !info.isFile())
-            return refuse(tr("%1 cannot be read: it is not a file.").arg(name));
-        if (!file.open(QIODevice::ReadOnly))
-            return refuse(tr("%1 cannot be read: %2.").arg(name, file.errorString()));
+        if (const QString why = openToRead(file); !why.isEmpty())
+            return refuse(tr("%1 cannot be read: %2.").arg(name, why));
         // One byte past the limit is enough to know the file is too large.
         const QByteArray data = file.read(static_cast<qint64>(kRunFileLimit) + 1);
         if (file.error() != QFileDevice::NoError)
