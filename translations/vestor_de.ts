@@ -47,6 +47,10 @@
         <source>%1, and the file that was there could not be put back as it was</source>
         <translation>%1, und die Datei, die dort war, konnte nicht wiederhergestellt werden</translation>
     </message>
+    <message>
+        <source>the file there is too large to be replaced in this folder</source>
+        <translation>die Datei dort ist zu groß, um in diesem Ordner ersetzt zu werden</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
@@ -159,6 +163,10 @@
             <numerusform>%1 hat %n leere Zelle; sie zählt nichts dazu.</numerusform>
             <numerusform>%1 hat %n leere Zellen; sie zählen nichts dazu.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the time is missing</source>
+        <translation>der Zeitpunkt fehlt</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1255,17 @@ Einen neuen Durchlauf starten?</translation>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>nicht markiert</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Notifier</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,10 @@
         <source>%1, and the file that was there could not be put back as it was</source>
         <translation>%1, y el archivo que había no se pudo dejar como estaba</translation>
     </message>
+    <message>
+        <source>the file there is too large to be replaced in this folder</source>
+        <translation>el archivo que hay es demasiado grande para reemplazarlo en esta carpeta</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
@@ -159,6 +163,10 @@
             <numerusform>%1 tiene %n celda vacía; no suma nada.</numerusform>
             <numerusform>%1 tiene %n celdas vacías; no suman nada.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the time is missing</source>
+        <translation>falta el instante</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1255,17 @@ Start a new run?</source>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>no marcado</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Notifier</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,10 @@
         <source>%1, and the file that was there could not be put back as it was</source>
         <translation>%1, et le fichier qui s’y trouvait n’a pas pu être remis dans son état d’origine</translation>
     </message>
+    <message>
+        <source>the file there is too large to be replaced in this folder</source>
+        <translation>le fichier qui s’y trouve est trop grand pour être remplacé dans ce dossier</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
@@ -159,6 +163,10 @@
             <numerusform>%1 a %n cellule vide ; elle n’ajoute rien.</numerusform>
             <numerusform>%1 a %n cellules vides ; elles n’ajoutent rien.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the time is missing</source>
+        <translation>l’instant manque</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1255,17 @@ Commencer un nouvel essai ?</translation>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>non coché</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Notifier</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>Ne &amp;pas enregistrer</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,10 @@
         <source>%1, and the file that was there could not be put back as it was</source>
         <translation>%1, e il file che c’era non è stato possibile ripristinarlo com’era</translation>
     </message>
+    <message>
+        <source>the file there is too large to be replaced in this folder</source>
+        <translation>il file presente è troppo grande per essere sostituito in questa cartella</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
@@ -159,6 +163,10 @@
             <numerusform>%1 ha %n cella vuota; non aggiunge nulla.</numerusform>
             <numerusform>%1 ha %n celle vuote; non aggiungono nulla.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the time is missing</source>
+        <translation>manca l’istante</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1255,17 @@ Iniziare una nuova prova?</translation>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>non selezionato</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Notifier</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Non salvare</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,10 @@
         <source>%1, and the file that was there could not be put back as it was</source>
         <translation>%1, en het bestand dat er stond kon niet worden teruggezet zoals het was</translation>
     </message>
+    <message>
+        <source>the file there is too large to be replaced in this folder</source>
+        <translation>het bestand dat er staat is te groot om in deze map te vervangen</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
@@ -159,6 +163,10 @@
             <numerusform>%1 heeft %n lege cel; die telt niets bij.</numerusform>
             <numerusform>%1 heeft %n lege cellen; die tellen niets bij.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the time is missing</source>
+        <translation>het tijdstip ontbreekt</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1255,17 @@ Een nieuwe meting starten?</translation>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>niet aangevinkt</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Notifier</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Opslaan</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Niet opslaan</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,10 @@
         <source>%1, and the file that was there could not be put back as it was</source>
         <translation>%1, a pliku, który tam był, nie udało się przywrócić do poprzedniej postaci</translation>
     </message>
+    <message>
+        <source>the file there is too large to be replaced in this folder</source>
+        <translation>plik, który tam jest, jest za duży, by go zastąpić w tym folderze</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
@@ -162,6 +166,10 @@
             <numerusform>%1 ma %n puste komórki; nic one nie dodają.</numerusform>
             <numerusform>%1 ma %n pustych komórek; nic one nie dodają.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the time is missing</source>
+        <translation>brakuje chwili</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1265,17 @@ Rozpocząć nowy przebieg?</translation>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>nie zaznaczone</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Notifier</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Odrzuć</translation>
     </message>
 </context>
 <context>

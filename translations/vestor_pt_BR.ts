@@ -47,6 +47,10 @@
         <source>%1, and the file that was there could not be put back as it was</source>
         <translation>%1, e o arquivo que estava lá não pôde ser restaurado como era</translation>
     </message>
+    <message>
+        <source>the file there is too large to be replaced in this folder</source>
+        <translation>o arquivo que está lá é grande demais para ser substituído nesta pasta</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
@@ -159,6 +163,10 @@
             <numerusform>%1 tem %n célula vazia; ela não soma nada.</numerusform>
             <numerusform>%1 tem %n células vazias; elas não somam nada.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the time is missing</source>
+        <translation>falta o instante</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1255,17 @@ Começar uma nova rodada?</translation>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>não marcado</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Notifier</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
     </message>
 </context>
 <context>

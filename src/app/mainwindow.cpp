@@ -217,6 +217,9 @@ void MainWindow::buildMenus()
     QAction* pool = tools->addAction(tr("&Pool Saved Runs…"));
     pool->setObjectName(QStringLiteral("PoolRuns1"));
     connect(pool, &QAction::triggered, this, [this] {
+        // The pool replaces the graph data: counts not yet saved are asked about first.
+        if (!lessonMayClose())
+            return;
         // Changed settings start their run before the pool takes the data, never over it.
         SavedRunPooler::choose(this, *m_editor, *m_notifier, [this] { applyPendingSettings(); });
     });

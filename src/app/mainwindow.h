@@ -141,7 +141,7 @@ private:
     void watchLessonChanges();
     // Work not yet saved, a titled lesson's changes or an untitled run's counts: asks whether to
     // save it first. False when the student cancels (or the save fails), and the lesson stays
-    // open; `asked` tells whether an untitled run's counts were asked about.
+    // open; `asked` tells whether the question came.
     bool lessonMayClose(bool* asked = nullptr);
     // The counts as last saved (a lesson or the data file) or as a new run starts them: closing
     // asks before it loses any others.

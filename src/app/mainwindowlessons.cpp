@@ -356,7 +356,7 @@ bool MainWindow::lessonMayClose(bool* asked)
     const bool titled = !m_lessonPath.isEmpty();
     if (titled ? lessonJson(captureLesson()) == m_lessonSaved : !countsUnsaved())
         return true;
-    if (asked && !titled)
+    if (asked)
         *asked = true;
     const QString question = titled ? tr("The lesson \"%1\" has changed. Save the changes?")
                                           .arg(QFileInfo(m_lessonPath).fileName())
@@ -374,10 +374,9 @@ bool MainWindow::lessonMayClose(bool* asked)
 
 bool MainWindow::lessonMayGo()
 {
-    // Once the student has said what becomes of the run's counts, pooled ones need no second
-    // question.
-    bool countsAsked = false;
-    return lessonMayClose(&countsAsked) && (countsAsked || mayReplacePooled());
+    // Once the student has said what becomes of the work, pooled counts need no second question.
+    bool asked = false;
+    return lessonMayClose(&asked) && (asked || mayReplacePooled());
 }
 
 void MainWindow::watchLessonChanges()

@@ -255,6 +255,8 @@ SavedRun readRun(std::string_view text)
             continue;
         if (fields.size() > nuclideOf.size() + 1)
             return refuse(RunFault::ExtraValue, line, fields[nuclideOf.size() + 1]);
+        if (fields[0].empty())
+            return refuse(RunFault::MissingTime, line);
         const auto time = wholeCount(fields[0]);
         if (!time)
             return refuse(RunFault::NotACount, line, fields[0]);

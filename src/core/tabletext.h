@@ -56,6 +56,7 @@ enum class RunFault {
     RepeatedHeading,  // a heading given twice (in `found`)
     NotACount,        // a field that is not a whole number 0..2147483647 (in `found`)
     TimeOutOfOrder,   // the times do not run 0, 1, 2, ... (`found` holds the time read)
+    MissingTime,      // a line of counts whose time cell is empty
     ExtraValue,       // more fields than headings
     NoTimes,          // headings and nothing else
     SumOverflow,      // pooling makes a sum past 2147483647 (at `time`, nuclide `nuclide`)

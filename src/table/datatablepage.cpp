@@ -119,7 +119,13 @@ bool DataTablePage::saveTo(const QString& path)
         m_notifier->error(this, tr("The data could not be saved to %1:\n%2").arg(path, reason));
     if (!reason.isEmpty())
         return false;
-    emit saved();
+    // Only a file with every count in it keeps them: the columns of the whole series, every time.
+    const ColumnChoice columns = checkedColumns();
+    bool whole = m_dataPoints() >= m_sim.lastDataTime();
+    for (int k = 1; k <= m_sim.seriesLength; ++k)
+        whole = whole && columns[k];
+    if (whole)
+        emit saved();
     return true;
 }
 

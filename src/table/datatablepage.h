@@ -40,7 +40,7 @@ public:
     void setCheckedColumns(const ColumnChoice& columns);
 
 signals:
-    // The counts are in a data file now: closing no longer loses them.
+    // Every count is in a data file now: closing no longer loses them.
     void saved();
 
 private:

@@ -123,6 +123,7 @@ QString SavedRunPooler::refusal(const QString& path, const RunError& error)
                    .arg(found)
                    .arg(error.time);
         break;
+    case RunFault::MissingTime: what = tr("the time is missing"); break;
     case RunFault::ExtraValue: what = tr("the line has more values than there are headings"); break;
     case RunFault::NoTimes: what = tr("it has the headings but no counts"); break;
     case RunFault::SumOverflow:

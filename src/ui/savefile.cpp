@@ -67,6 +67,10 @@ QString saveInPlace(const QString& path, const QByteArray& bytes)
     // ExistingOnly: a file that vanished meanwhile is not made again here.
     if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
         return file.errorString();
+    // The old bytes are kept in memory to be put back; nothing the program writes comes near this.
+    constexpr qint64 kLargestReplaced = 256 * 1024 * 1024;
+    if (file.size() > kLargestReplaced)
+        return QCoreApplication::translate("SaveFile", "the file there is too large to be replaced in this folder");
     const QByteArray old = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return file.errorString();
@@ -82,7 +86,12 @@ QString saveInPlace(const QString& path, const QByteArray& bytes)
         return {};
     const int error = errno;
     const QString why = writeFailure(file, error);
-    if (writeAt(file, 0, old.constData(), oldSize) && file.resize(oldSize) && syncToDisk(file))
+    // Put back as far as it goes: a size limit stops this write where it stopped the other, past
+    // which nothing changed. What the file holds then says whether it is whole.
+    writeAt(file, 0, old.constData(), oldSize);
+    file.resize(oldSize);
+    syncToDisk(file);
+    if (file.seek(0) && file.readAll() == old)
         return why;
     return QCoreApplication::translate("SaveFile", "%1, and the file that was there could not be put back as it was")
         .arg(why);
@@ -109,6 +118,10 @@ QString saveWhole(const QString& path, const QByteArray& bytes)
     errno = 0;
     if (file.commit())
         return {};
+    // A folder where anyone may add files but only the owner may replace them (the sticky bit of
+    // a class folder) refuses the rename over the teacher's file, which the student may still write.
+    if (file.error() == QFileDevice::RenameError && QFileInfo(path).isFile())
+        return saveInPlace(path, bytes);
     return writeFailure(file, errno);
 }
 

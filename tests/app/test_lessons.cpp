@@ -172,13 +172,17 @@ void TestLessons::roundTrip()
         a.notifier.chosen = {table, table};
         trigger(a, "PoolRuns1");
         QVERIFY(a.sim().pooled);
-        // An example declined over the pooled counts changes neither them nor the settings.
+        // An example declined over the pooled counts changes neither them nor the settings: the
+        // changed lesson is asked about once, and Cancel keeps it.
         const Settings shown = a.w.captureLesson().settings;
-        a.notifier.answer = false;
+        a.notifier.saveAnswer = Notifier::Answer::Cancel;
+        const qsizetype asked = a.notifier.questions.size();
         trigger(a, "Example1");
         QVERIFY(a.sim().pooled && a.w.captureLesson().settings == shown);
         named<QMenu>(&a.w, QStringLiteral("RecentLessons1"))->actions().value(0)->trigger();
         QVERIFY(a.sim().pooled && a.w.captureLesson().settings == shown);
+        QCOMPARE(a.notifier.questions.size(), asked + 2);
+        a.notifier.saveAnswer = Notifier::Answer::Discard;
     }
     // A click right of the handle pages a scroll bar on by 5.
     const auto pageOn = [](ShownWindow& s, const char* bar) {

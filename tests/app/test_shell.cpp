@@ -32,7 +32,7 @@ using vestor::test::named;
 
 namespace {
 // What the student did before leaving the run.
-enum class Work { Nothing, Steps, TypedCount, StepsThenDataSaved, StepsThenReset };
+enum class Work { Nothing, Steps, TypedCount, StepsThenDataSaved, StepsThenPartSaved, StepsThenReset };
 }  // namespace
 
 Q_DECLARE_METATYPE(vestor::Notifier::Answer)
@@ -343,7 +343,10 @@ void TestShell::closing_data()
     QTest::addRow("window closed with a typed count, cancelled") << "close" << Work::TypedCount << A::Cancel << true;
     QTest::addRow("Quit after steps, saved as a lesson") << "Quit1" << Work::Steps << A::Save << true;
     QTest::addRow("Quit once the data file is saved") << "Quit1" << Work::StepsThenDataSaved << A::Cancel << false;
+    QTest::addRow("Quit once the data file holds only some times") << "Quit1" << Work::StepsThenPartSaved << A::Cancel
+                                                                   << true;
     QTest::addRow("Quit after Reset") << "Quit1" << Work::StepsThenReset << A::Cancel << false;
+    QTest::addRow("Pool Saved Runs over steps, cancelled") << "PoolRuns1" << Work::Steps << A::Cancel << true;
     QTest::addRow("an example over steps, cancelled") << "Example2" << Work::Steps << A::Cancel << true;
     QTest::addRow("an example once the data file is saved") << "Example2" << Work::StepsThenDataSaved << A::Cancel
                                                             << false;
@@ -370,7 +373,9 @@ void TestShell::closing()
         QTest::keyClicks(field, QStringLiteral("7"));
         QTest::keyClick(field, Qt::Key_Tab);
     }
-    if (work == Work::StepsThenDataSaved)
+    if (work == Work::StepsThenPartSaved)
+        named<QScrollBar>(&win.w, QStringLiteral("np"))->setValue(1);
+    if (work == Work::StepsThenDataSaved || work == Work::StepsThenPartSaved)
         QVERIFY(win.w.tablePage()->saveTo(dir.filePath(QStringLiteral("run.txt"))));
     if (work == Work::StepsThenReset)
         QTest::mouseClick(named<QPushButton>(&win.w, QStringLiteral("restart")), Qt::LeftButton);
@@ -386,7 +391,7 @@ void TestShell::closing()
 
     QCOMPARE(win.notifier.questions.size(), asked ? 1 : 0);
     const bool goes = !asked || answer != Notifier::Answer::Cancel;
-    if (how.startsWith(QLatin1String("Example")))
+    if (how.startsWith(QLatin1String("Example")) || how.startsWith(QLatin1String("Pool")))
         QCOMPARE(win.sim().history == before, !goes);
     else
         QCOMPARE(win.w.isVisible(), !goes);

@@ -18,6 +18,9 @@
 #include <QTest>
 #include <QUrl>
 #include <memory>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "app/mainwindow.h"
 #include "core/graphgeometry.h"
@@ -36,7 +39,7 @@ namespace {
 
 // SharedFolder: a file anyone may write in a folder that takes no new files (a class's share);
 // ReadOnlyFile: a file nobody may write in a folder that takes new ones. Both as an ordinary user.
-enum class Target { MissingDirectory, Directory, ExistingFile, SharedFolder, ReadOnlyFile };
+enum class Target { MissingDirectory, Directory, ExistingFile, SharedFolder, LongerInSharedFolder, ReadOnlyFile };
 enum class Printer { NoPrinterInstalled, PdfInMissingDirectory, PdfOntoDirectory };
 enum class Foreign { PlainText, Html, Urls, CustomFormat, OtherImage, HugeText, Nothing };
 enum class Route { GraphMenu, GraphPopup, TableCopyAll };
@@ -102,6 +105,7 @@ private slots:
         QTest::addRow("shared folder, no room for a byte") << Target::SharedFolder << qint64{0};
         QTest::addRow("shared folder, room for part of the file") << Target::SharedFolder << qint64{20};
         QTest::addRow("shared folder, one byte short") << Target::SharedFolder << qint64{-2};
+        QTest::addRow("shared folder, a longer file, a limit inside it") << Target::LongerInSharedFolder << qint64{20};
         QTest::addRow("read-only file") << Target::ReadOnlyFile << qint64{-1};
     }
 
@@ -125,6 +129,7 @@ private slots:
             break;
         case Target::ExistingFile:
         case Target::SharedFolder:
+        case Target::LongerInSharedFolder:
         case Target::ReadOnlyFile: {
             path = root + QStringLiteral("/data.txt");
             QFile f(path);
@@ -135,7 +140,8 @@ private slots:
             break;
         }
         }
-        const bool ordinary = target == Target::SharedFolder || target == Target::ReadOnlyFile;
+        const bool shared = target == Target::SharedFolder || target == Target::LongerInSharedFolder;
+        const bool ordinary = shared || target == Target::ReadOnlyFile;
         if (ordinary && !test::AsOrdinaryUser::supported)
             QSKIP("this system cannot act as an ordinary user");
         const QByteArray kept = contents(path);
@@ -144,7 +150,7 @@ private slots:
         const auto write = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
         if (ordinary) {
             QVERIFY(QFile::setPermissions(root, all | enter | (target == Target::ReadOnlyFile ? write : QFile::WriteOwner)));
-            QVERIFY(QFile::setPermissions(path, all | (target == Target::SharedFolder ? write : QFile::Permissions())));
+            QVERIFY(QFile::setPermissions(path, all | (shared ? write : QFile::Permissions())));
         }
         const QStringList before = listing(root);
         const std::string text = fileText(m_window->simulation().history, m_window->tablePage()->checkedColumns(),
@@ -181,6 +187,7 @@ private slots:
         if (limit >= 0)
             QVERIFY2(m_notifier.errors.constFirst().contains(QLatin1String("not enough room")),
                      qPrintable(m_notifier.errors.constFirst()));
+        QVERIFY(!m_notifier.errors.constFirst().contains(QLatin1String("could not be put back")));
         if (target == Target::Directory) {
             QVERIFY(QFileInfo(path).isDir());
             QCOMPARE(contents(path + QStringLiteral("/keep.txt")), old);
@@ -201,16 +208,20 @@ private slots:
     void saveReplacesTheOldFileWhole_data()
     {
         QTest::addColumn<int>("oldSize");
-        QTest::addColumn<bool>("shared");  // in a folder that takes no new files, as an ordinary user
-        QTest::addRow("a longer file") << 20000 << false;
-        QTest::addRow("a longer file in a shared folder") << 20000 << true;
-        QTest::addRow("a shorter file in a shared folder") << 3 << true;
+        // As an ordinary user, in a folder that takes no new files, or in one where only a file's
+        // owner may replace it (the sticky bit); 0: the user's own folder.
+        QTest::addColumn<int>("folderMode");
+        QTest::addRow("a longer file") << 20000 << 0;
+        QTest::addRow("a longer file in a shared folder") << 20000 << 0555;
+        QTest::addRow("a shorter file in a shared folder") << 3 << 0555;
+        QTest::addRow("a shorter file in a sticky class folder") << 3 << 01777;
     }
 
     void saveReplacesTheOldFileWhole()
     {
         QFETCH(int, oldSize);
-        QFETCH(bool, shared);
+        QFETCH(int, folderMode);
+        const bool shared = folderMode != 0;
         const QString path = m_dir->path() + QStringLiteral("/data.txt");
         {
             QFile f(path);
@@ -221,7 +232,9 @@ private slots:
             if (!test::AsOrdinaryUser::supported)
                 QSKIP("this system cannot act as an ordinary user");
             QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther));
-            QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+#ifndef _WIN32
+            QVERIFY(::chmod(QFile::encodeName(m_dir->path()).constData(), static_cast<mode_t>(folderMode)) == 0);
+#endif
         }
         bool saved = false;
         {

@@ -723,6 +723,8 @@ void TestTablePages::poolSavedRuns_data()
     QTest::addRow("empty cells, at a line's end and inside")
         << QList<QByteArray>{"time,P1,P2\r\n0,500,\r\n1,,7\r\n2,400,9\r\n"} << Rows{{500, 0}, {0, 7}, {400, 9}}
         << "file1.txt has empty cells (2); they add nothing.";
+    QTest::addRow("a line without its time") << QList<QByteArray>{"time,P1\n0,500\n,400\n"} << Rows{}
+                                             << "file1.txt, line 3: the time is missing.";
 }
 
 void TestTablePages::poolSavedRuns()
