@@ -61,7 +61,10 @@ bool SavedRunPooler::pool(const QStringList& paths, QWidget* parent, GraphEditor
     }
     if (beforeStore)
         beforeStore();
-    editor.storeCounts(sums.sums, sums.times);
+    QStringList names;
+    for (const Read& r : read)
+        names << QFileInfo(r.name).fileName();
+    editor.storeCounts(sums.sums, sums.times, names);
 
     QString report = sums.files == 1 ? tr("Pooled 1 file: %1 times, 0 to %2.").arg(sums.times).arg(sums.times - 1)
                                      : tr("Pooled %1 files: %2 times, 0 to %3.")
