@@ -1289,8 +1289,8 @@ Eine neue Messreihe starten?</translation>
         <translation>%1 %</translation>
     </message>
     <message>
-        <source>%1 or less (%2 %)</source>
-        <translation>%1 oder weniger (%2 %)</translation>
+        <source>%1 or less (%2)</source>
+        <translation>%1 oder weniger (%2)</translation>
     </message>
     <message>
         <source>%1 steps</source>
@@ -1389,8 +1389,8 @@ Eine neue Messreihe starten?</translation>
         <translation>Nuklid</translation>
     </message>
     <message>
-        <source>Predicted from the chance of %1 %</source>
-        <translation>Vorhergesagt aus der Wahrscheinlichkeit %1 %</translation>
+        <source>Predicted from the chance of %1</source>
+        <translation>Vorhergesagt aus der Wahrscheinlichkeit %1</translation>
     </message>
     <message>
         <source>Radioactive Decay: Lab Report</source>
@@ -1413,8 +1413,8 @@ Eine neue Messreihe starten?</translation>
         <translation>Dein Modell (Schieberegler)</translation>
     </message>
     <message>
-        <source>Your model: %1</source>
-        <translation>Dein Modell: %1</translation>
+        <source>Your model</source>
+        <translation>Dein Modell</translation>
     </message>
     <message>
         <source>best fit − predicted</source>

@@ -1289,8 +1289,8 @@ Start a new run?</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <source>%1 or less (%2 %)</source>
-        <translation>%1 o menos (%2 %)</translation>
+        <source>%1 or less (%2)</source>
+        <translation>%1 o menos (%2)</translation>
     </message>
     <message>
         <source>%1 steps</source>
@@ -1389,8 +1389,8 @@ Start a new run?</source>
         <translation>Núclido</translation>
     </message>
     <message>
-        <source>Predicted from the chance of %1 %</source>
-        <translation>Predicha por la probabilidad de %1 %</translation>
+        <source>Predicted from the chance of %1</source>
+        <translation>Predicha por la probabilidad de %1</translation>
     </message>
     <message>
         <source>Radioactive Decay: Lab Report</source>
@@ -1413,8 +1413,8 @@ Start a new run?</source>
         <translation>Tu modelo (barras de desplazamiento)</translation>
     </message>
     <message>
-        <source>Your model: %1</source>
-        <translation>Tu modelo: %1</translation>
+        <source>Your model</source>
+        <translation>Tu modelo</translation>
     </message>
     <message>
         <source>best fit − predicted</source>

@@ -1289,8 +1289,8 @@ Commencer une nouvelle série ?</translation>
         <translation>%1 %</translation>
     </message>
     <message>
-        <source>%1 or less (%2 %)</source>
-        <translation>%1 ou moins (%2 %)</translation>
+        <source>%1 or less (%2)</source>
+        <translation>%1 ou moins (%2)</translation>
     </message>
     <message>
         <source>%1 steps</source>
@@ -1389,8 +1389,8 @@ Commencer une nouvelle série ?</translation>
         <translation>Nucléide</translation>
     </message>
     <message>
-        <source>Predicted from the chance of %1 %</source>
-        <translation>Prévue d’après la probabilité de %1 %</translation>
+        <source>Predicted from the chance of %1</source>
+        <translation>Prévue d’après la probabilité de %1</translation>
     </message>
     <message>
         <source>Radioactive Decay: Lab Report</source>
@@ -1413,8 +1413,8 @@ Commencer une nouvelle série ?</translation>
         <translation>Votre modèle (barres de défilement)</translation>
     </message>
     <message>
-        <source>Your model: %1</source>
-        <translation>Votre modèle : %1</translation>
+        <source>Your model</source>
+        <translation>Votre modèle</translation>
     </message>
     <message>
         <source>best fit − predicted</source>

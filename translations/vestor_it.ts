@@ -1289,8 +1289,8 @@ Iniziare una nuova serie?</translation>
         <translation>%1 %</translation>
     </message>
     <message>
-        <source>%1 or less (%2 %)</source>
-        <translation>%1 o meno (%2 %)</translation>
+        <source>%1 or less (%2)</source>
+        <translation>%1 o meno (%2)</translation>
     </message>
     <message>
         <source>%1 steps</source>
@@ -1389,8 +1389,8 @@ Iniziare una nuova serie?</translation>
         <translation>Nuclide</translation>
     </message>
     <message>
-        <source>Predicted from the chance of %1 %</source>
-        <translation>Previsto dalla probabilità del %1 %</translation>
+        <source>Predicted from the chance of %1</source>
+        <translation>Previsto dalla probabilità del %1</translation>
     </message>
     <message>
         <source>Radioactive Decay: Lab Report</source>
@@ -1413,8 +1413,8 @@ Iniziare una nuova serie?</translation>
         <translation>Il tuo modello (barre di scorrimento)</translation>
     </message>
     <message>
-        <source>Your model: %1</source>
-        <translation>Il tuo modello: %1</translation>
+        <source>Your model</source>
+        <translation>Il tuo modello</translation>
     </message>
     <message>
         <source>best fit − predicted</source>

@@ -1289,8 +1289,8 @@ Een nieuwe meting starten?</translation>
         <translation>%1 %</translation>
     </message>
     <message>
-        <source>%1 or less (%2 %)</source>
-        <translation>%1 of minder (%2 %)</translation>
+        <source>%1 or less (%2)</source>
+        <translation>%1 of minder (%2)</translation>
     </message>
     <message>
         <source>%1 steps</source>
@@ -1389,8 +1389,8 @@ Een nieuwe meting starten?</translation>
         <translation>Nuclide</translation>
     </message>
     <message>
-        <source>Predicted from the chance of %1 %</source>
-        <translation>Voorspeld uit de kans van %1 %</translation>
+        <source>Predicted from the chance of %1</source>
+        <translation>Voorspeld uit de kans van %1</translation>
     </message>
     <message>
         <source>Radioactive Decay: Lab Report</source>
@@ -1413,8 +1413,8 @@ Een nieuwe meting starten?</translation>
         <translation>Jouw model (schuifbalken)</translation>
     </message>
     <message>
-        <source>Your model: %1</source>
-        <translation>Jouw model: %1</translation>
+        <source>Your model</source>
+        <translation>Jouw model</translation>
     </message>
     <message>
         <source>best fit − predicted</source>

@@ -1289,8 +1289,8 @@ Rozpocząć nową serię?</translation>
         <translation>%1 %</translation>
     </message>
     <message>
-        <source>%1 or less (%2 %)</source>
-        <translation>%1 lub mniej (%2 %)</translation>
+        <source>%1 or less (%2)</source>
+        <translation>%1 lub mniej (%2)</translation>
     </message>
     <message>
         <source>%1 steps</source>
@@ -1389,8 +1389,8 @@ Rozpocząć nową serię?</translation>
         <translation>Nuklid</translation>
     </message>
     <message>
-        <source>Predicted from the chance of %1 %</source>
-        <translation>Przewidziany z szansy %1 %</translation>
+        <source>Predicted from the chance of %1</source>
+        <translation>Przewidziany z szansy %1</translation>
     </message>
     <message>
         <source>Radioactive Decay: Lab Report</source>
@@ -1413,8 +1413,8 @@ Rozpocząć nową serię?</translation>
         <translation>Twój model (suwaki)</translation>
     </message>
     <message>
-        <source>Your model: %1</source>
-        <translation>Twój model: %1</translation>
+        <source>Your model</source>
+        <translation>Twój model</translation>
     </message>
     <message>
         <source>best fit − predicted</source>

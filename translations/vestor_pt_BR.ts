@@ -1289,8 +1289,8 @@ Começar uma nova série?</translation>
         <translation>%1 %</translation>
     </message>
     <message>
-        <source>%1 or less (%2 %)</source>
-        <translation>%1 ou menos (%2 %)</translation>
+        <source>%1 or less (%2)</source>
+        <translation>%1 ou menos (%2)</translation>
     </message>
     <message>
         <source>%1 steps</source>
@@ -1389,8 +1389,8 @@ Começar uma nova série?</translation>
         <translation>Nuclídeo</translation>
     </message>
     <message>
-        <source>Predicted from the chance of %1 %</source>
-        <translation>Prevista pela probabilidade de %1 %</translation>
+        <source>Predicted from the chance of %1</source>
+        <translation>Prevista pela probabilidade de %1</translation>
     </message>
     <message>
         <source>Radioactive Decay: Lab Report</source>
@@ -1413,8 +1413,8 @@ Começar uma nova série?</translation>
         <translation>Seu modelo (barras de rolagem)</translation>
     </message>
     <message>
-        <source>Your model: %1</source>
-        <translation>Seu modelo: %1</translation>
+        <source>Your model</source>
+        <translation>Seu modelo</translation>
     </message>
     <message>
         <source>best fit − predicted</source>

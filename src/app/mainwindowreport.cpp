@@ -2,6 +2,8 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrinter>
+#include <algorithm>
 
 #include "app/mainwindow.h"
 #include "app/printing.h"
@@ -47,7 +49,13 @@ QString MainWindow::printReport()
 {
     const ReportContent content = reportContent();
     const LabReport report(content);
-    const QString error = printOnePage(printer(), [&report](QPainter& p) { report.paint(p); },
+    // A printer that prints to the paper's edge still gets the margins a page to hand in needs.
+    const QMarginsF margins = printer().pageLayout().margins(QPageLayout::Point);
+    const QMarginsF wanted = LabReport::localeLayout().margins(QPageLayout::Point);
+    const QMarginsF inset(std::max(0.0, wanted.left() - margins.left()), std::max(0.0, wanted.top() - margins.top()),
+                          std::max(0.0, wanted.right() - margins.right()),
+                          std::max(0.0, wanted.bottom() - margins.bottom()));
+    const QString error = printOnePage(printer(), [&](QPainter& p) { report.paint(p, inset); },
                                        QT_TRANSLATE_NOOP("Printing", "The report could not be printed into %1: %2."));
     if (!error.isEmpty())
         m_notifier->error(this, error);

@@ -84,10 +84,17 @@ QString number(double v, int decimals)
     return QLocale().toString(v, 'f', decimals);
 }
 
+// A chance in percent: whole percentages as they were set, a die's chance to one decimal.
+QString percentText(double percent)
+{
+    return LabReport::tr("%1 %").arg(number(percent, percent == std::round(percent) ? 0 : 1));
+}
+
 QString signedNumber(double v, int decimals)
 {
     const QString text = number(std::abs(v), decimals);
-    return (std::round(v * std::pow(10, decimals)) < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")) + text;
+    const double rounded = std::round(v * std::pow(10, decimals));
+    return (rounded < 0 ? QStringLiteral("\u2212") : rounded > 0 ? QStringLiteral("+") : QString()) + text;
 }
 
 // A step between the labels of an axis that gives at most `most` of them.
@@ -129,14 +136,14 @@ void LabReport::paintEquation(QPainter& p, QPointF baseline, int points) const
     p.drawText(QPointF(x, baseline.y() - points * 0.45), paper(onScreen(exponentText(m_c.graph.hPosition, m_c.baseE))));
 }
 
-void LabReport::paint(QPainter& p) const
+void LabReport::paint(QPainter& p, const QMarginsF& inset) const
 {
     const QPaintDevice* device = p.device();
     const double scale = device->logicalDpiX() / kPoint;
     p.save();
     p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF page(0, 0, device->width() / scale, device->height() / scale);
+    const QRectF page = QRectF(0, 0, device->width() / scale, device->height() / scale).marginsRemoved(inset);
 
     double y = page.top();
     y += paintHeader(p, page) + kGap;
@@ -229,37 +236,43 @@ double LabReport::paintSettings(QPainter& p, const QRectF& area) const
     QList<QStringList> rows{{tr("Nuclide"), tr("Chance per step"), tr("Half-life"), tr("Initial number")}};
     for (int k = 1; k <= sim.seriesLength; ++k) {
         const double percent = sim.decayThreshold[k];
-        const QString chance = m_c.dice[k] ? tr("%1 or less (%2 %)").arg(m_c.dice[k]->value).arg(number(percent, 1))
-                                           : tr("%1 %").arg(number(percent, percent == std::round(percent) ? 0 : 1));
+        const QString chance = m_c.dice[k] ? tr("%1 or less (%2)").arg(m_c.dice[k]->value).arg(percentText(percent))
+                                           : percentText(percent);
         const QString halfLife = impliedHalfLife(percent) ? tr("%1 steps").arg(onScreen(impliedHalfLifeText(percent)))
                                                           : onScreen(impliedHalfLifeText(percent));
         rows << QStringList{tr("Nuclide %1").arg(k), chance, halfLife, QString::number(sim.runInitial[k])};
     }
+    // A heading wider than its column wraps onto a second line, word by word.
     std::array<double, 4> widths{};
     for (int r = 0; r < rows.size(); ++r) {
         p.setFont(font(9, r == 0));
         for (int i = 0; i < 4; ++i)
-            widths[i] = std::max(widths[i], p.fontMetrics().horizontalAdvance(rows[r][i]) + 1.0);
+            for (const QString& word : r == 0 ? rows[r][i].split(u' ') : QStringList{rows[r][i]})
+                widths[i] = std::max(widths[i], p.fontMetrics().horizontalAdvance(word) + 1.0);
     }
     constexpr double kMarker = 12;
     double used = kMarker;
     for (const double w : widths)
         used += w;
-    const double spread = std::max(0.0, (area.width() - used) / 3);
+    const double spread = std::max(6.0, (area.width() - used) / 3);
     const double rowHeight = p.fontMetrics().height() + 2;
     for (int r = 0; r < rows.size(); ++r) {
+        p.setFont(font(9, r == 0));
+        double height = rowHeight;
+        for (int i = 0; r == 0 && i < 4; ++i)
+            height = std::max(height, p.boundingRect(QRectF(0, 0, widths[i] + (i > 0 ? spread : 0), 100),
+                                                     Qt::TextWordWrap, rows[r][i]).height() + 2);
         if (r > 0)
             paintMarker(p, QPointF(area.left() + 5, y + rowHeight / 2), 3, r, toQColor(sim.nuclideColor[r]));
         p.setPen(Qt::black);
-        p.setFont(font(9, r == 0));
         double x = area.left() + kMarker;
         for (int i = 0; i < 4; ++i) {
             const double w = widths[i] + (i > 0 ? spread : 0);
-            p.drawText(QRectF(x, y, w, rowHeight), (i == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
-                       rows[r][i]);
+            p.drawText(QRectF(x, y, w, height),
+                       (i == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignBottom | Qt::TextWordWrap, rows[r][i]);
             x += w;
         }
-        y += rowHeight;
+        y += height;
     }
     return y - area.top();
 }
@@ -310,7 +323,7 @@ double LabReport::paintResults(QPainter& p, const QRectF& area) const
                              .arg(fit.risesAfter + 1)
                              .trimmed()});
     }
-    line(tr("Predicted from the chance of %1 %").arg(number(m_c.sim->decayThreshold[1], 1)),
+    line(tr("Predicted from the chance of %1").arg(percentText(m_c.sim->decayThreshold[1])),
          predicted ? QStringLiteral("T½ = %1").arg(number(*predicted, 2)) : onScreen(impliedHalfLifeText(100)));
     y += 3;
     p.setFont(font(9, true));
@@ -376,7 +389,7 @@ void LabReport::paintGraph(QPainter& p, const QRectF& area) const
             const double at = y(static_cast<double>(g) * s.tick);
             p.setPen(QPen(kGrid, g % every == 0 ? 0.6 : 0.3));
             p.drawLine(QPointF(plot.left(), at), QPointF(plot.right(), at));
-            if (g % every == 0)
+            if (g % every == 0 || g == lines)
                 countLabel(static_cast<double>(g) * s.tick, at);
         }
     }
@@ -485,6 +498,7 @@ void LabReport::paintGraph(QPainter& p, const QRectF& area) const
     const double lh = p.fontMetrics().height() + 3;
     const auto legendText = [&](const QString& text) {
         p.setPen(Qt::black);
+        p.setFont(font(9));
         const QRectF box = p.boundingRect(QRectF(lx + 22, ly, kLegend - 26, 200), Qt::TextWordWrap, text);
         p.drawText(QRectF(lx + 22, ly, kLegend - 26, box.height()), Qt::TextWordWrap, text);
         ly += std::max(lh, box.height() + 3);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QRectF>
 #include <QStringList>
@@ -47,8 +48,9 @@ class LabReport {
 public:
     explicit LabReport(const ReportContent& content) : m_c(content) {}
 
-    // Draws the page on a painter begun on a device whose whole area is the page's printable part.
-    void paint(QPainter& p) const;
+    // Draws the page on a painter begun on a device whose whole area is the page's printable part,
+    // less `inset` in points.
+    void paint(QPainter& p, const QMarginsF& inset = {}) const;
     // Writes the page as a PDF file on `layout`; returns why it failed, empty on success.
     QString savePdf(const QString& path, const QPageLayout& layout) const;
 

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QPrinter>
 #include <QTest>
 
 #include "app/language.h"
@@ -62,6 +63,7 @@ void TestReport::reportOfRun_data()
     QTest::addColumn<int>("steps");
     QTest::addColumn<int>("pooledFiles");
     QTest::addColumn<bool>("extras");  // log scale, expected counts and best fit shown
+    QTest::addColumn<bool>("printed");  // printed into a PDF file rather than saved as one
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("texts");
     Settings five;
@@ -76,14 +78,14 @@ void TestReport::reportOfRun_data()
     two.percent = {0, 10, 25, 50, 50, 50};
     two.initial = {0, 500, 100, 0, 0, 0};
     QTest::addRow("five nuclides, 99 times")
-        << QString() << five << 99 << 0 << false << QStringLiteral("Ada Lovelace")
+        << QString() << five << 99 << 0 << false << false << QStringLiteral("Ada Lovelace")
         << QStringList{"Nuclides in the decay series: 5", "Nuclide 5", "2 %", "34.31 steps", "1.94 steps"};
     QTest::addRow("German, by a die")
-        << QStringLiteral("de") << die << 20 << 0 << false << QStringLiteral("Jörg Müller")
+        << QStringLiteral("de") << die << 20 << 0 << false << false << QStringLiteral("Jörg Müller")
         << QStringList{"Laborbericht", "Würfel", "1 oder weniger (16,7 %)", "3,80 Schritte", "Nuklid 1"};
-    QTest::addRow("pooled") << QString() << Settings{} << 12 << 3 << false << QString()
+    QTest::addRow("pooled") << QString() << Settings{} << 12 << 3 << false << true << QString()
                             << QStringList{"saved runs (3)", "run1.txt", "run3.txt"};
-    QTest::addRow("log scale with band") << QString() << two << 30 << 0 << true << QStringLiteral("Bo")
+    QTest::addRow("log scale with band") << QString() << two << 30 << 0 << true << false << QStringLiteral("Bo")
                                          << QStringList{"Best fit", "Expected", "Nuclide 2"};
 }
 
@@ -94,6 +96,7 @@ void TestReport::reportOfRun()
     QFETCH(int, steps);
     QFETCH(int, pooledFiles);
     QFETCH(bool, extras);
+    QFETCH(bool, printed);
     QFETCH(QString, name);
     QFETCH(QStringList, texts);
     if (!language.isEmpty())
@@ -129,7 +132,12 @@ void TestReport::reportOfRun()
     const QImage screen = x.w.graphPage()->image();
     const auto history = x.sim().history;
     x.notifier.chosen = {pdf};
-    x.w.findChild<QAction*>(QStringLiteral("SaveReport1"))->trigger();
+    if (printed) {
+        x.w.printer().setOutputFileName(pdf);
+        x.w.printReport();
+    } else {
+        x.w.findChild<QAction*>(QStringLiteral("SaveReport1"))->trigger();
+    }
     QVERIFY2(x.notifier.errors.isEmpty(), qPrintable(x.notifier.errors.join('\n')));
     // The report only reads: the run and the screen are as they were.
     QCOMPARE(x.w.graphPage()->image(), screen);
