@@ -22,6 +22,8 @@ constexpr double kPoint = 72.0;
 constexpr double kGap = 10;
 const QColor kRule(150, 150, 150);
 const QColor kGrid(205, 205, 205);
+// A class's pool may hold thirty files; the first names say where the data came from.
+constexpr int kFilesNamed = 12;
 
 QFont font(int points, bool bold = false)
 {
@@ -153,7 +155,9 @@ void LabReport::paint(QPainter& p, const QMarginsF& inset) const
                                                 page.bottom() - y));
     y += std::max(left, right) + kGap;
 
-    // The table takes what its columns need, the conclusion three to six lines, the graph the rest.
+    // The table takes what its columns need; the graph what is left above three lines of
+    // conclusion, within bounds that keep it readable and the page in proportion; the conclusion
+    // the rest.
     const double table = tableHeight(p, page.width());
     constexpr double kLine = 20;
     const double spare = page.bottom() - y - table - kGap;
@@ -227,7 +231,9 @@ double LabReport::paintSettings(QPainter& p, const QRectF& area) const
         else
             lines << tr("Graph data: the sums of saved runs (%1): %2.")
                          .arg(m_c.pooledFiles.size())
-                         .arg(m_c.pooledFiles.join(QStringLiteral(", ")));
+                         .arg(m_c.pooledFiles.size() <= kFilesNamed
+                                  ? m_c.pooledFiles.join(QStringLiteral(", "))
+                                  : m_c.pooledFiles.mid(0, kFilesNamed).join(QStringLiteral(", ")) + QStringLiteral(", …"));
     }
     y += paintLines(p, QRectF(area.left(), y, area.width(), area.height()), lines) + 3;
 
@@ -429,34 +435,22 @@ void LabReport::paintGraph(QPainter& p, const QRectF& area) const
     p.save();
     p.setClipRect(plot.adjusted(-6, -6, 6, 6));
     const int rows = std::min(n, kLastTime + 1);
-    std::array<double, 6> initial{};
-    std::array<double, 6> percent{};
-    for (int k = 1; k <= kMaxNuclides; ++k) {
-        initial[k] = m_c.sim->runInitial[k];
-        percent[k] = m_c.sim->decayThreshold[k];
-    }
     if (m_c.expectedShown) {
-        const auto expected = expectedCounts(initial, percent, in.seriesLength, rows);
-        const auto variance = expectedVariance(initial, percent, in.seriesLength, rows);
-        for (int k = 1; k <= in.seriesLength; ++k) {
-            if (!in.graphed[k])
-                continue;
-            QPolygonF band;
-            QPolygonF line;
-            for (int t = 0; t < rows; ++t) {
-                band.append(QPointF(x(t), std::min(y(expected[t][k] + 1.96 * std::sqrt(variance[t][k])), plot.bottom())));
-                line.append(QPointF(x(t), y(expected[t][k])));
-            }
-            for (int t = rows - 1; t >= 0; --t)
-                band.append(QPointF(x(t), std::min(y(expected[t][k] - 1.96 * std::sqrt(variance[t][k])), plot.bottom())));
-            QColor light = toQColor(in.colors[k]);
+        for (const ExpectedCurve& c : expectedCurves(in, m_c.sim->runInitial, m_c.sim->decayThreshold, plot.bottom(),
+                                                     [&](int t, double count) {
+                                                         return QPointF(x(t), std::min(y(count), plot.bottom() + 6));
+                                                     })) {
+            QColor light = toQColor(in.colors[c.nuclide]);
             light.setAlpha(50);
             p.setPen(Qt::NoPen);
             p.setBrush(light);
-            p.drawPolygon(band);
+            p.save();
+            p.setClipRect(plot);
+            p.drawPolygon(c.band);
+            p.restore();
             p.setBrush(Qt::NoBrush);
-            p.setPen(QPen(toQColor(in.colors[k]).darker(120), 0.8, Qt::DashDotLine));
-            for (const QPolygonF& part : partsAbove(line, plot.bottom()))
+            p.setPen(QPen(toQColor(in.colors[c.nuclide]).darker(120), 0.8, Qt::DashDotLine));
+            for (const QPolygonF& part : partsAbove(c.line, plot.bottom()))
                 p.drawPolyline(part);
         }
     }
