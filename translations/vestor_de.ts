@@ -1286,7 +1286,7 @@ Eine neue Messreihe starten?</translation>
     <name>LabReport</name>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>%1 or less (%2)</source>
@@ -1298,11 +1298,11 @@ Eine neue Messreihe starten?</translation>
     </message>
     <message>
         <source>Best fit from %1 points</source>
-        <translation>Beste Anpassung aus %1 Punkten</translation>
+        <translation>Ausgleichskurve aus %1 Punkten</translation>
     </message>
     <message>
         <source>Best fit</source>
-        <translation>Beste Anpassung</translation>
+        <translation>Ausgleichskurve</translation>
     </message>
     <message>
         <source>Chance per step</source>
@@ -1342,15 +1342,15 @@ Eine neue Messreihe starten?</translation>
     </message>
     <message>
         <source>Expected count, in the band where 95 % of runs fall</source>
-        <translation>Erwartete Anzahl, im Band, in das 95 % der Messreihen fallen</translation>
+        <translation>Erwartete Anzahl, im Band, in das 95 % der Durchläufe fallen</translation>
     </message>
     <message>
         <source>Graph data: the sums of saved runs (%1): %2.</source>
-        <translation>Graphdaten: die Summen gespeicherter Messreihen (%1): %2.</translation>
+        <translation>Diagrammdaten: die Summen gespeicherter Durchläufe (%1): %2.</translation>
     </message>
     <message>
         <source>Graph data: the sums of pooled saved runs.</source>
-        <translation>Graphdaten: die Summen zusammengefasster gespeicherter Messreihen.</translation>
+        <translation>Diagrammdaten: die Summen zusammengefasster gespeicherter Durchläufe.</translation>
     </message>
     <message>
         <source>Graph</source>
@@ -1398,7 +1398,7 @@ Eine neue Messreihe starten?</translation>
     </message>
     <message>
         <source>Settings of the run</source>
-        <translation>Einstellungen der Messreihe</translation>
+        <translation>Einstellungen des Durchlaufs</translation>
     </message>
     <message>
         <source>The report could not be drawn.</source>
@@ -1418,7 +1418,7 @@ Eine neue Messreihe starten?</translation>
     </message>
     <message>
         <source>best fit − predicted</source>
-        <translation>beste Anpassung − vorhergesagt</translation>
+        <translation>Ausgleichskurve − vorhergesagt</translation>
     </message>
     <message>
         <source>no estimate, %1</source>
@@ -1426,7 +1426,7 @@ Eine neue Messreihe starten?</translation>
     </message>
     <message>
         <source>your model − best fit</source>
-        <translation>dein Modell − beste Anpassung</translation>
+        <translation>dein Modell − Ausgleichskurve</translation>
     </message>
     <message>
         <source>your model − predicted</source>

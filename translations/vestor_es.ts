@@ -1286,7 +1286,7 @@ Start a new run?</source>
     <name>LabReport</name>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>%1 or less (%2)</source>
@@ -1342,15 +1342,15 @@ Start a new run?</source>
     </message>
     <message>
         <source>Expected count, in the band where 95 % of runs fall</source>
-        <translation>Número esperado, en la banda donde caen el 95 % de las series</translation>
+        <translation>Número esperado, en la banda donde caen el 95 % de los ensayos</translation>
     </message>
     <message>
         <source>Graph data: the sums of saved runs (%1): %2.</source>
-        <translation>Datos del gráfico: las sumas de series guardadas (%1): %2.</translation>
+        <translation>Datos de la gráfica: las sumas de ensayos guardados (%1): %2.</translation>
     </message>
     <message>
         <source>Graph data: the sums of pooled saved runs.</source>
-        <translation>Datos del gráfico: las sumas de series guardadas acumuladas.</translation>
+        <translation>Datos de la gráfica: las sumas de ensayos guardados acumulados.</translation>
     </message>
     <message>
         <source>Graph</source>
@@ -1398,7 +1398,7 @@ Start a new run?</source>
     </message>
     <message>
         <source>Settings of the run</source>
-        <translation>Ajustes de la serie</translation>
+        <translation>Ajustes del ensayo</translation>
     </message>
     <message>
         <source>The report could not be drawn.</source>

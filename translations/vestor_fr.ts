@@ -1286,7 +1286,7 @@ Commencer une nouvelle série ?</translation>
     <name>LabReport</name>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>%1 or less (%2)</source>
@@ -1342,15 +1342,15 @@ Commencer une nouvelle série ?</translation>
     </message>
     <message>
         <source>Expected count, in the band where 95 % of runs fall</source>
-        <translation>Nombre attendu, dans la bande où tombent 95 % des séries</translation>
+        <translation>Nombre attendu, dans la bande où tombent 95 % des essais</translation>
     </message>
     <message>
         <source>Graph data: the sums of saved runs (%1): %2.</source>
-        <translation>Données du graphique : les sommes de séries enregistrées (%1) : %2.</translation>
+        <translation>Données du graphique : les sommes d’essais enregistrés (%1) : %2.</translation>
     </message>
     <message>
         <source>Graph data: the sums of pooled saved runs.</source>
-        <translation>Données du graphique : les sommes de séries enregistrées cumulées.</translation>
+        <translation>Données du graphique : les sommes d’essais enregistrés cumulés.</translation>
     </message>
     <message>
         <source>Graph</source>
@@ -1398,7 +1398,7 @@ Commencer une nouvelle série ?</translation>
     </message>
     <message>
         <source>Settings of the run</source>
-        <translation>Réglages de la série</translation>
+        <translation>Réglages de l’essai</translation>
     </message>
     <message>
         <source>The report could not be drawn.</source>

@@ -1286,7 +1286,7 @@ Iniziare una nuova serie?</translation>
     <name>LabReport</name>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>%1 or less (%2)</source>
@@ -1342,15 +1342,15 @@ Iniziare una nuova serie?</translation>
     </message>
     <message>
         <source>Expected count, in the band where 95 % of runs fall</source>
-        <translation>Conteggio atteso, nella fascia dove cade il 95 % delle serie</translation>
+        <translation>Conteggio atteso, nella fascia dove cade il 95% delle prove</translation>
     </message>
     <message>
         <source>Graph data: the sums of saved runs (%1): %2.</source>
-        <translation>Dati del grafico: le somme di serie salvate (%1): %2.</translation>
+        <translation>Dati del grafico: le somme di prove salvate (%1): %2.</translation>
     </message>
     <message>
         <source>Graph data: the sums of pooled saved runs.</source>
-        <translation>Dati del grafico: le somme di serie salvate sommate.</translation>
+        <translation>Dati del grafico: le somme di prove salvate sommate.</translation>
     </message>
     <message>
         <source>Graph</source>
@@ -1398,7 +1398,7 @@ Iniziare una nuova serie?</translation>
     </message>
     <message>
         <source>Settings of the run</source>
-        <translation>Impostazioni della serie</translation>
+        <translation>Impostazioni della prova</translation>
     </message>
     <message>
         <source>The report could not be drawn.</source>

@@ -1286,7 +1286,7 @@ Een nieuwe meting starten?</translation>
     <name>LabReport</name>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>%1 or less (%2)</source>
@@ -1342,7 +1342,7 @@ Een nieuwe meting starten?</translation>
     </message>
     <message>
         <source>Expected count, in the band where 95 % of runs fall</source>
-        <translation>Verwacht aantal, in de band waarin 95 % van de metingen valt</translation>
+        <translation>Verwacht aantal, in de band waarin 95% van de metingen valt</translation>
     </message>
     <message>
         <source>Graph data: the sums of saved runs (%1): %2.</source>

@@ -1286,7 +1286,7 @@ Rozpocząć nową serię?</translation>
     <name>LabReport</name>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>%1 or less (%2)</source>
@@ -1294,7 +1294,7 @@ Rozpocząć nową serię?</translation>
     </message>
     <message>
         <source>%1 steps</source>
-        <translation>%1 kroków</translation>
+        <translation>%1 kroku</translation>
     </message>
     <message>
         <source>Best fit from %1 points</source>
@@ -1342,15 +1342,15 @@ Rozpocząć nową serię?</translation>
     </message>
     <message>
         <source>Expected count, in the band where 95 % of runs fall</source>
-        <translation>Liczba oczekiwana, w pasie, w który trafia 95 % serii</translation>
+        <translation>Oczekiwana liczba, w pasie, w który trafia 95% przebiegów</translation>
     </message>
     <message>
         <source>Graph data: the sums of saved runs (%1): %2.</source>
-        <translation>Dane wykresu: sumy zapisanych serii (%1): %2.</translation>
+        <translation>Dane wykresu: sumy zapisanych przebiegów (%1): %2.</translation>
     </message>
     <message>
         <source>Graph data: the sums of pooled saved runs.</source>
-        <translation>Dane wykresu: sumy zsumowanych zapisanych serii.</translation>
+        <translation>Dane wykresu: sumy zsumowanych zapisanych przebiegów.</translation>
     </message>
     <message>
         <source>Graph</source>
@@ -1398,7 +1398,7 @@ Rozpocząć nową serię?</translation>
     </message>
     <message>
         <source>Settings of the run</source>
-        <translation>Ustawienia serii</translation>
+        <translation>Ustawienia przebiegu</translation>
     </message>
     <message>
         <source>The report could not be drawn.</source>

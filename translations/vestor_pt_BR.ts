@@ -1286,7 +1286,7 @@ Começar uma nova série?</translation>
     <name>LabReport</name>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>%1 or less (%2)</source>
@@ -1342,15 +1342,15 @@ Começar uma nova série?</translation>
     </message>
     <message>
         <source>Expected count, in the band where 95 % of runs fall</source>
-        <translation>Contagem esperada, na faixa onde caem 95 % das séries</translation>
+        <translation>Contagem esperada, na faixa onde caem 95% das rodadas</translation>
     </message>
     <message>
         <source>Graph data: the sums of saved runs (%1): %2.</source>
-        <translation>Dados do gráfico: as somas de séries salvas (%1): %2.</translation>
+        <translation>Dados do gráfico: as somas de rodadas salvas (%1): %2.</translation>
     </message>
     <message>
         <source>Graph data: the sums of pooled saved runs.</source>
-        <translation>Dados do gráfico: as somas de séries salvas somadas.</translation>
+        <translation>Dados do gráfico: as somas de rodadas salvas somadas.</translation>
     </message>
     <message>
         <source>Graph</source>
@@ -1398,7 +1398,7 @@ Começar uma nova série?</translation>
     </message>
     <message>
         <source>Settings of the run</source>
-        <translation>Configurações da série</translation>
+        <translation>Configurações da rodada</translation>
     </message>
     <message>
         <source>The report could not be drawn.</source>

@@ -358,22 +358,43 @@ void GraphPage::paintPicture(QPainter& p)
 // ± 1.96 standard deviations, light enough that the grid shows through.
 void GraphPage::paintExpected(QPainter& p, const GraphInput& in, bool band) const
 {
+    std::array<double, 6> initial{};
+    std::array<double, 6> percent{};
+    for (int k = 1; k <= kMaxNuclides; ++k) {
+        initial[k] = m_sim.runInitial[k];
+        percent[k] = m_sim.decayThreshold[k];
+    }
+    const int rows = std::min(in.n, kLastTime + 1);
+    const auto expected = expectedCounts(initial, percent, in.seriesLength, rows);
+    const auto variance = band ? expectedVariance(initial, percent, in.seriesLength, rows)
+                               : std::vector<std::array<double, 6>>{};
     const auto point = [this](int t, double count) {
         return QPointF(truncPixel(t * m_scale.xs + 50), truncPixel(countY(m_scale, count)));
     };
     // Below the time axis (under 0, or under the log axis's 1) a band or curve leaves the plot.
     constexpr double bottom = kGraphHeight - 20;
-    for (const ExpectedCurve& c : expectedCurves(in, m_sim.runInitial, m_sim.decayThreshold, bottom, point)) {
+    for (int k = 1; k <= in.seriesLength; ++k) {
+        if (!in.graphed[k])
+            continue;
+        QPolygonF line;
+        line.reserve(2 * rows);
+        for (int t = 0; t < rows; ++t)
+            line.append(point(t, expected[t][k] + (band ? 1.96 * std::sqrt(variance[t][k]) : 0.0)));
         if (band) {
-            QColor light = toQColor(in.colors[c.nuclide]);
+            // The band reaches down to the time axis where its lower edge falls below it.
+            for (int t = rows - 1; t >= 0; --t) {
+                const QPointF lower = point(t, expected[t][k] - 1.96 * std::sqrt(variance[t][k]));
+                line.append(QPointF(lower.x(), std::min(lower.y(), bottom)));
+            }
+            QColor light = toQColor(in.colors[k]);
             light.setAlpha(56);
             p.setPen(Qt::NoPen);
             p.setBrush(light);
-            p.drawPolygon(c.band);
+            p.drawPolygon(line);
             p.setBrush(Qt::NoBrush);
         } else {
-            p.setPen(picturePen(p, toQColor(in.colors[c.nuclide])));
-            for (const QPolygonF& part : partsAbove(c.line, bottom))
+            p.setPen(picturePen(p, toQColor(in.colors[k])));
+            for (const QPolygonF& part : partsAbove(line, bottom))
                 p.drawPolyline(part);
         }
     }

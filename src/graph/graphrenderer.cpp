@@ -1,11 +1,9 @@
 #include "graph/graphrenderer.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 #include <vector>
 
-#include "core/decayanalysis.h"
 #include "ui/uicommon.h"
 #include "ui/discpainter.h"
 
@@ -51,37 +49,6 @@ std::vector<QPolygonF> partsAbove(const QPolygonF& line, double bottom)
     }
     std::erase_if(parts, [](const QPolygonF& part) { return part.size() < 2; });
     return parts;
-}
-
-std::vector<ExpectedCurve> expectedCurves(const GraphInput& in, const std::array<std::int32_t, 6>& initial,
-                                          const std::array<double, 6>& percent, double bottom,
-                                          const std::function<QPointF(int, double)>& at)
-{
-    std::array<double, 6> start{};
-    for (int k = 1; k <= kMaxNuclides; ++k)
-        start[k] = initial[k];
-    const int rows = std::min(in.n, kLastTime + 1);
-    const auto expected = expectedCounts(start, percent, in.seriesLength, rows);
-    const auto variance = expectedVariance(start, percent, in.seriesLength, rows);
-    std::vector<ExpectedCurve> curves;
-    for (int k = 1; k <= in.seriesLength; ++k) {
-        if (!in.graphed[k])
-            continue;
-        ExpectedCurve& c = curves.emplace_back();
-        c.nuclide = k;
-        c.line.reserve(rows);
-        c.band.reserve(2 * rows);
-        for (int t = 0; t < rows; ++t) {
-            c.line.append(at(t, expected[t][k]));
-            c.band.append(at(t, expected[t][k] + 1.96 * std::sqrt(variance[t][k])));
-        }
-        // The band reaches down to the time axis where its lower edge falls below it.
-        for (int t = rows - 1; t >= 0; --t) {
-            const QPointF lower = at(t, expected[t][k] - 1.96 * std::sqrt(variance[t][k]));
-            c.band.append(QPointF(lower.x(), std::min(lower.y(), bottom)));
-        }
-    }
-    return curves;
 }
 
 namespace {

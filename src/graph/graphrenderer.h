@@ -5,7 +5,6 @@
 #include <QPolygonF>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 #include "core/graphgeometry.h"
@@ -48,19 +47,6 @@ double countY(const GraphScale& scale, double count, int height = kGraphHeight);
 // The pieces of a polyline that lie above y = bottom, cut where it crosses. Drawn instead of
 // clipping, so that an SVG drawing, which keeps no clip, shows the same.
 std::vector<QPolygonF> partsAbove(const QPolygonF& line, double bottom);
-
-// The expected count of a graphed nuclide at times 0 .. N − 1, and the band about it where 95 % of
-// runs fall (the expected count ± 1.96 standard deviations) as a closed outline whose lower edge
-// stops at `bottom`, the time axis; `at` places a count at a time in the picture. From the
-// initial numbers and chances the run started with.
-struct ExpectedCurve {
-    int nuclide = 1;
-    QPolygonF line;
-    QPolygonF band;
-};
-std::vector<ExpectedCurve> expectedCurves(const GraphInput& in, const std::array<std::int32_t, 6>& initial,
-                                          const std::array<double, 6>& percent, double bottom,
-                                          const std::function<QPointF(int, double)>& at);
 
 // Draws the graph picture without any label: frame, axes and grid, dots, model curve.
 // With no disc painter every dot and grid line is drawn the straightforward QPainter way.

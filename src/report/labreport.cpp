@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "core/graphgeometry.h"
 #include "ui/savefile.h"
@@ -97,6 +98,47 @@ QString signedNumber(double v, int decimals)
     const QString text = number(std::abs(v), decimals);
     const double rounded = std::round(v * std::pow(10, decimals));
     return (rounded < 0 ? QStringLiteral("\u2212") : rounded > 0 ? QStringLiteral("+") : QString()) + text;
+}
+
+// The expected count of a graphed nuclide at times 0 .. N − 1, and the band about it where 95 % of
+// runs fall (the expected count ± 1.96 standard deviations) as a closed outline whose lower edge
+// stops at `bottom`, the time axis; `at` places a count at a time on the page. From the initial
+// numbers and chances the run started with.
+struct ExpectedOutline {
+    int nuclide = 1;
+    QPolygonF line;
+    QPolygonF band;
+};
+
+std::vector<ExpectedOutline> expectedOutlines(const GraphInput& in, const std::array<std::int32_t, 6>& initial,
+                                          const std::array<double, 6>& percent, double bottom,
+                                          const std::function<QPointF(int, double)>& at)
+{
+    std::array<double, 6> start{};
+    for (int k = 1; k <= kMaxNuclides; ++k)
+        start[k] = initial[k];
+    const int rows = std::min(in.n, kLastTime + 1);
+    const auto expected = expectedCounts(start, percent, in.seriesLength, rows);
+    const auto variance = expectedVariance(start, percent, in.seriesLength, rows);
+    std::vector<ExpectedOutline> curves;
+    for (int k = 1; k <= in.seriesLength; ++k) {
+        if (!in.graphed[k])
+            continue;
+        ExpectedOutline& c = curves.emplace_back();
+        c.nuclide = k;
+        c.line.reserve(rows);
+        c.band.reserve(2 * rows);
+        for (int t = 0; t < rows; ++t) {
+            c.line.append(at(t, expected[t][k]));
+            c.band.append(at(t, expected[t][k] + 1.96 * std::sqrt(variance[t][k])));
+        }
+        // The band reaches down to the time axis where its lower edge falls below it.
+        for (int t = rows - 1; t >= 0; --t) {
+            const QPointF lower = at(t, expected[t][k] - 1.96 * std::sqrt(variance[t][k]));
+            c.band.append(QPointF(lower.x(), std::min(lower.y(), bottom)));
+        }
+    }
+    return curves;
 }
 
 // A step between the labels of an axis that gives at most `most` of them.
@@ -436,7 +478,7 @@ void LabReport::paintGraph(QPainter& p, const QRectF& area) const
     p.setClipRect(plot.adjusted(-6, -6, 6, 6));
     const int rows = std::min(n, kLastTime + 1);
     if (m_c.expectedShown) {
-        for (const ExpectedCurve& c : expectedCurves(in, m_c.sim->runInitial, m_c.sim->decayThreshold, plot.bottom(),
+        for (const ExpectedOutline& c : expectedOutlines(in, m_c.sim->runInitial, m_c.sim->decayThreshold, plot.bottom(),
                                                      [&](int t, double count) {
                                                          return QPointF(x(t), std::min(y(count), plot.bottom() + 6));
                                                      })) {

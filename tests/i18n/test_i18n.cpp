@@ -10,7 +10,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -204,15 +203,6 @@ void TestI18n::captionsFit()
         d->show();
         failures << cutOff(d);
         d->hide();
-    }
-    // Within each menu no two items share the letter Alt picks.
-    for (const QMenu* menu : x.w.findChildren<QMenu*>()) {
-        QStringList letters;
-        for (const QAction* a : menu->actions())
-            if (const qsizetype at = a->text().indexOf(u'&'); at >= 0 && a->isVisible())
-                letters << a->text().mid(at + 1, 1).toLower();
-        if (letters.removeDuplicates() > 0)
-            failures << QStringLiteral("menu \"%1\": %2").arg(menu->title(), letters.join(u' '));
     }
     failures.removeDuplicates();
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
