@@ -38,7 +38,7 @@
     </message>
     <message>
         <source>The report could not be printed into %1: %2.</source>
-        <translation>Das Protokoll konnte nicht in %1 gedruckt werden: %2.</translation>
+        <translation>Der Laborbericht konnte nicht in %1 gedruckt werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -886,6 +886,24 @@
 <context>
     <name>vestor::MainWindow</name>
     <message>
+        <source>Print Re&amp;port…</source>
+        <translation>Laborbericht &amp;drucken…</translation>
+    </message>
+    <message>
+        <source>Save Report as P&amp;DF…</source>
+        <translation>Laborbericht als &amp;PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Laborbericht als PDF speichern</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1:
+%2</source>
+        <translation>Der Laborbericht konnte nicht in %1 gespeichert werden:
+%2</translation>
+    </message>
+    <message>
         <source>&amp;Configuration</source>
         <translation>&amp;Einstellungen</translation>
     </message>
@@ -1148,24 +1166,6 @@ Eine neue Messreihe starten?</translation>
         <source>%1, changes not saved</source>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, Änderungen nicht gespeichert</translation>
-    </message>
-    <message>
-        <source>Print Re&amp;port…</source>
-        <translation>Protokoll &amp;drucken…</translation>
-    </message>
-    <message>
-        <source>Save Report as P&amp;DF…</source>
-        <translation>Protokoll als &amp;PDF speichern…</translation>
-    </message>
-    <message>
-        <source>Save Report as PDF</source>
-        <translation>Protokoll als PDF speichern</translation>
-    </message>
-    <message>
-        <source>The report could not be saved to %1:
-%2</source>
-        <translation>Das Protokoll konnte nicht in %1 gespeichert werden:
-%2</translation>
     </message>
 </context>
 <context>

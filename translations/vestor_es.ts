@@ -886,6 +886,24 @@
 <context>
     <name>vestor::MainWindow</name>
     <message>
+        <source>Print Re&amp;port…</source>
+        <translation>&amp;Imprimir informe…</translation>
+    </message>
+    <message>
+        <source>Save Report as P&amp;DF…</source>
+        <translation>Guardar informe en &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Guardar informe en PDF</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1:
+%2</source>
+        <translation>No se pudo guardar el informe en %1:
+%2</translation>
+    </message>
+    <message>
         <source>&amp;Configuration</source>
         <translation>&amp;Configuración</translation>
     </message>
@@ -1148,24 +1166,6 @@ Start a new run?</source>
         <source>%1, changes not saved</source>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, cambios sin guardar</translation>
-    </message>
-    <message>
-        <source>Print Re&amp;port…</source>
-        <translation>&amp;Imprimir informe…</translation>
-    </message>
-    <message>
-        <source>Save Report as P&amp;DF…</source>
-        <translation>Guardar informe en &amp;PDF…</translation>
-    </message>
-    <message>
-        <source>Save Report as PDF</source>
-        <translation>Guardar informe en PDF</translation>
-    </message>
-    <message>
-        <source>The report could not be saved to %1:
-%2</source>
-        <translation>No se pudo guardar el informe en %1:
-%2</translation>
     </message>
 </context>
 <context>

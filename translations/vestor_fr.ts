@@ -886,6 +886,24 @@
 <context>
     <name>vestor::MainWindow</name>
     <message>
+        <source>Print Re&amp;port…</source>
+        <translation>&amp;Imprimer le compte rendu…</translation>
+    </message>
+    <message>
+        <source>Save Report as P&amp;DF…</source>
+        <translation>Enregistrer le compte rendu en &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Enregistrer le compte rendu en PDF</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1:
+%2</source>
+        <translation>Le compte rendu n’a pas pu être enregistré dans %1 :
+%2</translation>
+    </message>
+    <message>
         <source>&amp;Configuration</source>
         <translation>&amp;Configuration</translation>
     </message>
@@ -1148,24 +1166,6 @@ Commencer une nouvelle série ?</translation>
         <source>%1, changes not saved</source>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, modifications non enregistrées</translation>
-    </message>
-    <message>
-        <source>Print Re&amp;port…</source>
-        <translation>&amp;Imprimer le compte rendu…</translation>
-    </message>
-    <message>
-        <source>Save Report as P&amp;DF…</source>
-        <translation>Enregistrer le compte rendu en &amp;PDF…</translation>
-    </message>
-    <message>
-        <source>Save Report as PDF</source>
-        <translation>Enregistrer le compte rendu en PDF</translation>
-    </message>
-    <message>
-        <source>The report could not be saved to %1:
-%2</source>
-        <translation>Le compte rendu n’a pas pu être enregistré dans %1 :
-%2</translation>
     </message>
 </context>
 <context>

@@ -886,6 +886,24 @@
 <context>
     <name>vestor::MainWindow</name>
     <message>
+        <source>Print Re&amp;port…</source>
+        <translation>S&amp;tampa relazione…</translation>
+    </message>
+    <message>
+        <source>Save Report as P&amp;DF…</source>
+        <translation>Salva relazione come &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Salva relazione come PDF</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1:
+%2</source>
+        <translation>Non è stato possibile salvare la relazione in %1:
+%2</translation>
+    </message>
+    <message>
         <source>&amp;Configuration</source>
         <translation>&amp;Configurazione</translation>
     </message>
@@ -1148,24 +1166,6 @@ Iniziare una nuova serie?</translation>
         <source>%1, changes not saved</source>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, modifiche non salvate</translation>
-    </message>
-    <message>
-        <source>Print Re&amp;port…</source>
-        <translation>S&amp;tampa relazione…</translation>
-    </message>
-    <message>
-        <source>Save Report as P&amp;DF…</source>
-        <translation>Salva relazione come &amp;PDF…</translation>
-    </message>
-    <message>
-        <source>Save Report as PDF</source>
-        <translation>Salva relazione come PDF</translation>
-    </message>
-    <message>
-        <source>The report could not be saved to %1:
-%2</source>
-        <translation>Non è stato possibile salvare la relazione in %1:
-%2</translation>
     </message>
 </context>
 <context>

@@ -886,6 +886,24 @@
 <context>
     <name>vestor::MainWindow</name>
     <message>
+        <source>Print Re&amp;port…</source>
+        <translation>Verslag af&amp;drukken…</translation>
+    </message>
+    <message>
+        <source>Save Report as P&amp;DF…</source>
+        <translation>Verslag opslaan als &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Verslag opslaan als PDF</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1:
+%2</source>
+        <translation>Het verslag kon niet worden opgeslagen in %1:
+%2</translation>
+    </message>
+    <message>
         <source>&amp;Configuration</source>
         <translation>&amp;Instellingen</translation>
     </message>
@@ -1148,24 +1166,6 @@ Een nieuwe meting starten?</translation>
         <source>%1, changes not saved</source>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, wijzigingen niet opgeslagen</translation>
-    </message>
-    <message>
-        <source>Print Re&amp;port…</source>
-        <translation>Verslag af&amp;drukken…</translation>
-    </message>
-    <message>
-        <source>Save Report as P&amp;DF…</source>
-        <translation>Verslag opslaan als &amp;PDF…</translation>
-    </message>
-    <message>
-        <source>Save Report as PDF</source>
-        <translation>Verslag opslaan als PDF</translation>
-    </message>
-    <message>
-        <source>The report could not be saved to %1:
-%2</source>
-        <translation>Het verslag kon niet worden opgeslagen in %1:
-%2</translation>
     </message>
 </context>
 <context>

@@ -886,6 +886,24 @@
 <context>
     <name>vestor::MainWindow</name>
     <message>
+        <source>Print Re&amp;port…</source>
+        <translation>&amp;Drukuj sprawozdanie…</translation>
+    </message>
+    <message>
+        <source>Save Report as P&amp;DF…</source>
+        <translation>Zapisz sprawozdanie jako PD&amp;F…</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Zapisz sprawozdanie jako PDF</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1:
+%2</source>
+        <translation>Nie udało się zapisać sprawozdania do %1:
+%2</translation>
+    </message>
+    <message>
         <source>&amp;Configuration</source>
         <translation>&amp;Ustawienia</translation>
     </message>
@@ -1148,24 +1166,6 @@ Rozpocząć nową serię?</translation>
         <source>%1, changes not saved</source>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, zmiany niezapisane</translation>
-    </message>
-    <message>
-        <source>Print Re&amp;port…</source>
-        <translation>&amp;Drukuj sprawozdanie…</translation>
-    </message>
-    <message>
-        <source>Save Report as P&amp;DF…</source>
-        <translation>Zapisz sprawozdanie jako PD&amp;F…</translation>
-    </message>
-    <message>
-        <source>Save Report as PDF</source>
-        <translation>Zapisz sprawozdanie jako PDF</translation>
-    </message>
-    <message>
-        <source>The report could not be saved to %1:
-%2</source>
-        <translation>Nie udało się zapisać sprawozdania do %1:
-%2</translation>
     </message>
 </context>
 <context>

@@ -886,6 +886,24 @@
 <context>
     <name>vestor::MainWindow</name>
     <message>
+        <source>Print Re&amp;port…</source>
+        <translation>Im&amp;primir relatório…</translation>
+    </message>
+    <message>
+        <source>Save Report as P&amp;DF…</source>
+        <translation>Salvar relatório em P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Salvar relatório em PDF</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1:
+%2</source>
+        <translation>Não foi possível salvar o relatório em %1:
+%2</translation>
+    </message>
+    <message>
         <source>&amp;Configuration</source>
         <translation>&amp;Configuração</translation>
     </message>
@@ -1148,24 +1166,6 @@ Começar uma nova série?</translation>
         <source>%1, changes not saved</source>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, alterações não salvas</translation>
-    </message>
-    <message>
-        <source>Print Re&amp;port…</source>
-        <translation>Im&amp;primir relatório…</translation>
-    </message>
-    <message>
-        <source>Save Report as P&amp;DF…</source>
-        <translation>Salvar relatório em P&amp;DF…</translation>
-    </message>
-    <message>
-        <source>Save Report as PDF</source>
-        <translation>Salvar relatório em PDF</translation>
-    </message>
-    <message>
-        <source>The report could not be saved to %1:
-%2</source>
-        <translation>Não foi possível salvar o relatório em %1:
-%2</translation>
     </message>
 </context>
 <context>
