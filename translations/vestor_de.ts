@@ -1370,7 +1370,7 @@ Eine neue Messreihe starten?</translation>
     </message>
     <message>
         <source>Initial number</source>
-        <translation>Anfangszahl</translation>
+        <translation>Anfangsanzahl</translation>
     </message>
     <message>
         <source>Made with %1 %2</source>
