@@ -36,6 +36,10 @@
         <source>This copy of Vestor cannot write SVG drawings.</source>
         <translation>Diese Ausgabe von Vestor kann keine SVG-Zeichnungen schreiben.</translation>
     </message>
+    <message>
+        <source>The report could not be printed into %1: %2.</source>
+        <translation>Der Laborbericht konnte nicht in %1 gedruckt werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -981,6 +985,24 @@
 <context>
     <name>vestor::MainWindow</name>
     <message>
+        <source>Print Re&amp;port…</source>
+        <translation>Laborbericht &amp;drucken…</translation>
+    </message>
+    <message>
+        <source>Save Report as P&amp;DF…</source>
+        <translation>Laborbericht als &amp;PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Laborbericht als PDF speichern</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1:
+%2</source>
+        <translation>Der Laborbericht konnte nicht in %1 gespeichert werden:
+%2</translation>
+    </message>
+    <message>
         <source>&amp;Configuration</source>
         <translation>Einstell&amp;ungen</translation>
     </message>
@@ -1384,6 +1406,157 @@ Einen neuen Durchlauf starten?</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>LabReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 or less (%2)</source>
+        <translation>%1 oder weniger (%2)</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 Schritte</translation>
+    </message>
+    <message>
+        <source>Best fit from %1 points</source>
+        <translation>Ausgleichskurve aus %1 Punkten</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Ausgleichskurve</translation>
+    </message>
+    <message>
+        <source>Chance per step</source>
+        <translation>Wahrscheinlichkeit je Schritt</translation>
+    </message>
+    <message>
+        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>Wahrscheinlichkeiten durch einen Würfel mit %1 Seiten: ein Teilchen zerfällt, wenn der Würfel seinen Zerfallswert oder weniger zeigt.</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <translation>Schlussfolgerung</translation>
+    </message>
+    <message>
+        <source>Count (logarithmic)</source>
+        <translation>Anzahl (logarithmisch)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Data: counts at each time</source>
+        <translation>Daten: Anzahlen zu jedem Zeitpunkt</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
+        <translation>Nuklide in der Zerfallsreihe: %1. Jedes zerfällt in das nächste, das letzte in ein stabiles Produkt.</translation>
+    </message>
+    <message>
+        <source>Differences of T½ in steps</source>
+        <translation>Unterschiede von T½ in Schritten</translation>
+    </message>
+    <message>
+        <source>Expected count, in the band where 95 % of runs fall</source>
+        <translation>Erwartete Anzahl, im Band, in das 95 % der Durchläufe fallen</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of saved runs (%1): %2.</source>
+        <translation>Diagrammdaten: die Summen gespeicherter Durchläufe (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of pooled saved runs.</source>
+        <translation>Diagrammdaten: die Summen zusammengefasster gespeicherter Durchläufe.</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Half-life of nuclide 1</source>
+        <translation>Halbwertszeit von Nuklid 1</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Halbwertszeit</translation>
+    </message>
+    <message>
+        <source>Half-lives in time steps; A is the count at time 0.</source>
+        <translation>Halbwertszeiten in Zeitschritten; A ist die Anzahl zur Zeit 0.</translation>
+    </message>
+    <message>
+        <source>Initial number</source>
+        <translation>Anfangsanzahl</translation>
+    </message>
+    <message>
+        <source>Made with %1 %2</source>
+        <translation>Erstellt mit %1 %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nuklid %1</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nuklid</translation>
+    </message>
+    <message>
+        <source>Predicted from the chance of %1</source>
+        <translation>Vorhergesagt aus der Wahrscheinlichkeit %1</translation>
+    </message>
+    <message>
+        <source>Radioactive Decay: Lab Report</source>
+        <translation>Radioaktiver Zerfall: Laborbericht</translation>
+    </message>
+    <message>
+        <source>Settings of the run</source>
+        <translation>Einstellungen des Durchlaufs</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>Der Bericht konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>Time (steps)</source>
+        <translation>Zeit (Schritte)</translation>
+    </message>
+    <message>
+        <source>Your model (scroll bars)</source>
+        <translation>Dein Modell (Schieberegler)</translation>
+    </message>
+    <message>
+        <source>Your model</source>
+        <translation>Dein Modell</translation>
+    </message>
+    <message>
+        <source>best fit − predicted</source>
+        <translation>Ausgleichskurve − vorhergesagt</translation>
+    </message>
+    <message>
+        <source>no estimate, %1</source>
+        <translation>keine Schätzung, %1</translation>
+    </message>
+    <message>
+        <source>your model − best fit</source>
+        <translation>dein Modell − Ausgleichskurve</translation>
+    </message>
+    <message>
+        <source>your model − predicted</source>
+        <translation>dein Modell − vorhergesagt</translation>
     </message>
 </context>
 </TS>

@@ -36,6 +36,10 @@
         <source>This copy of Vestor cannot write SVG drawings.</source>
         <translation>Questa versione di Vestor non può salvare disegni SVG.</translation>
     </message>
+    <message>
+        <source>The report could not be printed into %1: %2.</source>
+        <translation>Non è stato possibile stampare la relazione in %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -981,6 +985,24 @@
 <context>
     <name>vestor::MainWindow</name>
     <message>
+        <source>Print Re&amp;port…</source>
+        <translation>S&amp;tampa relazione…</translation>
+    </message>
+    <message>
+        <source>Save Report as P&amp;DF…</source>
+        <translation>Salva relazione come &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Salva relazione come PDF</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1:
+%2</source>
+        <translation>Non è stato possibile salvare la relazione in %1:
+%2</translation>
+    </message>
+    <message>
         <source>&amp;Configuration</source>
         <translation>&amp;Configurazione</translation>
     </message>
@@ -1384,6 +1406,157 @@ Iniziare una nuova prova?</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>LabReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 or less (%2)</source>
+        <translation>%1 o meno (%2)</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 passi</translation>
+    </message>
+    <message>
+        <source>Best fit from %1 points</source>
+        <translation>Curva di regressione su %1 punti</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Curva di regressione</translation>
+    </message>
+    <message>
+        <source>Chance per step</source>
+        <translation>Probabilità per passo</translation>
+    </message>
+    <message>
+        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>Probabilità date da un dado a %1 facce: una particella decade quando il dado mostra il suo valore di decadimento o meno.</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <translation>Conclusione</translation>
+    </message>
+    <message>
+        <source>Count (logarithmic)</source>
+        <translation>Conteggio (logaritmico)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Conteggio</translation>
+    </message>
+    <message>
+        <source>Data: counts at each time</source>
+        <translation>Dati: conteggi a ogni istante</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
+        <translation>Nuclidi della catena: %1. Ognuno decade nel successivo, l’ultimo in un prodotto stabile.</translation>
+    </message>
+    <message>
+        <source>Differences of T½ in steps</source>
+        <translation>Differenze di T½ in passi</translation>
+    </message>
+    <message>
+        <source>Expected count, in the band where 95 % of runs fall</source>
+        <translation>Conteggio atteso, nella fascia dove cade il 95% delle prove</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of saved runs (%1): %2.</source>
+        <translation>Dati del grafico: le somme di prove salvate (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of pooled saved runs.</source>
+        <translation>Dati del grafico: le somme di prove salvate sommate.</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>Half-life of nuclide 1</source>
+        <translation>Tempo di dimezzamento del nuclide 1</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Tempo di dimezzamento</translation>
+    </message>
+    <message>
+        <source>Half-lives in time steps; A is the count at time 0.</source>
+        <translation>Tempi di dimezzamento in passi; A è il conteggio all’istante 0.</translation>
+    </message>
+    <message>
+        <source>Initial number</source>
+        <translation>Numero iniziale</translation>
+    </message>
+    <message>
+        <source>Made with %1 %2</source>
+        <translation>Realizzato con %1 %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nuclide %1</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nuclide</translation>
+    </message>
+    <message>
+        <source>Predicted from the chance of %1</source>
+        <translation>Previsto dalla probabilità del %1</translation>
+    </message>
+    <message>
+        <source>Radioactive Decay: Lab Report</source>
+        <translation>Decadimento radioattivo: relazione di laboratorio</translation>
+    </message>
+    <message>
+        <source>Settings of the run</source>
+        <translation>Impostazioni della prova</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>Non è stato possibile disegnare la relazione.</translation>
+    </message>
+    <message>
+        <source>Time (steps)</source>
+        <translation>Tempo (passi)</translation>
+    </message>
+    <message>
+        <source>Your model (scroll bars)</source>
+        <translation>Il tuo modello (barre di scorrimento)</translation>
+    </message>
+    <message>
+        <source>Your model</source>
+        <translation>Il tuo modello</translation>
+    </message>
+    <message>
+        <source>best fit − predicted</source>
+        <translation>regressione − previsto</translation>
+    </message>
+    <message>
+        <source>no estimate, %1</source>
+        <translation>nessuna stima, %1</translation>
+    </message>
+    <message>
+        <source>your model − best fit</source>
+        <translation>tuo modello − regressione</translation>
+    </message>
+    <message>
+        <source>your model − predicted</source>
+        <translation>tuo modello − previsto</translation>
     </message>
 </context>
 </TS>

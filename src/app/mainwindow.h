@@ -34,6 +34,7 @@ class GraphEditorPage;
 class GraphPage;
 class TGetDataFR;
 class TWhoami;
+struct ReportContent;
 
 // The one window of the program: five pages in a notebook, the menus, and the rule that a
 // changed configuration starts a new run at the next page change.
@@ -89,6 +90,13 @@ public:
     // Saves to a file: PNG at the screen's ratio (or twice the size), SVG or PDF. Returns why it
     // failed, and reports that too; empty when saved.
     QString saveGraph(const QString& path, bool twiceTheSize = false);
+    // The lab report: one page with the settings, the graph, the numbers and the data, printed
+    // (after the print dialog) or saved as PDF (after a file dialog). Both return why they
+    // failed, and report that too; empty when done.
+    void PrintReport1Click();
+    void SaveReport1Click();
+    QString printReport();
+    QString saveReport(const QString& path);
     // The nuclides in colours a colour-blind student tells apart, or in the usual ones; remembered.
     void setColourBlindSafe(bool on);
 
@@ -151,6 +159,7 @@ private:
     // pooled counts replaced only when the student says so.
     bool lessonMayGo();
     void printGraph();
+    ReportContent reportContent() const;
     int dataPoints() const;
 
     std::mt19937_64 m_rng;

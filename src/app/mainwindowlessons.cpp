@@ -68,6 +68,13 @@ void MainWindow::buildFileMenu()
         connect(a, &QAction::triggered, this, [this, i] { openExample(static_cast<int>(i)); });
     }
     file->addSeparator();
+    //: Menu item: print the one-page lab report with the graph, the numbers and the data
+    file->addAction(tr("Print Re&port…"), this, &MainWindow::PrintReport1Click)
+        ->setObjectName(QStringLiteral("PrintReport1"));
+    //: Menu item: save the one-page lab report as a PDF file
+    file->addAction(tr("Save Report as P&DF…"), this, &MainWindow::SaveReport1Click)
+        ->setObjectName(QStringLiteral("SaveReport1"));
+    file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("Quit1"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

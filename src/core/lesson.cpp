@@ -46,6 +46,7 @@ void restoreRun(Simulation& sim, const RunState& run)
     sim.timeIndex = run.timeIndex;
     sim.lastTypedTime = run.lastTypedTime;
     sim.origin = run.origin;
+    sim.pooledFiles.clear();
     sim.pooled = run.pooled;
     sim.nuclideMax = run.nuclideMax;
     sim.runInitial = run.runInitial;

@@ -364,12 +364,15 @@ void GraphEditorPage::icountKeyPress(int slot)
     m_slots[target]->setFocus(Qt::TabFocusReason);
 }
 
-void GraphEditorPage::storeCounts(const History& counts, int times)
+void GraphEditorPage::storeCounts(const History& counts, int times, const QStringList& files)
 {
     times = std::clamp(times, 1, kLastTime + 1);
     // A value typed before was typed into the data being replaced.
     commitPendingEdits();
     m_sim.storePooled(counts, times);
+    m_sim.pooledFiles.clear();
+    for (const QString& file : files)
+        m_sim.pooledFiles.push_back(file.toStdString());
     // A change of N takes it over everywhere; the same N still has the new counts to show.
     if (m_np->value() != times)
         m_np->setValue(times);

@@ -61,7 +61,10 @@ bool SavedRunPooler::pool(const QStringList& paths, QWidget* parent, GraphEditor
     }
     if (beforeStore)
         beforeStore();
-    editor.storeCounts(sums.sums, sums.times);
+    QStringList names;
+    for (const Read& r : read)
+        names << QFileInfo(r.name).fileName();
+    editor.storeCounts(sums.sums, sums.times, names);
 
     // Each count its own plural: Qt takes one %n a message.
     //: The count of times in "Pooled 2 files: 100 times, 0 to 99."
