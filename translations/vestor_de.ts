@@ -2,6 +2,166 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>LabReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 or less (%2)</source>
+        <translation>%1 oder weniger (%2)</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 Schritte</translation>
+    </message>
+    <message>
+        <source>Best fit from %1 points</source>
+        <translation>Ausgleichskurve aus %1 Punkten</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Ausgleichskurve</translation>
+    </message>
+    <message>
+        <source>Chance per step</source>
+        <translation>Wahrscheinlichkeit je Schritt</translation>
+    </message>
+    <message>
+        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>Wahrscheinlichkeiten durch einen Würfel mit %1 Seiten: ein Teilchen zerfällt, wenn der Würfel seinen Zerfallswert oder weniger zeigt.</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <extracomment>Lab report: heading of the ruled lines where the student writes a conclusion</extracomment>
+        <translation>Schlussfolgerung</translation>
+    </message>
+    <message>
+        <source>Count (logarithmic)</source>
+        <extracomment>Lab report graph: title of the count axis</extracomment>
+        <translation>Anzahl (logarithmisch)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Data: counts at each time</source>
+        <translation>Daten: Anzahlen zu jedem Zeitpunkt</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>Before the date on the lab report</extracomment>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
+        <extracomment>Lab report: how many nuclides the decay series has</extracomment>
+        <translation>Nuklide in der Zerfallsreihe: %1. Jedes zerfällt in das nächste, das letzte in ein stabiles Produkt.</translation>
+    </message>
+    <message>
+        <source>Differences of T½ in steps</source>
+        <translation>Unterschiede von T½ in Schritten</translation>
+    </message>
+    <message>
+        <source>Expected count, in the band where 95 % of runs fall</source>
+        <translation>Erwartete Anzahl, im Band, in das 95&#xa0;% der Durchläufe fallen</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of saved runs (%1): %2.</source>
+        <translation>Diagrammdaten: die Summen gespeicherter Durchläufe (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of pooled saved runs.</source>
+        <translation>Diagrammdaten: die Summen zusammengefasster gespeicherter Durchläufe.</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Half-life of nuclide 1</source>
+        <translation>Halbwertszeit von Nuklid 1</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Halbwertszeit</translation>
+    </message>
+    <message>
+        <source>Half-lives in time steps; A is the count at time 0.</source>
+        <translation>Halbwertszeiten in Zeitschritten; A ist die Anzahl zur Zeit 0.</translation>
+    </message>
+    <message>
+        <source>Initial number</source>
+        <translation>Anfangsanzahl</translation>
+    </message>
+    <message>
+        <source>Made with %1 %2</source>
+        <extracomment>The program&apos;s name and version, at the top right of the lab report</extracomment>
+        <translation>Erstellt mit %1 %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>Before the student&apos;s name on the lab report</extracomment>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nuklid %1</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nuklid</translation>
+    </message>
+    <message>
+        <source>Predicted from the chance of %1</source>
+        <translation>Vorhergesagt aus der Wahrscheinlichkeit %1</translation>
+    </message>
+    <message>
+        <source>Radioactive Decay: Lab Report</source>
+        <extracomment>Title of the printed lab report</extracomment>
+        <translation>Radioaktiver Zerfall: Laborbericht</translation>
+    </message>
+    <message>
+        <source>Settings of the run</source>
+        <translation>Einstellungen des Durchlaufs</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>Der Bericht konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>Time (steps)</source>
+        <extracomment>Lab report graph: title of the time axis</extracomment>
+        <translation>Zeit (Schritte)</translation>
+    </message>
+    <message>
+        <source>Your model (scroll bars)</source>
+        <extracomment>Lab report: the model curve the student set with the two scroll bars</extracomment>
+        <translation>Dein Modell (Schieberegler)</translation>
+    </message>
+    <message>
+        <source>Your model</source>
+        <translation>Dein Modell</translation>
+    </message>
+    <message>
+        <source>best fit − predicted</source>
+        <translation>Ausgleichskurve − vorhergesagt</translation>
+    </message>
+    <message>
+        <source>no estimate, %1</source>
+        <translation>keine Schätzung, %1</translation>
+    </message>
+    <message>
+        <source>your model − best fit</source>
+        <translation>dein Modell − Ausgleichskurve</translation>
+    </message>
+    <message>
+        <source>your model − predicted</source>
+        <translation>dein Modell − vorhergesagt</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -986,10 +1146,12 @@
     <name>vestor::MainWindow</name>
     <message>
         <source>Print Re&amp;port…</source>
+        <extracomment>Menu item: print the one-page lab report with the graph, the numbers and the data</extracomment>
         <translation>Laborbericht &amp;drucken…</translation>
     </message>
     <message>
         <source>Save Report as P&amp;DF…</source>
+        <extracomment>Menu item: save the one-page lab report as a PDF file</extracomment>
         <translation>Laborbericht als &amp;PDF speichern…</translation>
     </message>
     <message>
@@ -1406,157 +1568,6 @@ Einen neuen Durchlauf starten?</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>LabReport</name>
-    <message>
-        <source>%1 %</source>
-        <translation>%1 %</translation>
-    </message>
-    <message>
-        <source>%1 or less (%2)</source>
-        <translation>%1 oder weniger (%2)</translation>
-    </message>
-    <message>
-        <source>%1 steps</source>
-        <translation>%1 Schritte</translation>
-    </message>
-    <message>
-        <source>Best fit from %1 points</source>
-        <translation>Ausgleichskurve aus %1 Punkten</translation>
-    </message>
-    <message>
-        <source>Best fit</source>
-        <translation>Ausgleichskurve</translation>
-    </message>
-    <message>
-        <source>Chance per step</source>
-        <translation>Wahrscheinlichkeit je Schritt</translation>
-    </message>
-    <message>
-        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
-        <translation>Wahrscheinlichkeiten durch einen Würfel mit %1 Seiten: ein Teilchen zerfällt, wenn der Würfel seinen Zerfallswert oder weniger zeigt.</translation>
-    </message>
-    <message>
-        <source>Conclusion</source>
-        <translation>Schlussfolgerung</translation>
-    </message>
-    <message>
-        <source>Count (logarithmic)</source>
-        <translation>Anzahl (logarithmisch)</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Anzahl</translation>
-    </message>
-    <message>
-        <source>Data: counts at each time</source>
-        <translation>Daten: Anzahlen zu jedem Zeitpunkt</translation>
-    </message>
-    <message>
-        <source>Date: %1</source>
-        <translation>Datum: %1</translation>
-    </message>
-    <message>
-        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
-        <translation>Nuklide in der Zerfallsreihe: %1. Jedes zerfällt in das nächste, das letzte in ein stabiles Produkt.</translation>
-    </message>
-    <message>
-        <source>Differences of T½ in steps</source>
-        <translation>Unterschiede von T½ in Schritten</translation>
-    </message>
-    <message>
-        <source>Expected count, in the band where 95 % of runs fall</source>
-        <translation>Erwartete Anzahl, im Band, in das 95 % der Durchläufe fallen</translation>
-    </message>
-    <message>
-        <source>Graph data: the sums of saved runs (%1): %2.</source>
-        <translation>Diagrammdaten: die Summen gespeicherter Durchläufe (%1): %2.</translation>
-    </message>
-    <message>
-        <source>Graph data: the sums of pooled saved runs.</source>
-        <translation>Diagrammdaten: die Summen zusammengefasster gespeicherter Durchläufe.</translation>
-    </message>
-    <message>
-        <source>Graph</source>
-        <translation>Diagramm</translation>
-    </message>
-    <message>
-        <source>Half-life of nuclide 1</source>
-        <translation>Halbwertszeit von Nuklid 1</translation>
-    </message>
-    <message>
-        <source>Half-life</source>
-        <translation>Halbwertszeit</translation>
-    </message>
-    <message>
-        <source>Half-lives in time steps; A is the count at time 0.</source>
-        <translation>Halbwertszeiten in Zeitschritten; A ist die Anzahl zur Zeit 0.</translation>
-    </message>
-    <message>
-        <source>Initial number</source>
-        <translation>Anfangsanzahl</translation>
-    </message>
-    <message>
-        <source>Made with %1 %2</source>
-        <translation>Erstellt mit %1 %2</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Name:</translation>
-    </message>
-    <message>
-        <source>Nuclide %1</source>
-        <translation>Nuklid %1</translation>
-    </message>
-    <message>
-        <source>Nuclide</source>
-        <translation>Nuklid</translation>
-    </message>
-    <message>
-        <source>Predicted from the chance of %1</source>
-        <translation>Vorhergesagt aus der Wahrscheinlichkeit %1</translation>
-    </message>
-    <message>
-        <source>Radioactive Decay: Lab Report</source>
-        <translation>Radioaktiver Zerfall: Laborbericht</translation>
-    </message>
-    <message>
-        <source>Settings of the run</source>
-        <translation>Einstellungen des Durchlaufs</translation>
-    </message>
-    <message>
-        <source>The report could not be drawn.</source>
-        <translation>Der Bericht konnte nicht gezeichnet werden.</translation>
-    </message>
-    <message>
-        <source>Time (steps)</source>
-        <translation>Zeit (Schritte)</translation>
-    </message>
-    <message>
-        <source>Your model (scroll bars)</source>
-        <translation>Dein Modell (Schieberegler)</translation>
-    </message>
-    <message>
-        <source>Your model</source>
-        <translation>Dein Modell</translation>
-    </message>
-    <message>
-        <source>best fit − predicted</source>
-        <translation>Ausgleichskurve − vorhergesagt</translation>
-    </message>
-    <message>
-        <source>no estimate, %1</source>
-        <translation>keine Schätzung, %1</translation>
-    </message>
-    <message>
-        <source>your model − best fit</source>
-        <translation>dein Modell − Ausgleichskurve</translation>
-    </message>
-    <message>
-        <source>your model − predicted</source>
-        <translation>dein Modell − vorhergesagt</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,166 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>LabReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 or less (%2)</source>
+        <translation>%1 o menos (%2)</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 pasos</translation>
+    </message>
+    <message>
+        <source>Best fit from %1 points</source>
+        <translation>Mejor ajuste con %1 puntos</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Mejor ajuste</translation>
+    </message>
+    <message>
+        <source>Chance per step</source>
+        <translation>Probabilidad por paso</translation>
+    </message>
+    <message>
+        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>Probabilidades con un dado de %1 caras: una partícula se desintegra cuando el dado muestra su valor de desintegración o menos.</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <extracomment>Lab report: heading of the ruled lines where the student writes a conclusion</extracomment>
+        <translation>Conclusión</translation>
+    </message>
+    <message>
+        <source>Count (logarithmic)</source>
+        <extracomment>Lab report graph: title of the count axis</extracomment>
+        <translation>Número (logarítmico)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Data: counts at each time</source>
+        <translation>Datos: números en cada instante</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>Before the date on the lab report</extracomment>
+        <translation>Fecha: %1</translation>
+    </message>
+    <message>
+        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
+        <extracomment>Lab report: how many nuclides the decay series has</extracomment>
+        <translation>Núclidos de la cadena: %1. Cada uno se desintegra en el siguiente, el último en un producto estable.</translation>
+    </message>
+    <message>
+        <source>Differences of T½ in steps</source>
+        <translation>Diferencias de T½ en pasos</translation>
+    </message>
+    <message>
+        <source>Expected count, in the band where 95 % of runs fall</source>
+        <translation>Número esperado, en la banda donde caen el 95&#xa0;% de los ensayos</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of saved runs (%1): %2.</source>
+        <translation>Datos de la gráfica: las sumas de ensayos guardados (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of pooled saved runs.</source>
+        <translation>Datos de la gráfica: las sumas de ensayos guardados acumulados.</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfica</translation>
+    </message>
+    <message>
+        <source>Half-life of nuclide 1</source>
+        <translation>Semivida del núclido 1</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Semivida</translation>
+    </message>
+    <message>
+        <source>Half-lives in time steps; A is the count at time 0.</source>
+        <translation>Semividas en pasos de tiempo; A es el número en el instante 0.</translation>
+    </message>
+    <message>
+        <source>Initial number</source>
+        <translation>Número inicial</translation>
+    </message>
+    <message>
+        <source>Made with %1 %2</source>
+        <extracomment>The program&apos;s name and version, at the top right of the lab report</extracomment>
+        <translation>Hecho con %1 %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>Before the student&apos;s name on the lab report</extracomment>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Núclido %1</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Núclido</translation>
+    </message>
+    <message>
+        <source>Predicted from the chance of %1</source>
+        <translation>Predicha por la probabilidad de %1</translation>
+    </message>
+    <message>
+        <source>Radioactive Decay: Lab Report</source>
+        <extracomment>Title of the printed lab report</extracomment>
+        <translation>Desintegración radiactiva: informe de laboratorio</translation>
+    </message>
+    <message>
+        <source>Settings of the run</source>
+        <translation>Ajustes del ensayo</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>No se pudo dibujar el informe.</translation>
+    </message>
+    <message>
+        <source>Time (steps)</source>
+        <extracomment>Lab report graph: title of the time axis</extracomment>
+        <translation>Tiempo (pasos)</translation>
+    </message>
+    <message>
+        <source>Your model (scroll bars)</source>
+        <extracomment>Lab report: the model curve the student set with the two scroll bars</extracomment>
+        <translation>Tu modelo (barras de desplazamiento)</translation>
+    </message>
+    <message>
+        <source>Your model</source>
+        <translation>Tu modelo</translation>
+    </message>
+    <message>
+        <source>best fit − predicted</source>
+        <translation>mejor ajuste − predicha</translation>
+    </message>
+    <message>
+        <source>no estimate, %1</source>
+        <translation>sin estimación, %1</translation>
+    </message>
+    <message>
+        <source>your model − best fit</source>
+        <translation>tu modelo − mejor ajuste</translation>
+    </message>
+    <message>
+        <source>your model − predicted</source>
+        <translation>tu modelo − predicha</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -986,10 +1146,12 @@
     <name>vestor::MainWindow</name>
     <message>
         <source>Print Re&amp;port…</source>
+        <extracomment>Menu item: print the one-page lab report with the graph, the numbers and the data</extracomment>
         <translation>&amp;Imprimir informe…</translation>
     </message>
     <message>
         <source>Save Report as P&amp;DF…</source>
+        <extracomment>Menu item: save the one-page lab report as a PDF file</extracomment>
         <translation>Guardar informe en &amp;PDF…</translation>
     </message>
     <message>
@@ -1406,157 +1568,6 @@ Start a new run?</source>
     <message>
         <source>Ok</source>
         <translation>Aceptar</translation>
-    </message>
-</context>
-<context>
-    <name>LabReport</name>
-    <message>
-        <source>%1 %</source>
-        <translation>%1 %</translation>
-    </message>
-    <message>
-        <source>%1 or less (%2)</source>
-        <translation>%1 o menos (%2)</translation>
-    </message>
-    <message>
-        <source>%1 steps</source>
-        <translation>%1 pasos</translation>
-    </message>
-    <message>
-        <source>Best fit from %1 points</source>
-        <translation>Mejor ajuste con %1 puntos</translation>
-    </message>
-    <message>
-        <source>Best fit</source>
-        <translation>Mejor ajuste</translation>
-    </message>
-    <message>
-        <source>Chance per step</source>
-        <translation>Probabilidad por paso</translation>
-    </message>
-    <message>
-        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
-        <translation>Probabilidades con un dado de %1 caras: una partícula se desintegra cuando el dado muestra su valor de desintegración o menos.</translation>
-    </message>
-    <message>
-        <source>Conclusion</source>
-        <translation>Conclusión</translation>
-    </message>
-    <message>
-        <source>Count (logarithmic)</source>
-        <translation>Número (logarítmico)</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Número</translation>
-    </message>
-    <message>
-        <source>Data: counts at each time</source>
-        <translation>Datos: números en cada instante</translation>
-    </message>
-    <message>
-        <source>Date: %1</source>
-        <translation>Fecha: %1</translation>
-    </message>
-    <message>
-        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
-        <translation>Núclidos de la cadena: %1. Cada uno se desintegra en el siguiente, el último en un producto estable.</translation>
-    </message>
-    <message>
-        <source>Differences of T½ in steps</source>
-        <translation>Diferencias de T½ en pasos</translation>
-    </message>
-    <message>
-        <source>Expected count, in the band where 95 % of runs fall</source>
-        <translation>Número esperado, en la banda donde caen el 95 % de los ensayos</translation>
-    </message>
-    <message>
-        <source>Graph data: the sums of saved runs (%1): %2.</source>
-        <translation>Datos de la gráfica: las sumas de ensayos guardados (%1): %2.</translation>
-    </message>
-    <message>
-        <source>Graph data: the sums of pooled saved runs.</source>
-        <translation>Datos de la gráfica: las sumas de ensayos guardados acumulados.</translation>
-    </message>
-    <message>
-        <source>Graph</source>
-        <translation>Gráfica</translation>
-    </message>
-    <message>
-        <source>Half-life of nuclide 1</source>
-        <translation>Semivida del núclido 1</translation>
-    </message>
-    <message>
-        <source>Half-life</source>
-        <translation>Semivida</translation>
-    </message>
-    <message>
-        <source>Half-lives in time steps; A is the count at time 0.</source>
-        <translation>Semividas en pasos de tiempo; A es el número en el instante 0.</translation>
-    </message>
-    <message>
-        <source>Initial number</source>
-        <translation>Número inicial</translation>
-    </message>
-    <message>
-        <source>Made with %1 %2</source>
-        <translation>Hecho con %1 %2</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Nombre:</translation>
-    </message>
-    <message>
-        <source>Nuclide %1</source>
-        <translation>Núclido %1</translation>
-    </message>
-    <message>
-        <source>Nuclide</source>
-        <translation>Núclido</translation>
-    </message>
-    <message>
-        <source>Predicted from the chance of %1</source>
-        <translation>Predicha por la probabilidad de %1</translation>
-    </message>
-    <message>
-        <source>Radioactive Decay: Lab Report</source>
-        <translation>Desintegración radiactiva: informe de laboratorio</translation>
-    </message>
-    <message>
-        <source>Settings of the run</source>
-        <translation>Ajustes del ensayo</translation>
-    </message>
-    <message>
-        <source>The report could not be drawn.</source>
-        <translation>No se pudo dibujar el informe.</translation>
-    </message>
-    <message>
-        <source>Time (steps)</source>
-        <translation>Tiempo (pasos)</translation>
-    </message>
-    <message>
-        <source>Your model (scroll bars)</source>
-        <translation>Tu modelo (barras de desplazamiento)</translation>
-    </message>
-    <message>
-        <source>Your model</source>
-        <translation>Tu modelo</translation>
-    </message>
-    <message>
-        <source>best fit − predicted</source>
-        <translation>mejor ajuste − predicha</translation>
-    </message>
-    <message>
-        <source>no estimate, %1</source>
-        <translation>sin estimación, %1</translation>
-    </message>
-    <message>
-        <source>your model − best fit</source>
-        <translation>tu modelo − mejor ajuste</translation>
-    </message>
-    <message>
-        <source>your model − predicted</source>
-        <translation>tu modelo − predicha</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,166 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>LabReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 or less (%2)</source>
+        <translation>%1 ou moins (%2)</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 pas</translation>
+    </message>
+    <message>
+        <source>Best fit from %1 points</source>
+        <translation>Meilleur ajustement sur %1 points</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Meilleur ajustement</translation>
+    </message>
+    <message>
+        <source>Chance per step</source>
+        <translation>Probabilité par pas</translation>
+    </message>
+    <message>
+        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>Probabilités par un dé à %1 faces : une particule se désintègre quand le dé montre sa valeur de désintégration ou moins.</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <extracomment>Lab report: heading of the ruled lines where the student writes a conclusion</extracomment>
+        <translation>Conclusion</translation>
+    </message>
+    <message>
+        <source>Count (logarithmic)</source>
+        <extracomment>Lab report graph: title of the count axis</extracomment>
+        <translation>Nombre (logarithmique)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Data: counts at each time</source>
+        <translation>Données : nombres à chaque instant</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>Before the date on the lab report</extracomment>
+        <translation>Date : %1</translation>
+    </message>
+    <message>
+        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
+        <extracomment>Lab report: how many nuclides the decay series has</extracomment>
+        <translation>Nucléides de la chaîne : %1. Chacun se désintègre en le suivant, le dernier en un produit stable.</translation>
+    </message>
+    <message>
+        <source>Differences of T½ in steps</source>
+        <translation>Écarts de T½ en pas</translation>
+    </message>
+    <message>
+        <source>Expected count, in the band where 95 % of runs fall</source>
+        <translation>Nombre attendu, dans la bande où tombent 95&#xa0;% des essais</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of saved runs (%1): %2.</source>
+        <translation>Données du graphique : les sommes d’essais enregistrés (%1) : %2.</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of pooled saved runs.</source>
+        <translation>Données du graphique : les sommes d’essais enregistrés cumulés.</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Half-life of nuclide 1</source>
+        <translation>Demi-vie du nucléide 1</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Demi-vie</translation>
+    </message>
+    <message>
+        <source>Half-lives in time steps; A is the count at time 0.</source>
+        <translation>Demi-vies en pas de temps ; A est le nombre à l’instant 0.</translation>
+    </message>
+    <message>
+        <source>Initial number</source>
+        <translation>Nombre initial</translation>
+    </message>
+    <message>
+        <source>Made with %1 %2</source>
+        <extracomment>The program&apos;s name and version, at the top right of the lab report</extracomment>
+        <translation>Réalisé avec %1 %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>Before the student&apos;s name on the lab report</extracomment>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nucléide %1</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nucléide</translation>
+    </message>
+    <message>
+        <source>Predicted from the chance of %1</source>
+        <translation>Prévue d’après la probabilité de %1</translation>
+    </message>
+    <message>
+        <source>Radioactive Decay: Lab Report</source>
+        <extracomment>Title of the printed lab report</extracomment>
+        <translation>Désintégration radioactive : compte rendu de TP</translation>
+    </message>
+    <message>
+        <source>Settings of the run</source>
+        <translation>Réglages de l’essai</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>Le compte rendu n’a pas pu être dessiné.</translation>
+    </message>
+    <message>
+        <source>Time (steps)</source>
+        <extracomment>Lab report graph: title of the time axis</extracomment>
+        <translation>Temps (pas)</translation>
+    </message>
+    <message>
+        <source>Your model (scroll bars)</source>
+        <extracomment>Lab report: the model curve the student set with the two scroll bars</extracomment>
+        <translation>Votre modèle (barres de défilement)</translation>
+    </message>
+    <message>
+        <source>Your model</source>
+        <translation>Votre modèle</translation>
+    </message>
+    <message>
+        <source>best fit − predicted</source>
+        <translation>meilleur ajustement − prévue</translation>
+    </message>
+    <message>
+        <source>no estimate, %1</source>
+        <translation>pas d’estimation, %1</translation>
+    </message>
+    <message>
+        <source>your model − best fit</source>
+        <translation>votre modèle − meilleur ajustement</translation>
+    </message>
+    <message>
+        <source>your model − predicted</source>
+        <translation>votre modèle − prévue</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -986,10 +1146,12 @@
     <name>vestor::MainWindow</name>
     <message>
         <source>Print Re&amp;port…</source>
+        <extracomment>Menu item: print the one-page lab report with the graph, the numbers and the data</extracomment>
         <translation>&amp;Imprimer le compte rendu…</translation>
     </message>
     <message>
         <source>Save Report as P&amp;DF…</source>
+        <extracomment>Menu item: save the one-page lab report as a PDF file</extracomment>
         <translation>Enregistrer le compte rendu en &amp;PDF…</translation>
     </message>
     <message>
@@ -1406,157 +1568,6 @@ Commencer un nouvel essai ?</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>LabReport</name>
-    <message>
-        <source>%1 %</source>
-        <translation>%1 %</translation>
-    </message>
-    <message>
-        <source>%1 or less (%2)</source>
-        <translation>%1 ou moins (%2)</translation>
-    </message>
-    <message>
-        <source>%1 steps</source>
-        <translation>%1 pas</translation>
-    </message>
-    <message>
-        <source>Best fit from %1 points</source>
-        <translation>Meilleur ajustement sur %1 points</translation>
-    </message>
-    <message>
-        <source>Best fit</source>
-        <translation>Meilleur ajustement</translation>
-    </message>
-    <message>
-        <source>Chance per step</source>
-        <translation>Probabilité par pas</translation>
-    </message>
-    <message>
-        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
-        <translation>Probabilités par un dé à %1 faces : une particule se désintègre quand le dé montre sa valeur de désintégration ou moins.</translation>
-    </message>
-    <message>
-        <source>Conclusion</source>
-        <translation>Conclusion</translation>
-    </message>
-    <message>
-        <source>Count (logarithmic)</source>
-        <translation>Nombre (logarithmique)</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Data: counts at each time</source>
-        <translation>Données : nombres à chaque instant</translation>
-    </message>
-    <message>
-        <source>Date: %1</source>
-        <translation>Date : %1</translation>
-    </message>
-    <message>
-        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
-        <translation>Nucléides de la chaîne : %1. Chacun se désintègre en le suivant, le dernier en un produit stable.</translation>
-    </message>
-    <message>
-        <source>Differences of T½ in steps</source>
-        <translation>Écarts de T½ en pas</translation>
-    </message>
-    <message>
-        <source>Expected count, in the band where 95 % of runs fall</source>
-        <translation>Nombre attendu, dans la bande où tombent 95 % des essais</translation>
-    </message>
-    <message>
-        <source>Graph data: the sums of saved runs (%1): %2.</source>
-        <translation>Données du graphique : les sommes d’essais enregistrés (%1) : %2.</translation>
-    </message>
-    <message>
-        <source>Graph data: the sums of pooled saved runs.</source>
-        <translation>Données du graphique : les sommes d’essais enregistrés cumulés.</translation>
-    </message>
-    <message>
-        <source>Graph</source>
-        <translation>Graphique</translation>
-    </message>
-    <message>
-        <source>Half-life of nuclide 1</source>
-        <translation>Demi-vie du nucléide 1</translation>
-    </message>
-    <message>
-        <source>Half-life</source>
-        <translation>Demi-vie</translation>
-    </message>
-    <message>
-        <source>Half-lives in time steps; A is the count at time 0.</source>
-        <translation>Demi-vies en pas de temps ; A est le nombre à l’instant 0.</translation>
-    </message>
-    <message>
-        <source>Initial number</source>
-        <translation>Nombre initial</translation>
-    </message>
-    <message>
-        <source>Made with %1 %2</source>
-        <translation>Réalisé avec %1 %2</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Nom :</translation>
-    </message>
-    <message>
-        <source>Nuclide %1</source>
-        <translation>Nucléide %1</translation>
-    </message>
-    <message>
-        <source>Nuclide</source>
-        <translation>Nucléide</translation>
-    </message>
-    <message>
-        <source>Predicted from the chance of %1</source>
-        <translation>Prévue d’après la probabilité de %1</translation>
-    </message>
-    <message>
-        <source>Radioactive Decay: Lab Report</source>
-        <translation>Désintégration radioactive : compte rendu de TP</translation>
-    </message>
-    <message>
-        <source>Settings of the run</source>
-        <translation>Réglages de l’essai</translation>
-    </message>
-    <message>
-        <source>The report could not be drawn.</source>
-        <translation>Le compte rendu n’a pas pu être dessiné.</translation>
-    </message>
-    <message>
-        <source>Time (steps)</source>
-        <translation>Temps (pas)</translation>
-    </message>
-    <message>
-        <source>Your model (scroll bars)</source>
-        <translation>Votre modèle (barres de défilement)</translation>
-    </message>
-    <message>
-        <source>Your model</source>
-        <translation>Votre modèle</translation>
-    </message>
-    <message>
-        <source>best fit − predicted</source>
-        <translation>meilleur ajustement − prévue</translation>
-    </message>
-    <message>
-        <source>no estimate, %1</source>
-        <translation>pas d’estimation, %1</translation>
-    </message>
-    <message>
-        <source>your model − best fit</source>
-        <translation>votre modèle − meilleur ajustement</translation>
-    </message>
-    <message>
-        <source>your model − predicted</source>
-        <translation>votre modèle − prévue</translation>
     </message>
 </context>
 </TS>

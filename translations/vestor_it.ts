@@ -2,6 +2,166 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>LabReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 or less (%2)</source>
+        <translation>%1 o meno (%2)</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 passi</translation>
+    </message>
+    <message>
+        <source>Best fit from %1 points</source>
+        <translation>Curva di regressione su %1 punti</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Curva di regressione</translation>
+    </message>
+    <message>
+        <source>Chance per step</source>
+        <translation>Probabilità per passo</translation>
+    </message>
+    <message>
+        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>Probabilità date da un dado a %1 facce: una particella decade quando il dado mostra il suo valore di decadimento o meno.</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <extracomment>Lab report: heading of the ruled lines where the student writes a conclusion</extracomment>
+        <translation>Conclusione</translation>
+    </message>
+    <message>
+        <source>Count (logarithmic)</source>
+        <extracomment>Lab report graph: title of the count axis</extracomment>
+        <translation>Conteggio (logaritmico)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Conteggio</translation>
+    </message>
+    <message>
+        <source>Data: counts at each time</source>
+        <translation>Dati: conteggi a ogni istante</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>Before the date on the lab report</extracomment>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
+        <extracomment>Lab report: how many nuclides the decay series has</extracomment>
+        <translation>Nuclidi della catena: %1. Ognuno decade nel successivo, l’ultimo in un prodotto stabile.</translation>
+    </message>
+    <message>
+        <source>Differences of T½ in steps</source>
+        <translation>Differenze di T½ in passi</translation>
+    </message>
+    <message>
+        <source>Expected count, in the band where 95 % of runs fall</source>
+        <translation>Conteggio atteso, nella fascia dove cade il 95% delle prove</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of saved runs (%1): %2.</source>
+        <translation>Dati del grafico: le somme di prove salvate (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of pooled saved runs.</source>
+        <translation>Dati del grafico: le somme di prove salvate sommate.</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>Half-life of nuclide 1</source>
+        <translation>Tempo di dimezzamento del nuclide 1</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Tempo di dimezzamento</translation>
+    </message>
+    <message>
+        <source>Half-lives in time steps; A is the count at time 0.</source>
+        <translation>Tempi di dimezzamento in passi; A è il conteggio all’istante 0.</translation>
+    </message>
+    <message>
+        <source>Initial number</source>
+        <translation>Numero iniziale</translation>
+    </message>
+    <message>
+        <source>Made with %1 %2</source>
+        <extracomment>The program&apos;s name and version, at the top right of the lab report</extracomment>
+        <translation>Realizzato con %1 %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>Before the student&apos;s name on the lab report</extracomment>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nuclide %1</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nuclide</translation>
+    </message>
+    <message>
+        <source>Predicted from the chance of %1</source>
+        <translation>Previsto dalla probabilità del %1</translation>
+    </message>
+    <message>
+        <source>Radioactive Decay: Lab Report</source>
+        <extracomment>Title of the printed lab report</extracomment>
+        <translation>Decadimento radioattivo: relazione di laboratorio</translation>
+    </message>
+    <message>
+        <source>Settings of the run</source>
+        <translation>Impostazioni della prova</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>Non è stato possibile disegnare la relazione.</translation>
+    </message>
+    <message>
+        <source>Time (steps)</source>
+        <extracomment>Lab report graph: title of the time axis</extracomment>
+        <translation>Tempo (passi)</translation>
+    </message>
+    <message>
+        <source>Your model (scroll bars)</source>
+        <extracomment>Lab report: the model curve the student set with the two scroll bars</extracomment>
+        <translation>Il tuo modello (barre di scorrimento)</translation>
+    </message>
+    <message>
+        <source>Your model</source>
+        <translation>Il tuo modello</translation>
+    </message>
+    <message>
+        <source>best fit − predicted</source>
+        <translation>regressione − previsto</translation>
+    </message>
+    <message>
+        <source>no estimate, %1</source>
+        <translation>nessuna stima, %1</translation>
+    </message>
+    <message>
+        <source>your model − best fit</source>
+        <translation>tuo modello − regressione</translation>
+    </message>
+    <message>
+        <source>your model − predicted</source>
+        <translation>tuo modello − previsto</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -986,10 +1146,12 @@
     <name>vestor::MainWindow</name>
     <message>
         <source>Print Re&amp;port…</source>
+        <extracomment>Menu item: print the one-page lab report with the graph, the numbers and the data</extracomment>
         <translation>S&amp;tampa relazione…</translation>
     </message>
     <message>
         <source>Save Report as P&amp;DF…</source>
+        <extracomment>Menu item: save the one-page lab report as a PDF file</extracomment>
         <translation>Salva relazione come &amp;PDF…</translation>
     </message>
     <message>
@@ -1406,157 +1568,6 @@ Iniziare una nuova prova?</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>LabReport</name>
-    <message>
-        <source>%1 %</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>%1 or less (%2)</source>
-        <translation>%1 o meno (%2)</translation>
-    </message>
-    <message>
-        <source>%1 steps</source>
-        <translation>%1 passi</translation>
-    </message>
-    <message>
-        <source>Best fit from %1 points</source>
-        <translation>Curva di regressione su %1 punti</translation>
-    </message>
-    <message>
-        <source>Best fit</source>
-        <translation>Curva di regressione</translation>
-    </message>
-    <message>
-        <source>Chance per step</source>
-        <translation>Probabilità per passo</translation>
-    </message>
-    <message>
-        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
-        <translation>Probabilità date da un dado a %1 facce: una particella decade quando il dado mostra il suo valore di decadimento o meno.</translation>
-    </message>
-    <message>
-        <source>Conclusion</source>
-        <translation>Conclusione</translation>
-    </message>
-    <message>
-        <source>Count (logarithmic)</source>
-        <translation>Conteggio (logaritmico)</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Conteggio</translation>
-    </message>
-    <message>
-        <source>Data: counts at each time</source>
-        <translation>Dati: conteggi a ogni istante</translation>
-    </message>
-    <message>
-        <source>Date: %1</source>
-        <translation>Data: %1</translation>
-    </message>
-    <message>
-        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
-        <translation>Nuclidi della catena: %1. Ognuno decade nel successivo, l’ultimo in un prodotto stabile.</translation>
-    </message>
-    <message>
-        <source>Differences of T½ in steps</source>
-        <translation>Differenze di T½ in passi</translation>
-    </message>
-    <message>
-        <source>Expected count, in the band where 95 % of runs fall</source>
-        <translation>Conteggio atteso, nella fascia dove cade il 95% delle prove</translation>
-    </message>
-    <message>
-        <source>Graph data: the sums of saved runs (%1): %2.</source>
-        <translation>Dati del grafico: le somme di prove salvate (%1): %2.</translation>
-    </message>
-    <message>
-        <source>Graph data: the sums of pooled saved runs.</source>
-        <translation>Dati del grafico: le somme di prove salvate sommate.</translation>
-    </message>
-    <message>
-        <source>Graph</source>
-        <translation>Grafico</translation>
-    </message>
-    <message>
-        <source>Half-life of nuclide 1</source>
-        <translation>Tempo di dimezzamento del nuclide 1</translation>
-    </message>
-    <message>
-        <source>Half-life</source>
-        <translation>Tempo di dimezzamento</translation>
-    </message>
-    <message>
-        <source>Half-lives in time steps; A is the count at time 0.</source>
-        <translation>Tempi di dimezzamento in passi; A è il conteggio all’istante 0.</translation>
-    </message>
-    <message>
-        <source>Initial number</source>
-        <translation>Numero iniziale</translation>
-    </message>
-    <message>
-        <source>Made with %1 %2</source>
-        <translation>Realizzato con %1 %2</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Nome:</translation>
-    </message>
-    <message>
-        <source>Nuclide %1</source>
-        <translation>Nuclide %1</translation>
-    </message>
-    <message>
-        <source>Nuclide</source>
-        <translation>Nuclide</translation>
-    </message>
-    <message>
-        <source>Predicted from the chance of %1</source>
-        <translation>Previsto dalla probabilità del %1</translation>
-    </message>
-    <message>
-        <source>Radioactive Decay: Lab Report</source>
-        <translation>Decadimento radioattivo: relazione di laboratorio</translation>
-    </message>
-    <message>
-        <source>Settings of the run</source>
-        <translation>Impostazioni della prova</translation>
-    </message>
-    <message>
-        <source>The report could not be drawn.</source>
-        <translation>Non è stato possibile disegnare la relazione.</translation>
-    </message>
-    <message>
-        <source>Time (steps)</source>
-        <translation>Tempo (passi)</translation>
-    </message>
-    <message>
-        <source>Your model (scroll bars)</source>
-        <translation>Il tuo modello (barre di scorrimento)</translation>
-    </message>
-    <message>
-        <source>Your model</source>
-        <translation>Il tuo modello</translation>
-    </message>
-    <message>
-        <source>best fit − predicted</source>
-        <translation>regressione − previsto</translation>
-    </message>
-    <message>
-        <source>no estimate, %1</source>
-        <translation>nessuna stima, %1</translation>
-    </message>
-    <message>
-        <source>your model − best fit</source>
-        <translation>tuo modello − regressione</translation>
-    </message>
-    <message>
-        <source>your model − predicted</source>
-        <translation>tuo modello − previsto</translation>
     </message>
 </context>
 </TS>

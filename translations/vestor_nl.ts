@@ -2,6 +2,166 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>LabReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 or less (%2)</source>
+        <translation>%1 of minder (%2)</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 stappen</translation>
+    </message>
+    <message>
+        <source>Best fit from %1 points</source>
+        <translation>Beste fit uit %1 punten</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Beste fit</translation>
+    </message>
+    <message>
+        <source>Chance per step</source>
+        <translation>Kans per stap</translation>
+    </message>
+    <message>
+        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>Kansen met een dobbelsteen met %1 zijden: een deeltje vervalt als de dobbelsteen zijn vervalwaarde of minder toont.</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <extracomment>Lab report: heading of the ruled lines where the student writes a conclusion</extracomment>
+        <translation>Conclusie</translation>
+    </message>
+    <message>
+        <source>Count (logarithmic)</source>
+        <extracomment>Lab report graph: title of the count axis</extracomment>
+        <translation>Aantal (logaritmisch)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>Data: counts at each time</source>
+        <translation>Gegevens: aantallen op elk tijdstip</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>Before the date on the lab report</extracomment>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
+        <extracomment>Lab report: how many nuclides the decay series has</extracomment>
+        <translation>Nucliden in de vervalreeks: %1. Elk vervalt in het volgende, het laatste in een stabiel product.</translation>
+    </message>
+    <message>
+        <source>Differences of T½ in steps</source>
+        <translation>Verschillen van T½ in stappen</translation>
+    </message>
+    <message>
+        <source>Expected count, in the band where 95 % of runs fall</source>
+        <translation>Verwacht aantal, in de band waarin 95% van de metingen valt</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of saved runs (%1): %2.</source>
+        <translation>Grafiekgegevens: de sommen van opgeslagen metingen (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of pooled saved runs.</source>
+        <translation>Grafiekgegevens: de sommen van samengevoegde opgeslagen metingen.</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Grafiek</translation>
+    </message>
+    <message>
+        <source>Half-life of nuclide 1</source>
+        <translation>Halveringstijd van nuclide 1</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Halveringstijd</translation>
+    </message>
+    <message>
+        <source>Half-lives in time steps; A is the count at time 0.</source>
+        <translation>Halveringstijden in tijdstappen; A is het aantal op tijdstip 0.</translation>
+    </message>
+    <message>
+        <source>Initial number</source>
+        <translation>Beginaantal</translation>
+    </message>
+    <message>
+        <source>Made with %1 %2</source>
+        <extracomment>The program&apos;s name and version, at the top right of the lab report</extracomment>
+        <translation>Gemaakt met %1 %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>Before the student&apos;s name on the lab report</extracomment>
+        <translation>Naam:</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nuclide %1</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nuclide</translation>
+    </message>
+    <message>
+        <source>Predicted from the chance of %1</source>
+        <translation>Voorspeld uit de kans van %1</translation>
+    </message>
+    <message>
+        <source>Radioactive Decay: Lab Report</source>
+        <extracomment>Title of the printed lab report</extracomment>
+        <translation>Radioactief verval: practicumverslag</translation>
+    </message>
+    <message>
+        <source>Settings of the run</source>
+        <translation>Instellingen van de meting</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>Het verslag kon niet worden getekend.</translation>
+    </message>
+    <message>
+        <source>Time (steps)</source>
+        <extracomment>Lab report graph: title of the time axis</extracomment>
+        <translation>Tijd (stappen)</translation>
+    </message>
+    <message>
+        <source>Your model (scroll bars)</source>
+        <extracomment>Lab report: the model curve the student set with the two scroll bars</extracomment>
+        <translation>Jouw model (schuifbalken)</translation>
+    </message>
+    <message>
+        <source>Your model</source>
+        <translation>Jouw model</translation>
+    </message>
+    <message>
+        <source>best fit − predicted</source>
+        <translation>beste fit − voorspeld</translation>
+    </message>
+    <message>
+        <source>no estimate, %1</source>
+        <translation>geen schatting, %1</translation>
+    </message>
+    <message>
+        <source>your model − best fit</source>
+        <translation>jouw model − beste fit</translation>
+    </message>
+    <message>
+        <source>your model − predicted</source>
+        <translation>jouw model − voorspeld</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -986,10 +1146,12 @@
     <name>vestor::MainWindow</name>
     <message>
         <source>Print Re&amp;port…</source>
+        <extracomment>Menu item: print the one-page lab report with the graph, the numbers and the data</extracomment>
         <translation>Verslag af&amp;drukken…</translation>
     </message>
     <message>
         <source>Save Report as P&amp;DF…</source>
+        <extracomment>Menu item: save the one-page lab report as a PDF file</extracomment>
         <translation>Verslag opslaan als &amp;PDF…</translation>
     </message>
     <message>
@@ -1406,157 +1568,6 @@ Een nieuwe meting starten?</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>LabReport</name>
-    <message>
-        <source>%1 %</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>%1 or less (%2)</source>
-        <translation>%1 of minder (%2)</translation>
-    </message>
-    <message>
-        <source>%1 steps</source>
-        <translation>%1 stappen</translation>
-    </message>
-    <message>
-        <source>Best fit from %1 points</source>
-        <translation>Beste fit uit %1 punten</translation>
-    </message>
-    <message>
-        <source>Best fit</source>
-        <translation>Beste fit</translation>
-    </message>
-    <message>
-        <source>Chance per step</source>
-        <translation>Kans per stap</translation>
-    </message>
-    <message>
-        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
-        <translation>Kansen met een dobbelsteen met %1 zijden: een deeltje vervalt als de dobbelsteen zijn vervalwaarde of minder toont.</translation>
-    </message>
-    <message>
-        <source>Conclusion</source>
-        <translation>Conclusie</translation>
-    </message>
-    <message>
-        <source>Count (logarithmic)</source>
-        <translation>Aantal (logaritmisch)</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Aantal</translation>
-    </message>
-    <message>
-        <source>Data: counts at each time</source>
-        <translation>Gegevens: aantallen op elk tijdstip</translation>
-    </message>
-    <message>
-        <source>Date: %1</source>
-        <translation>Datum: %1</translation>
-    </message>
-    <message>
-        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
-        <translation>Nucliden in de vervalreeks: %1. Elk vervalt in het volgende, het laatste in een stabiel product.</translation>
-    </message>
-    <message>
-        <source>Differences of T½ in steps</source>
-        <translation>Verschillen van T½ in stappen</translation>
-    </message>
-    <message>
-        <source>Expected count, in the band where 95 % of runs fall</source>
-        <translation>Verwacht aantal, in de band waarin 95% van de metingen valt</translation>
-    </message>
-    <message>
-        <source>Graph data: the sums of saved runs (%1): %2.</source>
-        <translation>Grafiekgegevens: de sommen van opgeslagen metingen (%1): %2.</translation>
-    </message>
-    <message>
-        <source>Graph data: the sums of pooled saved runs.</source>
-        <translation>Grafiekgegevens: de sommen van samengevoegde opgeslagen metingen.</translation>
-    </message>
-    <message>
-        <source>Graph</source>
-        <translation>Grafiek</translation>
-    </message>
-    <message>
-        <source>Half-life of nuclide 1</source>
-        <translation>Halveringstijd van nuclide 1</translation>
-    </message>
-    <message>
-        <source>Half-life</source>
-        <translation>Halveringstijd</translation>
-    </message>
-    <message>
-        <source>Half-lives in time steps; A is the count at time 0.</source>
-        <translation>Halveringstijden in tijdstappen; A is het aantal op tijdstip 0.</translation>
-    </message>
-    <message>
-        <source>Initial number</source>
-        <translation>Beginaantal</translation>
-    </message>
-    <message>
-        <source>Made with %1 %2</source>
-        <translation>Gemaakt met %1 %2</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Naam:</translation>
-    </message>
-    <message>
-        <source>Nuclide %1</source>
-        <translation>Nuclide %1</translation>
-    </message>
-    <message>
-        <source>Nuclide</source>
-        <translation>Nuclide</translation>
-    </message>
-    <message>
-        <source>Predicted from the chance of %1</source>
-        <translation>Voorspeld uit de kans van %1</translation>
-    </message>
-    <message>
-        <source>Radioactive Decay: Lab Report</source>
-        <translation>Radioactief verval: practicumverslag</translation>
-    </message>
-    <message>
-        <source>Settings of the run</source>
-        <translation>Instellingen van de meting</translation>
-    </message>
-    <message>
-        <source>The report could not be drawn.</source>
-        <translation>Het verslag kon niet worden getekend.</translation>
-    </message>
-    <message>
-        <source>Time (steps)</source>
-        <translation>Tijd (stappen)</translation>
-    </message>
-    <message>
-        <source>Your model (scroll bars)</source>
-        <translation>Jouw model (schuifbalken)</translation>
-    </message>
-    <message>
-        <source>Your model</source>
-        <translation>Jouw model</translation>
-    </message>
-    <message>
-        <source>best fit − predicted</source>
-        <translation>beste fit − voorspeld</translation>
-    </message>
-    <message>
-        <source>no estimate, %1</source>
-        <translation>geen schatting, %1</translation>
-    </message>
-    <message>
-        <source>your model − best fit</source>
-        <translation>jouw model − beste fit</translation>
-    </message>
-    <message>
-        <source>your model − predicted</source>
-        <translation>jouw model − voorspeld</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,166 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>LabReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 or less (%2)</source>
+        <translation>%1 lub mniej (%2)</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 kroku</translation>
+    </message>
+    <message>
+        <source>Best fit from %1 points</source>
+        <translation>Dopasowanie z %1 punktów</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Dopasowanie</translation>
+    </message>
+    <message>
+        <source>Chance per step</source>
+        <translation>Szansa na krok</translation>
+    </message>
+    <message>
+        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>Szanse z kostki o %1 ściankach: cząstka rozpada się, gdy kostka pokaże jej wartość rozpadu lub mniej.</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <extracomment>Lab report: heading of the ruled lines where the student writes a conclusion</extracomment>
+        <translation>Wnioski</translation>
+    </message>
+    <message>
+        <source>Count (logarithmic)</source>
+        <extracomment>Lab report graph: title of the count axis</extracomment>
+        <translation>Liczba (logarytmiczna)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Liczba</translation>
+    </message>
+    <message>
+        <source>Data: counts at each time</source>
+        <translation>Dane: liczby w każdej chwili</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>Before the date on the lab report</extracomment>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
+        <extracomment>Lab report: how many nuclides the decay series has</extracomment>
+        <translation>Nuklidy w szeregu promieniotwórczym: %1. Każdy rozpada się w następny, ostatni w trwały produkt.</translation>
+    </message>
+    <message>
+        <source>Differences of T½ in steps</source>
+        <translation>Różnice T½ w krokach</translation>
+    </message>
+    <message>
+        <source>Expected count, in the band where 95 % of runs fall</source>
+        <translation>Oczekiwana liczba, w pasie, w który trafia 95% przebiegów</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of saved runs (%1): %2.</source>
+        <translation>Dane wykresu: sumy zapisanych przebiegów (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of pooled saved runs.</source>
+        <translation>Dane wykresu: sumy zsumowanych zapisanych przebiegów.</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Wykres</translation>
+    </message>
+    <message>
+        <source>Half-life of nuclide 1</source>
+        <translation>Czas połowicznego rozpadu nuklidu 1</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Czas połowicznego rozpadu</translation>
+    </message>
+    <message>
+        <source>Half-lives in time steps; A is the count at time 0.</source>
+        <translation>Czasy połowicznego rozpadu w krokach; A to liczba w chwili 0.</translation>
+    </message>
+    <message>
+        <source>Initial number</source>
+        <translation>Liczba początkowa</translation>
+    </message>
+    <message>
+        <source>Made with %1 %2</source>
+        <extracomment>The program&apos;s name and version, at the top right of the lab report</extracomment>
+        <translation>Wykonano w programie %1 %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>Before the student&apos;s name on the lab report</extracomment>
+        <translation>Imię i nazwisko:</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nuklid %1</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nuklid</translation>
+    </message>
+    <message>
+        <source>Predicted from the chance of %1</source>
+        <translation>Przewidziany z szansy %1</translation>
+    </message>
+    <message>
+        <source>Radioactive Decay: Lab Report</source>
+        <extracomment>Title of the printed lab report</extracomment>
+        <translation>Rozpad promieniotwórczy: sprawozdanie z ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Settings of the run</source>
+        <translation>Ustawienia przebiegu</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>Nie udało się narysować sprawozdania.</translation>
+    </message>
+    <message>
+        <source>Time (steps)</source>
+        <extracomment>Lab report graph: title of the time axis</extracomment>
+        <translation>Czas (kroki)</translation>
+    </message>
+    <message>
+        <source>Your model (scroll bars)</source>
+        <extracomment>Lab report: the model curve the student set with the two scroll bars</extracomment>
+        <translation>Twój model (suwaki)</translation>
+    </message>
+    <message>
+        <source>Your model</source>
+        <translation>Twój model</translation>
+    </message>
+    <message>
+        <source>best fit − predicted</source>
+        <translation>dopasowanie − przewidziany</translation>
+    </message>
+    <message>
+        <source>no estimate, %1</source>
+        <translation>brak oszacowania, %1</translation>
+    </message>
+    <message>
+        <source>your model − best fit</source>
+        <translation>twój model − dopasowanie</translation>
+    </message>
+    <message>
+        <source>your model − predicted</source>
+        <translation>twój model − przewidziany</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -996,10 +1156,12 @@
     <name>vestor::MainWindow</name>
     <message>
         <source>Print Re&amp;port…</source>
+        <extracomment>Menu item: print the one-page lab report with the graph, the numbers and the data</extracomment>
         <translation>&amp;Drukuj sprawozdanie…</translation>
     </message>
     <message>
         <source>Save Report as P&amp;DF…</source>
+        <extracomment>Menu item: save the one-page lab report as a PDF file</extracomment>
         <translation>Zapisz sprawozdanie jako PD&amp;F…</translation>
     </message>
     <message>
@@ -1416,157 +1578,6 @@ Rozpocząć nowy przebieg?</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>LabReport</name>
-    <message>
-        <source>%1 %</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>%1 or less (%2)</source>
-        <translation>%1 lub mniej (%2)</translation>
-    </message>
-    <message>
-        <source>%1 steps</source>
-        <translation>%1 kroku</translation>
-    </message>
-    <message>
-        <source>Best fit from %1 points</source>
-        <translation>Dopasowanie z %1 punktów</translation>
-    </message>
-    <message>
-        <source>Best fit</source>
-        <translation>Dopasowanie</translation>
-    </message>
-    <message>
-        <source>Chance per step</source>
-        <translation>Szansa na krok</translation>
-    </message>
-    <message>
-        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
-        <translation>Szanse z kostki o %1 ściankach: cząstka rozpada się, gdy kostka pokaże jej wartość rozpadu lub mniej.</translation>
-    </message>
-    <message>
-        <source>Conclusion</source>
-        <translation>Wnioski</translation>
-    </message>
-    <message>
-        <source>Count (logarithmic)</source>
-        <translation>Liczba (logarytmiczna)</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Liczba</translation>
-    </message>
-    <message>
-        <source>Data: counts at each time</source>
-        <translation>Dane: liczby w każdej chwili</translation>
-    </message>
-    <message>
-        <source>Date: %1</source>
-        <translation>Data: %1</translation>
-    </message>
-    <message>
-        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
-        <translation>Nuklidy w szeregu promieniotwórczym: %1. Każdy rozpada się w następny, ostatni w trwały produkt.</translation>
-    </message>
-    <message>
-        <source>Differences of T½ in steps</source>
-        <translation>Różnice T½ w krokach</translation>
-    </message>
-    <message>
-        <source>Expected count, in the band where 95 % of runs fall</source>
-        <translation>Oczekiwana liczba, w pasie, w który trafia 95% przebiegów</translation>
-    </message>
-    <message>
-        <source>Graph data: the sums of saved runs (%1): %2.</source>
-        <translation>Dane wykresu: sumy zapisanych przebiegów (%1): %2.</translation>
-    </message>
-    <message>
-        <source>Graph data: the sums of pooled saved runs.</source>
-        <translation>Dane wykresu: sumy zsumowanych zapisanych przebiegów.</translation>
-    </message>
-    <message>
-        <source>Graph</source>
-        <translation>Wykres</translation>
-    </message>
-    <message>
-        <source>Half-life of nuclide 1</source>
-        <translation>Czas połowicznego rozpadu nuklidu 1</translation>
-    </message>
-    <message>
-        <source>Half-life</source>
-        <translation>Czas połowicznego rozpadu</translation>
-    </message>
-    <message>
-        <source>Half-lives in time steps; A is the count at time 0.</source>
-        <translation>Czasy połowicznego rozpadu w krokach; A to liczba w chwili 0.</translation>
-    </message>
-    <message>
-        <source>Initial number</source>
-        <translation>Liczba początkowa</translation>
-    </message>
-    <message>
-        <source>Made with %1 %2</source>
-        <translation>Wykonano w programie %1 %2</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Imię i nazwisko:</translation>
-    </message>
-    <message>
-        <source>Nuclide %1</source>
-        <translation>Nuklid %1</translation>
-    </message>
-    <message>
-        <source>Nuclide</source>
-        <translation>Nuklid</translation>
-    </message>
-    <message>
-        <source>Predicted from the chance of %1</source>
-        <translation>Przewidziany z szansy %1</translation>
-    </message>
-    <message>
-        <source>Radioactive Decay: Lab Report</source>
-        <translation>Rozpad promieniotwórczy: sprawozdanie z ćwiczenia</translation>
-    </message>
-    <message>
-        <source>Settings of the run</source>
-        <translation>Ustawienia przebiegu</translation>
-    </message>
-    <message>
-        <source>The report could not be drawn.</source>
-        <translation>Nie udało się narysować sprawozdania.</translation>
-    </message>
-    <message>
-        <source>Time (steps)</source>
-        <translation>Czas (kroki)</translation>
-    </message>
-    <message>
-        <source>Your model (scroll bars)</source>
-        <translation>Twój model (suwaki)</translation>
-    </message>
-    <message>
-        <source>Your model</source>
-        <translation>Twój model</translation>
-    </message>
-    <message>
-        <source>best fit − predicted</source>
-        <translation>dopasowanie − przewidziany</translation>
-    </message>
-    <message>
-        <source>no estimate, %1</source>
-        <translation>brak oszacowania, %1</translation>
-    </message>
-    <message>
-        <source>your model − best fit</source>
-        <translation>twój model − dopasowanie</translation>
-    </message>
-    <message>
-        <source>your model − predicted</source>
-        <translation>twój model − przewidziany</translation>
     </message>
 </context>
 </TS>

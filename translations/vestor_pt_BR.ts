@@ -2,6 +2,166 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>LabReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 or less (%2)</source>
+        <translation>%1 ou menos (%2)</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 passos</translation>
+    </message>
+    <message>
+        <source>Best fit from %1 points</source>
+        <translation>Melhor ajuste com %1 pontos</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Melhor ajuste</translation>
+    </message>
+    <message>
+        <source>Chance per step</source>
+        <translation>Probabilidade por passo</translation>
+    </message>
+    <message>
+        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>Probabilidades por um dado de %1 faces: uma partícula decai quando o dado mostra seu valor de decaimento ou menos.</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <extracomment>Lab report: heading of the ruled lines where the student writes a conclusion</extracomment>
+        <translation>Conclusão</translation>
+    </message>
+    <message>
+        <source>Count (logarithmic)</source>
+        <extracomment>Lab report graph: title of the count axis</extracomment>
+        <translation>Contagem (logarítmica)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Contagem</translation>
+    </message>
+    <message>
+        <source>Data: counts at each time</source>
+        <translation>Dados: contagens em cada instante</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>Before the date on the lab report</extracomment>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
+        <extracomment>Lab report: how many nuclides the decay series has</extracomment>
+        <translation>Nuclídeos da cadeia de decaimento: %1. Cada um decai no seguinte, o último num produto estável.</translation>
+    </message>
+    <message>
+        <source>Differences of T½ in steps</source>
+        <translation>Diferenças de T½ em passos</translation>
+    </message>
+    <message>
+        <source>Expected count, in the band where 95 % of runs fall</source>
+        <translation>Contagem esperada, na faixa onde caem 95% das rodadas</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of saved runs (%1): %2.</source>
+        <translation>Dados do gráfico: as somas de rodadas salvas (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of pooled saved runs.</source>
+        <translation>Dados do gráfico: as somas de rodadas salvas somadas.</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Half-life of nuclide 1</source>
+        <translation>Meia-vida do nuclídeo 1</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Meia-vida</translation>
+    </message>
+    <message>
+        <source>Half-lives in time steps; A is the count at time 0.</source>
+        <translation>Meias-vidas em passos de tempo; A é a contagem no instante 0.</translation>
+    </message>
+    <message>
+        <source>Initial number</source>
+        <translation>Número inicial</translation>
+    </message>
+    <message>
+        <source>Made with %1 %2</source>
+        <extracomment>The program&apos;s name and version, at the top right of the lab report</extracomment>
+        <translation>Feito com %1 %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>Before the student&apos;s name on the lab report</extracomment>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nuclídeo %1</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nuclídeo</translation>
+    </message>
+    <message>
+        <source>Predicted from the chance of %1</source>
+        <translation>Prevista pela probabilidade de %1</translation>
+    </message>
+    <message>
+        <source>Radioactive Decay: Lab Report</source>
+        <extracomment>Title of the printed lab report</extracomment>
+        <translation>Decaimento radioativo: relatório de laboratório</translation>
+    </message>
+    <message>
+        <source>Settings of the run</source>
+        <translation>Configurações da rodada</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>Não foi possível desenhar o relatório.</translation>
+    </message>
+    <message>
+        <source>Time (steps)</source>
+        <extracomment>Lab report graph: title of the time axis</extracomment>
+        <translation>Tempo (passos)</translation>
+    </message>
+    <message>
+        <source>Your model (scroll bars)</source>
+        <extracomment>Lab report: the model curve the student set with the two scroll bars</extracomment>
+        <translation>Seu modelo (barras de rolagem)</translation>
+    </message>
+    <message>
+        <source>Your model</source>
+        <translation>Seu modelo</translation>
+    </message>
+    <message>
+        <source>best fit − predicted</source>
+        <translation>melhor ajuste − prevista</translation>
+    </message>
+    <message>
+        <source>no estimate, %1</source>
+        <translation>sem estimativa, %1</translation>
+    </message>
+    <message>
+        <source>your model − best fit</source>
+        <translation>seu modelo − melhor ajuste</translation>
+    </message>
+    <message>
+        <source>your model − predicted</source>
+        <translation>seu modelo − prevista</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -986,10 +1146,12 @@
     <name>vestor::MainWindow</name>
     <message>
         <source>Print Re&amp;port…</source>
+        <extracomment>Menu item: print the one-page lab report with the graph, the numbers and the data</extracomment>
         <translation>Im&amp;primir relatório…</translation>
     </message>
     <message>
         <source>Save Report as P&amp;DF…</source>
+        <extracomment>Menu item: save the one-page lab report as a PDF file</extracomment>
         <translation>Salvar relatório em P&amp;DF…</translation>
     </message>
     <message>
@@ -1406,157 +1568,6 @@ Começar uma nova rodada?</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>LabReport</name>
-    <message>
-        <source>%1 %</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>%1 or less (%2)</source>
-        <translation>%1 ou menos (%2)</translation>
-    </message>
-    <message>
-        <source>%1 steps</source>
-        <translation>%1 passos</translation>
-    </message>
-    <message>
-        <source>Best fit from %1 points</source>
-        <translation>Melhor ajuste com %1 pontos</translation>
-    </message>
-    <message>
-        <source>Best fit</source>
-        <translation>Melhor ajuste</translation>
-    </message>
-    <message>
-        <source>Chance per step</source>
-        <translation>Probabilidade por passo</translation>
-    </message>
-    <message>
-        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
-        <translation>Probabilidades por um dado de %1 faces: uma partícula decai quando o dado mostra seu valor de decaimento ou menos.</translation>
-    </message>
-    <message>
-        <source>Conclusion</source>
-        <translation>Conclusão</translation>
-    </message>
-    <message>
-        <source>Count (logarithmic)</source>
-        <translation>Contagem (logarítmica)</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Contagem</translation>
-    </message>
-    <message>
-        <source>Data: counts at each time</source>
-        <translation>Dados: contagens em cada instante</translation>
-    </message>
-    <message>
-        <source>Date: %1</source>
-        <translation>Data: %1</translation>
-    </message>
-    <message>
-        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
-        <translation>Nuclídeos da cadeia de decaimento: %1. Cada um decai no seguinte, o último num produto estável.</translation>
-    </message>
-    <message>
-        <source>Differences of T½ in steps</source>
-        <translation>Diferenças de T½ em passos</translation>
-    </message>
-    <message>
-        <source>Expected count, in the band where 95 % of runs fall</source>
-        <translation>Contagem esperada, na faixa onde caem 95% das rodadas</translation>
-    </message>
-    <message>
-        <source>Graph data: the sums of saved runs (%1): %2.</source>
-        <translation>Dados do gráfico: as somas de rodadas salvas (%1): %2.</translation>
-    </message>
-    <message>
-        <source>Graph data: the sums of pooled saved runs.</source>
-        <translation>Dados do gráfico: as somas de rodadas salvas somadas.</translation>
-    </message>
-    <message>
-        <source>Graph</source>
-        <translation>Gráfico</translation>
-    </message>
-    <message>
-        <source>Half-life of nuclide 1</source>
-        <translation>Meia-vida do nuclídeo 1</translation>
-    </message>
-    <message>
-        <source>Half-life</source>
-        <translation>Meia-vida</translation>
-    </message>
-    <message>
-        <source>Half-lives in time steps; A is the count at time 0.</source>
-        <translation>Meias-vidas em passos de tempo; A é a contagem no instante 0.</translation>
-    </message>
-    <message>
-        <source>Initial number</source>
-        <translation>Número inicial</translation>
-    </message>
-    <message>
-        <source>Made with %1 %2</source>
-        <translation>Feito com %1 %2</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Nome:</translation>
-    </message>
-    <message>
-        <source>Nuclide %1</source>
-        <translation>Nuclídeo %1</translation>
-    </message>
-    <message>
-        <source>Nuclide</source>
-        <translation>Nuclídeo</translation>
-    </message>
-    <message>
-        <source>Predicted from the chance of %1</source>
-        <translation>Prevista pela probabilidade de %1</translation>
-    </message>
-    <message>
-        <source>Radioactive Decay: Lab Report</source>
-        <translation>Decaimento radioativo: relatório de laboratório</translation>
-    </message>
-    <message>
-        <source>Settings of the run</source>
-        <translation>Configurações da rodada</translation>
-    </message>
-    <message>
-        <source>The report could not be drawn.</source>
-        <translation>Não foi possível desenhar o relatório.</translation>
-    </message>
-    <message>
-        <source>Time (steps)</source>
-        <translation>Tempo (passos)</translation>
-    </message>
-    <message>
-        <source>Your model (scroll bars)</source>
-        <translation>Seu modelo (barras de rolagem)</translation>
-    </message>
-    <message>
-        <source>Your model</source>
-        <translation>Seu modelo</translation>
-    </message>
-    <message>
-        <source>best fit − predicted</source>
-        <translation>melhor ajuste − prevista</translation>
-    </message>
-    <message>
-        <source>no estimate, %1</source>
-        <translation>sem estimativa, %1</translation>
-    </message>
-    <message>
-        <source>your model − best fit</source>
-        <translation>seu modelo − melhor ajuste</translation>
-    </message>
-    <message>
-        <source>your model − predicted</source>
-        <translation>seu modelo − prevista</translation>
     </message>
 </context>
 </TS>

@@ -102,24 +102,21 @@ QString signedNumber(double v, int decimals)
 
 // The expected count of a graphed nuclide at times 0 .. N − 1, and the band about it where 95 % of
 // runs fall (the expected count ± 1.96 standard deviations) as a closed outline whose lower edge
-// stops at `bottom`, the time axis; `at` places a count at a time on the page. From the initial
-// numbers and chances the run started with.
+// stops at `bottom`, the time axis; `at` places a count at a time on the page. The same curves
+// the graph draws.
 struct ExpectedOutline {
     int nuclide = 1;
     QPolygonF line;
     QPolygonF band;
 };
 
-std::vector<ExpectedOutline> expectedOutlines(const GraphInput& in, const std::array<std::int32_t, 6>& initial,
-                                          const std::array<double, 6>& percent, double bottom,
+std::vector<ExpectedOutline> expectedOutlines(const GraphInput& in, const Simulation& sim, double bottom,
                                           const std::function<QPointF(int, double)>& at)
 {
-    std::array<double, 6> start{};
-    for (int k = 1; k <= kMaxNuclides; ++k)
-        start[k] = initial[k];
     const int rows = std::min(in.n, kLastTime + 1);
-    const auto expected = expectedCounts(start, percent, in.seriesLength, rows);
-    const auto variance = expectedVariance(start, percent, in.seriesLength, rows);
+    const ExpectedCurves drawn = expectedCurves(sim, rows, true);
+    const auto& expected = drawn.mean;
+    const auto& variance = drawn.variance;
     std::vector<ExpectedOutline> curves;
     for (int k = 1; k <= in.seriesLength; ++k) {
         if (!in.graphed[k])
@@ -478,7 +475,7 @@ void LabReport::paintGraph(QPainter& p, const QRectF& area) const
     p.setClipRect(plot.adjusted(-6, -6, 6, 6));
     const int rows = std::min(n, kLastTime + 1);
     if (m_c.expectedShown) {
-        for (const ExpectedOutline& c : expectedOutlines(in, m_c.sim->runInitial, m_c.sim->decayThreshold, plot.bottom(),
+        for (const ExpectedOutline& c : expectedOutlines(in, *m_c.sim, plot.bottom(),
                                                      [&](int t, double count) {
                                                          return QPointF(x(t), std::min(y(count), plot.bottom() + 6));
                                                      })) {
