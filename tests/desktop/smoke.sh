@@ -38,6 +38,8 @@ desktop=$prefix/share/applications/vestor.desktop
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The program as a new user meets it: no size or palette left behind by an earlier run.
+export XDG_CONFIG_HOME=$work/config
 
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wm=$!

@@ -753,6 +753,8 @@ void Driver::poolRuns(int how)
     MainWindow& w = m_c.window;
     const QString path = m_work.filePath(QStringLiteral("pool.txt"));
     QFile file(path);
+    // A count still being typed is stored when Pool asks about the counts; it is in the file too.
+    w.editorPage()->commitPendingEdits();
     if (!w.tablePage()->saveTo(path) || !file.open(QIODevice::ReadWrite)) {
         m_problem = "the table could not be saved to pool it";
         return;

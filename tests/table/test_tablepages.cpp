@@ -782,8 +782,10 @@ void TestTablePages::poolSavedRuns()
     QCOMPARE(x.w.findChild<Announcer*>()->accessibleName(),
              QStringLiteral("The graph data are the pooled runs: Reset starts a new run."));
     x.notifier.answer = false;
-    QTest::mouseClick(x.get<QPushButton>(QStringLiteral("restart")), Qt::LeftButton);
+    // Pool Saved Runs asked about the run's unsaved steps; Reset asks about the pooled counts.
     QCOMPARE(x.notifier.questions.size(), 1);
+    QTest::mouseClick(x.get<QPushButton>(QStringLiteral("restart")), Qt::LeftButton);
+    QCOMPARE(x.notifier.questions.size(), 2);
     QVERIFY(x.sim().history == pooled);
     QCOMPARE(x.np()->value(), sums.size());
     x.np()->setValue(100);
