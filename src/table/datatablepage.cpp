@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "ui/announcer.h"
 #include "ui/notifier.h"
 #include "ui/savefile.h"
 #include "ui/uicommon.h"
@@ -116,6 +117,8 @@ bool DataTablePage::saveTo(const QString& path)
     const QString reason = saveWhole(path, QByteArray::fromStdString(text));
     if (!reason.isEmpty() && m_notifier)
         m_notifier->error(this, tr("The data could not be saved to %1:\n%2").arg(path, reason));
+    if (reason.isEmpty())
+        announceSaved(this, path);
     return reason.isEmpty();
 }
 
