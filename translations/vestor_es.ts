@@ -735,6 +735,11 @@
         <source>The counts are on an even axis.</source>
         <translation>Los números están en un eje de divisiones iguales.</translation>
     </message>
+    <message>
+        <source> The half-life bar moves in steps of 0.025; its nearest position gives T½ = %1.</source>
+        <extracomment>After Use fit: why the equation&apos;s half-life differs from the fit&apos;s; %1 is the equation&apos;s</extracomment>
+        <translation> La barra de la semivida avanza en pasos de 0,025; su posición más cercana da T½ = %1.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::HelpWindow</name>
@@ -1145,6 +1150,30 @@ Start a new run?</source>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, cambios sin guardar</translation>
     </message>
+    <message>
+        <source>Fits this screen: %1 %</source>
+        <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
+        <translation>Ajustado a esta pantalla: %1 %</translation>
+    </message>
+    <message>
+        <source>Fits this screen: none</source>
+        <translation>Ajustado a esta pantalla: ninguno</translation>
+    </message>
+    <message>
+        <source>Needs a screen of at least %1 × %2 pixels</source>
+        <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
+        <translation>Necesita una pantalla de al menos %1 × %2 píxeles</translation>
+    </message>
+    <message>
+        <source>The graph was printed into %1.</source>
+        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
+        <translation>El gráfico se imprimió en %1.</translation>
+    </message>
+    <message>
+        <source>The graph went to the printer %1.</source>
+        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
+        <translation>El gráfico se envió a la impresora %1.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>
@@ -1258,6 +1287,35 @@ Start a new run?</source>
     <message>
         <source>Ok</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Announcer</name>
+    <message>
+        <source>half-life</source>
+        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
+        <translation>semivida</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
+        <translation>Guardado en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::BarField</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <extracomment>A value typed beside a scroll bar was refused; %1 names the field, %2 is what was typed</extracomment>
+        <translation>%1: «%2» no es un número entero de %3 a %4. El campo vuelve a mostrar el valor de la barra.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: «%2» no es un número de %3 a %4. El campo vuelve a mostrar el valor de la barra.</translation>
+    </message>
+    <message>
+        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
+        <translation>Escriba un valor y pulse Intro, o haga clic en otro sitio, para llevar la barra allí</translation>
     </message>
 </context>
 </TS>

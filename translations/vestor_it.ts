@@ -735,6 +735,11 @@
         <source>The counts are on an even axis.</source>
         <translation>I conteggi sono su un asse a divisioni uguali.</translation>
     </message>
+    <message>
+        <source> The half-life bar moves in steps of 0.025; its nearest position gives T½ = %1.</source>
+        <extracomment>After Use fit: why the equation&apos;s half-life differs from the fit&apos;s; %1 is the equation&apos;s</extracomment>
+        <translation> La barra del tempo di dimezzamento si muove a passi di 0,025; la sua posizione più vicina dà T½ = %1.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::HelpWindow</name>
@@ -1145,6 +1150,30 @@ Iniziare una nuova serie?</translation>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, modifiche non salvate</translation>
     </message>
+    <message>
+        <source>Fits this screen: %1 %</source>
+        <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
+        <translation>Adatta a questo schermo: %1 %</translation>
+    </message>
+    <message>
+        <source>Fits this screen: none</source>
+        <translation>Adatta a questo schermo: nessuna</translation>
+    </message>
+    <message>
+        <source>Needs a screen of at least %1 × %2 pixels</source>
+        <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
+        <translation>Richiede uno schermo di almeno %1 × %2 pixel</translation>
+    </message>
+    <message>
+        <source>The graph was printed into %1.</source>
+        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
+        <translation>Il grafico è stato stampato in %1.</translation>
+    </message>
+    <message>
+        <source>The graph went to the printer %1.</source>
+        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
+        <translation>Il grafico è stato inviato alla stampante %1.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>
@@ -1258,6 +1287,35 @@ Iniziare una nuova serie?</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Announcer</name>
+    <message>
+        <source>half-life</source>
+        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
+        <translation>tempo di dimezzamento</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
+        <translation>Salvato in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::BarField</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <extracomment>A value typed beside a scroll bar was refused; %1 names the field, %2 is what was typed</extracomment>
+        <translation>%1: «%2» non è un numero intero da %3 a %4. Il campo mostra di nuovo il valore della barra.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: «%2» non è un numero da %3 a %4. Il campo mostra di nuovo il valore della barra.</translation>
+    </message>
+    <message>
+        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
+        <translation>Scrivi un valore e premi Invio, o fai clic altrove, per portarvi la barra</translation>
     </message>
 </context>
 </TS>

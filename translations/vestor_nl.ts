@@ -735,6 +735,11 @@
         <source>The counts are on an even axis.</source>
         <translation>De aantallen staan op een gelijkmatig verdeelde as.</translation>
     </message>
+    <message>
+        <source> The half-life bar moves in steps of 0.025; its nearest position gives T½ = %1.</source>
+        <extracomment>After Use fit: why the equation&apos;s half-life differs from the fit&apos;s; %1 is the equation&apos;s</extracomment>
+        <translation> De schuifbalk van de halveringstijd gaat in stappen van 0,025; zijn dichtstbijzijnde stand geeft T½ = %1.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::HelpWindow</name>
@@ -1145,6 +1150,30 @@ Een nieuwe meting starten?</translation>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, wijzigingen niet opgeslagen</translation>
     </message>
+    <message>
+        <source>Fits this screen: %1 %</source>
+        <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
+        <translation>Past op dit scherm: %1 %</translation>
+    </message>
+    <message>
+        <source>Fits this screen: none</source>
+        <translation>Past op dit scherm: geen</translation>
+    </message>
+    <message>
+        <source>Needs a screen of at least %1 × %2 pixels</source>
+        <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
+        <translation>Vraagt een scherm van minstens %1 × %2 pixels</translation>
+    </message>
+    <message>
+        <source>The graph was printed into %1.</source>
+        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
+        <translation>De grafiek is afgedrukt in %1.</translation>
+    </message>
+    <message>
+        <source>The graph went to the printer %1.</source>
+        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
+        <translation>De grafiek is naar printer %1 gestuurd.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>
@@ -1258,6 +1287,35 @@ Een nieuwe meting starten?</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Announcer</name>
+    <message>
+        <source>half-life</source>
+        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
+        <translation>halveringstijd</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
+        <translation>Opgeslagen in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::BarField</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <extracomment>A value typed beside a scroll bar was refused; %1 names the field, %2 is what was typed</extracomment>
+        <translation>%1: ‘%2’ is geen geheel getal van %3 tot %4. Het veld toont weer de waarde van de schuifbalk.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: ‘%2’ is geen getal van %3 tot %4. Het veld toont weer de waarde van de schuifbalk.</translation>
+    </message>
+    <message>
+        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
+        <translation>Typ een waarde en druk op Enter, of klik ergens anders, om de schuifbalk daarheen te zetten</translation>
     </message>
 </context>
 </TS>

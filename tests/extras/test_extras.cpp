@@ -440,6 +440,16 @@ void TestExtras::useFitMovesTheBars()
     named<QPushButton>(&w, "usefitbt")->click();
     QCOMPARE(h->value(), h->maximum());
     QVERIFY(w.graphPage()->fitText().contains(QStringLiteral("beyond")));
+
+    // A half-life of 3.14 lies between two positions of the bar: the fit's line says where it went.
+    for (int t = 0; t < w.editorPage()->dataPoints(); ++t)
+        w.simulation().history[t + 1][1] = static_cast<std::int32_t>(std::lround(400 * std::pow(0.5, t / 3.14)));
+    named<QPushButton>(&w, "usefitbt")->click();
+    QCOMPARE(h->value(), 126);
+    QVERIFY2(w.graphPage()->fitText().contains(QStringLiteral("T\u00BD = 3.14 \u00B1"))
+                 && w.graphPage()->fitText().endsWith(QStringLiteral("position gives T\u00BD = 3.15.")),
+             qPrintable(w.graphPage()->fitText()));
+    QVERIFY(named<QLabel>(&w, "kvalue")->text().endsWith(QStringLiteral("/3.15")));
 }
 
 void TestExtras::fitReadsOnlyData_data()
