@@ -482,7 +482,18 @@ void GraphPage::updateFit()
                                     "the ± does not hold.")
                                      .arg(fit.risesAfter)
                                      .arg(fit.risesAfter + 1)));
+    m_fitLabel->setText(m_fitLabel->text() + stepNote(fit));
     m_useFit->setEnabled(true);
+}
+
+QString GraphPage::stepNote(const DecayFit& fit) const
+{
+    const int h = m_h->value();
+    if (h != std::llround(fit.halfLife * 40) || spokenHalfLife(h) == QLocale().toString(fit.halfLife, 'f', 2))
+        return QString();
+    //: After Use fit: why the equation's half-life differs from the fit's; %1 is the equation's
+    return tr(" The half-life bar moves in steps of 0.025; its nearest position gives T\u00BD = %1.")
+        .arg(spokenHalfLife(h));
 }
 
 void GraphPage::bestfitcbClick()
@@ -509,15 +520,12 @@ void GraphPage::usefitbtClick()
     QString note;
     if (h != wantH)
         note += tr(" The half-life lies beyond the scroll bar's range.");
-    else if (spokenHalfLife(h) != QLocale().toString(fit.halfLife, 'f', 2))
-        //: After Use fit: why the equation's half-life differs from the fit's; %1 is the equation's
-        note += tr(" The half-life bar moves in steps of 0.025; its nearest position gives T\u00BD = %1.")
-                    .arg(spokenHalfLife(h));
     if (shift != wantShift)
         note += tr(" The initial count lies beyond the scroll bar's reach.");
     if (!note.isEmpty())
         m_fitLabel->setText(m_fitLabel->text() + note);
-    announce(this, modelText() + note);
+    // The fit's line itself says where the bar went, for as long as it stands there.
+    announce(this, modelText() + note + stepNote(fit));
 }
 
 void GraphPage::applyEquationVisibility()

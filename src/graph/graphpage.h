@@ -112,6 +112,8 @@ private:
     void paintExpected(QPainter& p, const GraphInput& in, bool band) const;
     void paintLabels(QPainter& p) const;
     void updateFit();
+    // Said while the half-life bar stands nearest the fit and the equation writes it otherwise.
+    QString stepNote(const DecayFit& fit) const;
     // What a screen reader hears of the two scroll bars and of the graph, for the values drawn.
     void nameBars();
     QString graphDescription() const;
