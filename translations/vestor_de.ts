@@ -2,6 +2,166 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>LabReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 or less (%2)</source>
+        <translation>%1 oder weniger (%2)</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 Schritte</translation>
+    </message>
+    <message>
+        <source>Best fit from %1 points</source>
+        <translation>Ausgleichskurve aus %1 Punkten</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Ausgleichskurve</translation>
+    </message>
+    <message>
+        <source>Chance per step</source>
+        <translation>Wahrscheinlichkeit je Schritt</translation>
+    </message>
+    <message>
+        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>Wahrscheinlichkeiten durch einen Würfel mit %1 Seiten: ein Teilchen zerfällt, wenn der Würfel seinen Zerfallswert oder weniger zeigt.</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <extracomment>Lab report: heading of the ruled lines where the student writes a conclusion</extracomment>
+        <translation>Schlussfolgerung</translation>
+    </message>
+    <message>
+        <source>Count (logarithmic)</source>
+        <extracomment>Lab report graph: title of the count axis</extracomment>
+        <translation>Anzahl (logarithmisch)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Data: counts at each time</source>
+        <translation>Daten: Anzahlen zu jedem Zeitpunkt</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>Before the date on the lab report</extracomment>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
+        <extracomment>Lab report: how many nuclides the decay series has</extracomment>
+        <translation>Nuklide in der Zerfallsreihe: %1. Jedes zerfällt in das nächste, das letzte in ein stabiles Produkt.</translation>
+    </message>
+    <message>
+        <source>Differences of T½ in steps</source>
+        <translation>Unterschiede von T½ in Schritten</translation>
+    </message>
+    <message>
+        <source>Expected count, in the band where 95 % of runs fall</source>
+        <translation>Erwartete Anzahl, im Band, in das 95&#xa0;% der Durchläufe fallen</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of saved runs (%1): %2.</source>
+        <translation>Diagrammdaten: die Summen gespeicherter Durchläufe (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of pooled saved runs.</source>
+        <translation>Diagrammdaten: die Summen zusammengefasster gespeicherter Durchläufe.</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Half-life of nuclide 1</source>
+        <translation>Halbwertszeit von Nuklid 1</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Halbwertszeit</translation>
+    </message>
+    <message>
+        <source>Half-lives in time steps; A is the count at time 0.</source>
+        <translation>Halbwertszeiten in Zeitschritten; A ist die Anzahl zur Zeit 0.</translation>
+    </message>
+    <message>
+        <source>Initial number</source>
+        <translation>Anfangsanzahl</translation>
+    </message>
+    <message>
+        <source>Made with %1 %2</source>
+        <extracomment>The program&apos;s name and version, at the top right of the lab report</extracomment>
+        <translation>Erstellt mit %1 %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>Before the student&apos;s name on the lab report</extracomment>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nuklid %1</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nuklid</translation>
+    </message>
+    <message>
+        <source>Predicted from the chance of %1</source>
+        <translation>Vorhergesagt aus der Wahrscheinlichkeit %1</translation>
+    </message>
+    <message>
+        <source>Radioactive Decay: Lab Report</source>
+        <extracomment>Title of the printed lab report</extracomment>
+        <translation>Radioaktiver Zerfall: Laborbericht</translation>
+    </message>
+    <message>
+        <source>Settings of the run</source>
+        <translation>Einstellungen des Durchlaufs</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>Der Bericht konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>Time (steps)</source>
+        <extracomment>Lab report graph: title of the time axis</extracomment>
+        <translation>Zeit (Schritte)</translation>
+    </message>
+    <message>
+        <source>Your model (scroll bars)</source>
+        <extracomment>Lab report: the model curve the student set with the two scroll bars</extracomment>
+        <translation>Dein Modell (Schieberegler)</translation>
+    </message>
+    <message>
+        <source>Your model</source>
+        <translation>Dein Modell</translation>
+    </message>
+    <message>
+        <source>best fit − predicted</source>
+        <translation>Ausgleichskurve − vorhergesagt</translation>
+    </message>
+    <message>
+        <source>no estimate, %1</source>
+        <translation>keine Schätzung, %1</translation>
+    </message>
+    <message>
+        <source>your model − best fit</source>
+        <translation>dein Modell − Ausgleichskurve</translation>
+    </message>
+    <message>
+        <source>your model − predicted</source>
+        <translation>dein Modell − vorhergesagt</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -26,7 +186,7 @@
     </message>
     <message>
         <source>The graph could not be printed into %1: %2.</source>
-        <translation>Der Graph konnte nicht in %1 gedruckt werden: %2.</translation>
+        <translation>Das Diagramm konnte nicht in %1 gedruckt werden: %2.</translation>
     </message>
     <message>
         <source>the document could not be written in full</source>
@@ -36,16 +196,31 @@
         <source>This copy of Vestor cannot write SVG drawings.</source>
         <translation>Diese Ausgabe von Vestor kann keine SVG-Zeichnungen schreiben.</translation>
     </message>
+    <message>
+        <source>The report could not be printed into %1: %2.</source>
+        <translation>Der Laborbericht konnte nicht in %1 gedruckt werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>there is not enough room for it: the disk is full, or the file would be larger than this computer allows</source>
+        <translation>es ist nicht genug Platz dafür: Der Datenträger ist voll, oder die Datei wäre größer, als dieser Computer erlaubt</translation>
+    </message>
+    <message>
+        <source>%1, and the file that was there could not be put back as it was</source>
+        <translation>%1, und die Datei, die dort war, konnte nicht wiederhergestellt werden</translation>
+    </message>
+    <message>
+        <source>the file there is too large to be replaced in this folder</source>
+        <translation>die Datei dort ist zu groß, um in diesem Ordner ersetzt zu werden</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
-        <translation>Gespeicherte Messreihen zusammenfassen</translation>
-    </message>
-    <message>
-        <source>Text (*.txt)</source>
-        <translation>Text (*.txt)</translation>
+        <translation>Gespeicherte Durchläufe zusammenfassen</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -60,20 +235,8 @@
 %1</translation>
     </message>
     <message>
-        <source>%1 cannot be read: it is not a file.</source>
-        <translation>%1 kann nicht gelesen werden: Es ist keine Datei.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>%1 kann nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>Pooled 1 file: %1 times, 0 to %2.</source>
-        <translation>1 Datei zusammengefasst: %1 Zeitpunkte, 0 bis %2.</translation>
-    </message>
-    <message>
-        <source>Pooled %1 files: %2 times, 0 to %3.</source>
-        <translation>%1 Dateien zusammengefasst: %2 Zeitpunkte, 0 bis %3.</translation>
     </message>
     <message>
         <source>Times past %1 were left out.</source>
@@ -81,7 +244,7 @@
     </message>
     <message>
         <source>A shorter run adds nothing after its last time.</source>
-        <translation>Eine kürzere Messreihe trägt nach ihrem letzten Zeitpunkt nichts bei.</translation>
+        <translation>Ein kürzerer Durchlauf trägt nach seinem letzten Zeitpunkt nichts bei.</translation>
     </message>
     <message>
         <source>it is larger than 1 MB</source>
@@ -106,10 +269,6 @@
     <message>
         <source>time %1 stands where time %2 belongs; the times must run 0, 1, 2, ... in order</source>
         <translation>Zeitpunkt %1 steht, wo Zeitpunkt %2 hingehört; die Zeitpunkte müssen der Reihe nach 0, 1, 2, ... lauten</translation>
-    </message>
-    <message>
-        <source>the line has fewer values than there are headings</source>
-        <translation>die Zeile hat weniger Werte als Überschriften</translation>
     </message>
     <message>
         <source>the line has more values than there are headings</source>
@@ -137,7 +296,41 @@
     </message>
     <message>
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
-        <translation>die Datei hat die Zeiten, aber keine Spalte mit Anzahlen &quot;P1&quot; .. &quot;P5&quot;</translation>
+        <translation>die Datei hat die Zeitpunkte, aber keine Spalte mit Anzahlen &quot;P1&quot; .. &quot;P5&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <extracomment>The count of times in &quot;Pooled 2 files: 100 times, 0 to 99.&quot;</extracomment>
+        <translation>
+            <numerusform>%n Zeitpunkt</numerusform>
+            <numerusform>%n Zeitpunkte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1, 0 to %2.</source>
+        <translation>1 Datei zusammengefasst: %1, 0 bis %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pooled %n files: %1, 0 to %2.</source>
+        <translation>
+            <numerusform>%n Datei zusammengefasst: %1, 0 bis %2.</numerusform>
+            <numerusform>%n Dateien zusammengefasst: %1, 0 bis %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved runs (*.txt *.csv *.tsv)</source>
+        <translation>Gespeicherte Durchläufe (*.txt *.csv *.tsv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has empty cells (%n); they add nothing.</source>
+        <translation>
+            <numerusform>%1 hat %n leere Zelle; sie zählt nichts dazu.</numerusform>
+            <numerusform>%1 hat %n leere Zellen; sie zählen nichts dazu.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the time is missing</source>
+        <translation>der Zeitpunkt fehlt</translation>
     </message>
 </context>
 <context>
@@ -157,6 +350,34 @@
     <message>
         <source>Vestor: For Lab or Demonstration.</source>
         <translation>Vestor: für Praktikum oder Vorführung.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Announcer</name>
+    <message>
+        <source>half-life</source>
+        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
+        <translation>Halbwertszeit</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
+        <translation>Gespeichert unter %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::BarField</name>
+    <message>
+        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
+        <translation>Einen Wert eingeben und Enter drücken oder woanders klicken, um den Schieberegler dorthin zu setzen</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: „%2“ ist keine ganze Zahl von %3 bis %4. Das Feld zeigt wieder den Wert des Schiebereglers.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: „%2“ ist keine Zahl von %3 bis %4. Das Feld zeigt wieder den Wert des Schiebereglers.</translation>
     </message>
 </context>
 <context>
@@ -259,10 +480,6 @@
         <translation>grau</translation>
     </message>
     <message>
-        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
-        <translation>%1 zerfallene Teilchen warten darauf, entfernt zu werden; %2 sind herausgenommen.</translation>
-    </message>
-    <message>
         <source>nuclide %1, %2</source>
         <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
         <translation>Nuklid %1, %2</translation>
@@ -270,7 +487,7 @@
     <message>
         <source>Time %1: %2.</source>
         <extracomment>What a screen reader says after each time step: the time, then each nuclide&apos;s count</extracomment>
-        <translation>Zeit %1: %2.</translation>
+        <translation>Zeitpunkt %1: %2.</translation>
     </message>
     <message>
         <source>Remove the decayed particles first.</source>
@@ -282,15 +499,32 @@
     </message>
     <message>
         <source>The run has recorded its 100 times.</source>
-        <translation>Der Lauf hat seine 100 Zeiten aufgezeichnet.</translation>
-    </message>
-    <message>
-        <source>%1 decayed particles removed.</source>
-        <translation>%1 zerfallene Teilchen entfernt.</translation>
+        <translation>Der Durchlauf hat seine 100 Zeitpunkte aufgezeichnet.</translation>
     </message>
     <message>
         <source>The graph data are the pooled runs: Reset starts a new run.</source>
-        <translation>Die Graphdaten sind die zusammengefassten Messreihen: Neustart beginnt eine neue Messreihe.</translation>
+        <translation>Die Diagrammdaten sind die zusammengefassten Durchläufe: Neustart beginnt einen neuen Durchlauf.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles wait to be removed; %1.</source>
+        <translation>
+            <numerusform>%n zerfallenes Teilchen wartet darauf, entfernt zu werden; %1.</numerusform>
+            <numerusform>%n zerfallene Teilchen warten darauf, entfernt zu werden; %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n have been taken out</source>
+        <translation>
+            <numerusform>%n ist herausgenommen</numerusform>
+            <numerusform>%n sind herausgenommen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles removed.</source>
+        <translation>
+            <numerusform>%n zerfallenes Teilchen entfernt.</numerusform>
+            <numerusform>%n zerfallene Teilchen entfernt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -426,6 +660,11 @@
         <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
         <translation>Die Lehrkraft hat diese Einstellungen gesperrt (Extras ▸ Einstellungen sperren).</translation>
     </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>vestor::DataTablePage</name>
@@ -540,12 +779,12 @@
     </message>
     <message>
         <source>Enter an integer!!</source>
-        <translation>Bitte eine ganze Zahl ohne Tausenderpunkt eingeben!!</translation>
+        <translation>Bitte eine ganze Zahl ohne Tausenderpunkt eingeben.</translation>
     </message>
     <message>
         <source>Count of nuclide %1 at time %2</source>
         <extracomment>What a screen reader calls a count field of the graph data editor</extracomment>
-        <translation>Anzahl von Nuklid %1 zur Zeit %2</translation>
+        <translation>Anzahl von Nuklid %1 zum Zeitpunkt %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is no whole number; the field shows %3.</source>
@@ -598,7 +837,7 @@
     </message>
     <message>
         <source>Marks where the model curve starts, at time 0</source>
-        <translation>Markiert, wo die Modellkurve beginnt, zur Zeit 0</translation>
+        <translation>Markiert, wo die Modellkurve beginnt, zum Zeitpunkt 0</translation>
     </message>
     <message>
         <source>C o u n t </source>
@@ -662,10 +901,6 @@
         <translation>Ausgleichskurve für Nuklid 1: keine Schätzung, %1.</translation>
     </message>
     <message>
-        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
-        <translation>Ausgleichskurve für Nuklid 1 aus %1 Punkten:  T½ = %2 ± %3,  A = %4 ± %5</translation>
-    </message>
-    <message>
         <source> The half-life lies beyond the scroll bar&apos;s range.</source>
         <translation> Die Halbwertszeit liegt außerhalb des Schiebereglers.</translation>
     </message>
@@ -684,7 +919,7 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
-        <translation>Die erwartete Anzahl jedes gezeigten Nuklids zeichnen, in einem Band, in das 95 % der Durchläufe fallen</translation>
+        <translation>Die erwartete Anzahl jedes gezeigten Nuklids zeichnen, in einem Band, in das 95&#xa0;% der Durchläufe fallen</translation>
     </message>
     <message>
         <source>&amp;Log scale</source>
@@ -713,7 +948,7 @@
     <message>
         <source>Nuclide %1 at times 0 to %2: %3.</source>
         <extracomment>Graph as a screen reader reads it: one nuclide&apos;s counts, time by time</extracomment>
-        <translation>Nuklid %1 zu den Zeiten 0 bis %2: %3.</translation>
+        <translation>Nuklid %1 zu den Zeitpunkten 0 bis %2: %3.</translation>
     </message>
     <message>
         <source>Best fit hidden.</source>
@@ -721,7 +956,7 @@
     </message>
     <message>
         <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
-        <translation>Die erwartete Anzahl jedes gezeigten Nuklids ist als Linie gezeichnet, in einem Band, in das 95 % der Durchläufe fallen.</translation>
+        <translation>Die erwartete Anzahl jedes gezeigten Nuklids ist als Linie gezeichnet, in einem Band, in das 95&#xa0;% der Durchläufe fallen.</translation>
     </message>
     <message>
         <source>The expected counts are hidden.</source>
@@ -734,6 +969,13 @@
     <message>
         <source>The counts are on an even axis.</source>
         <translation>Die Anzahlen stehen auf einer gleichmäßig geteilten Achse.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit of nuclide 1 from %n points:  T½ = %1 ± %2,  A = %3 ± %4</source>
+        <translation>
+            <numerusform>Ausgleichskurve für Nuklid 1 aus %n Punkt:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+            <numerusform>Ausgleichskurve für Nuklid 1 aus %n Punkten:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+        </translation>
     </message>
     <message>
         <source> The half-life bar moves in steps of 0.025; its nearest position gives T½ = %1.</source>
@@ -774,14 +1016,6 @@
     <message>
         <source>not true or false</source>
         <translation>weder true noch false</translation>
-    </message>
-    <message>
-        <source>not a list of at most %1 items</source>
-        <translation>keine Liste von höchstens %1 Einträgen</translation>
-    </message>
-    <message>
-        <source>not a list of %1 items</source>
-        <translation>keine Liste von %1 Einträgen</translation>
     </message>
     <message>
         <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
@@ -872,23 +1106,100 @@
         <translation>Teilchen %1</translation>
     </message>
     <message>
-        <source>not the state of the random generator</source>
-        <translation>kein Zustand des Zufallsgenerators</translation>
-    </message>
-    <message>
-        <source>missing, or not a name of at most %1 characters</source>
-        <translation>fehlt oder ist kein Name mit höchstens %1 Zeichen</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>Zeile %1 besteht nicht aus fünf der Buchstaben - R T P</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of at most %n items</source>
+        <translation>
+            <numerusform>keine Liste mit höchstens %n Eintrag</numerusform>
+            <numerusform>keine Liste mit höchstens %n Einträgen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of %n items</source>
+        <translation>
+            <numerusform>keine Liste mit %n Eintrag</numerusform>
+            <numerusform>keine Liste mit %n Einträgen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>missing, or not a name of at most %n characters</source>
+        <translation>
+            <numerusform>fehlt oder ist kein Name mit höchstens %n Zeichen</numerusform>
+            <numerusform>fehlt oder ist kein Name mit höchstens %n Zeichen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
+        <translation>Nuklid %1 liegt hinter dem Endprodukt der Zerfallsreihe, doch seine Anzahl ist nicht die, mit der die Messreihe begann</translation>
+    </message>
+    <message>
+        <source>the initial numbers of the run do not give its particles</source>
+        <translation>die Anfangsanzahlen der Messreihe ergeben nicht ihre Teilchen</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
+        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 ist nicht 0, doch niemand hat sie aufgezeichnet, eingetippt oder zusammengefasst</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
+        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 ist zusammengefasst, doch die Daten sind keine zusammengefassten Messreihen</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
+        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 ist aufgezeichnet, doch zusammengefasste Messreihen haben die Daten ersetzt</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
+        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 ist nach dem letzten Zeitpunkt der Messreihe aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
+        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 ist aufgezeichnet, doch das Nuklid gehört nicht zur Zerfallsreihe der Messreihe</translation>
+    </message>
+    <message>
+        <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
+        <translation>die aufgezeichnete Anzahl von Nuklid %1 zum Zeitpunkt %2 kann die Messreihe nicht aufgezeichnet haben</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
+        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 liegt nach dem letzten eingetippten oder zusammengefassten Zeitpunkt</translation>
+    </message>
+    <message>
+        <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
+        <translation>die Zerfallsreihe der Messreihe ist nicht die der Einstellungen, und keine Änderung wartet</translation>
+    </message>
+    <message>
+        <source>not a state of the random generator that the program could have saved</source>
+        <translation>kein Zustand des Zufallsgenerators, den das Programm gespeichert haben könnte</translation>
     </message>
 </context>
 <context>
     <name>vestor::MainWindow</name>
     <message>
+        <source>Print Re&amp;port…</source>
+        <extracomment>Menu item: print the one-page lab report with the graph, the numbers and the data</extracomment>
+        <translation>Laborbericht &amp;drucken…</translation>
+    </message>
+    <message>
+        <source>Save Report as P&amp;DF…</source>
+        <extracomment>Menu item: save the one-page lab report as a PDF file</extracomment>
+        <translation>Laborbericht als &amp;PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Laborbericht als PDF speichern</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1:
+%2</source>
+        <translation>Der Laborbericht konnte nicht in %1 gespeichert werden:
+%2</translation>
+    </message>
+    <message>
         <source>&amp;Configuration</source>
-        <translation>&amp;Einstellungen</translation>
+        <translation>Einstell&amp;ungen</translation>
     </message>
     <message>
         <source>&amp;Decay Chamber</source>
@@ -960,7 +1271,7 @@
     </message>
     <message>
         <source>&amp;Pool Saved Runs…</source>
-        <translation>Messreihen &amp;zusammenfassen…</translation>
+        <translation>Durchläufe &amp;zusammenfassen…</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -976,11 +1287,11 @@
     </message>
     <message>
         <source>&amp;Half-life of one step: one nuclide at 50 %</source>
-        <translation>&amp;Halbwertszeit ein Schritt: ein Nuklid mit 50 %</translation>
+        <translation>&amp;Halbwertszeit von einem Schritt: ein Nuklid mit 50&#xa0;%</translation>
     </message>
     <message>
         <source>800 particles with a chance of 50 % a step: the count halves at every step.</source>
-        <translation>800 Teilchen mit 50 % Wahrscheinlichkeit je Schritt: die Anzahl halbiert sich bei jedem Schritt.</translation>
+        <translation>800 Teilchen mit 50&#xa0;% Wahrscheinlichkeit je Schritt: die Anzahl halbiert sich bei jedem Schritt.</translation>
     </message>
     <message>
         <source>&amp;Fast parent, slow daughter</source>
@@ -988,7 +1299,7 @@
     </message>
     <message>
         <source>Nuclide 1 decays at 30 % a step into nuclide 2, which decays at 5 %: the daughter builds up, then decays slowly.</source>
-        <translation>Nuklid 1 zerfällt mit 30 % je Schritt in Nuklid 2, das mit 5 % zerfällt: die Tochter baut sich auf und zerfällt dann langsam.</translation>
+        <translation>Nuklid 1 zerfällt mit 30&#xa0;% je Schritt in Nuklid 2, das mit 5&#xa0;% zerfällt: die Tochter baut sich auf und zerfällt dann langsam.</translation>
     </message>
     <message>
         <source>&amp;Slow parent, fast daughter</source>
@@ -996,7 +1307,7 @@
     </message>
     <message>
         <source>Nuclide 1 decays at 5 % a step into nuclide 2, which decays at 40 %: the daughter soon follows its parent&apos;s half-life.</source>
-        <translation>Nuklid 1 zerfällt mit 5 % je Schritt in Nuklid 2, das mit 40 % zerfällt: die Tochter folgt bald der Halbwertszeit der Mutter.</translation>
+        <translation>Nuklid 1 zerfällt mit 5&#xa0;% je Schritt in Nuklid 2, das mit 40&#xa0;% zerfällt: die Tochter folgt bald der Halbwertszeit der Mutter.</translation>
     </message>
     <message>
         <source>Fi&amp;ve-member series by dice</source>
@@ -1060,7 +1371,7 @@
     </message>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>it is larger than a lesson can be</source>
@@ -1131,9 +1442,9 @@ Der Name muss auf .png, .svg oder .pdf enden.</translation>
         <source>The graph data are the pooled runs. A new run replaces them.
 
 Start a new run?</source>
-        <translation>Die Graphdaten sind die zusammengefassten Messreihen. Eine neue Messreihe ersetzt sie.
+        <translation>Die Diagrammdaten sind die zusammengefassten Durchläufe. Ein neuer Durchlauf ersetzt sie.
 
-Eine neue Messreihe starten?</translation>
+Einen neuen Durchlauf starten?</translation>
     </message>
     <message>
         <source>%1 page</source>
@@ -1151,6 +1462,20 @@ Eine neue Messreihe starten?</translation>
         <translation>%1, Änderungen nicht gespeichert</translation>
     </message>
     <message>
+        <source>The counts of this run have not been saved. Save them as a lesson?</source>
+        <translation>Die Anzahlen dieses Durchlaufs sind nicht gespeichert. Als Unterrichtsstunde speichern?</translation>
+    </message>
+    <message>
+        <source>The graph was printed into %1.</source>
+        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
+        <translation>Das Diagramm wurde in %1 gedruckt.</translation>
+    </message>
+    <message>
+        <source>The graph went to the printer %1.</source>
+        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
+        <translation>Das Diagramm ging an den Drucker %1.</translation>
+    </message>
+    <message>
         <source>Fits this screen: %1 %</source>
         <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
         <translation>Passend für diesen Bildschirm: %1 %</translation>
@@ -1164,16 +1489,6 @@ Eine neue Messreihe starten?</translation>
         <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
         <translation>Braucht einen Bildschirm von mindestens %1 × %2 Pixeln</translation>
     </message>
-    <message>
-        <source>The graph was printed into %1.</source>
-        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
-        <translation>Das Diagramm wurde in %1 gedruckt.</translation>
-    </message>
-    <message>
-        <source>The graph went to the printer %1.</source>
-        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
-        <translation>Das Diagramm ging an den Drucker %1.</translation>
-    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>
@@ -1181,6 +1496,24 @@ Eine neue Messreihe starten?</translation>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>nicht markiert</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Notifier</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ReadFileText</name>
+    <message>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1602,11 @@ Eine neue Messreihe starten?</translation>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>vestor::TWhoami</name>
@@ -1287,35 +1625,6 @@ Eine neue Messreihe starten?</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>vestor::Announcer</name>
-    <message>
-        <source>half-life</source>
-        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
-        <translation>Halbwertszeit</translation>
-    </message>
-    <message>
-        <source>Saved to %1.</source>
-        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
-        <translation>Gespeichert unter %1.</translation>
-    </message>
-</context>
-<context>
-    <name>vestor::BarField</name>
-    <message>
-        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
-        <extracomment>A value typed beside a scroll bar was refused; %1 names the field, %2 is what was typed</extracomment>
-        <translation>%1: „%2“ ist keine ganze Zahl von %3 bis %4. Das Feld zeigt wieder den Wert des Schiebereglers.</translation>
-    </message>
-    <message>
-        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
-        <translation>%1: „%2“ ist keine Zahl von %3 bis %4. Das Feld zeigt wieder den Wert des Schiebereglers.</translation>
-    </message>
-    <message>
-        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
-        <translation>Einen Wert eingeben und Enter drücken oder woanders klicken, um den Schieberegler dorthin zu setzen</translation>
     </message>
 </context>
 </TS>

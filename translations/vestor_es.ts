@@ -2,6 +2,166 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>LabReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 or less (%2)</source>
+        <translation>%1 o menos (%2)</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 pasos</translation>
+    </message>
+    <message>
+        <source>Best fit from %1 points</source>
+        <translation>Mejor ajuste con %1 puntos</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Mejor ajuste</translation>
+    </message>
+    <message>
+        <source>Chance per step</source>
+        <translation>Probabilidad por paso</translation>
+    </message>
+    <message>
+        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>Probabilidades con un dado de %1 caras: una partícula se desintegra cuando el dado muestra su valor de desintegración o menos.</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <extracomment>Lab report: heading of the ruled lines where the student writes a conclusion</extracomment>
+        <translation>Conclusión</translation>
+    </message>
+    <message>
+        <source>Count (logarithmic)</source>
+        <extracomment>Lab report graph: title of the count axis</extracomment>
+        <translation>Número (logarítmico)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Data: counts at each time</source>
+        <translation>Datos: números en cada instante</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>Before the date on the lab report</extracomment>
+        <translation>Fecha: %1</translation>
+    </message>
+    <message>
+        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
+        <extracomment>Lab report: how many nuclides the decay series has</extracomment>
+        <translation>Núclidos de la cadena: %1. Cada uno se desintegra en el siguiente, el último en un producto estable.</translation>
+    </message>
+    <message>
+        <source>Differences of T½ in steps</source>
+        <translation>Diferencias de T½ en pasos</translation>
+    </message>
+    <message>
+        <source>Expected count, in the band where 95 % of runs fall</source>
+        <translation>Número esperado, en la banda donde caen el 95&#xa0;% de los ensayos</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of saved runs (%1): %2.</source>
+        <translation>Datos de la gráfica: las sumas de ensayos guardados (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of pooled saved runs.</source>
+        <translation>Datos de la gráfica: las sumas de ensayos guardados acumulados.</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfica</translation>
+    </message>
+    <message>
+        <source>Half-life of nuclide 1</source>
+        <translation>Semivida del núclido 1</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Semivida</translation>
+    </message>
+    <message>
+        <source>Half-lives in time steps; A is the count at time 0.</source>
+        <translation>Semividas en pasos de tiempo; A es el número en el instante 0.</translation>
+    </message>
+    <message>
+        <source>Initial number</source>
+        <translation>Número inicial</translation>
+    </message>
+    <message>
+        <source>Made with %1 %2</source>
+        <extracomment>The program&apos;s name and version, at the top right of the lab report</extracomment>
+        <translation>Hecho con %1 %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>Before the student&apos;s name on the lab report</extracomment>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Núclido %1</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Núclido</translation>
+    </message>
+    <message>
+        <source>Predicted from the chance of %1</source>
+        <translation>Predicha por la probabilidad de %1</translation>
+    </message>
+    <message>
+        <source>Radioactive Decay: Lab Report</source>
+        <extracomment>Title of the printed lab report</extracomment>
+        <translation>Desintegración radiactiva: informe de laboratorio</translation>
+    </message>
+    <message>
+        <source>Settings of the run</source>
+        <translation>Ajustes del ensayo</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>No se pudo dibujar el informe.</translation>
+    </message>
+    <message>
+        <source>Time (steps)</source>
+        <extracomment>Lab report graph: title of the time axis</extracomment>
+        <translation>Tiempo (pasos)</translation>
+    </message>
+    <message>
+        <source>Your model (scroll bars)</source>
+        <extracomment>Lab report: the model curve the student set with the two scroll bars</extracomment>
+        <translation>Tu modelo (barras de desplazamiento)</translation>
+    </message>
+    <message>
+        <source>Your model</source>
+        <translation>Tu modelo</translation>
+    </message>
+    <message>
+        <source>best fit − predicted</source>
+        <translation>mejor ajuste − predicha</translation>
+    </message>
+    <message>
+        <source>no estimate, %1</source>
+        <translation>sin estimación, %1</translation>
+    </message>
+    <message>
+        <source>your model − best fit</source>
+        <translation>tu modelo − mejor ajuste</translation>
+    </message>
+    <message>
+        <source>your model − predicted</source>
+        <translation>tu modelo − predicha</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -26,7 +186,7 @@
     </message>
     <message>
         <source>The graph could not be printed into %1: %2.</source>
-        <translation>No se pudo imprimir el gráfico en %1: %2.</translation>
+        <translation>No se pudo imprimir la gráfica en %1: %2.</translation>
     </message>
     <message>
         <source>the document could not be written in full</source>
@@ -36,16 +196,31 @@
         <source>This copy of Vestor cannot write SVG drawings.</source>
         <translation>Esta versión de Vestor no puede guardar dibujos SVG.</translation>
     </message>
+    <message>
+        <source>The report could not be printed into %1: %2.</source>
+        <translation>No se pudo imprimir el informe en %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>there is not enough room for it: the disk is full, or the file would be larger than this computer allows</source>
+        <translation>no hay espacio suficiente: el disco está lleno, o el archivo sería más grande de lo que este ordenador permite</translation>
+    </message>
+    <message>
+        <source>%1, and the file that was there could not be put back as it was</source>
+        <translation>%1, y el archivo que había no se pudo dejar como estaba</translation>
+    </message>
+    <message>
+        <source>the file there is too large to be replaced in this folder</source>
+        <translation>el archivo que hay es demasiado grande para reemplazarlo en esta carpeta</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
-        <translation>Acumular series guardadas</translation>
-    </message>
-    <message>
-        <source>Text (*.txt)</source>
-        <translation>Texto (*.txt)</translation>
+        <translation>Acumular ensayos guardados</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -60,20 +235,8 @@
 %1</translation>
     </message>
     <message>
-        <source>%1 cannot be read: it is not a file.</source>
-        <translation>No se puede leer %1: no es un archivo.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>No se puede leer %1: %2.</translation>
-    </message>
-    <message>
-        <source>Pooled 1 file: %1 times, 0 to %2.</source>
-        <translation>1 archivo acumulado: %1 instantes, de 0 a %2.</translation>
-    </message>
-    <message>
-        <source>Pooled %1 files: %2 times, 0 to %3.</source>
-        <translation>%1 archivos acumulados: %2 instantes, de 0 a %3.</translation>
     </message>
     <message>
         <source>Times past %1 were left out.</source>
@@ -81,7 +244,7 @@
     </message>
     <message>
         <source>A shorter run adds nothing after its last time.</source>
-        <translation>Una serie más corta no añade nada después de su último instante.</translation>
+        <translation>Un ensayo más corto no añade nada después de su último instante.</translation>
     </message>
     <message>
         <source>it is larger than 1 MB</source>
@@ -106,10 +269,6 @@
     <message>
         <source>time %1 stands where time %2 belongs; the times must run 0, 1, 2, ... in order</source>
         <translation>el instante %1 está donde corresponde el instante %2; los instantes deben seguir 0, 1, 2, ... en orden</translation>
-    </message>
-    <message>
-        <source>the line has fewer values than there are headings</source>
-        <translation>la línea tiene menos valores que encabezados</translation>
     </message>
     <message>
         <source>the line has more values than there are headings</source>
@@ -139,6 +298,40 @@
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>el archivo tiene los instantes pero ninguna columna de números &quot;P1&quot; .. &quot;P5&quot;</translation>
     </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <extracomment>The count of times in &quot;Pooled 2 files: 100 times, 0 to 99.&quot;</extracomment>
+        <translation>
+            <numerusform>%n instante</numerusform>
+            <numerusform>%n instantes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1, 0 to %2.</source>
+        <translation>1 archivo acumulado: %1, de 0 a %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pooled %n files: %1, 0 to %2.</source>
+        <translation>
+            <numerusform>%n archivo acumulado: %1, de 0 a %2.</numerusform>
+            <numerusform>%n archivos acumulados: %1, de 0 a %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved runs (*.txt *.csv *.tsv)</source>
+        <translation>Ensayos guardados (*.txt *.csv *.tsv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has empty cells (%n); they add nothing.</source>
+        <translation>
+            <numerusform>%1 tiene %n celda vacía; no suma nada.</numerusform>
+            <numerusform>%1 tiene %n celdas vacías; no suman nada.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the time is missing</source>
+        <translation>falta el instante</translation>
+    </message>
 </context>
 <context>
     <name>vestor::AboutBox</name>
@@ -157,6 +350,34 @@
     <message>
         <source>Vestor: For Lab or Demonstration.</source>
         <translation>Vestor: para prácticas o demostración.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Announcer</name>
+    <message>
+        <source>half-life</source>
+        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
+        <translation>semivida</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
+        <translation>Guardado en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::BarField</name>
+    <message>
+        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
+        <translation>Escriba un valor y pulse Intro, o haga clic en otro sitio, para llevar la barra allí</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: «%2» no es un número entero de %3 a %4. El campo vuelve a mostrar el valor de la barra.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: «%2» no es un número de %3 a %4. El campo vuelve a mostrar el valor de la barra.</translation>
     </message>
 </context>
 <context>
@@ -259,10 +480,6 @@
         <translation>en gris</translation>
     </message>
     <message>
-        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
-        <translation>%1 partículas desintegradas esperan a ser retiradas; %2 se han sacado.</translation>
-    </message>
-    <message>
         <source>nuclide %1, %2</source>
         <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
         <translation>núclido %1, %2</translation>
@@ -270,7 +487,7 @@
     <message>
         <source>Time %1: %2.</source>
         <extracomment>What a screen reader says after each time step: the time, then each nuclide&apos;s count</extracomment>
-        <translation>Tiempo %1: %2.</translation>
+        <translation>Instante %1: %2.</translation>
     </message>
     <message>
         <source>Remove the decayed particles first.</source>
@@ -282,15 +499,32 @@
     </message>
     <message>
         <source>The run has recorded its 100 times.</source>
-        <translation>La serie ha registrado sus 100 tiempos.</translation>
-    </message>
-    <message>
-        <source>%1 decayed particles removed.</source>
-        <translation>%1 partículas desintegradas retiradas.</translation>
+        <translation>El ensayo ha registrado sus 100 instantes.</translation>
     </message>
     <message>
         <source>The graph data are the pooled runs: Reset starts a new run.</source>
-        <translation>Los datos del gráfico son las series acumuladas: Reiniciar empieza una serie nueva.</translation>
+        <translation>Los datos de la gráfica son los ensayos acumulados: Reiniciar empieza un ensayo nuevo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles wait to be removed; %1.</source>
+        <translation>
+            <numerusform>%n partícula desintegrada espera a ser retirada; %1.</numerusform>
+            <numerusform>%n partículas desintegradas esperan a ser retiradas; %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n have been taken out</source>
+        <translation>
+            <numerusform>%n se ha sacado</numerusform>
+            <numerusform>%n se han sacado</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles removed.</source>
+        <translation>
+            <numerusform>%n partícula desintegrada retirada.</numerusform>
+            <numerusform>%n partículas desintegradas retiradas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -322,7 +556,7 @@
     </message>
     <message>
         <source>Use the Scrollbars to Adjust Values</source>
-        <translation>Ajuste los valores con las barras de desplazamiento</translation>
+        <translation>Ajusta los valores con las barras de desplazamiento</translation>
     </message>
     <message>
         <source>Steps in Decay Series</source>
@@ -426,6 +660,11 @@
         <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
         <translation>El profesor ha bloqueado estos ajustes (Extras ▸ Bloquear ajustes).</translation>
     </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>vestor::DataTablePage</name>
@@ -435,7 +674,7 @@
     </message>
     <message>
         <source>Select Data to be displayed</source>
-        <translation>Elija los datos que se muestran</translation>
+        <translation>Elige los datos que se muestran</translation>
     </message>
     <message>
         <source> Nuclide %1</source>
@@ -540,12 +779,12 @@
     </message>
     <message>
         <source>Enter an integer!!</source>
-        <translation>¡¡Introduzca un número entero, sin punto de millares!!</translation>
+        <translation>Introduce un número entero, sin punto de millares.</translation>
     </message>
     <message>
         <source>Count of nuclide %1 at time %2</source>
         <extracomment>What a screen reader calls a count field of the graph data editor</extracomment>
-        <translation>Número del núclido %1 en el tiempo %2</translation>
+        <translation>Número del núclido %1 en el instante %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is no whole number; the field shows %3.</source>
@@ -598,7 +837,7 @@
     </message>
     <message>
         <source>Marks where the model curve starts, at time 0</source>
-        <translation>Marca dónde empieza la curva modelo, en el tiempo 0</translation>
+        <translation>Marca dónde empieza la curva modelo, en el instante 0</translation>
     </message>
     <message>
         <source>C o u n t </source>
@@ -662,10 +901,6 @@
         <translation>Mejor ajuste del núclido 1: sin estimación, %1.</translation>
     </message>
     <message>
-        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
-        <translation>Mejor ajuste del núclido 1 con %1 puntos:  T½ = %2 ± %3,  A = %4 ± %5</translation>
-    </message>
-    <message>
         <source> The half-life lies beyond the scroll bar&apos;s range.</source>
         <translation> La semivida queda fuera del rango de la barra.</translation>
     </message>
@@ -684,7 +919,7 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
-        <translation>Dibujar el número esperado de cada núclido representado, en una banda donde caen el 95 % de las series</translation>
+        <translation>Dibujar el número esperado de cada núclido representado, en una banda donde cae el 95&#xa0;% de los ensayos</translation>
     </message>
     <message>
         <source>&amp;Log scale</source>
@@ -693,7 +928,7 @@
     </message>
     <message>
         <source>Plot the counts on a logarithmic axis: an exponential decay becomes a straight line</source>
-        <translation>Representar los números en un eje logarítmico: un decaimiento exponencial se vuelve una recta</translation>
+        <translation>Representar los números en un eje logarítmico: una desintegración exponencial se vuelve una recta</translation>
     </message>
     <message>
         <source>Model curve: T½ %1 steps, A %2.</source>
@@ -713,7 +948,7 @@
     <message>
         <source>Nuclide %1 at times 0 to %2: %3.</source>
         <extracomment>Graph as a screen reader reads it: one nuclide&apos;s counts, time by time</extracomment>
-        <translation>Núclido %1 en los tiempos 0 a %2: %3.</translation>
+        <translation>Núclido %1 en los instantes 0 a %2: %3.</translation>
     </message>
     <message>
         <source>Best fit hidden.</source>
@@ -721,7 +956,7 @@
     </message>
     <message>
         <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
-        <translation>El número esperado de cada núclido representado se dibuja como una línea, en una banda donde caen el 95 % de las series.</translation>
+        <translation>El número esperado de cada núclido representado se dibuja como una línea, en una banda donde cae el 95&#xa0;% de los ensayos.</translation>
     </message>
     <message>
         <source>The expected counts are hidden.</source>
@@ -729,11 +964,18 @@
     </message>
     <message>
         <source>The counts are on a logarithmic axis, where an exponential decay is a straight line.</source>
-        <translation>Los números están en un eje logarítmico, donde un decaimiento exponencial es una recta.</translation>
+        <translation>Los números están en un eje logarítmico, donde una desintegración exponencial es una recta.</translation>
     </message>
     <message>
         <source>The counts are on an even axis.</source>
         <translation>Los números están en un eje de divisiones iguales.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit of nuclide 1 from %n points:  T½ = %1 ± %2,  A = %3 ± %4</source>
+        <translation>
+            <numerusform>Mejor ajuste del núclido 1 con %n punto:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+            <numerusform>Mejor ajuste del núclido 1 con %n puntos:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+        </translation>
     </message>
     <message>
         <source> The half-life bar moves in steps of 0.025; its nearest position gives T½ = %1.</source>
@@ -776,16 +1018,8 @@
         <translation>no es true ni false</translation>
     </message>
     <message>
-        <source>not a list of at most %1 items</source>
-        <translation>no es una lista de %1 elementos como máximo</translation>
-    </message>
-    <message>
-        <source>not a list of %1 items</source>
-        <translation>no es una lista de %1 elementos</translation>
-    </message>
-    <message>
         <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
-        <translation>la serie no tiene de 1 a 5 núclidos, o el dado no tiene de 2 a 40 caras</translation>
+        <translation>la cadena no tiene de 1 a 5 núclidos, o el dado no tiene de 2 a 40 caras</translation>
     </message>
     <message>
         <source>the chance of decay of nuclide %1 is out of range</source>
@@ -801,7 +1035,7 @@
     </message>
     <message>
         <source>a count is negative</source>
-        <translation>un recuento es negativo</translation>
+        <translation>un número es negativo</translation>
     </message>
     <message>
         <source>the chamber holds more than 1000 particles</source>
@@ -817,7 +1051,7 @@
     </message>
     <message>
         <source>a particle belongs to no nuclide of the series</source>
-        <translation>una partícula no pertenece a ningún núclido de la serie</translation>
+        <translation>una partícula no pertenece a ningún núclido de la cadena</translation>
     </message>
     <message>
         <source>a particle lies outside the chamber</source>
@@ -829,7 +1063,7 @@
     </message>
     <message>
         <source>the count of nuclide %1 does not match its particles</source>
-        <translation>el recuento del núclido %1 no corresponde a sus partículas</translation>
+        <translation>el número del núclido %1 no corresponde a sus partículas</translation>
     </message>
     <message>
         <source>it is larger than a lesson can be</source>
@@ -861,7 +1095,7 @@
     </message>
     <message>
         <source>row %1 is not a list of 5 counts</source>
-        <translation>la fila %1 no es una lista de 5 recuentos</translation>
+        <translation>la fila %1 no es una lista de 5 números</translation>
     </message>
     <message>
         <source>particle %1 is not [nuclide, x, y]</source>
@@ -872,20 +1106,97 @@
         <translation>partícula %1</translation>
     </message>
     <message>
-        <source>not the state of the random generator</source>
-        <translation>no es el estado del generador aleatorio</translation>
-    </message>
-    <message>
-        <source>missing, or not a name of at most %1 characters</source>
-        <translation>falta, o no es un nombre de %1 caracteres como máximo</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>la fila %1 no son cinco de las letras - R T P</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of at most %n items</source>
+        <translation>
+            <numerusform>no es una lista de %n elemento como máximo</numerusform>
+            <numerusform>no es una lista de %n elementos como máximo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of %n items</source>
+        <translation>
+            <numerusform>no es una lista de %n elemento</numerusform>
+            <numerusform>no es una lista de %n elementos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>missing, or not a name of at most %n characters</source>
+        <translation>
+            <numerusform>falta, o no es un nombre de %n carácter como máximo</numerusform>
+            <numerusform>falta, o no es un nombre de %n caracteres como máximo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
+        <translation>el núclido %1 está después del producto final de la serie, pero su recuento no es el del comienzo del ensayo</translation>
+    </message>
+    <message>
+        <source>the initial numbers of the run do not give its particles</source>
+        <translation>los números iniciales del ensayo no dan sus partículas</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
+        <translation>el recuento del núclido %1 en el instante %2 no es 0, pero nadie lo registró, escribió ni acumuló</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
+        <translation>el recuento del núclido %1 en el instante %2 está acumulado, pero los datos no son ensayos acumulados</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
+        <translation>el recuento del núclido %1 en el instante %2 está registrado, pero ensayos acumulados sustituyeron los datos</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
+        <translation>el recuento del núclido %1 en el instante %2 está registrado después del último instante del ensayo</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
+        <translation>el recuento del núclido %1 en el instante %2 está registrado, pero el núclido no está en la serie del ensayo</translation>
+    </message>
+    <message>
+        <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
+        <translation>el recuento registrado del núclido %1 en el instante %2 no es uno que el ensayo pudiera registrar</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
+        <translation>el recuento del núclido %1 en el instante %2 está después del último instante escrito o acumulado</translation>
+    </message>
+    <message>
+        <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
+        <translation>la serie del ensayo no es la de los ajustes, y ningún cambio está pendiente</translation>
+    </message>
+    <message>
+        <source>not a state of the random generator that the program could have saved</source>
+        <translation>no es un estado del generador aleatorio que el programa pudiera haber guardado</translation>
     </message>
 </context>
 <context>
     <name>vestor::MainWindow</name>
+    <message>
+        <source>Print Re&amp;port…</source>
+        <extracomment>Menu item: print the one-page lab report with the graph, the numbers and the data</extracomment>
+        <translation>&amp;Imprimir informe…</translation>
+    </message>
+    <message>
+        <source>Save Report as P&amp;DF…</source>
+        <extracomment>Menu item: save the one-page lab report as a PDF file</extracomment>
+        <translation>Guardar informe en &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Guardar informe en PDF</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1:
+%2</source>
+        <translation>No se pudo guardar el informe en %1:
+%2</translation>
+    </message>
     <message>
         <source>&amp;Configuration</source>
         <translation>&amp;Configuración</translation>
@@ -960,7 +1271,7 @@
     </message>
     <message>
         <source>&amp;Pool Saved Runs…</source>
-        <translation>&amp;Acumular series guardadas…</translation>
+        <translation>&amp;Acumular ensayos guardados…</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -976,11 +1287,11 @@
     </message>
     <message>
         <source>&amp;Half-life of one step: one nuclide at 50 %</source>
-        <translation>&amp;Semivida de un paso: un núclido al 50 %</translation>
+        <translation>&amp;Semivida de un paso: un núclido al 50&#xa0;%</translation>
     </message>
     <message>
         <source>800 particles with a chance of 50 % a step: the count halves at every step.</source>
-        <translation>800 partículas con una probabilidad del 50 % por paso: el recuento se reduce a la mitad en cada paso.</translation>
+        <translation>800 partículas con una probabilidad del 50&#xa0;% por paso: el número se reduce a la mitad en cada paso.</translation>
     </message>
     <message>
         <source>&amp;Fast parent, slow daughter</source>
@@ -988,7 +1299,7 @@
     </message>
     <message>
         <source>Nuclide 1 decays at 30 % a step into nuclide 2, which decays at 5 %: the daughter builds up, then decays slowly.</source>
-        <translation>El núclido 1 se desintegra al 30 % por paso en el núclido 2, que se desintegra al 5 %: el hijo se acumula y luego decae despacio.</translation>
+        <translation>El núclido 1 se desintegra al 30&#xa0;% por paso en el núclido 2, que se desintegra al 5&#xa0;%: el hijo se acumula y luego se desintegra despacio.</translation>
     </message>
     <message>
         <source>&amp;Slow parent, fast daughter</source>
@@ -996,11 +1307,11 @@
     </message>
     <message>
         <source>Nuclide 1 decays at 5 % a step into nuclide 2, which decays at 40 %: the daughter soon follows its parent&apos;s half-life.</source>
-        <translation>El núclido 1 se desintegra al 5 % por paso en el núclido 2, que se desintegra al 40 %: el hijo pronto sigue la semivida del padre.</translation>
+        <translation>El núclido 1 se desintegra al 5&#xa0;% por paso en el núclido 2, que se desintegra al 40&#xa0;%: el hijo pronto sigue la semivida del padre.</translation>
     </message>
     <message>
         <source>Fi&amp;ve-member series by dice</source>
-        <translation>Serie de &amp;cinco núclidos con dados</translation>
+        <translation>Cadena de &amp;cinco núclidos con dados</translation>
     </message>
     <message>
         <source>A ten-sided die; nuclide 1 decays on 2 or less, the others on 3, 1, 4 and 2; 500 particles of nuclide 1.</source>
@@ -1060,7 +1371,7 @@
     </message>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>it is larger than a lesson can be</source>
@@ -1131,9 +1442,9 @@ el nombre debe terminar en .png, .svg o .pdf.</translation>
         <source>The graph data are the pooled runs. A new run replaces them.
 
 Start a new run?</source>
-        <translation>Los datos del gráfico son las series acumuladas. Una nueva serie los sustituye.
+        <translation>Los datos de la gráfica son los ensayos acumulados. Un ensayo nuevo los sustituye.
 
-¿Empezar una nueva serie?</translation>
+¿Empezar un ensayo nuevo?</translation>
     </message>
     <message>
         <source>%1 page</source>
@@ -1151,6 +1462,20 @@ Start a new run?</source>
         <translation>%1, cambios sin guardar</translation>
     </message>
     <message>
+        <source>The counts of this run have not been saved. Save them as a lesson?</source>
+        <translation>Los números de este ensayo no se han guardado. ¿Guardarlos como lección?</translation>
+    </message>
+    <message>
+        <source>The graph was printed into %1.</source>
+        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
+        <translation>El gráfico se imprimió en %1.</translation>
+    </message>
+    <message>
+        <source>The graph went to the printer %1.</source>
+        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
+        <translation>El gráfico se envió a la impresora %1.</translation>
+    </message>
+    <message>
         <source>Fits this screen: %1 %</source>
         <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
         <translation>Ajustado a esta pantalla: %1 %</translation>
@@ -1164,16 +1489,6 @@ Start a new run?</source>
         <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
         <translation>Necesita una pantalla de al menos %1 × %2 píxeles</translation>
     </message>
-    <message>
-        <source>The graph was printed into %1.</source>
-        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
-        <translation>El gráfico se imprimió en %1.</translation>
-    </message>
-    <message>
-        <source>The graph went to the printer %1.</source>
-        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
-        <translation>El gráfico se envió a la impresora %1.</translation>
-    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>
@@ -1181,6 +1496,24 @@ Start a new run?</source>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>no marcado</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Notifier</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ReadFileText</name>
+    <message>
+        <source>it is not a file</source>
+        <translation>no es un archivo</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1602,11 @@ Start a new run?</source>
         <source>&amp;Ok</source>
         <translation>&amp;Aceptar</translation>
     </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>vestor::TWhoami</name>
@@ -1287,35 +1625,6 @@ Start a new run?</source>
     <message>
         <source>Ok</source>
         <translation>Aceptar</translation>
-    </message>
-</context>
-<context>
-    <name>vestor::Announcer</name>
-    <message>
-        <source>half-life</source>
-        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
-        <translation>semivida</translation>
-    </message>
-    <message>
-        <source>Saved to %1.</source>
-        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
-        <translation>Guardado en %1.</translation>
-    </message>
-</context>
-<context>
-    <name>vestor::BarField</name>
-    <message>
-        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
-        <extracomment>A value typed beside a scroll bar was refused; %1 names the field, %2 is what was typed</extracomment>
-        <translation>%1: «%2» no es un número entero de %3 a %4. El campo vuelve a mostrar el valor de la barra.</translation>
-    </message>
-    <message>
-        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
-        <translation>%1: «%2» no es un número de %3 a %4. El campo vuelve a mostrar el valor de la barra.</translation>
-    </message>
-    <message>
-        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
-        <translation>Escriba un valor y pulse Intro, o haga clic en otro sitio, para llevar la barra allí</translation>
     </message>
 </context>
 </TS>

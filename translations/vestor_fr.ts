@@ -2,6 +2,166 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>LabReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 or less (%2)</source>
+        <translation>%1 ou moins (%2)</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 pas</translation>
+    </message>
+    <message>
+        <source>Best fit from %1 points</source>
+        <translation>Meilleur ajustement sur %1 points</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Meilleur ajustement</translation>
+    </message>
+    <message>
+        <source>Chance per step</source>
+        <translation>Probabilité par pas</translation>
+    </message>
+    <message>
+        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>Probabilités par un dé à %1 faces : une particule se désintègre quand le dé montre sa valeur de désintégration ou moins.</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <extracomment>Lab report: heading of the ruled lines where the student writes a conclusion</extracomment>
+        <translation>Conclusion</translation>
+    </message>
+    <message>
+        <source>Count (logarithmic)</source>
+        <extracomment>Lab report graph: title of the count axis</extracomment>
+        <translation>Nombre (logarithmique)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Data: counts at each time</source>
+        <translation>Données : nombres à chaque instant</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>Before the date on the lab report</extracomment>
+        <translation>Date : %1</translation>
+    </message>
+    <message>
+        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
+        <extracomment>Lab report: how many nuclides the decay series has</extracomment>
+        <translation>Nucléides de la chaîne : %1. Chacun se désintègre en le suivant, le dernier en un produit stable.</translation>
+    </message>
+    <message>
+        <source>Differences of T½ in steps</source>
+        <translation>Écarts de T½ en pas</translation>
+    </message>
+    <message>
+        <source>Expected count, in the band where 95 % of runs fall</source>
+        <translation>Nombre attendu, dans la bande où tombent 95&#xa0;% des essais</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of saved runs (%1): %2.</source>
+        <translation>Données du graphique : les sommes d’essais enregistrés (%1) : %2.</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of pooled saved runs.</source>
+        <translation>Données du graphique : les sommes d’essais enregistrés cumulés.</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Half-life of nuclide 1</source>
+        <translation>Demi-vie du nucléide 1</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Demi-vie</translation>
+    </message>
+    <message>
+        <source>Half-lives in time steps; A is the count at time 0.</source>
+        <translation>Demi-vies en pas de temps ; A est le nombre à l’instant 0.</translation>
+    </message>
+    <message>
+        <source>Initial number</source>
+        <translation>Nombre initial</translation>
+    </message>
+    <message>
+        <source>Made with %1 %2</source>
+        <extracomment>The program&apos;s name and version, at the top right of the lab report</extracomment>
+        <translation>Réalisé avec %1 %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>Before the student&apos;s name on the lab report</extracomment>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nucléide %1</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nucléide</translation>
+    </message>
+    <message>
+        <source>Predicted from the chance of %1</source>
+        <translation>Prévue d’après la probabilité de %1</translation>
+    </message>
+    <message>
+        <source>Radioactive Decay: Lab Report</source>
+        <extracomment>Title of the printed lab report</extracomment>
+        <translation>Désintégration radioactive : compte rendu de TP</translation>
+    </message>
+    <message>
+        <source>Settings of the run</source>
+        <translation>Réglages de l’essai</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>Le compte rendu n’a pas pu être dessiné.</translation>
+    </message>
+    <message>
+        <source>Time (steps)</source>
+        <extracomment>Lab report graph: title of the time axis</extracomment>
+        <translation>Temps (pas)</translation>
+    </message>
+    <message>
+        <source>Your model (scroll bars)</source>
+        <extracomment>Lab report: the model curve the student set with the two scroll bars</extracomment>
+        <translation>Votre modèle (barres de défilement)</translation>
+    </message>
+    <message>
+        <source>Your model</source>
+        <translation>Votre modèle</translation>
+    </message>
+    <message>
+        <source>best fit − predicted</source>
+        <translation>meilleur ajustement − prévue</translation>
+    </message>
+    <message>
+        <source>no estimate, %1</source>
+        <translation>pas d’estimation, %1</translation>
+    </message>
+    <message>
+        <source>your model − best fit</source>
+        <translation>votre modèle − meilleur ajustement</translation>
+    </message>
+    <message>
+        <source>your model − predicted</source>
+        <translation>votre modèle − prévue</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -36,16 +196,31 @@
         <source>This copy of Vestor cannot write SVG drawings.</source>
         <translation>Cette version de Vestor ne peut pas enregistrer de dessins SVG.</translation>
     </message>
+    <message>
+        <source>The report could not be printed into %1: %2.</source>
+        <translation>Le compte rendu n’a pas pu être imprimé dans %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>there is not enough room for it: the disk is full, or the file would be larger than this computer allows</source>
+        <translation>il n’y a pas assez de place : le disque est plein, ou le fichier serait plus grand que ce que cet ordinateur permet</translation>
+    </message>
+    <message>
+        <source>%1, and the file that was there could not be put back as it was</source>
+        <translation>%1, et le fichier qui s’y trouvait n’a pas pu être remis dans son état d’origine</translation>
+    </message>
+    <message>
+        <source>the file there is too large to be replaced in this folder</source>
+        <translation>le fichier qui s’y trouve est trop grand pour être remplacé dans ce dossier</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
-        <translation>Cumuler des séries enregistrées</translation>
-    </message>
-    <message>
-        <source>Text (*.txt)</source>
-        <translation>Texte (*.txt)</translation>
+        <translation>Cumuler des essais enregistrés</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -60,20 +235,8 @@
 %1</translation>
     </message>
     <message>
-        <source>%1 cannot be read: it is not a file.</source>
-        <translation>Impossible de lire %1 : ce n&apos;est pas un fichier.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>Impossible de lire %1 : %2.</translation>
-    </message>
-    <message>
-        <source>Pooled 1 file: %1 times, 0 to %2.</source>
-        <translation>1 fichier cumulé : %1 instants, de 0 à %2.</translation>
-    </message>
-    <message>
-        <source>Pooled %1 files: %2 times, 0 to %3.</source>
-        <translation>%1 fichiers cumulés : %2 instants, de 0 à %3.</translation>
     </message>
     <message>
         <source>Times past %1 were left out.</source>
@@ -81,7 +244,7 @@
     </message>
     <message>
         <source>A shorter run adds nothing after its last time.</source>
-        <translation>Une série plus courte n&apos;ajoute rien après son dernier instant.</translation>
+        <translation>Un essai plus court n&apos;ajoute rien après son dernier instant.</translation>
     </message>
     <message>
         <source>it is larger than 1 MB</source>
@@ -106,10 +269,6 @@
     <message>
         <source>time %1 stands where time %2 belongs; the times must run 0, 1, 2, ... in order</source>
         <translation>l&apos;instant %1 se trouve à la place de l&apos;instant %2 ; les instants doivent suivre 0, 1, 2, ... dans l&apos;ordre</translation>
-    </message>
-    <message>
-        <source>the line has fewer values than there are headings</source>
-        <translation>la ligne a moins de valeurs que d&apos;en-têtes</translation>
     </message>
     <message>
         <source>the line has more values than there are headings</source>
@@ -139,6 +298,40 @@
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>le fichier a les instants mais aucune colonne de nombres &quot;P1&quot; .. &quot;P5&quot;</translation>
     </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <extracomment>The count of times in &quot;Pooled 2 files: 100 times, 0 to 99.&quot;</extracomment>
+        <translation>
+            <numerusform>%n instant</numerusform>
+            <numerusform>%n instants</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1, 0 to %2.</source>
+        <translation>1 fichier cumulé : %1, de 0 à %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pooled %n files: %1, 0 to %2.</source>
+        <translation>
+            <numerusform>%n fichier cumulé : %1, de 0 à %2.</numerusform>
+            <numerusform>%n fichiers cumulés : %1, de 0 à %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved runs (*.txt *.csv *.tsv)</source>
+        <translation>Essais enregistrés (*.txt *.csv *.tsv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has empty cells (%n); they add nothing.</source>
+        <translation>
+            <numerusform>%1 a %n cellule vide ; elle n’ajoute rien.</numerusform>
+            <numerusform>%1 a %n cellules vides ; elles n’ajoutent rien.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the time is missing</source>
+        <translation>l’instant manque</translation>
+    </message>
 </context>
 <context>
     <name>vestor::AboutBox</name>
@@ -157,6 +350,34 @@
     <message>
         <source>Vestor: For Lab or Demonstration.</source>
         <translation>Vestor : pour le TP ou la démonstration.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Announcer</name>
+    <message>
+        <source>half-life</source>
+        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
+        <translation>demi-vie</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
+        <translation>Enregistré dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::BarField</name>
+    <message>
+        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
+        <translation>Tapez une valeur puis Entrée, ou cliquez ailleurs, pour y placer la barre</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1 : « %2 » n&apos;est pas un nombre entier de %3 à %4. Le champ affiche de nouveau la valeur de la barre.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1 : « %2 » n&apos;est pas un nombre de %3 à %4. Le champ affiche de nouveau la valeur de la barre.</translation>
     </message>
 </context>
 <context>
@@ -240,7 +461,7 @@
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>&amp;Interrompre</translation>
+        <translation>&amp;Arrêter</translation>
     </message>
     <message>
         <source>vermilion</source>
@@ -259,10 +480,6 @@
         <translation>en gris</translation>
     </message>
     <message>
-        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
-        <translation>%1 particules désintégrées attendent d&apos;être retirées ; %2 ont été retirées.</translation>
-    </message>
-    <message>
         <source>nuclide %1, %2</source>
         <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
         <translation>nucléide %1, %2</translation>
@@ -270,7 +487,7 @@
     <message>
         <source>Time %1: %2.</source>
         <extracomment>What a screen reader says after each time step: the time, then each nuclide&apos;s count</extracomment>
-        <translation>Temps %1 : %2.</translation>
+        <translation>Instant %1 : %2.</translation>
     </message>
     <message>
         <source>Remove the decayed particles first.</source>
@@ -282,15 +499,32 @@
     </message>
     <message>
         <source>The run has recorded its 100 times.</source>
-        <translation>La série a enregistré ses 100 temps.</translation>
-    </message>
-    <message>
-        <source>%1 decayed particles removed.</source>
-        <translation>%1 particules désintégrées retirées.</translation>
+        <translation>L&apos;essai a enregistré ses 100 instants.</translation>
     </message>
     <message>
         <source>The graph data are the pooled runs: Reset starts a new run.</source>
-        <translation>Les données du graphique sont les séries cumulées : Remise à 0 commence une nouvelle série.</translation>
+        <translation>Les données du graphique sont les essais cumulés : Remise à 0 commence un nouvel essai.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles wait to be removed; %1.</source>
+        <translation>
+            <numerusform>%n particule désintégrée attend d&apos;être retirée ; %1.</numerusform>
+            <numerusform>%n particules désintégrées attendent d&apos;être retirées ; %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n have been taken out</source>
+        <translation>
+            <numerusform>%n a été retirée</numerusform>
+            <numerusform>%n ont été retirées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles removed.</source>
+        <translation>
+            <numerusform>%n particule désintégrée retirée.</numerusform>
+            <numerusform>%n particules désintégrées retirées.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -341,7 +575,7 @@
     <message>
         <source> &amp;Dice</source>
         <extracomment>Decay type: the chance of decay given by a throw of a die</extracomment>
-        <translation> &amp;Dé</translation>
+        <translation> Dé&amp;s</translation>
     </message>
     <message>
         <source>Graph Equation</source>
@@ -425,6 +659,11 @@
     <message>
         <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
         <translation>L&apos;enseignant a verrouillé ces réglages (Extras ▸ Verrouiller les réglages).</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -540,12 +779,12 @@
     </message>
     <message>
         <source>Enter an integer!!</source>
-        <translation>Entrez un nombre entier, sans espace entre les milliers !!</translation>
+        <translation>Entrez un nombre entier, sans espace entre les milliers.</translation>
     </message>
     <message>
         <source>Count of nuclide %1 at time %2</source>
         <extracomment>What a screen reader calls a count field of the graph data editor</extracomment>
-        <translation>Nombre du nucléide %1 au temps %2</translation>
+        <translation>Nombre du nucléide %1 à l&apos;instant %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is no whole number; the field shows %3.</source>
@@ -598,7 +837,7 @@
     </message>
     <message>
         <source>Marks where the model curve starts, at time 0</source>
-        <translation>Marque le début de la courbe modèle, au temps 0</translation>
+        <translation>Marque le début de la courbe modèle, à l&apos;instant 0</translation>
     </message>
     <message>
         <source>C o u n t </source>
@@ -642,7 +881,7 @@
     <message>
         <source>Expected</source>
         <extracomment>Check box: draw the expected count of each nuclide</extracomment>
-        <translation>Théorique</translation>
+        <translation>Attendu</translation>
     </message>
     <message>
         <source>Fit the model to nuclide 1&apos;s counts and show the estimate with its standard error</source>
@@ -660,10 +899,6 @@
     <message>
         <source>Best fit of nuclide 1: no estimate, %1.</source>
         <translation>Meilleur ajustement du nucléide 1 : pas d&apos;estimation, %1.</translation>
-    </message>
-    <message>
-        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
-        <translation>Meilleur ajustement du nucléide 1 sur %1 points :  T½ = %2 ± %3,  A = %4 ± %5</translation>
     </message>
     <message>
         <source> The half-life lies beyond the scroll bar&apos;s range.</source>
@@ -684,7 +919,7 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
-        <translation>Tracer le nombre attendu de chaque nucléide affiché, dans une bande où tombent 95 % des séries</translation>
+        <translation>Tracer le nombre attendu de chaque nucléide affiché, dans une bande où tombent 95&#xa0;% des essais</translation>
     </message>
     <message>
         <source>&amp;Log scale</source>
@@ -713,7 +948,7 @@
     <message>
         <source>Nuclide %1 at times 0 to %2: %3.</source>
         <extracomment>Graph as a screen reader reads it: one nuclide&apos;s counts, time by time</extracomment>
-        <translation>Nucléide %1 aux temps 0 à %2 : %3.</translation>
+        <translation>Nucléide %1 aux instants 0 à %2 : %3.</translation>
     </message>
     <message>
         <source>Best fit hidden.</source>
@@ -721,7 +956,7 @@
     </message>
     <message>
         <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
-        <translation>Le nombre attendu de chaque nucléide affiché est tracé en ligne, dans une bande où tombent 95 % des séries.</translation>
+        <translation>Le nombre attendu de chaque nucléide affiché est tracé en ligne, dans une bande où tombent 95&#xa0;% des essais.</translation>
     </message>
     <message>
         <source>The expected counts are hidden.</source>
@@ -734,6 +969,13 @@
     <message>
         <source>The counts are on an even axis.</source>
         <translation>Les nombres sont portés sur un axe à graduations régulières.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit of nuclide 1 from %n points:  T½ = %1 ± %2,  A = %3 ± %4</source>
+        <translation>
+            <numerusform>Meilleur ajustement du nucléide 1 sur %n point :  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+            <numerusform>Meilleur ajustement du nucléide 1 sur %n points :  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+        </translation>
     </message>
     <message>
         <source> The half-life bar moves in steps of 0.025; its nearest position gives T½ = %1.</source>
@@ -776,16 +1018,8 @@
         <translation>ni true ni false</translation>
     </message>
     <message>
-        <source>not a list of at most %1 items</source>
-        <translation>pas une liste d&apos;au plus %1 éléments</translation>
-    </message>
-    <message>
-        <source>not a list of %1 items</source>
-        <translation>pas une liste de %1 éléments</translation>
-    </message>
-    <message>
         <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
-        <translation>la série n&apos;a pas de 1 à 5 nucléides, ou le dé pas de 2 à 40 faces</translation>
+        <translation>la chaîne n&apos;a pas de 1 à 5 nucléides, ou le dé pas de 2 à 40 faces</translation>
     </message>
     <message>
         <source>the chance of decay of nuclide %1 is out of range</source>
@@ -801,7 +1035,7 @@
     </message>
     <message>
         <source>a count is negative</source>
-        <translation>un effectif est négatif</translation>
+        <translation>un nombre est négatif</translation>
     </message>
     <message>
         <source>the chamber holds more than 1000 particles</source>
@@ -817,7 +1051,7 @@
     </message>
     <message>
         <source>a particle belongs to no nuclide of the series</source>
-        <translation>une particule n&apos;appartient à aucun nucléide de la série</translation>
+        <translation>une particule n&apos;appartient à aucun nucléide de la chaîne</translation>
     </message>
     <message>
         <source>a particle lies outside the chamber</source>
@@ -829,7 +1063,7 @@
     </message>
     <message>
         <source>the count of nuclide %1 does not match its particles</source>
-        <translation>l&apos;effectif du nucléide %1 ne correspond pas à ses particules</translation>
+        <translation>le nombre du nucléide %1 ne correspond pas à ses particules</translation>
     </message>
     <message>
         <source>it is larger than a lesson can be</source>
@@ -861,7 +1095,7 @@
     </message>
     <message>
         <source>row %1 is not a list of 5 counts</source>
-        <translation>la ligne %1 n&apos;est pas une liste de 5 effectifs</translation>
+        <translation>la ligne %1 n&apos;est pas une liste de 5 nombres</translation>
     </message>
     <message>
         <source>particle %1 is not [nuclide, x, y]</source>
@@ -872,20 +1106,97 @@
         <translation>particule %1</translation>
     </message>
     <message>
-        <source>not the state of the random generator</source>
-        <translation>pas l&apos;état du générateur aléatoire</translation>
-    </message>
-    <message>
-        <source>missing, or not a name of at most %1 characters</source>
-        <translation>absent, ou pas un nom d&apos;au plus %1 caractères</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>la ligne %1 n&apos;est pas faite de cinq des lettres - R T P</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of at most %n items</source>
+        <translation>
+            <numerusform>pas une liste d&apos;au plus %n élément</numerusform>
+            <numerusform>pas une liste d&apos;au plus %n éléments</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of %n items</source>
+        <translation>
+            <numerusform>pas une liste de %n élément</numerusform>
+            <numerusform>pas une liste de %n éléments</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>missing, or not a name of at most %n characters</source>
+        <translation>
+            <numerusform>absent, ou pas un nom d&apos;au plus %n caractère</numerusform>
+            <numerusform>absent, ou pas un nom d&apos;au plus %n caractères</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
+        <translation>le nucléide %1 est après le produit final de la série, mais son effectif n&apos;est pas celui du début de l&apos;essai</translation>
+    </message>
+    <message>
+        <source>the initial numbers of the run do not give its particles</source>
+        <translation>les nombres initiaux de l&apos;essai ne donnent pas ses particules</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
+        <translation>l&apos;effectif du nucléide %1 à l&apos;instant %2 n&apos;est pas 0, mais personne ne l&apos;a enregistré, saisi ni cumulé</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
+        <translation>l&apos;effectif du nucléide %1 à l&apos;instant %2 est cumulé, mais les données ne sont pas des essais cumulés</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
+        <translation>l&apos;effectif du nucléide %1 à l&apos;instant %2 est enregistré, mais des essais cumulés ont remplacé les données</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
+        <translation>l&apos;effectif du nucléide %1 à l&apos;instant %2 est enregistré après le dernier instant de l&apos;essai</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
+        <translation>l&apos;effectif du nucléide %1 à l&apos;instant %2 est enregistré, mais le nucléide n&apos;est pas dans la série de l&apos;essai</translation>
+    </message>
+    <message>
+        <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
+        <translation>l&apos;effectif enregistré du nucléide %1 à l&apos;instant %2 n&apos;est pas un effectif que l&apos;essai pouvait enregistrer</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
+        <translation>l&apos;effectif du nucléide %1 à l&apos;instant %2 est après le dernier instant saisi ou cumulé</translation>
+    </message>
+    <message>
+        <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
+        <translation>la série de l&apos;essai n&apos;est pas celle des réglages, et aucune modification n&apos;est en attente</translation>
+    </message>
+    <message>
+        <source>not a state of the random generator that the program could have saved</source>
+        <translation>pas un état du générateur aléatoire que le programme aurait pu enregistrer</translation>
     </message>
 </context>
 <context>
     <name>vestor::MainWindow</name>
+    <message>
+        <source>Print Re&amp;port…</source>
+        <extracomment>Menu item: print the one-page lab report with the graph, the numbers and the data</extracomment>
+        <translation>&amp;Imprimer le compte rendu…</translation>
+    </message>
+    <message>
+        <source>Save Report as P&amp;DF…</source>
+        <extracomment>Menu item: save the one-page lab report as a PDF file</extracomment>
+        <translation>Enregistrer le compte rendu en &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Enregistrer le compte rendu en PDF</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1:
+%2</source>
+        <translation>Le compte rendu n’a pas pu être enregistré dans %1 :
+%2</translation>
+    </message>
     <message>
         <source>&amp;Configuration</source>
         <translation>&amp;Configuration</translation>
@@ -912,7 +1223,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Édition</translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Copy Graph</source>
@@ -940,7 +1251,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -960,7 +1271,7 @@
     </message>
     <message>
         <source>&amp;Pool Saved Runs…</source>
-        <translation>&amp;Cumuler des séries enregistrées…</translation>
+        <translation>&amp;Cumuler des essais enregistrés…</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -976,11 +1287,11 @@
     </message>
     <message>
         <source>&amp;Half-life of one step: one nuclide at 50 %</source>
-        <translation>&amp;Demi-vie d&apos;un pas : un nucléide à 50 %</translation>
+        <translation>&amp;Demi-vie d&apos;un pas : un nucléide à 50&#xa0;%</translation>
     </message>
     <message>
         <source>800 particles with a chance of 50 % a step: the count halves at every step.</source>
-        <translation>800 particules avec une probabilité de 50 % par pas : l&apos;effectif est divisé par deux à chaque pas.</translation>
+        <translation>800 particules avec une probabilité de 50&#xa0;% par pas : le nombre est divisé par deux à chaque pas.</translation>
     </message>
     <message>
         <source>&amp;Fast parent, slow daughter</source>
@@ -988,7 +1299,7 @@
     </message>
     <message>
         <source>Nuclide 1 decays at 30 % a step into nuclide 2, which decays at 5 %: the daughter builds up, then decays slowly.</source>
-        <translation>Le nucléide 1 se désintègre à 30 % par pas en nucléide 2, qui se désintègre à 5 % : le fils s&apos;accumule, puis décroît lentement.</translation>
+        <translation>Le nucléide 1 se désintègre à 30&#xa0;% par pas en nucléide 2, qui se désintègre à 5&#xa0;% : le fils s&apos;accumule, puis décroît lentement.</translation>
     </message>
     <message>
         <source>&amp;Slow parent, fast daughter</source>
@@ -996,11 +1307,11 @@
     </message>
     <message>
         <source>Nuclide 1 decays at 5 % a step into nuclide 2, which decays at 40 %: the daughter soon follows its parent&apos;s half-life.</source>
-        <translation>Le nucléide 1 se désintègre à 5 % par pas en nucléide 2, qui se désintègre à 40 % : le fils suit bientôt la demi-vie du père.</translation>
+        <translation>Le nucléide 1 se désintègre à 5&#xa0;% par pas en nucléide 2, qui se désintègre à 40&#xa0;% : le fils suit bientôt la demi-vie du père.</translation>
     </message>
     <message>
         <source>Fi&amp;ve-member series by dice</source>
-        <translation>Série de &amp;cinq nucléides aux dés</translation>
+        <translation>Chaîne de &amp;cinq nucléides aux dés</translation>
     </message>
     <message>
         <source>A ten-sided die; nuclide 1 decays on 2 or less, the others on 3, 1, 4 and 2; 500 particles of nuclide 1.</source>
@@ -1060,7 +1371,7 @@
     </message>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>it is larger than a lesson can be</source>
@@ -1131,9 +1442,9 @@ le nom doit se terminer par .png, .svg ou .pdf.</translation>
         <source>The graph data are the pooled runs. A new run replaces them.
 
 Start a new run?</source>
-        <translation>Les données du graphique sont les séries cumulées. Une nouvelle série les remplace.
+        <translation>Les données du graphique sont les essais cumulés. Un nouvel essai les remplace.
 
-Commencer une nouvelle série ?</translation>
+Commencer un nouvel essai ?</translation>
     </message>
     <message>
         <source>%1 page</source>
@@ -1151,6 +1462,20 @@ Commencer une nouvelle série ?</translation>
         <translation>%1, modifications non enregistrées</translation>
     </message>
     <message>
+        <source>The counts of this run have not been saved. Save them as a lesson?</source>
+        <translation>Les nombres de cet essai n’ont pas été enregistrés. Les enregistrer comme leçon ?</translation>
+    </message>
+    <message>
+        <source>The graph was printed into %1.</source>
+        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
+        <translation>Le graphique a été imprimé dans %1.</translation>
+    </message>
+    <message>
+        <source>The graph went to the printer %1.</source>
+        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
+        <translation>Le graphique a été envoyé à l&apos;imprimante %1.</translation>
+    </message>
+    <message>
         <source>Fits this screen: %1 %</source>
         <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
         <translation>Adaptée à cet écran : %1 %</translation>
@@ -1164,16 +1489,6 @@ Commencer une nouvelle série ?</translation>
         <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
         <translation>Demande un écran d&apos;au moins %1 × %2 pixels</translation>
     </message>
-    <message>
-        <source>The graph was printed into %1.</source>
-        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
-        <translation>Le graphique a été imprimé dans %1.</translation>
-    </message>
-    <message>
-        <source>The graph went to the printer %1.</source>
-        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
-        <translation>Le graphique a été envoyé à l&apos;imprimante %1.</translation>
-    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>
@@ -1181,6 +1496,24 @@ Commencer une nouvelle série ?</translation>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>non coché</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Notifier</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>Ne &amp;pas enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ReadFileText</name>
+    <message>
+        <source>it is not a file</source>
+        <translation>ce n&apos;est pas un fichier</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1602,11 @@ Commencer une nouvelle série ?</translation>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>vestor::TWhoami</name>
@@ -1287,35 +1625,6 @@ Commencer une nouvelle série ?</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>vestor::Announcer</name>
-    <message>
-        <source>half-life</source>
-        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
-        <translation>demi-vie</translation>
-    </message>
-    <message>
-        <source>Saved to %1.</source>
-        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
-        <translation>Enregistré dans %1.</translation>
-    </message>
-</context>
-<context>
-    <name>vestor::BarField</name>
-    <message>
-        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
-        <extracomment>A value typed beside a scroll bar was refused; %1 names the field, %2 is what was typed</extracomment>
-        <translation>%1 : « %2 » n&apos;est pas un nombre entier de %3 à %4. Le champ affiche de nouveau la valeur de la barre.</translation>
-    </message>
-    <message>
-        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
-        <translation>%1 : « %2 » n&apos;est pas un nombre de %3 à %4. Le champ affiche de nouveau la valeur de la barre.</translation>
-    </message>
-    <message>
-        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
-        <translation>Tapez une valeur puis Entrée, ou cliquez ailleurs, pour y placer la barre</translation>
     </message>
 </context>
 </TS>

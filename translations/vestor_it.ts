@@ -2,6 +2,166 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>LabReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 or less (%2)</source>
+        <translation>%1 o meno (%2)</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 passi</translation>
+    </message>
+    <message>
+        <source>Best fit from %1 points</source>
+        <translation>Curva di regressione su %1 punti</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Curva di regressione</translation>
+    </message>
+    <message>
+        <source>Chance per step</source>
+        <translation>Probabilità per passo</translation>
+    </message>
+    <message>
+        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>Probabilità date da un dado a %1 facce: una particella decade quando il dado mostra il suo valore di decadimento o meno.</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <extracomment>Lab report: heading of the ruled lines where the student writes a conclusion</extracomment>
+        <translation>Conclusione</translation>
+    </message>
+    <message>
+        <source>Count (logarithmic)</source>
+        <extracomment>Lab report graph: title of the count axis</extracomment>
+        <translation>Conteggio (logaritmico)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Conteggio</translation>
+    </message>
+    <message>
+        <source>Data: counts at each time</source>
+        <translation>Dati: conteggi a ogni istante</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>Before the date on the lab report</extracomment>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
+        <extracomment>Lab report: how many nuclides the decay series has</extracomment>
+        <translation>Nuclidi della catena: %1. Ognuno decade nel successivo, l’ultimo in un prodotto stabile.</translation>
+    </message>
+    <message>
+        <source>Differences of T½ in steps</source>
+        <translation>Differenze di T½ in passi</translation>
+    </message>
+    <message>
+        <source>Expected count, in the band where 95 % of runs fall</source>
+        <translation>Conteggio atteso, nella fascia dove cade il 95% delle prove</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of saved runs (%1): %2.</source>
+        <translation>Dati del grafico: le somme di prove salvate (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of pooled saved runs.</source>
+        <translation>Dati del grafico: le somme di prove salvate sommate.</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>Half-life of nuclide 1</source>
+        <translation>Tempo di dimezzamento del nuclide 1</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Tempo di dimezzamento</translation>
+    </message>
+    <message>
+        <source>Half-lives in time steps; A is the count at time 0.</source>
+        <translation>Tempi di dimezzamento in passi; A è il conteggio all’istante 0.</translation>
+    </message>
+    <message>
+        <source>Initial number</source>
+        <translation>Numero iniziale</translation>
+    </message>
+    <message>
+        <source>Made with %1 %2</source>
+        <extracomment>The program&apos;s name and version, at the top right of the lab report</extracomment>
+        <translation>Realizzato con %1 %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>Before the student&apos;s name on the lab report</extracomment>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nuclide %1</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nuclide</translation>
+    </message>
+    <message>
+        <source>Predicted from the chance of %1</source>
+        <translation>Previsto dalla probabilità del %1</translation>
+    </message>
+    <message>
+        <source>Radioactive Decay: Lab Report</source>
+        <extracomment>Title of the printed lab report</extracomment>
+        <translation>Decadimento radioattivo: relazione di laboratorio</translation>
+    </message>
+    <message>
+        <source>Settings of the run</source>
+        <translation>Impostazioni della prova</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>Non è stato possibile disegnare la relazione.</translation>
+    </message>
+    <message>
+        <source>Time (steps)</source>
+        <extracomment>Lab report graph: title of the time axis</extracomment>
+        <translation>Tempo (passi)</translation>
+    </message>
+    <message>
+        <source>Your model (scroll bars)</source>
+        <extracomment>Lab report: the model curve the student set with the two scroll bars</extracomment>
+        <translation>Il tuo modello (barre di scorrimento)</translation>
+    </message>
+    <message>
+        <source>Your model</source>
+        <translation>Il tuo modello</translation>
+    </message>
+    <message>
+        <source>best fit − predicted</source>
+        <translation>regressione − previsto</translation>
+    </message>
+    <message>
+        <source>no estimate, %1</source>
+        <translation>nessuna stima, %1</translation>
+    </message>
+    <message>
+        <source>your model − best fit</source>
+        <translation>tuo modello − regressione</translation>
+    </message>
+    <message>
+        <source>your model − predicted</source>
+        <translation>tuo modello − previsto</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -36,16 +196,31 @@
         <source>This copy of Vestor cannot write SVG drawings.</source>
         <translation>Questa versione di Vestor non può salvare disegni SVG.</translation>
     </message>
+    <message>
+        <source>The report could not be printed into %1: %2.</source>
+        <translation>Non è stato possibile stampare la relazione in %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>there is not enough room for it: the disk is full, or the file would be larger than this computer allows</source>
+        <translation>non c’è abbastanza spazio: il disco è pieno, oppure il file sarebbe più grande di quanto questo computer consenta</translation>
+    </message>
+    <message>
+        <source>%1, and the file that was there could not be put back as it was</source>
+        <translation>%1, e il file che c’era non è stato possibile ripristinarlo com’era</translation>
+    </message>
+    <message>
+        <source>the file there is too large to be replaced in this folder</source>
+        <translation>il file presente è troppo grande per essere sostituito in questa cartella</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
-        <translation>Somma delle serie salvate</translation>
-    </message>
-    <message>
-        <source>Text (*.txt)</source>
-        <translation>Testo (*.txt)</translation>
+        <translation>Somma delle prove salvate</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -60,20 +235,8 @@
 %1</translation>
     </message>
     <message>
-        <source>%1 cannot be read: it is not a file.</source>
-        <translation>Impossibile leggere %1: non è un file.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>Impossibile leggere %1: %2.</translation>
-    </message>
-    <message>
-        <source>Pooled 1 file: %1 times, 0 to %2.</source>
-        <translation>Sommato 1 file: %1 istanti, da 0 a %2.</translation>
-    </message>
-    <message>
-        <source>Pooled %1 files: %2 times, 0 to %3.</source>
-        <translation>Sommati %1 file: %2 istanti, da 0 a %3.</translation>
     </message>
     <message>
         <source>Times past %1 were left out.</source>
@@ -81,7 +244,7 @@
     </message>
     <message>
         <source>A shorter run adds nothing after its last time.</source>
-        <translation>Una serie più corta non aggiunge nulla dopo il suo ultimo istante.</translation>
+        <translation>Una prova più corta non aggiunge nulla dopo il suo ultimo istante.</translation>
     </message>
     <message>
         <source>it is larger than 1 MB</source>
@@ -106,10 +269,6 @@
     <message>
         <source>time %1 stands where time %2 belongs; the times must run 0, 1, 2, ... in order</source>
         <translation>l&apos;istante %1 si trova al posto dell&apos;istante %2; gli istanti devono seguire 0, 1, 2, ... in ordine</translation>
-    </message>
-    <message>
-        <source>the line has fewer values than there are headings</source>
-        <translation>la riga ha meno valori delle intestazioni</translation>
     </message>
     <message>
         <source>the line has more values than there are headings</source>
@@ -139,6 +298,40 @@
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>il file ha gli istanti ma nessuna colonna di conteggi &quot;P1&quot; .. &quot;P5&quot;</translation>
     </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <extracomment>The count of times in &quot;Pooled 2 files: 100 times, 0 to 99.&quot;</extracomment>
+        <translation>
+            <numerusform>%n istante</numerusform>
+            <numerusform>%n istanti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1, 0 to %2.</source>
+        <translation>Sommato 1 file: %1, da 0 a %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pooled %n files: %1, 0 to %2.</source>
+        <translation>
+            <numerusform>Sommato %n file: %1, da 0 a %2.</numerusform>
+            <numerusform>Sommati %n file: %1, da 0 a %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved runs (*.txt *.csv *.tsv)</source>
+        <translation>Prove salvate (*.txt *.csv *.tsv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has empty cells (%n); they add nothing.</source>
+        <translation>
+            <numerusform>%1 ha %n cella vuota; non aggiunge nulla.</numerusform>
+            <numerusform>%1 ha %n celle vuote; non aggiungono nulla.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the time is missing</source>
+        <translation>manca l’istante</translation>
+    </message>
 </context>
 <context>
     <name>vestor::AboutBox</name>
@@ -157,6 +350,34 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Announcer</name>
+    <message>
+        <source>half-life</source>
+        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
+        <translation>tempo di dimezzamento</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
+        <translation>Salvato in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::BarField</name>
+    <message>
+        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
+        <translation>Scrivi un valore e premi Invio, o fai clic altrove, per portarvi la barra</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: «%2» non è un numero intero da %3 a %4. Il campo mostra di nuovo il valore della barra.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: «%2» non è un numero da %3 a %4. Il campo mostra di nuovo il valore della barra.</translation>
     </message>
 </context>
 <context>
@@ -259,10 +480,6 @@
         <translation>in grigio</translation>
     </message>
     <message>
-        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
-        <translation>%1 particelle decadute aspettano di essere tolte; %2 sono state tolte.</translation>
-    </message>
-    <message>
         <source>nuclide %1, %2</source>
         <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
         <translation>nuclide %1, %2</translation>
@@ -270,7 +487,7 @@
     <message>
         <source>Time %1: %2.</source>
         <extracomment>What a screen reader says after each time step: the time, then each nuclide&apos;s count</extracomment>
-        <translation>Tempo %1: %2.</translation>
+        <translation>Istante %1: %2.</translation>
     </message>
     <message>
         <source>Remove the decayed particles first.</source>
@@ -282,15 +499,32 @@
     </message>
     <message>
         <source>The run has recorded its 100 times.</source>
-        <translation>La serie ha registrato i suoi 100 istanti.</translation>
-    </message>
-    <message>
-        <source>%1 decayed particles removed.</source>
-        <translation>%1 particelle decadute tolte.</translation>
+        <translation>La prova ha registrato i suoi 100 istanti.</translation>
     </message>
     <message>
         <source>The graph data are the pooled runs: Reset starts a new run.</source>
-        <translation>I dati del grafico sono le serie sommate: Azzera avvia una nuova serie.</translation>
+        <translation>I dati del grafico sono le prove sommate: Azzera avvia una nuova prova.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles wait to be removed; %1.</source>
+        <translation>
+            <numerusform>%n particella decaduta aspetta di essere tolta; %1.</numerusform>
+            <numerusform>%n particelle decadute aspettano di essere tolte; %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n have been taken out</source>
+        <translation>
+            <numerusform>%n è stata tolta</numerusform>
+            <numerusform>%n sono state tolte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles removed.</source>
+        <translation>
+            <numerusform>%n particella decaduta tolta.</numerusform>
+            <numerusform>%n particelle decadute tolte.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -426,6 +660,11 @@
         <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
         <translation>L&apos;insegnante ha bloccato queste impostazioni (Extra ▸ Blocca le impostazioni).</translation>
     </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>%</translation>
+    </message>
 </context>
 <context>
     <name>vestor::DataTablePage</name>
@@ -452,7 +691,7 @@
     <message>
         <source>C&amp;opy Highlighted</source>
         <extracomment>Button: copy the selected part of the table</extracomment>
-        <translation>C&amp;opia selezione</translation>
+        <translation>Copia s&amp;elezione</translation>
     </message>
     <message>
         <source>&amp;Copy All</source>
@@ -540,7 +779,7 @@
     </message>
     <message>
         <source>Enter an integer!!</source>
-        <translation>Inserisci un numero intero, senza punto delle migliaia!!</translation>
+        <translation>Inserisci un numero intero, senza punto delle migliaia.</translation>
     </message>
     <message>
         <source>Count of nuclide %1 at time %2</source>
@@ -603,7 +842,7 @@
     </message>
     <message>
         <source>Marks where the model curve starts, at time 0</source>
-        <translation>Segna dove inizia la curva modello, al tempo 0</translation>
+        <translation>Segna dove inizia la curva modello, all&apos;istante 0</translation>
     </message>
     <message>
         <source>C o u n t </source>
@@ -656,7 +895,7 @@
     <message>
         <source>&amp;Use fit</source>
         <extracomment>Button: move the two scroll bars to the best fit</extracomment>
-        <translation>&amp;Applica</translation>
+        <translation>A&amp;pplica</translation>
     </message>
     <message>
         <source>Move the two scroll bars to the computed fit</source>
@@ -665,10 +904,6 @@
     <message>
         <source>Best fit of nuclide 1: no estimate, %1.</source>
         <translation>Curva di regressione del nuclide 1: nessuna stima, %1.</translation>
-    </message>
-    <message>
-        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
-        <translation>Regressione del nuclide 1 su %1 punti:  T½ = %2 ± %3,  A = %4 ± %5</translation>
     </message>
     <message>
         <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
@@ -684,7 +919,7 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
-        <translation>Disegna il conteggio atteso di ogni nuclide del grafico, in una fascia dove cade il 95 % delle serie</translation>
+        <translation>Disegna il conteggio atteso di ogni nuclide del grafico, in una fascia dove cade il 95% delle prove</translation>
     </message>
     <message>
         <source>&amp;Log scale</source>
@@ -721,7 +956,7 @@
     </message>
     <message>
         <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
-        <translation>Il conteggio atteso di ogni nuclide del grafico è disegnato come una linea, in una fascia dove cade il 95 % delle serie.</translation>
+        <translation>Il conteggio atteso di ogni nuclide del grafico è disegnato come una linea, in una fascia dove cade il 95% delle prove.</translation>
     </message>
     <message>
         <source>The expected counts are hidden.</source>
@@ -734,6 +969,13 @@
     <message>
         <source>The counts are on an even axis.</source>
         <translation>I conteggi sono su un asse a divisioni uguali.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit of nuclide 1 from %n points:  T½ = %1 ± %2,  A = %3 ± %4</source>
+        <translation>
+            <numerusform>Regressione del nuclide 1 su %n punto:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+            <numerusform>Regressione del nuclide 1 su %n punti:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+        </translation>
     </message>
     <message>
         <source> The half-life bar moves in steps of 0.025; its nearest position gives T½ = %1.</source>
@@ -774,14 +1016,6 @@
     <message>
         <source>not true or false</source>
         <translation>non è né true né false</translation>
-    </message>
-    <message>
-        <source>not a list of at most %1 items</source>
-        <translation>non è un elenco di al massimo %1 elementi</translation>
-    </message>
-    <message>
-        <source>not a list of %1 items</source>
-        <translation>non è un elenco di %1 elementi</translation>
     </message>
     <message>
         <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
@@ -872,20 +1106,97 @@
         <translation>particella %1</translation>
     </message>
     <message>
-        <source>not the state of the random generator</source>
-        <translation>non è lo stato del generatore casuale</translation>
-    </message>
-    <message>
-        <source>missing, or not a name of at most %1 characters</source>
-        <translation>manca, o non è un nome di al massimo %1 caratteri</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>la riga %1 non è fatta di cinque delle lettere - R T P</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of at most %n items</source>
+        <translation>
+            <numerusform>non è un elenco di al massimo %n elemento</numerusform>
+            <numerusform>non è un elenco di al massimo %n elementi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of %n items</source>
+        <translation>
+            <numerusform>non è un elenco di %n elemento</numerusform>
+            <numerusform>non è un elenco di %n elementi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>missing, or not a name of at most %n characters</source>
+        <translation>
+            <numerusform>manca, o non è un nome di al massimo %n carattere</numerusform>
+            <numerusform>manca, o non è un nome di al massimo %n caratteri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
+        <translation>il nuclide %1 viene dopo il prodotto finale della catena, ma il suo conteggio non è quello con cui la prova è iniziata</translation>
+    </message>
+    <message>
+        <source>the initial numbers of the run do not give its particles</source>
+        <translation>i numeri iniziali della prova non danno le sue particelle</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
+        <translation>il conteggio del nuclide %1 all&apos;istante %2 non è 0, ma nessuno lo ha registrato, digitato o sommato</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
+        <translation>il conteggio del nuclide %1 all&apos;istante %2 è sommato, ma i dati non sono prove sommate</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
+        <translation>il conteggio del nuclide %1 all&apos;istante %2 è registrato, ma prove sommate hanno sostituito i dati</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
+        <translation>il conteggio del nuclide %1 all&apos;istante %2 è registrato dopo l&apos;ultimo istante della prova</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
+        <translation>il conteggio del nuclide %1 all&apos;istante %2 è registrato, ma il nuclide non è nella catena della prova</translation>
+    </message>
+    <message>
+        <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
+        <translation>il conteggio registrato del nuclide %1 all&apos;istante %2 non è uno che la prova potesse registrare</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
+        <translation>il conteggio del nuclide %1 all&apos;istante %2 viene dopo l&apos;ultimo istante digitato o sommato</translation>
+    </message>
+    <message>
+        <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
+        <translation>la catena della prova non è quella delle impostazioni, e nessuna modifica è in attesa</translation>
+    </message>
+    <message>
+        <source>not a state of the random generator that the program could have saved</source>
+        <translation>non è uno stato del generatore casuale che il programma avrebbe potuto salvare</translation>
     </message>
 </context>
 <context>
     <name>vestor::MainWindow</name>
+    <message>
+        <source>Print Re&amp;port…</source>
+        <extracomment>Menu item: print the one-page lab report with the graph, the numbers and the data</extracomment>
+        <translation>S&amp;tampa relazione…</translation>
+    </message>
+    <message>
+        <source>Save Report as P&amp;DF…</source>
+        <extracomment>Menu item: save the one-page lab report as a PDF file</extracomment>
+        <translation>Salva relazione come &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Salva relazione come PDF</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1:
+%2</source>
+        <translation>Non è stato possibile salvare la relazione in %1:
+%2</translation>
+    </message>
     <message>
         <source>&amp;Configuration</source>
         <translation>&amp;Configurazione</translation>
@@ -940,7 +1251,7 @@
     </message>
     <message>
         <source>&amp;Pool Saved Runs…</source>
-        <translation>Somma le serie &amp;salvate…</translation>
+        <translation>Somma le prove &amp;salvate…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1131,9 +1442,9 @@ il nome deve finire con .png, .svg o .pdf.</translation>
         <source>The graph data are the pooled runs. A new run replaces them.
 
 Start a new run?</source>
-        <translation>I dati del grafico sono le serie sommate. Una nuova serie li sostituisce.
+        <translation>I dati del grafico sono le prove sommate. Una nuova prova li sostituisce.
 
-Iniziare una nuova serie?</translation>
+Iniziare una nuova prova?</translation>
     </message>
     <message>
         <source>%1 page</source>
@@ -1151,6 +1462,20 @@ Iniziare una nuova serie?</translation>
         <translation>%1, modifiche non salvate</translation>
     </message>
     <message>
+        <source>The counts of this run have not been saved. Save them as a lesson?</source>
+        <translation>I conteggi di questa prova non sono stati salvati. Salvarli come lezione?</translation>
+    </message>
+    <message>
+        <source>The graph was printed into %1.</source>
+        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
+        <translation>Il grafico è stato stampato in %1.</translation>
+    </message>
+    <message>
+        <source>The graph went to the printer %1.</source>
+        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
+        <translation>Il grafico è stato inviato alla stampante %1.</translation>
+    </message>
+    <message>
         <source>Fits this screen: %1 %</source>
         <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
         <translation>Adatta a questo schermo: %1 %</translation>
@@ -1164,16 +1489,6 @@ Iniziare una nuova serie?</translation>
         <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
         <translation>Richiede uno schermo di almeno %1 × %2 pixel</translation>
     </message>
-    <message>
-        <source>The graph was printed into %1.</source>
-        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
-        <translation>Il grafico è stato stampato in %1.</translation>
-    </message>
-    <message>
-        <source>The graph went to the printer %1.</source>
-        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
-        <translation>Il grafico è stato inviato alla stampante %1.</translation>
-    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>
@@ -1181,6 +1496,24 @@ Iniziare una nuova serie?</translation>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>non selezionato</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Notifier</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Non salvare</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ReadFileText</name>
+    <message>
+        <source>it is not a file</source>
+        <translation>non è un file</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1602,11 @@ Iniziare una nuova serie?</translation>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>%</translation>
+    </message>
 </context>
 <context>
     <name>vestor::TWhoami</name>
@@ -1287,35 +1625,6 @@ Iniziare una nuova serie?</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>vestor::Announcer</name>
-    <message>
-        <source>half-life</source>
-        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
-        <translation>tempo di dimezzamento</translation>
-    </message>
-    <message>
-        <source>Saved to %1.</source>
-        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
-        <translation>Salvato in %1.</translation>
-    </message>
-</context>
-<context>
-    <name>vestor::BarField</name>
-    <message>
-        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
-        <extracomment>A value typed beside a scroll bar was refused; %1 names the field, %2 is what was typed</extracomment>
-        <translation>%1: «%2» non è un numero intero da %3 a %4. Il campo mostra di nuovo il valore della barra.</translation>
-    </message>
-    <message>
-        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
-        <translation>%1: «%2» non è un numero da %3 a %4. Il campo mostra di nuovo il valore della barra.</translation>
-    </message>
-    <message>
-        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
-        <translation>Scrivi un valore e premi Invio, o fai clic altrove, per portarvi la barra</translation>
     </message>
 </context>
 </TS>

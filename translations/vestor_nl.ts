@@ -2,6 +2,166 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>LabReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 or less (%2)</source>
+        <translation>%1 of minder (%2)</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 stappen</translation>
+    </message>
+    <message>
+        <source>Best fit from %1 points</source>
+        <translation>Beste fit uit %1 punten</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Beste fit</translation>
+    </message>
+    <message>
+        <source>Chance per step</source>
+        <translation>Kans per stap</translation>
+    </message>
+    <message>
+        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>Kansen met een dobbelsteen met %1 zijden: een deeltje vervalt als de dobbelsteen zijn vervalwaarde of minder toont.</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <extracomment>Lab report: heading of the ruled lines where the student writes a conclusion</extracomment>
+        <translation>Conclusie</translation>
+    </message>
+    <message>
+        <source>Count (logarithmic)</source>
+        <extracomment>Lab report graph: title of the count axis</extracomment>
+        <translation>Aantal (logaritmisch)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>Data: counts at each time</source>
+        <translation>Gegevens: aantallen op elk tijdstip</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>Before the date on the lab report</extracomment>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
+        <extracomment>Lab report: how many nuclides the decay series has</extracomment>
+        <translation>Nucliden in de vervalreeks: %1. Elk vervalt in het volgende, het laatste in een stabiel product.</translation>
+    </message>
+    <message>
+        <source>Differences of T½ in steps</source>
+        <translation>Verschillen van T½ in stappen</translation>
+    </message>
+    <message>
+        <source>Expected count, in the band where 95 % of runs fall</source>
+        <translation>Verwacht aantal, in de band waarin 95% van de metingen valt</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of saved runs (%1): %2.</source>
+        <translation>Grafiekgegevens: de sommen van opgeslagen metingen (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of pooled saved runs.</source>
+        <translation>Grafiekgegevens: de sommen van samengevoegde opgeslagen metingen.</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Grafiek</translation>
+    </message>
+    <message>
+        <source>Half-life of nuclide 1</source>
+        <translation>Halveringstijd van nuclide 1</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Halveringstijd</translation>
+    </message>
+    <message>
+        <source>Half-lives in time steps; A is the count at time 0.</source>
+        <translation>Halveringstijden in tijdstappen; A is het aantal op tijdstip 0.</translation>
+    </message>
+    <message>
+        <source>Initial number</source>
+        <translation>Beginaantal</translation>
+    </message>
+    <message>
+        <source>Made with %1 %2</source>
+        <extracomment>The program&apos;s name and version, at the top right of the lab report</extracomment>
+        <translation>Gemaakt met %1 %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>Before the student&apos;s name on the lab report</extracomment>
+        <translation>Naam:</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nuclide %1</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nuclide</translation>
+    </message>
+    <message>
+        <source>Predicted from the chance of %1</source>
+        <translation>Voorspeld uit de kans van %1</translation>
+    </message>
+    <message>
+        <source>Radioactive Decay: Lab Report</source>
+        <extracomment>Title of the printed lab report</extracomment>
+        <translation>Radioactief verval: practicumverslag</translation>
+    </message>
+    <message>
+        <source>Settings of the run</source>
+        <translation>Instellingen van de meting</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>Het verslag kon niet worden getekend.</translation>
+    </message>
+    <message>
+        <source>Time (steps)</source>
+        <extracomment>Lab report graph: title of the time axis</extracomment>
+        <translation>Tijd (stappen)</translation>
+    </message>
+    <message>
+        <source>Your model (scroll bars)</source>
+        <extracomment>Lab report: the model curve the student set with the two scroll bars</extracomment>
+        <translation>Jouw model (schuifbalken)</translation>
+    </message>
+    <message>
+        <source>Your model</source>
+        <translation>Jouw model</translation>
+    </message>
+    <message>
+        <source>best fit − predicted</source>
+        <translation>beste fit − voorspeld</translation>
+    </message>
+    <message>
+        <source>no estimate, %1</source>
+        <translation>geen schatting, %1</translation>
+    </message>
+    <message>
+        <source>your model − best fit</source>
+        <translation>jouw model − beste fit</translation>
+    </message>
+    <message>
+        <source>your model − predicted</source>
+        <translation>jouw model − voorspeld</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -36,16 +196,31 @@
         <source>This copy of Vestor cannot write SVG drawings.</source>
         <translation>Deze versie van Vestor kan geen SVG-tekeningen opslaan.</translation>
     </message>
+    <message>
+        <source>The report could not be printed into %1: %2.</source>
+        <translation>Het verslag kon niet worden afgedrukt naar %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>there is not enough room for it: the disk is full, or the file would be larger than this computer allows</source>
+        <translation>er is niet genoeg ruimte voor: de schijf is vol, of het bestand zou groter worden dan deze computer toestaat</translation>
+    </message>
+    <message>
+        <source>%1, and the file that was there could not be put back as it was</source>
+        <translation>%1, en het bestand dat er stond kon niet worden teruggezet zoals het was</translation>
+    </message>
+    <message>
+        <source>the file there is too large to be replaced in this folder</source>
+        <translation>het bestand dat er staat is te groot om in deze map te vervangen</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
         <translation>Opgeslagen metingen samenvoegen</translation>
-    </message>
-    <message>
-        <source>Text (*.txt)</source>
-        <translation>Tekst (*.txt)</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -60,20 +235,8 @@
 %1</translation>
     </message>
     <message>
-        <source>%1 cannot be read: it is not a file.</source>
-        <translation>%1 kan niet worden gelezen: het is geen bestand.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>%1 kan niet worden gelezen: %2.</translation>
-    </message>
-    <message>
-        <source>Pooled 1 file: %1 times, 0 to %2.</source>
-        <translation>1 bestand samengevoegd: %1 tijdstippen, 0 tot en met %2.</translation>
-    </message>
-    <message>
-        <source>Pooled %1 files: %2 times, 0 to %3.</source>
-        <translation>%1 bestanden samengevoegd: %2 tijdstippen, 0 tot en met %3.</translation>
     </message>
     <message>
         <source>Times past %1 were left out.</source>
@@ -108,10 +271,6 @@
         <translation>tijdstip %1 staat waar tijdstip %2 hoort; de tijdstippen moeten op volgorde 0, 1, 2, ... lopen</translation>
     </message>
     <message>
-        <source>the line has fewer values than there are headings</source>
-        <translation>de regel heeft minder waarden dan koppen</translation>
-    </message>
-    <message>
         <source>the line has more values than there are headings</source>
         <translation>de regel heeft meer waarden dan koppen</translation>
     </message>
@@ -139,6 +298,40 @@
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>het bestand heeft de tijdstippen maar geen kolom met aantallen &quot;P1&quot; .. &quot;P5&quot;</translation>
     </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <extracomment>The count of times in &quot;Pooled 2 files: 100 times, 0 to 99.&quot;</extracomment>
+        <translation>
+            <numerusform>%n tijdstip</numerusform>
+            <numerusform>%n tijdstippen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1, 0 to %2.</source>
+        <translation>1 bestand samengevoegd: %1, 0 tot en met %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pooled %n files: %1, 0 to %2.</source>
+        <translation>
+            <numerusform>%n bestand samengevoegd: %1, 0 tot en met %2.</numerusform>
+            <numerusform>%n bestanden samengevoegd: %1, 0 tot en met %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved runs (*.txt *.csv *.tsv)</source>
+        <translation>Opgeslagen metingen (*.txt *.csv *.tsv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has empty cells (%n); they add nothing.</source>
+        <translation>
+            <numerusform>%1 heeft %n lege cel; die telt niets bij.</numerusform>
+            <numerusform>%1 heeft %n lege cellen; die tellen niets bij.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the time is missing</source>
+        <translation>het tijdstip ontbreekt</translation>
+    </message>
 </context>
 <context>
     <name>vestor::AboutBox</name>
@@ -157,6 +350,34 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Announcer</name>
+    <message>
+        <source>half-life</source>
+        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
+        <translation>halveringstijd</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
+        <translation>Opgeslagen in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::BarField</name>
+    <message>
+        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
+        <translation>Typ een waarde en druk op Enter, of klik ergens anders, om de schuifbalk daarheen te zetten</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: ‘%2’ is geen geheel getal van %3 tot %4. Het veld toont weer de waarde van de schuifbalk.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: ‘%2’ is geen getal van %3 tot %4. Het veld toont weer de waarde van de schuifbalk.</translation>
     </message>
 </context>
 <context>
@@ -259,10 +480,6 @@
         <translation>grijs</translation>
     </message>
     <message>
-        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
-        <translation>%1 vervallen deeltjes wachten om te worden weggehaald; %2 zijn eruit gehaald.</translation>
-    </message>
-    <message>
         <source>nuclide %1, %2</source>
         <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
         <translation>nuclide %1, %2</translation>
@@ -285,12 +502,29 @@
         <translation>De meting heeft haar 100 tijdstippen vastgelegd.</translation>
     </message>
     <message>
-        <source>%1 decayed particles removed.</source>
-        <translation>%1 vervallen deeltjes weggehaald.</translation>
-    </message>
-    <message>
         <source>The graph data are the pooled runs: Reset starts a new run.</source>
         <translation>De grafiekgegevens zijn de samengevoegde metingen: Opnieuw begint een nieuwe meting.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles wait to be removed; %1.</source>
+        <translation>
+            <numerusform>%n vervallen deeltje wacht om te worden weggehaald; %1.</numerusform>
+            <numerusform>%n vervallen deeltjes wachten om te worden weggehaald; %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n have been taken out</source>
+        <translation>
+            <numerusform>%n is eruit gehaald</numerusform>
+            <numerusform>%n zijn eruit gehaald</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles removed.</source>
+        <translation>
+            <numerusform>%n vervallen deeltje weggehaald.</numerusform>
+            <numerusform>%n vervallen deeltjes weggehaald.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -426,6 +660,11 @@
         <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
         <translation>De docent heeft deze instellingen vergrendeld (Extra&apos;s ▸ Instellingen vergrendelen).</translation>
     </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>%</translation>
+    </message>
 </context>
 <context>
     <name>vestor::DataTablePage</name>
@@ -540,7 +779,7 @@
     </message>
     <message>
         <source>Enter an integer!!</source>
-        <translation>Typ een geheel getal, zonder punt voor de duizendtallen!!</translation>
+        <translation>Typ een geheel getal, zonder punt voor de duizendtallen.</translation>
     </message>
     <message>
         <source>Count of nuclide %1 at time %2</source>
@@ -667,10 +906,6 @@
         <translation>Beste fit van nuclide 1: geen schatting, %1.</translation>
     </message>
     <message>
-        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
-        <translation>Beste fit van nuclide 1 uit %1 punten:  T½ = %2 ± %3,  A = %4 ± %5</translation>
-    </message>
-    <message>
         <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
         <translation> Het aantal stijgt van tijdstip %1 naar %2, wat door verval alleen niet kan: de ± klopt niet.</translation>
     </message>
@@ -684,7 +919,7 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
-        <translation>Het verwachte aantal van elk getoond nuclide tekenen, in een band waarin 95 % van de metingen valt</translation>
+        <translation>Het verwachte aantal van elk getoond nuclide tekenen, in een band waarin 95% van de metingen valt</translation>
     </message>
     <message>
         <source>&amp;Log scale</source>
@@ -721,7 +956,7 @@
     </message>
     <message>
         <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
-        <translation>Het verwachte aantal van elk getoond nuclide is als lijn getekend, in een band waarin 95 % van de metingen valt.</translation>
+        <translation>Het verwachte aantal van elk getoond nuclide is als lijn getekend, in een band waarin 95% van de metingen valt.</translation>
     </message>
     <message>
         <source>The expected counts are hidden.</source>
@@ -734,6 +969,13 @@
     <message>
         <source>The counts are on an even axis.</source>
         <translation>De aantallen staan op een gelijkmatig verdeelde as.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit of nuclide 1 from %n points:  T½ = %1 ± %2,  A = %3 ± %4</source>
+        <translation>
+            <numerusform>Beste fit van nuclide 1 uit %n punt:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+            <numerusform>Beste fit van nuclide 1 uit %n punten:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+        </translation>
     </message>
     <message>
         <source> The half-life bar moves in steps of 0.025; its nearest position gives T½ = %1.</source>
@@ -774,14 +1016,6 @@
     <message>
         <source>not true or false</source>
         <translation>niet true of false</translation>
-    </message>
-    <message>
-        <source>not a list of at most %1 items</source>
-        <translation>geen lijst van hoogstens %1 elementen</translation>
-    </message>
-    <message>
-        <source>not a list of %1 items</source>
-        <translation>geen lijst van %1 elementen</translation>
     </message>
     <message>
         <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
@@ -872,20 +1106,97 @@
         <translation>deeltje %1</translation>
     </message>
     <message>
-        <source>not the state of the random generator</source>
-        <translation>geen toestand van de toevalsgenerator</translation>
-    </message>
-    <message>
-        <source>missing, or not a name of at most %1 characters</source>
-        <translation>ontbreekt, of is geen naam van hoogstens %1 tekens</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>rij %1 bestaat niet uit vijf van de letters - R T P</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of at most %n items</source>
+        <translation>
+            <numerusform>geen lijst van hoogstens %n element</numerusform>
+            <numerusform>geen lijst van hoogstens %n elementen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of %n items</source>
+        <translation>
+            <numerusform>geen lijst van %n element</numerusform>
+            <numerusform>geen lijst van %n elementen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>missing, or not a name of at most %n characters</source>
+        <translation>
+            <numerusform>ontbreekt, of is geen naam van hoogstens %n teken</numerusform>
+            <numerusform>ontbreekt, of is geen naam van hoogstens %n tekens</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
+        <translation>nuclide %1 ligt na het eindproduct van de reeks, maar zijn aantal is niet het aantal waarmee de meting begon</translation>
+    </message>
+    <message>
+        <source>the initial numbers of the run do not give its particles</source>
+        <translation>de beginaantallen van de meting geven niet haar deeltjes</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
+        <translation>het aantal van nuclide %1 op tijdstip %2 is niet 0, maar niemand heeft het vastgelegd, getypt of samengevoegd</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
+        <translation>het aantal van nuclide %1 op tijdstip %2 is samengevoegd, maar de gegevens zijn geen samengevoegde metingen</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
+        <translation>het aantal van nuclide %1 op tijdstip %2 is vastgelegd, maar samengevoegde metingen hebben de gegevens vervangen</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
+        <translation>het aantal van nuclide %1 op tijdstip %2 is vastgelegd na het laatste tijdstip van de meting</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
+        <translation>het aantal van nuclide %1 op tijdstip %2 is vastgelegd, maar de nuclide hoort niet bij de reeks van de meting</translation>
+    </message>
+    <message>
+        <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
+        <translation>het vastgelegde aantal van nuclide %1 op tijdstip %2 kan de meting niet hebben vastgelegd</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
+        <translation>het aantal van nuclide %1 op tijdstip %2 ligt na het laatste getypte of samengevoegde tijdstip</translation>
+    </message>
+    <message>
+        <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
+        <translation>de reeks van de meting is niet die van de instellingen, en er wacht geen wijziging</translation>
+    </message>
+    <message>
+        <source>not a state of the random generator that the program could have saved</source>
+        <translation>geen toestand van de toevalsgenerator die het programma had kunnen opslaan</translation>
     </message>
 </context>
 <context>
     <name>vestor::MainWindow</name>
+    <message>
+        <source>Print Re&amp;port…</source>
+        <extracomment>Menu item: print the one-page lab report with the graph, the numbers and the data</extracomment>
+        <translation>Verslag af&amp;drukken…</translation>
+    </message>
+    <message>
+        <source>Save Report as P&amp;DF…</source>
+        <extracomment>Menu item: save the one-page lab report as a PDF file</extracomment>
+        <translation>Verslag opslaan als &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Verslag opslaan als PDF</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1:
+%2</source>
+        <translation>Het verslag kon niet worden opgeslagen in %1:
+%2</translation>
+    </message>
     <message>
         <source>&amp;Configuration</source>
         <translation>&amp;Instellingen</translation>
@@ -1151,6 +1462,20 @@ Een nieuwe meting starten?</translation>
         <translation>%1, wijzigingen niet opgeslagen</translation>
     </message>
     <message>
+        <source>The counts of this run have not been saved. Save them as a lesson?</source>
+        <translation>De aantallen van deze meting zijn niet opgeslagen. Als les opslaan?</translation>
+    </message>
+    <message>
+        <source>The graph was printed into %1.</source>
+        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
+        <translation>De grafiek is afgedrukt in %1.</translation>
+    </message>
+    <message>
+        <source>The graph went to the printer %1.</source>
+        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
+        <translation>De grafiek is naar printer %1 gestuurd.</translation>
+    </message>
+    <message>
         <source>Fits this screen: %1 %</source>
         <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
         <translation>Past op dit scherm: %1 %</translation>
@@ -1164,16 +1489,6 @@ Een nieuwe meting starten?</translation>
         <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
         <translation>Vraagt een scherm van minstens %1 × %2 pixels</translation>
     </message>
-    <message>
-        <source>The graph was printed into %1.</source>
-        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
-        <translation>De grafiek is afgedrukt in %1.</translation>
-    </message>
-    <message>
-        <source>The graph went to the printer %1.</source>
-        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
-        <translation>De grafiek is naar printer %1 gestuurd.</translation>
-    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>
@@ -1181,6 +1496,24 @@ Een nieuwe meting starten?</translation>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>niet aangevinkt</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Notifier</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Opslaan</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Niet opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ReadFileText</name>
+    <message>
+        <source>it is not a file</source>
+        <translation>het is geen bestand</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1602,11 @@ Een nieuwe meting starten?</translation>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>%</translation>
+    </message>
 </context>
 <context>
     <name>vestor::TWhoami</name>
@@ -1287,35 +1625,6 @@ Een nieuwe meting starten?</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>vestor::Announcer</name>
-    <message>
-        <source>half-life</source>
-        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
-        <translation>halveringstijd</translation>
-    </message>
-    <message>
-        <source>Saved to %1.</source>
-        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
-        <translation>Opgeslagen in %1.</translation>
-    </message>
-</context>
-<context>
-    <name>vestor::BarField</name>
-    <message>
-        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
-        <extracomment>A value typed beside a scroll bar was refused; %1 names the field, %2 is what was typed</extracomment>
-        <translation>%1: ‘%2’ is geen geheel getal van %3 tot %4. Het veld toont weer de waarde van de schuifbalk.</translation>
-    </message>
-    <message>
-        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
-        <translation>%1: ‘%2’ is geen getal van %3 tot %4. Het veld toont weer de waarde van de schuifbalk.</translation>
-    </message>
-    <message>
-        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
-        <translation>Typ een waarde en druk op Enter, of klik ergens anders, om de schuifbalk daarheen te zetten</translation>
     </message>
 </context>
 </TS>

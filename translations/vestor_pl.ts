@@ -2,6 +2,166 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>LabReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 or less (%2)</source>
+        <translation>%1 lub mniej (%2)</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 kroku</translation>
+    </message>
+    <message>
+        <source>Best fit from %1 points</source>
+        <translation>Dopasowanie z %1 punktów</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Dopasowanie</translation>
+    </message>
+    <message>
+        <source>Chance per step</source>
+        <translation>Szansa na krok</translation>
+    </message>
+    <message>
+        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>Szanse z kostki o %1 ściankach: cząstka rozpada się, gdy kostka pokaże jej wartość rozpadu lub mniej.</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <extracomment>Lab report: heading of the ruled lines where the student writes a conclusion</extracomment>
+        <translation>Wnioski</translation>
+    </message>
+    <message>
+        <source>Count (logarithmic)</source>
+        <extracomment>Lab report graph: title of the count axis</extracomment>
+        <translation>Liczba (logarytmiczna)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Liczba</translation>
+    </message>
+    <message>
+        <source>Data: counts at each time</source>
+        <translation>Dane: liczby w każdej chwili</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>Before the date on the lab report</extracomment>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
+        <extracomment>Lab report: how many nuclides the decay series has</extracomment>
+        <translation>Nuklidy w szeregu promieniotwórczym: %1. Każdy rozpada się w następny, ostatni w trwały produkt.</translation>
+    </message>
+    <message>
+        <source>Differences of T½ in steps</source>
+        <translation>Różnice T½ w krokach</translation>
+    </message>
+    <message>
+        <source>Expected count, in the band where 95 % of runs fall</source>
+        <translation>Oczekiwana liczba, w pasie, w który trafia 95% przebiegów</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of saved runs (%1): %2.</source>
+        <translation>Dane wykresu: sumy zapisanych przebiegów (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of pooled saved runs.</source>
+        <translation>Dane wykresu: sumy zsumowanych zapisanych przebiegów.</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Wykres</translation>
+    </message>
+    <message>
+        <source>Half-life of nuclide 1</source>
+        <translation>Czas połowicznego rozpadu nuklidu 1</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Czas połowicznego rozpadu</translation>
+    </message>
+    <message>
+        <source>Half-lives in time steps; A is the count at time 0.</source>
+        <translation>Czasy połowicznego rozpadu w krokach; A to liczba w chwili 0.</translation>
+    </message>
+    <message>
+        <source>Initial number</source>
+        <translation>Liczba początkowa</translation>
+    </message>
+    <message>
+        <source>Made with %1 %2</source>
+        <extracomment>The program&apos;s name and version, at the top right of the lab report</extracomment>
+        <translation>Wykonano w programie %1 %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>Before the student&apos;s name on the lab report</extracomment>
+        <translation>Imię i nazwisko:</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nuklid %1</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nuklid</translation>
+    </message>
+    <message>
+        <source>Predicted from the chance of %1</source>
+        <translation>Przewidziany z szansy %1</translation>
+    </message>
+    <message>
+        <source>Radioactive Decay: Lab Report</source>
+        <extracomment>Title of the printed lab report</extracomment>
+        <translation>Rozpad promieniotwórczy: sprawozdanie z ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Settings of the run</source>
+        <translation>Ustawienia przebiegu</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>Nie udało się narysować sprawozdania.</translation>
+    </message>
+    <message>
+        <source>Time (steps)</source>
+        <extracomment>Lab report graph: title of the time axis</extracomment>
+        <translation>Czas (kroki)</translation>
+    </message>
+    <message>
+        <source>Your model (scroll bars)</source>
+        <extracomment>Lab report: the model curve the student set with the two scroll bars</extracomment>
+        <translation>Twój model (suwaki)</translation>
+    </message>
+    <message>
+        <source>Your model</source>
+        <translation>Twój model</translation>
+    </message>
+    <message>
+        <source>best fit − predicted</source>
+        <translation>dopasowanie − przewidziany</translation>
+    </message>
+    <message>
+        <source>no estimate, %1</source>
+        <translation>brak oszacowania, %1</translation>
+    </message>
+    <message>
+        <source>your model − best fit</source>
+        <translation>twój model − dopasowanie</translation>
+    </message>
+    <message>
+        <source>your model − predicted</source>
+        <translation>twój model − przewidziany</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -36,16 +196,31 @@
         <source>This copy of Vestor cannot write SVG drawings.</source>
         <translation>Ta wersja programu Vestor nie może zapisywać rysunków SVG.</translation>
     </message>
+    <message>
+        <source>The report could not be printed into %1: %2.</source>
+        <translation>Nie udało się wydrukować sprawozdania do %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>there is not enough room for it: the disk is full, or the file would be larger than this computer allows</source>
+        <translation>brakuje na niego miejsca: dysk jest pełny albo plik byłby większy, niż pozwala ten komputer</translation>
+    </message>
+    <message>
+        <source>%1, and the file that was there could not be put back as it was</source>
+        <translation>%1, a pliku, który tam był, nie udało się przywrócić do poprzedniej postaci</translation>
+    </message>
+    <message>
+        <source>the file there is too large to be replaced in this folder</source>
+        <translation>plik, który tam jest, jest za duży, by go zastąpić w tym folderze</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
-        <translation>Zsumuj zapisane serie</translation>
-    </message>
-    <message>
-        <source>Text (*.txt)</source>
-        <translation>Tekst (*.txt)</translation>
+        <translation>Zsumuj zapisane przebiegi</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -60,20 +235,8 @@
 %1</translation>
     </message>
     <message>
-        <source>%1 cannot be read: it is not a file.</source>
-        <translation>Nie można odczytać %1: to nie jest plik.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>Nie można odczytać %1: %2.</translation>
-    </message>
-    <message>
-        <source>Pooled 1 file: %1 times, 0 to %2.</source>
-        <translation>Zsumowano 1 plik: %1 chwil, od 0 do %2.</translation>
-    </message>
-    <message>
-        <source>Pooled %1 files: %2 times, 0 to %3.</source>
-        <translation>Zsumowano pliki (%1): %2 chwil, od 0 do %3.</translation>
     </message>
     <message>
         <source>Times past %1 were left out.</source>
@@ -81,7 +244,7 @@
     </message>
     <message>
         <source>A shorter run adds nothing after its last time.</source>
-        <translation>Krótsza seria nic nie dodaje po swojej ostatniej chwili.</translation>
+        <translation>Krótszy przebieg nic nie dodaje po swojej ostatniej chwili.</translation>
     </message>
     <message>
         <source>it is larger than 1 MB</source>
@@ -106,10 +269,6 @@
     <message>
         <source>time %1 stands where time %2 belongs; the times must run 0, 1, 2, ... in order</source>
         <translation>chwila %1 stoi w miejscu chwili %2; chwile muszą iść po kolei: 0, 1, 2, ...</translation>
-    </message>
-    <message>
-        <source>the line has fewer values than there are headings</source>
-        <translation>wiersz ma mniej wartości niż nagłówków</translation>
     </message>
     <message>
         <source>the line has more values than there are headings</source>
@@ -139,6 +298,43 @@
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>plik ma chwile, ale nie ma kolumny liczb &quot;P1&quot; .. &quot;P5&quot;</translation>
     </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <extracomment>The count of times in &quot;Pooled 2 files: 100 times, 0 to 99.&quot;</extracomment>
+        <translation>
+            <numerusform>%n chwila</numerusform>
+            <numerusform>%n chwile</numerusform>
+            <numerusform>%n chwil</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1, 0 to %2.</source>
+        <translation>Zsumowano 1 plik: %1, od 0 do %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pooled %n files: %1, 0 to %2.</source>
+        <translation>
+            <numerusform>Zsumowano %n plik: %1, od 0 do %2.</numerusform>
+            <numerusform>Zsumowano %n pliki: %1, od 0 do %2.</numerusform>
+            <numerusform>Zsumowano %n plików: %1, od 0 do %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved runs (*.txt *.csv *.tsv)</source>
+        <translation>Zapisane przebiegi (*.txt *.csv *.tsv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has empty cells (%n); they add nothing.</source>
+        <translation>
+            <numerusform>%1 ma %n pustą komórkę; nic ona nie dodaje.</numerusform>
+            <numerusform>%1 ma %n puste komórki; nic one nie dodają.</numerusform>
+            <numerusform>%1 ma %n pustych komórek; nic one nie dodają.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the time is missing</source>
+        <translation>brakuje chwili</translation>
+    </message>
 </context>
 <context>
     <name>vestor::AboutBox</name>
@@ -157,6 +353,34 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Announcer</name>
+    <message>
+        <source>half-life</source>
+        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
+        <translation>czas połowicznego rozpadu</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
+        <translation>Zapisano w %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::BarField</name>
+    <message>
+        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
+        <translation>Wpisz wartość i naciśnij Enter albo kliknij gdzie indziej, aby przesunąć tam suwak</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: „%2” nie jest liczbą całkowitą od %3 do %4. Pole znów pokazuje wartość suwaka.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: „%2” nie jest liczbą od %3 do %4. Pole znów pokazuje wartość suwaka.</translation>
     </message>
 </context>
 <context>
@@ -259,10 +483,6 @@
         <translation>na szaro</translation>
     </message>
     <message>
-        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
-        <translation>%1 rozpadłych cząstek czeka na usunięcie; wyjęto już %2.</translation>
-    </message>
-    <message>
         <source>nuclide %1, %2</source>
         <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
         <translation>nuklid %1, %2</translation>
@@ -282,15 +502,35 @@
     </message>
     <message>
         <source>The run has recorded its 100 times.</source>
-        <translation>Seria zapisała swoje 100 chwil.</translation>
-    </message>
-    <message>
-        <source>%1 decayed particles removed.</source>
-        <translation>Usunięto rozpadłe cząstki: %1.</translation>
+        <translation>Przebieg zapisał już swoje 100 chwil.</translation>
     </message>
     <message>
         <source>The graph data are the pooled runs: Reset starts a new run.</source>
-        <translation>Dane wykresu to zsumowane serie: Zeruj rozpoczyna nową serię.</translation>
+        <translation>Dane wykresu to zsumowane przebiegi: Zeruj rozpoczyna nowy przebieg.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles wait to be removed; %1.</source>
+        <translation>
+            <numerusform>%n rozpadła cząstka czeka na usunięcie; %1.</numerusform>
+            <numerusform>%n rozpadłe cząstki czekają na usunięcie; %1.</numerusform>
+            <numerusform>%n rozpadłych cząstek czeka na usunięcie; %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n have been taken out</source>
+        <translation>
+            <numerusform>wyjęto już %n</numerusform>
+            <numerusform>wyjęto już %n</numerusform>
+            <numerusform>wyjęto już %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles removed.</source>
+        <translation>
+            <numerusform>Usunięto %n rozpadłą cząstkę.</numerusform>
+            <numerusform>Usunięto %n rozpadłe cząstki.</numerusform>
+            <numerusform>Usunięto %n rozpadłych cząstek.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -331,17 +571,17 @@
     </message>
     <message>
         <source>Type of Decay</source>
-        <translation>Losowanie przez</translation>
+        <translation>Sposób losowania</translation>
     </message>
     <message>
         <source> &amp;Percentage</source>
         <extracomment>Decay type: the chance of decay per time step given as a percentage</extracomment>
-        <translation> &amp;Procent</translation>
+        <translation> Pro&amp;cent</translation>
     </message>
     <message>
         <source> &amp;Dice</source>
         <extracomment>Decay type: the chance of decay given by a throw of a die</extracomment>
-        <translation> &amp;Kostkę</translation>
+        <translation> Ko&amp;stka</translation>
     </message>
     <message>
         <source>Graph Equation</source>
@@ -425,6 +665,11 @@
     <message>
         <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
         <translation>Nauczyciel zablokował te ustawienia (Dodatki ▸ Zablokuj ustawienia).</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>%</translation>
     </message>
 </context>
 <context>
@@ -540,7 +785,7 @@
     </message>
     <message>
         <source>Enter an integer!!</source>
-        <translation>Wpisz liczbę całkowitą, bez odstępu między tysiącami!!</translation>
+        <translation>Wpisz liczbę całkowitą, bez odstępu między tysiącami.</translation>
     </message>
     <message>
         <source>Count of nuclide %1 at time %2</source>
@@ -667,10 +912,6 @@
         <translation>Dopasowanie dla nuklidu 1: brak oszacowania, %1.</translation>
     </message>
     <message>
-        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
-        <translation>Dopasowanie dla nuklidu 1 z %1 punktów:  T½ = %2 ± %3,  A = %4 ± %5</translation>
-    </message>
-    <message>
         <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
         <translation> Liczba rośnie od chwili %1 do %2, czego sam rozpad nie może dać: ± nie obowiązuje.</translation>
     </message>
@@ -684,7 +925,7 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
-        <translation>Rysuj oczekiwaną liczbę każdego nuklidu z wykresu, w pasie, w który trafia 95 % serii</translation>
+        <translation>Rysuj oczekiwaną liczbę każdego nuklidu z wykresu, w pasie, w który trafia 95% przebiegów</translation>
     </message>
     <message>
         <source>&amp;Log scale</source>
@@ -698,12 +939,12 @@
     <message>
         <source>Model curve: T½ %1 steps, A %2.</source>
         <extracomment>The model curve as a screen reader says it, after the graph&apos;s points and as a scroll bar moves</extracomment>
-        <translation>Krzywa modelu: T½ %1 kroków, A %2.</translation>
+        <translation>Krzywa modelu: T½ %1 kroku, A %2.</translation>
     </message>
     <message>
         <source>Half-life of the model curve, T½ %1 steps</source>
         <extracomment>What a screen reader says for the half-life scroll bar: what it sets and its value</extracomment>
-        <translation>Czas połowicznego rozpadu krzywej modelu, T½ %1 kroków</translation>
+        <translation>Czas połowicznego rozpadu krzywej modelu, T½ %1 kroku</translation>
     </message>
     <message>
         <source>Initial count of the model curve, A %1</source>
@@ -721,7 +962,7 @@
     </message>
     <message>
         <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
-        <translation>Oczekiwana liczba każdego nuklidu z wykresu jest narysowana jako linia, w pasie, w który trafia 95 % serii.</translation>
+        <translation>Oczekiwana liczba każdego nuklidu z wykresu jest narysowana jako linia, w pasie, w który trafia 95% przebiegów.</translation>
     </message>
     <message>
         <source>The expected counts are hidden.</source>
@@ -734,6 +975,14 @@
     <message>
         <source>The counts are on an even axis.</source>
         <translation>Liczby są na osi o równych podziałkach.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit of nuclide 1 from %n points:  T½ = %1 ± %2,  A = %3 ± %4</source>
+        <translation>
+            <numerusform>Dopasowanie dla nuklidu 1 z %n punktu:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+            <numerusform>Dopasowanie dla nuklidu 1 z %n punktów:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+            <numerusform>Dopasowanie dla nuklidu 1 z %n punktów:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+        </translation>
     </message>
     <message>
         <source> The half-life bar moves in steps of 0.025; its nearest position gives T½ = %1.</source>
@@ -774,14 +1023,6 @@
     <message>
         <source>not true or false</source>
         <translation>nie jest ani true, ani false</translation>
-    </message>
-    <message>
-        <source>not a list of at most %1 items</source>
-        <translation>nie jest listą najwyżej %1 elementów</translation>
-    </message>
-    <message>
-        <source>not a list of %1 items</source>
-        <translation>nie jest listą %1 elementów</translation>
     </message>
     <message>
         <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
@@ -872,20 +1113,100 @@
         <translation>cząstka %1</translation>
     </message>
     <message>
-        <source>not the state of the random generator</source>
-        <translation>nie jest stanem generatora losowego</translation>
-    </message>
-    <message>
-        <source>missing, or not a name of at most %1 characters</source>
-        <translation>brak lub nie jest to nazwa o długości najwyżej %1 znaków</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>wiersz %1 nie składa się z pięciu liter spośród - R T P</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of at most %n items</source>
+        <translation>
+            <numerusform>nie jest listą najwyżej %n elementu</numerusform>
+            <numerusform>nie jest listą najwyżej %n elementów</numerusform>
+            <numerusform>nie jest listą najwyżej %n elementów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of %n items</source>
+        <translation>
+            <numerusform>nie jest listą %n elementu</numerusform>
+            <numerusform>nie jest listą %n elementów</numerusform>
+            <numerusform>nie jest listą %n elementów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>missing, or not a name of at most %n characters</source>
+        <translation>
+            <numerusform>brak lub nie jest to nazwa o długości najwyżej %n znaku</numerusform>
+            <numerusform>brak lub nie jest to nazwa o długości najwyżej %n znaków</numerusform>
+            <numerusform>brak lub nie jest to nazwa o długości najwyżej %n znaków</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
+        <translation>nuklid %1 leży za produktem końcowym szeregu, a jego liczba nie jest tą, od której zaczęła się seria</translation>
+    </message>
+    <message>
+        <source>the initial numbers of the run do not give its particles</source>
+        <translation>liczby początkowe serii nie dają jej cząstek</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
+        <translation>liczba nuklidu %1 w chwili %2 nie jest 0, a nikt jej nie zapisał, nie wpisał ani nie zsumował</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
+        <translation>liczba nuklidu %1 w chwili %2 jest zsumowana, a dane nie są zsumowanymi seriami</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
+        <translation>liczba nuklidu %1 w chwili %2 jest zapisana, a zsumowane serie zastąpiły dane</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
+        <translation>liczba nuklidu %1 w chwili %2 jest zapisana po ostatniej chwili serii</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
+        <translation>liczba nuklidu %1 w chwili %2 jest zapisana, a nuklid nie należy do szeregu serii</translation>
+    </message>
+    <message>
+        <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
+        <translation>zapisana liczba nuklidu %1 w chwili %2 nie jest liczbą, którą seria mogła zapisać</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
+        <translation>liczba nuklidu %1 w chwili %2 leży po ostatniej wpisanej lub zsumowanej chwili</translation>
+    </message>
+    <message>
+        <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
+        <translation>szereg serii nie jest szeregiem z ustawień, a żadna zmiana nie czeka</translation>
+    </message>
+    <message>
+        <source>not a state of the random generator that the program could have saved</source>
+        <translation>nie jest stanem generatora losowego, który program mógłby zapisać</translation>
     </message>
 </context>
 <context>
     <name>vestor::MainWindow</name>
+    <message>
+        <source>Print Re&amp;port…</source>
+        <extracomment>Menu item: print the one-page lab report with the graph, the numbers and the data</extracomment>
+        <translation>&amp;Drukuj sprawozdanie…</translation>
+    </message>
+    <message>
+        <source>Save Report as P&amp;DF…</source>
+        <extracomment>Menu item: save the one-page lab report as a PDF file</extracomment>
+        <translation>Zapisz sprawozdanie jako PD&amp;F…</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Zapisz sprawozdanie jako PDF</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1:
+%2</source>
+        <translation>Nie udało się zapisać sprawozdania do %1:
+%2</translation>
+    </message>
     <message>
         <source>&amp;Configuration</source>
         <translation>&amp;Ustawienia</translation>
@@ -940,7 +1261,7 @@
     </message>
     <message>
         <source>&amp;Pool Saved Runs…</source>
-        <translation>&amp;Zsumuj zapisane serie…</translation>
+        <translation>&amp;Zsumuj zapisane przebiegi…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1131,9 +1452,9 @@ nazwa musi kończyć się na .png, .svg lub .pdf.</translation>
         <source>The graph data are the pooled runs. A new run replaces them.
 
 Start a new run?</source>
-        <translation>Dane wykresu to zsumowane serie. Nowa seria je zastąpi.
+        <translation>Dane wykresu to zsumowane przebiegi. Nowy przebieg je zastąpi.
 
-Rozpocząć nową serię?</translation>
+Rozpocząć nowy przebieg?</translation>
     </message>
     <message>
         <source>%1 page</source>
@@ -1151,6 +1472,20 @@ Rozpocząć nową serię?</translation>
         <translation>%1, zmiany niezapisane</translation>
     </message>
     <message>
+        <source>The counts of this run have not been saved. Save them as a lesson?</source>
+        <translation>Liczby z tego przebiegu nie zostały zapisane. Zapisać je jako lekcję?</translation>
+    </message>
+    <message>
+        <source>The graph was printed into %1.</source>
+        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
+        <translation>Wykres wydrukowano do pliku %1.</translation>
+    </message>
+    <message>
+        <source>The graph went to the printer %1.</source>
+        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
+        <translation>Wykres wysłano do drukarki %1.</translation>
+    </message>
+    <message>
         <source>Fits this screen: %1 %</source>
         <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
         <translation>Dopasowany do tego ekranu: %1 %</translation>
@@ -1164,16 +1499,6 @@ Rozpocząć nową serię?</translation>
         <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
         <translation>Wymaga ekranu o rozmiarze co najmniej %1 × %2 pikseli</translation>
     </message>
-    <message>
-        <source>The graph was printed into %1.</source>
-        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
-        <translation>Wykres wydrukowano do pliku %1.</translation>
-    </message>
-    <message>
-        <source>The graph went to the printer %1.</source>
-        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
-        <translation>Wykres wysłano do drukarki %1.</translation>
-    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>
@@ -1181,6 +1506,24 @@ Rozpocząć nową serię?</translation>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>nie zaznaczone</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Notifier</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Odrzuć</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ReadFileText</name>
+    <message>
+        <source>it is not a file</source>
+        <translation>to nie jest plik</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1612,11 @@ Rozpocząć nową serię?</translation>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>%</translation>
+    </message>
 </context>
 <context>
     <name>vestor::TWhoami</name>
@@ -1287,35 +1635,6 @@ Rozpocząć nową serię?</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>vestor::Announcer</name>
-    <message>
-        <source>half-life</source>
-        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
-        <translation>czas połowicznego rozpadu</translation>
-    </message>
-    <message>
-        <source>Saved to %1.</source>
-        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
-        <translation>Zapisano w %1.</translation>
-    </message>
-</context>
-<context>
-    <name>vestor::BarField</name>
-    <message>
-        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
-        <extracomment>A value typed beside a scroll bar was refused; %1 names the field, %2 is what was typed</extracomment>
-        <translation>%1: „%2” nie jest liczbą całkowitą od %3 do %4. Pole znów pokazuje wartość suwaka.</translation>
-    </message>
-    <message>
-        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
-        <translation>%1: „%2” nie jest liczbą od %3 do %4. Pole znów pokazuje wartość suwaka.</translation>
-    </message>
-    <message>
-        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
-        <translation>Wpisz wartość i naciśnij Enter albo kliknij gdzie indziej, aby przesunąć tam suwak</translation>
     </message>
 </context>
 </TS>

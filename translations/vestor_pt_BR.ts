@@ -2,6 +2,166 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>LabReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 or less (%2)</source>
+        <translation>%1 ou menos (%2)</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 passos</translation>
+    </message>
+    <message>
+        <source>Best fit from %1 points</source>
+        <translation>Melhor ajuste com %1 pontos</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Melhor ajuste</translation>
+    </message>
+    <message>
+        <source>Chance per step</source>
+        <translation>Probabilidade por passo</translation>
+    </message>
+    <message>
+        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>Probabilidades por um dado de %1 faces: uma partícula decai quando o dado mostra seu valor de decaimento ou menos.</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <extracomment>Lab report: heading of the ruled lines where the student writes a conclusion</extracomment>
+        <translation>Conclusão</translation>
+    </message>
+    <message>
+        <source>Count (logarithmic)</source>
+        <extracomment>Lab report graph: title of the count axis</extracomment>
+        <translation>Contagem (logarítmica)</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Contagem</translation>
+    </message>
+    <message>
+        <source>Data: counts at each time</source>
+        <translation>Dados: contagens em cada instante</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <extracomment>Before the date on the lab report</extracomment>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
+        <extracomment>Lab report: how many nuclides the decay series has</extracomment>
+        <translation>Nuclídeos da cadeia de decaimento: %1. Cada um decai no seguinte, o último num produto estável.</translation>
+    </message>
+    <message>
+        <source>Differences of T½ in steps</source>
+        <translation>Diferenças de T½ em passos</translation>
+    </message>
+    <message>
+        <source>Expected count, in the band where 95 % of runs fall</source>
+        <translation>Contagem esperada, na faixa onde caem 95% das rodadas</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of saved runs (%1): %2.</source>
+        <translation>Dados do gráfico: as somas de rodadas salvas (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Graph data: the sums of pooled saved runs.</source>
+        <translation>Dados do gráfico: as somas de rodadas salvas somadas.</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Half-life of nuclide 1</source>
+        <translation>Meia-vida do nuclídeo 1</translation>
+    </message>
+    <message>
+        <source>Half-life</source>
+        <translation>Meia-vida</translation>
+    </message>
+    <message>
+        <source>Half-lives in time steps; A is the count at time 0.</source>
+        <translation>Meias-vidas em passos de tempo; A é a contagem no instante 0.</translation>
+    </message>
+    <message>
+        <source>Initial number</source>
+        <translation>Número inicial</translation>
+    </message>
+    <message>
+        <source>Made with %1 %2</source>
+        <extracomment>The program&apos;s name and version, at the top right of the lab report</extracomment>
+        <translation>Feito com %1 %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>Before the student&apos;s name on the lab report</extracomment>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Nuclide %1</source>
+        <translation>Nuclídeo %1</translation>
+    </message>
+    <message>
+        <source>Nuclide</source>
+        <translation>Nuclídeo</translation>
+    </message>
+    <message>
+        <source>Predicted from the chance of %1</source>
+        <translation>Prevista pela probabilidade de %1</translation>
+    </message>
+    <message>
+        <source>Radioactive Decay: Lab Report</source>
+        <extracomment>Title of the printed lab report</extracomment>
+        <translation>Decaimento radioativo: relatório de laboratório</translation>
+    </message>
+    <message>
+        <source>Settings of the run</source>
+        <translation>Configurações da rodada</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>Não foi possível desenhar o relatório.</translation>
+    </message>
+    <message>
+        <source>Time (steps)</source>
+        <extracomment>Lab report graph: title of the time axis</extracomment>
+        <translation>Tempo (passos)</translation>
+    </message>
+    <message>
+        <source>Your model (scroll bars)</source>
+        <extracomment>Lab report: the model curve the student set with the two scroll bars</extracomment>
+        <translation>Seu modelo (barras de rolagem)</translation>
+    </message>
+    <message>
+        <source>Your model</source>
+        <translation>Seu modelo</translation>
+    </message>
+    <message>
+        <source>best fit − predicted</source>
+        <translation>melhor ajuste − prevista</translation>
+    </message>
+    <message>
+        <source>no estimate, %1</source>
+        <translation>sem estimativa, %1</translation>
+    </message>
+    <message>
+        <source>your model − best fit</source>
+        <translation>seu modelo − melhor ajuste</translation>
+    </message>
+    <message>
+        <source>your model − predicted</source>
+        <translation>seu modelo − prevista</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No usable printer is available.</source>
@@ -36,16 +196,31 @@
         <source>This copy of Vestor cannot write SVG drawings.</source>
         <translation>Esta versão do Vestor não pode salvar desenhos SVG.</translation>
     </message>
+    <message>
+        <source>The report could not be printed into %1: %2.</source>
+        <translation>Não foi possível imprimir o relatório em %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>there is not enough room for it: the disk is full, or the file would be larger than this computer allows</source>
+        <translation>não há espaço suficiente: o disco está cheio, ou o arquivo ficaria maior do que este computador permite</translation>
+    </message>
+    <message>
+        <source>%1, and the file that was there could not be put back as it was</source>
+        <translation>%1, e o arquivo que estava lá não pôde ser restaurado como era</translation>
+    </message>
+    <message>
+        <source>the file there is too large to be replaced in this folder</source>
+        <translation>o arquivo que está lá é grande demais para ser substituído nesta pasta</translation>
+    </message>
 </context>
 <context>
     <name>SavedRunPooler</name>
     <message>
         <source>Pool Saved Runs</source>
-        <translation>Somar séries salvas</translation>
-    </message>
-    <message>
-        <source>Text (*.txt)</source>
-        <translation>Texto (*.txt)</translation>
+        <translation>Somar rodadas salvas</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -60,20 +235,8 @@
 %1</translation>
     </message>
     <message>
-        <source>%1 cannot be read: it is not a file.</source>
-        <translation>Não é possível ler %1: não é um arquivo.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>Não é possível ler %1: %2.</translation>
-    </message>
-    <message>
-        <source>Pooled 1 file: %1 times, 0 to %2.</source>
-        <translation>1 arquivo somado: %1 instantes, de 0 a %2.</translation>
-    </message>
-    <message>
-        <source>Pooled %1 files: %2 times, 0 to %3.</source>
-        <translation>%1 arquivos somados: %2 instantes, de 0 a %3.</translation>
     </message>
     <message>
         <source>Times past %1 were left out.</source>
@@ -81,7 +244,7 @@
     </message>
     <message>
         <source>A shorter run adds nothing after its last time.</source>
-        <translation>Uma série mais curta não soma nada depois do seu último instante.</translation>
+        <translation>Uma rodada mais curta não soma nada depois do seu último instante.</translation>
     </message>
     <message>
         <source>it is larger than 1 MB</source>
@@ -106,10 +269,6 @@
     <message>
         <source>time %1 stands where time %2 belongs; the times must run 0, 1, 2, ... in order</source>
         <translation>o instante %1 está no lugar do instante %2; os instantes devem seguir 0, 1, 2, ... em ordem</translation>
-    </message>
-    <message>
-        <source>the line has fewer values than there are headings</source>
-        <translation>a linha tem menos valores do que cabeçalhos</translation>
     </message>
     <message>
         <source>the line has more values than there are headings</source>
@@ -139,6 +298,40 @@
         <source>it has the times but no column of counts &quot;P1&quot; .. &quot;P5&quot;</source>
         <translation>o arquivo tem os instantes, mas nenhuma coluna de contagens &quot;P1&quot; .. &quot;P5&quot;</translation>
     </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <extracomment>The count of times in &quot;Pooled 2 files: 100 times, 0 to 99.&quot;</extracomment>
+        <translation>
+            <numerusform>%n instante</numerusform>
+            <numerusform>%n instantes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pooled 1 file: %1, 0 to %2.</source>
+        <translation>1 arquivo somado: %1, de 0 a %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pooled %n files: %1, 0 to %2.</source>
+        <translation>
+            <numerusform>%n arquivo somado: %1, de 0 a %2.</numerusform>
+            <numerusform>%n arquivos somados: %1, de 0 a %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved runs (*.txt *.csv *.tsv)</source>
+        <translation>Rodadas salvas (*.txt *.csv *.tsv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has empty cells (%n); they add nothing.</source>
+        <translation>
+            <numerusform>%1 tem %n célula vazia; ela não soma nada.</numerusform>
+            <numerusform>%1 tem %n células vazias; elas não somam nada.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the time is missing</source>
+        <translation>falta o instante</translation>
+    </message>
 </context>
 <context>
     <name>vestor::AboutBox</name>
@@ -157,6 +350,34 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Announcer</name>
+    <message>
+        <source>half-life</source>
+        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
+        <translation>meia-vida</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
+        <translation>Salvo em %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::BarField</name>
+    <message>
+        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
+        <translation>Digite um valor e pressione Enter, ou clique em outro lugar, para levar a barra até ele</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: “%2” não é um número inteiro de %3 a %4. O campo volta a mostrar o valor da barra.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: “%2” não é um número de %3 a %4. O campo volta a mostrar o valor da barra.</translation>
     </message>
 </context>
 <context>
@@ -259,10 +480,6 @@
         <translation>em cinza</translation>
     </message>
     <message>
-        <source>%1 decayed particles wait to be removed; %2 have been taken out.</source>
-        <translation>%1 partículas decaídas esperam para ser retiradas; %2 já foram retiradas.</translation>
-    </message>
-    <message>
         <source>nuclide %1, %2</source>
         <extracomment>What a screen reader says for one nuclide&apos;s count after a time step</extracomment>
         <translation>nuclídeo %1, %2</translation>
@@ -282,15 +499,32 @@
     </message>
     <message>
         <source>The run has recorded its 100 times.</source>
-        <translation>A série registrou seus 100 instantes.</translation>
-    </message>
-    <message>
-        <source>%1 decayed particles removed.</source>
-        <translation>%1 partículas decaídas retiradas.</translation>
+        <translation>A rodada registrou seus 100 instantes.</translation>
     </message>
     <message>
         <source>The graph data are the pooled runs: Reset starts a new run.</source>
-        <translation>Os dados do gráfico são as séries somadas: Zerar começa uma nova série.</translation>
+        <translation>Os dados do gráfico são as rodadas somadas: Zerar começa uma nova rodada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles wait to be removed; %1.</source>
+        <translation>
+            <numerusform>%n partícula decaída espera para ser retirada; %1.</numerusform>
+            <numerusform>%n partículas decaídas esperam para ser retiradas; %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n have been taken out</source>
+        <translation>
+            <numerusform>%n já foi retirada</numerusform>
+            <numerusform>%n já foram retiradas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n decayed particles removed.</source>
+        <translation>
+            <numerusform>%n partícula decaída retirada.</numerusform>
+            <numerusform>%n partículas decaídas retiradas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -327,7 +561,7 @@
     <message>
         <source>Steps in Decay Series</source>
         <extracomment>Caption of the choice of how many nuclides the decay chain has (1 to 5)</extracomment>
-        <translation>Nuclídeos da série</translation>
+        <translation>Nuclídeos da cadeia</translation>
     </message>
     <message>
         <source>Type of Decay</source>
@@ -425,6 +659,11 @@
     <message>
         <source>The teacher has locked these settings (Extras ▸ Lock Settings).</source>
         <translation>O professor bloqueou estas configurações (Extras ▸ Bloquear configurações).</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>%</translation>
     </message>
 </context>
 <context>
@@ -540,7 +779,7 @@
     </message>
     <message>
         <source>Enter an integer!!</source>
-        <translation>Digite um número inteiro, sem ponto de milhar!!</translation>
+        <translation>Digite um número inteiro, sem ponto de milhar.</translation>
     </message>
     <message>
         <source>Count of nuclide %1 at time %2</source>
@@ -603,7 +842,7 @@
     </message>
     <message>
         <source>Marks where the model curve starts, at time 0</source>
-        <translation>Marca onde a curva do modelo começa, no tempo 0</translation>
+        <translation>Marca onde a curva do modelo começa, no instante 0</translation>
     </message>
     <message>
         <source>C o u n t </source>
@@ -667,10 +906,6 @@
         <translation>Melhor ajuste do nuclídeo 1: sem estimativa, %1.</translation>
     </message>
     <message>
-        <source>Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5</source>
-        <translation>Melhor ajuste do nuclídeo 1 com %1 pontos:  T½ = %2 ± %3,  A = %4 ± %5</translation>
-    </message>
-    <message>
         <source> The count rises from time %1 to %2, which decay alone cannot do: the ± does not hold.</source>
         <translation> A contagem sobe do instante %1 para o %2, o que o decaimento sozinho não faz: o ± não vale.</translation>
     </message>
@@ -684,7 +919,7 @@
     </message>
     <message>
         <source>Draw the expected count of each graphed nuclide, in a band where 95 % of runs fall</source>
-        <translation>Desenhar a contagem esperada de cada nuclídeo do gráfico, numa faixa onde caem 95 % das séries</translation>
+        <translation>Desenhar a contagem esperada de cada nuclídeo do gráfico, numa faixa onde caem 95% das rodadas</translation>
     </message>
     <message>
         <source>&amp;Log scale</source>
@@ -721,7 +956,7 @@
     </message>
     <message>
         <source>The expected count of each graphed nuclide is drawn as a line, in a band where 95 % of runs fall.</source>
-        <translation>A contagem esperada de cada nuclídeo do gráfico é desenhada como uma linha, numa faixa onde caem 95 % das séries.</translation>
+        <translation>A contagem esperada de cada nuclídeo do gráfico é desenhada como uma linha, numa faixa onde caem 95% das rodadas.</translation>
     </message>
     <message>
         <source>The expected counts are hidden.</source>
@@ -734,6 +969,13 @@
     <message>
         <source>The counts are on an even axis.</source>
         <translation>As contagens estão num eixo de divisões iguais.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit of nuclide 1 from %n points:  T½ = %1 ± %2,  A = %3 ± %4</source>
+        <translation>
+            <numerusform>Melhor ajuste do nuclídeo 1 com %n ponto:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+            <numerusform>Melhor ajuste do nuclídeo 1 com %n pontos:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
+        </translation>
     </message>
     <message>
         <source> The half-life bar moves in steps of 0.025; its nearest position gives T½ = %1.</source>
@@ -776,16 +1018,8 @@
         <translation>não é true nem false</translation>
     </message>
     <message>
-        <source>not a list of at most %1 items</source>
-        <translation>não é uma lista de no máximo %1 itens</translation>
-    </message>
-    <message>
-        <source>not a list of %1 items</source>
-        <translation>não é uma lista de %1 itens</translation>
-    </message>
-    <message>
         <source>the series has not 1 to 5 nuclides, or the die not 2 to 40 sides</source>
-        <translation>a série não tem de 1 a 5 nuclídeos, ou o dado não tem de 2 a 40 faces</translation>
+        <translation>a cadeia não tem de 1 a 5 nuclídeos, ou o dado não tem de 2 a 40 faces</translation>
     </message>
     <message>
         <source>the chance of decay of nuclide %1 is out of range</source>
@@ -817,7 +1051,7 @@
     </message>
     <message>
         <source>a particle belongs to no nuclide of the series</source>
-        <translation>uma partícula não pertence a nenhum nuclídeo da série</translation>
+        <translation>uma partícula não pertence a nenhum nuclídeo da cadeia</translation>
     </message>
     <message>
         <source>a particle lies outside the chamber</source>
@@ -872,20 +1106,97 @@
         <translation>partícula %1</translation>
     </message>
     <message>
-        <source>not the state of the random generator</source>
-        <translation>não é o estado do gerador aleatório</translation>
-    </message>
-    <message>
-        <source>missing, or not a name of at most %1 characters</source>
-        <translation>ausente, ou não é um nome de no máximo %1 caracteres</translation>
-    </message>
-    <message>
         <source>row %1 is not five of the letters - R T P</source>
         <translation>a linha %1 não é formada por cinco das letras - R T P</translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of at most %n items</source>
+        <translation>
+            <numerusform>não é uma lista de no máximo %n item</numerusform>
+            <numerusform>não é uma lista de no máximo %n itens</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not a list of %n items</source>
+        <translation>
+            <numerusform>não é uma lista de %n item</numerusform>
+            <numerusform>não é uma lista de %n itens</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>missing, or not a name of at most %n characters</source>
+        <translation>
+            <numerusform>ausente, ou não é um nome de no máximo %n caractere</numerusform>
+            <numerusform>ausente, ou não é um nome de no máximo %n caracteres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
+        <translation>o nuclídeo %1 está depois do produto final da série, mas sua contagem não é a do início do ensaio</translation>
+    </message>
+    <message>
+        <source>the initial numbers of the run do not give its particles</source>
+        <translation>os números iniciais do ensaio não dão suas partículas</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
+        <translation>a contagem do nuclídeo %1 no instante %2 não é 0, mas ninguém a registrou, digitou ou somou</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
+        <translation>a contagem do nuclídeo %1 no instante %2 é somada, mas os dados não são ensaios somados</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
+        <translation>a contagem do nuclídeo %1 no instante %2 é registrada, mas ensaios somados substituíram os dados</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
+        <translation>a contagem do nuclídeo %1 no instante %2 é registrada depois do último instante do ensaio</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
+        <translation>a contagem do nuclídeo %1 no instante %2 é registrada, mas o nuclídeo não está na série do ensaio</translation>
+    </message>
+    <message>
+        <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
+        <translation>a contagem registrada do nuclídeo %1 no instante %2 não é uma que o ensaio poderia registrar</translation>
+    </message>
+    <message>
+        <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
+        <translation>a contagem do nuclídeo %1 no instante %2 está depois do último instante digitado ou somado</translation>
+    </message>
+    <message>
+        <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
+        <translation>a série do ensaio não é a das configurações, e nenhuma mudança está pendente</translation>
+    </message>
+    <message>
+        <source>not a state of the random generator that the program could have saved</source>
+        <translation>não é um estado do gerador aleatório que o programa poderia ter salvo</translation>
     </message>
 </context>
 <context>
     <name>vestor::MainWindow</name>
+    <message>
+        <source>Print Re&amp;port…</source>
+        <extracomment>Menu item: print the one-page lab report with the graph, the numbers and the data</extracomment>
+        <translation>Im&amp;primir relatório…</translation>
+    </message>
+    <message>
+        <source>Save Report as P&amp;DF…</source>
+        <extracomment>Menu item: save the one-page lab report as a PDF file</extracomment>
+        <translation>Salvar relatório em P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Salvar relatório em PDF</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1:
+%2</source>
+        <translation>Não foi possível salvar o relatório em %1:
+%2</translation>
+    </message>
     <message>
         <source>&amp;Configuration</source>
         <translation>&amp;Configuração</translation>
@@ -940,7 +1251,7 @@
     </message>
     <message>
         <source>&amp;Pool Saved Runs…</source>
-        <translation>&amp;Somar séries salvas…</translation>
+        <translation>&amp;Somar rodadas salvas…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1000,7 +1311,7 @@
     </message>
     <message>
         <source>Fi&amp;ve-member series by dice</source>
-        <translation>Série de &amp;cinco nuclídeos com dados</translation>
+        <translation>Cadeia de &amp;cinco nuclídeos com dados</translation>
     </message>
     <message>
         <source>A ten-sided die; nuclide 1 decays on 2 or less, the others on 3, 1, 4 and 2; 500 particles of nuclide 1.</source>
@@ -1131,9 +1442,9 @@ o nome deve terminar em .png, .svg ou .pdf.</translation>
         <source>The graph data are the pooled runs. A new run replaces them.
 
 Start a new run?</source>
-        <translation>Os dados do gráfico são as séries somadas. Uma nova série os substitui.
+        <translation>Os dados do gráfico são as rodadas somadas. Uma nova rodada os substitui.
 
-Começar uma nova série?</translation>
+Começar uma nova rodada?</translation>
     </message>
     <message>
         <source>%1 page</source>
@@ -1151,6 +1462,20 @@ Começar uma nova série?</translation>
         <translation>%1, alterações não salvas</translation>
     </message>
     <message>
+        <source>The counts of this run have not been saved. Save them as a lesson?</source>
+        <translation>As contagens desta rodada não foram salvas. Salvá-las como aula?</translation>
+    </message>
+    <message>
+        <source>The graph was printed into %1.</source>
+        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
+        <translation>O gráfico foi impresso em %1.</translation>
+    </message>
+    <message>
+        <source>The graph went to the printer %1.</source>
+        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
+        <translation>O gráfico foi enviado à impressora %1.</translation>
+    </message>
+    <message>
         <source>Fits this screen: %1 %</source>
         <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
         <translation>Cabe nesta tela: %1 %</translation>
@@ -1164,16 +1489,6 @@ Começar uma nova série?</translation>
         <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
         <translation>Precisa de uma tela de pelo menos %1 × %2 pixels</translation>
     </message>
-    <message>
-        <source>The graph was printed into %1.</source>
-        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
-        <translation>O gráfico foi impresso em %1.</translation>
-    </message>
-    <message>
-        <source>The graph went to the printer %1.</source>
-        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
-        <translation>O gráfico foi enviado à impressora %1.</translation>
-    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>
@@ -1181,6 +1496,24 @@ Começar uma nova série?</translation>
         <source>not checked</source>
         <extracomment>What a screen reader adds to a menu item that can be ticked and is not</extracomment>
         <translation>não marcado</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::Notifier</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::ReadFileText</name>
+    <message>
+        <source>it is not a file</source>
+        <translation>não é um arquivo</translation>
     </message>
 </context>
 <context>
@@ -1263,11 +1596,16 @@ Começar uma nova série?</translation>
     </message>
     <message>
         <source>Length of Decay chain</source>
-        <translation>Comprimento da série</translation>
+        <translation>Comprimento da cadeia</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <extracomment>After the number on a chance&apos;s read-out, &quot;50%&quot;: a language that writes &quot;50 %&quot; puts a no-break space before the sign</extracomment>
+        <translation>%</translation>
     </message>
 </context>
 <context>
@@ -1287,35 +1625,6 @@ Começar uma nova série?</translation>
     <message>
         <source>Ok</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>vestor::Announcer</name>
-    <message>
-        <source>half-life</source>
-        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
-        <translation>meia-vida</translation>
-    </message>
-    <message>
-        <source>Saved to %1.</source>
-        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
-        <translation>Salvo em %1.</translation>
-    </message>
-</context>
-<context>
-    <name>vestor::BarField</name>
-    <message>
-        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
-        <extracomment>A value typed beside a scroll bar was refused; %1 names the field, %2 is what was typed</extracomment>
-        <translation>%1: “%2” não é um número inteiro de %3 a %4. O campo volta a mostrar o valor da barra.</translation>
-    </message>
-    <message>
-        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
-        <translation>%1: “%2” não é um número de %3 a %4. O campo volta a mostrar o valor da barra.</translation>
-    </message>
-    <message>
-        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
-        <translation>Digite um valor e pressione Enter, ou clique em outro lugar, para levar a barra até ele</translation>
     </message>
 </context>
 </TS>

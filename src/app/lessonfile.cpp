@@ -6,9 +6,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cmath>
 #include <cstring>
-#include <random>
-#include <sstream>
 
 namespace vestor {
 
@@ -66,8 +65,9 @@ public:
 
     int integerValue(const QJsonValue& v, const QString& where, int min, int max)
     {
-        const double d = v.toDouble(-1e300);
-        if (!v.isDouble() || d != static_cast<double>(static_cast<long long>(d)) || d < min || d > max) {
+        // In range before it is converted: a double past the integers has no int to become.
+        const double d = v.toDouble();
+        if (!v.isDouble() || !(d >= min && d <= max) || d != std::trunc(d)) {
             fail(where, LessonText::tr("not a whole number from %1 to %2").arg(min).arg(max));
             return min;
         }
@@ -97,8 +97,8 @@ public:
         const QJsonValue v = in.value(QLatin1String(key));
         const QJsonArray a = v.toArray();
         if (!v.isArray() || (upTo ? a.size() > size : a.size() != size)) {
-            fail(QString::fromLatin1(key), upTo ? LessonText::tr("not a list of at most %1 items").arg(size)
-                                                : LessonText::tr("not a list of %1 items").arg(size));
+            fail(QString::fromLatin1(key), upTo ? LessonText::tr("not a list of at most %n items", nullptr, static_cast<int>(size))
+                                                : LessonText::tr("not a list of %n items", nullptr, static_cast<int>(size)));
             return {};
         }
         return a;
@@ -133,6 +133,8 @@ constexpr char kOriginLetters[] = "-RTP";
 QString faultText(const LessonFault& f)
 {
     using F = LessonFault::Kind;
+    // A message about one count of the history: %1 its nuclide, %2 its time.
+    const auto countAt = [&f](const QString& text) { return text.arg(f.nuclide).arg(f.time); };
     switch (f.kind) {
     case F::None:
         break;
@@ -159,8 +161,60 @@ QString faultText(const LessonFault& f)
     case F::CountMismatch:
         return f.nuclide == 0 ? LessonText::tr("the number of particles taken out does not match the particles")
                               : LessonText::tr("the count of nuclide %1 does not match its particles").arg(f.nuclide);
+    case F::CountBeyondSeries:
+        return LessonText::tr("nuclide %1 is past the end product of the series, yet its count is not the one "
+                              "the run started with").arg(f.nuclide);
+    case F::RunInitial:
+        return LessonText::tr("the initial numbers of the run do not give its particles");
+    case F::NoOrigin:
+        return countAt(LessonText::tr("the count of nuclide %1 at time %2 is not 0, yet nobody recorded, "
+                                      "typed or pooled it"));
+    case F::PooledOrigin:
+        return countAt(LessonText::tr("the count of nuclide %1 at time %2 is pooled, but the run's data "
+                                      "are not pooled runs"));
+    case F::RecordedInPool:
+        return countAt(LessonText::tr("the count of nuclide %1 at time %2 is recorded, but pooled runs "
+                                      "replaced the run's data"));
+    case F::RecordedLate:
+        return countAt(LessonText::tr("the count of nuclide %1 at time %2 is recorded after the run's last time"));
+    case F::RecordedOutside:
+        return countAt(LessonText::tr("the count of nuclide %1 at time %2 is recorded, but the nuclide "
+                                      "is not in the run's series"));
+    case F::RecordedCount:
+        return countAt(LessonText::tr("the recorded count of nuclide %1 at time %2 is not one the run could record"));
+    case F::TypedLate:
+        return countAt(LessonText::tr("the count of nuclide %1 at time %2 is after the last time typed or pooled"));
+    case F::SeriesMismatch:
+        return LessonText::tr("the run's series is not the one the settings choose, and no change of them is waiting");
     }
     return {};
+}
+
+// The key of the run a fault of it names.
+QString keyOf(const LessonFault& f)
+{
+    using F = LessonFault::Kind;
+    switch (f.kind) {
+    case F::CountMismatch:
+        return QLatin1String(f.nuclide == 0 ? "removedCount" : "counts");
+    case F::CountBeyondSeries:
+        return QStringLiteral("counts");
+    case F::RunInitial:
+        return QStringLiteral("runInitial");
+    case F::NoOrigin:
+    case F::PooledOrigin:
+    case F::RecordedInPool:
+    case F::RecordedLate:
+    case F::RecordedOutside:
+    case F::TypedLate:
+        return QStringLiteral("origin");
+    case F::RecordedCount:
+        return QStringLiteral("history");
+    case F::SeriesMismatch:
+        return QStringLiteral("seriesLength");
+    default:
+        return QStringLiteral("run");
+    }
 }
 
 }  // namespace
@@ -290,7 +344,7 @@ std::optional<Lesson> readLesson(const QByteArray& bytes, QString& error)
     const QJsonObject editor = in.object(root, "editor");
     v.dataPoints = in.integer(editor, "dataPoints", 1, kHistoryRows);
     v.editorNuclide = in.integer(editor, "nuclide", 1, kMaxNuclides);
-    v.editorFirstTime = in.integer(editor, "firstTime", 0, kHistoryRows);
+    v.editorFirstTime = in.integer(editor, "firstTime", 0, editorFirstTimeLimit(v.dataPoints));
     const QJsonObject extras = in.object(root, "extras");
     v.impliedHalfLives = in.boolean(extras, "impliedHalfLives");
     v.locked = in.boolean(extras, "locked");
@@ -298,7 +352,7 @@ std::optional<Lesson> readLesson(const QByteArray& bytes, QString& error)
     v.colourBlindSafe = in.boolean(extras, "colourBlindSafe");
     const QJsonValue name = root.value(QLatin1String("userName"));
     if (!name.isString() || name.toString().size() > kUserNameLimit)
-        in.fail(QStringLiteral("userName"), LessonText::tr("missing, or not a name of at most %1 characters").arg(kUserNameLimit));
+        in.fail(QStringLiteral("userName"), LessonText::tr("missing, or not a name of at most %n characters", nullptr, kUserNameLimit));
     l.userName = name.toString();
 
     const QJsonObject run = in.object(root, "run");
@@ -354,17 +408,18 @@ std::optional<Lesson> readLesson(const QByteArray& bytes, QString& error)
     r.particleSize = in.integer(run, "particleSize", 1, 12);
     r.removedCount = in.integer(run, "removedCount", 0, kPoolSize);
     const QJsonValue random = run.value(QLatin1String("random"));
-    l.random = random.toString().left(20000).toStdString();
-    std::mt19937_64 probe;
-    std::istringstream state(l.random);
-    if (!random.isString() || !(state >> probe))
-        in.fail(QStringLiteral("random"), LessonText::tr("not the state of the random generator"));
+    l.random = random.toString().toStdString();
+    if (!random.isString() || !randomStateSound(l.random))
+        in.fail(QStringLiteral("random"),
+                LessonText::tr("not a state of the random generator that the program could have saved"));
 
     if (in.ok()) {
         if (const LessonFault fault = settingsFault(s))
             in.fail(QStringLiteral("settings"), faultText(fault));
-        else if (const LessonFault runFaultFound = runFault(r))
-            in.fail(QStringLiteral("run"), faultText(runFaultFound));
+        else if (const LessonFault fault = runFault(r))
+            in.fail(keyOf(fault), faultText(fault));
+        else if (const LessonFault fault = runSettingsFault(r, s, l.settingsPending))
+            in.fail(keyOf(fault), faultText(fault));
     }
     if (!in.ok()) {
         error = in.error;

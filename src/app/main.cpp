@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QStringList>
+#include <csignal>
 
 #include "app/language.h"
 #include "app/mainwindow.h"
@@ -7,6 +8,11 @@
 
 int main(int argc, char* argv[])
 {
+#ifdef SIGXFSZ
+    // A file-size limit then fails the write, which the program reports and recovers from,
+    // instead of ending the program with a file half written.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QApplication::setApplicationName(QStringLiteral("Vestor"));
     // The size chosen for a projector (View > Size) scales the whole window, text and pictures;
     // Qt takes it only before the application starts. A scale set in the environment wins.

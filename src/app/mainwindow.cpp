@@ -164,6 +164,7 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     });
     connect(m_editor, &GraphEditorPage::replot, this, &MainWindow::plotggraph);
     connect(m_editor, &GraphEditorPage::rebuildListing, this, &MainWindow::memobt);
+    connect(m_table, &DataTablePage::saved, this, &MainWindow::keepCounts);
     connect(m_graph, &GraphPage::printRequested, this, &MainWindow::printGraph);
     // Connected once the pages are in: adding the first tab announces a change too.
     connect(m_nb, &QTabWidget::currentChanged, this, &MainWindow::showNBChange);
@@ -226,6 +227,9 @@ void MainWindow::buildMenus()
     QAction* pool = tools->addAction(tr("&Pool Saved Runs…"));
     pool->setObjectName(QStringLiteral("PoolRuns1"));
     connect(pool, &QAction::triggered, this, [this] {
+        // The pool replaces the graph data: counts not yet saved are asked about first.
+        if (!lessonMayClose())
+            return;
         // Changed settings start their run before the pool takes the data, never over it.
         SavedRunPooler::choose(this, *m_editor, *m_notifier, [this] { applyPendingSettings(); });
     });
@@ -327,6 +331,8 @@ void MainWindow::startRun()
     m_graph->placeAnchor();
     showdatabt();
     plotggraph();
+    // A run with nothing recorded yet has nothing to lose.
+    keepCounts();
 }
 
 void MainWindow::plotggraph()

@@ -34,6 +34,7 @@ class GraphEditorPage;
 class GraphPage;
 class TGetDataFR;
 class TWhoami;
+struct ReportContent;
 
 // The one window of the program: five pages in a notebook, the menus, and the rule that a
 // changed configuration starts a new run at the next page change.
@@ -89,6 +90,13 @@ public:
     // Saves to a file: PNG at the screen's ratio (or twice the size), SVG or PDF. Returns why it
     // failed, and reports that too; empty when saved.
     QString saveGraph(const QString& path, bool twiceTheSize = false);
+    // The lab report: one page with the settings, the graph, the numbers and the data, printed
+    // (after the print dialog) or saved as PDF (after a file dialog). Both return why they
+    // failed, and report that too; empty when done.
+    void PrintReport1Click();
+    void SaveReport1Click();
+    QString printReport();
+    QString saveReport(const QString& path);
     // The nuclides in colours a colour-blind student tells apart, or in the usual ones; remembered.
     void setColourBlindSafe(bool on);
 
@@ -139,13 +147,19 @@ private:
     void setLessonModified(bool modified);
     void markLessonChanged();
     void watchLessonChanges();
-    // A lesson from a file with changes not yet saved: asks whether to save them first. False
-    // when the student cancels (or the save fails), and the lesson stays open.
-    bool lessonMayClose();
+    // Work not yet saved, a titled lesson's changes or an untitled run's counts: asks whether to
+    // save it first. False when the student cancels (or the save fails), and the lesson stays
+    // open; `asked` tells whether the question came.
+    bool lessonMayClose(bool* asked = nullptr);
+    // The counts as last saved (a lesson or the data file) or as a new run starts them: closing
+    // asks before it loses any others.
+    void keepCounts();
+    bool countsUnsaved() const;
     // Before another lesson or an example replaces this one: its changes saved or given up, and
     // pooled counts replaced only when the student says so.
     bool lessonMayGo();
     void printGraph();
+    ReportContent reportContent() const;
     int dataPoints() const;
 
     std::mt19937_64 m_rng;
@@ -162,6 +176,13 @@ private:
     QString m_lessonPath;
     // The file's bytes as last opened or saved: a lesson is changed when it would save others.
     QByteArray m_lessonSaved;
+    struct KeptCounts {
+        decltype(Simulation::history) history{};
+        decltype(Simulation::origin) origin{};
+        bool pooled = false;
+        bool operator==(const KeptCounts&) const = default;
+    };
+    KeptCounts m_keptCounts;
     QMenu* m_recent = nullptr;
     QTimer* m_lessonCheck = nullptr;
     QAction* m_lock = nullptr;

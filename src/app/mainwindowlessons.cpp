@@ -27,6 +27,7 @@
 #include "table/datatablepage.h"
 #include "table/grapheditorpage.h"
 #include "ui/announcer.h"
+#include "ui/readfile.h"
 #include "ui/savefile.h"
 
 namespace vestor {
@@ -69,6 +70,13 @@ void MainWindow::buildFileMenu()
         a->setToolTip(a->statusTip());
         connect(a, &QAction::triggered, this, [this, i] { openExample(static_cast<int>(i)); });
     }
+    file->addSeparator();
+    //: Menu item: print the one-page lab report with the graph, the numbers and the data
+    file->addAction(tr("Print Re&port…"), this, &MainWindow::PrintReport1Click)
+        ->setObjectName(QStringLiteral("PrintReport1"));
+    //: Menu item: save the one-page lab report as a PDF file
+    file->addAction(tr("Save Report as P&DF…"), this, &MainWindow::SaveReport1Click)
+        ->setObjectName(QStringLiteral("SaveReport1"));
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("Quit1"));
@@ -174,6 +182,8 @@ Lesson MainWindow::captureLesson() const
 void MainWindow::applyLesson(const Lesson& l)
 {
     const LessonView& v = l.view;
+    // The lock guards against accidents: a lesson opened while it is on keeps it on.
+    const bool locked = m_lock->isChecked();
     m_lock->setChecked(false);
     m_config->applySettings(l.settings);
     m_config->setEquation(v.baseE, v.showEquation);
@@ -193,7 +203,7 @@ void MainWindow::applyLesson(const Lesson& l)
     m_table->setCheckedColumns(v.tableNuclides);
     m_graph->setView({v.halfLifeBar, v.initialBar, v.graphNuclides, v.bestFit, v.expected, v.logScale});
     m_whoami->setUserName(l.userName);
-    m_lock->setChecked(v.locked);
+    m_lock->setChecked(v.locked || locked);
     // Shown without the page-change rule: a pending change waits for the student to leave it.
     m_configChanged = false;
     m_nb->setCurrentIndex(v.page);
@@ -203,13 +213,11 @@ void MainWindow::applyLesson(const Lesson& l)
 bool MainWindow::openLessonFile(const QString& path)
 {
     QFile file(path);
-    QString why;
+    QString why = openToRead(file);
     std::optional<Lesson> lesson;
-    if (!file.open(QIODevice::ReadOnly))
-        why = file.errorString();
-    else if (file.size() > kLessonFileLimit)
+    if (why.isEmpty() && file.size() > kLessonFileLimit)
         why = tr("it is larger than a lesson can be");
-    else
+    else if (why.isEmpty())
         lesson = readLesson(file.read(kLessonFileLimit + 1), why);
     if (!lesson) {
         m_notifier->error(this, tr("The lesson \"%1\" cannot be opened: %2.").arg(QFileInfo(path).fileName(), why));
@@ -242,10 +250,12 @@ void MainWindow::openExample(int index)
     // Asked before anything changes, so that No leaves the settings as well as the run alone.
     if (index < 0 || index >= static_cast<int>(list.size()) || !lessonMayGo())
         return;
+    const bool locked = m_lock->isChecked();
     m_lock->setChecked(false);
     m_config->applySettings(list[static_cast<std::size_t>(index)].settings);
     m_configChanged = false;
     startRun();
+    m_lock->setChecked(locked);
     setLessonPath(QString());
 }
 
@@ -327,6 +337,7 @@ void MainWindow::fillRecentMenu()
 void MainWindow::setLessonPath(const QString& path)
 {
     m_lessonPath = path;
+    keepCounts();
     m_lessonSaved = path.isEmpty() ? QByteArray() : lessonJson(captureLesson());
     setWindowTitle(path.isEmpty() ? QStringLiteral("Tovrin")
                                   : QStringLiteral("Tovrin - %1[*]").arg(QFileInfo(path).fileName()));
@@ -359,15 +370,30 @@ void MainWindow::markLessonChanged()
     m_lessonCheck->start();
 }
 
-bool MainWindow::lessonMayClose()
+void MainWindow::keepCounts()
+{
+    m_keptCounts = {m_sim.history, m_sim.origin, m_sim.pooled};
+}
+
+bool MainWindow::countsUnsaved() const
+{
+    return !(m_keptCounts == KeptCounts{m_sim.history, m_sim.origin, m_sim.pooled});
+}
+
+bool MainWindow::lessonMayClose(bool* asked)
 {
     m_editor->commitPendingEdits();
-    if (m_lessonPath.isEmpty() || lessonJson(captureLesson()) == m_lessonSaved)
+    const bool titled = !m_lessonPath.isEmpty();
+    if (titled ? lessonJson(captureLesson()) == m_lessonSaved : !countsUnsaved())
         return true;
-    switch (m_notifier->askToSave(this, tr("The lesson \"%1\" has changed. Save the changes?")
-                                            .arg(QFileInfo(m_lessonPath).fileName()))) {
+    if (asked)
+        *asked = true;
+    const QString question = titled ? tr("The lesson \"%1\" has changed. Save the changes?")
+                                          .arg(QFileInfo(m_lessonPath).fileName())
+                                    : tr("The counts of this run have not been saved. Save them as a lesson?");
+    switch (m_notifier->askToSave(this, question)) {
     case Notifier::Answer::Save:
-        return saveLessonTo(m_lessonPath);
+        return titled ? saveLessonTo(m_lessonPath) : SaveLessonAs1Click();
     case Notifier::Answer::Discard:
         return true;
     case Notifier::Answer::Cancel:
@@ -378,7 +404,9 @@ bool MainWindow::lessonMayClose()
 
 bool MainWindow::lessonMayGo()
 {
-    return lessonMayClose() && mayReplacePooled();
+    // Once the student has said what becomes of the work, pooled counts need no second question.
+    bool asked = false;
+    return lessonMayClose(&asked) && (asked || mayReplacePooled());
 }
 
 void MainWindow::watchLessonChanges()

@@ -38,8 +38,7 @@ void paintPage(QPainter& painter, int pageWidth, int pageHeight, QSize picture, 
         draw(painter, target);
 }
 
-QString paintOnPrinter(QPrinter& printer, QSize picture, int controlWidth, const QString& userName,
-                       const std::function<void(QPainter&, const QRect&)>& draw)
+QString paintOnPrinter(QPrinter& printer, const std::function<void(QPainter&)>& paint)
 {
     // With no printer installed Qt falls back to a PDF printer without a file. Beginning a
     // document there fails and leaves the printer stuck as active, refusing every later change
@@ -52,7 +51,7 @@ QString paintOnPrinter(QPrinter& printer, QSize picture, int controlWidth, const
     if (!painter.begin(&printer))
         return QCoreApplication::translate("Printing", "The printer %1 refused the document.")
             .arg(printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName());
-    paintPage(painter, printer.width(), printer.height(), picture, controlWidth, userName, draw);
+    paint(painter);
     if (!painter.end())
         return QCoreApplication::translate("Printing", "The document could not be finished.");
     return {};
@@ -75,23 +74,23 @@ std::function<void(QPainter&, const QRect&)> scaledInto(QSize size, const std::f
     };
 }
 
+}  // namespace
+
 // A print into a file goes to a scratch file first and is then saved as every file is: a full
 // disk or a folder without write access is reported, and the old file stays whole.
-QString printPage(QPrinter& printer, QSize picture, int controlWidth, const QString& userName,
-                  const std::function<void(QPainter&, const QRect&)>& draw)
+QString printOnePage(QPrinter& printer, const std::function<void(QPainter&)>& paint, const char* failedText)
 {
     const QString target = printer.outputFileName();
     if (printer.outputFormat() != QPrinter::PdfFormat || target.isEmpty())
-        return paintOnPrinter(printer, picture, controlWidth, userName, draw);
-    const auto failed = [&target](const QString& why) {
-        return QCoreApplication::translate("Printing", "The graph could not be printed into %1: %2.")
-            .arg(target, why);
+        return paintOnPrinter(printer, paint);
+    const auto failed = [&](const QString& why) {
+        return QCoreApplication::translate("Printing", failedText).arg(target, why);
     };
     QTemporaryFile scratch;
     if (!scratch.open())
         return failed(scratch.errorString());
     printer.setOutputFileName(scratch.fileName());
-    const QString error = paintOnPrinter(printer, picture, controlWidth, userName, draw);
+    const QString error = paintOnPrinter(printer, paint);
     printer.setOutputFileName(target);
     if (!error.isEmpty())
         return error;
@@ -102,6 +101,20 @@ QString printPage(QPrinter& printer, QSize picture, int controlWidth, const QStr
     if (const QString why = saveWhole(target, document); !why.isEmpty())
         return failed(why);
     return {};
+}
+
+namespace {
+
+// The picture page Print gives, on the printer's page.
+QString printPage(QPrinter& printer, QSize picture, int controlWidth, const QString& userName,
+                  const std::function<void(QPainter&, const QRect&)>& draw)
+{
+    return printOnePage(
+        printer,
+        [&](QPainter& painter) {
+            paintPage(painter, printer.width(), printer.height(), picture, controlWidth, userName, draw);
+        },
+        QT_TRANSLATE_NOOP("Printing", "The graph could not be printed into %1: %2."));
 }
 
 }  // namespace

@@ -20,6 +20,12 @@ QString PrintImage(QPrinter& printer, const QImage& picture, int controlWidth, c
 QString PrintPicture(QPrinter& printer, QSize size, int controlWidth, const QString& userName,
                      const std::function<void(QPainter&)>& paint);
 
+// Prints one page that `paint` draws on a painter begun on the printer. A print into a PDF file
+// is written whole or not at all; failedText (in the context "Printing", with the file and the
+// reason as %1 and %2) says why it was not. Returns an empty string on success, otherwise why
+// printing failed.
+QString printOnePage(QPrinter& printer, const std::function<void(QPainter&)>& paint, const char* failedText);
+
 // "Printed by: " and the name.
 QString nameLine(const QString& userName);
 

@@ -1,5 +1,6 @@
 #include "chamber/chamberpage.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -235,9 +236,9 @@ void ChamberPage::showCounts()
         m_counts[k]->setText(k <= m_sim.seriesLength ? QString::number(m_sim.nuclideCount[k]) : QStringLiteral("0"));
     m_active->setAccessibleDescription(
         countsText() + QLatin1Char(' ')
-        + tr("%1 decayed particles wait to be removed; %2 have been taken out.")
-              .arg(m_sim.nuclideCount[m_sim.seriesLength + 1])
-              .arg(m_sim.removedCount));
+        + tr("%n decayed particles wait to be removed; %1.", nullptr, m_sim.nuclideCount[m_sim.seriesLength + 1])
+              //: The end of "5 decayed particles wait to be removed; 12 have been taken out."
+              .arg(tr("%n have been taken out", nullptr, m_sim.removedCount)));
 }
 
 QString ChamberPage::countsText() const
@@ -336,12 +337,16 @@ void ChamberPage::RemovebtClick()
     if (!m_timer->isActive()) {
         m_next->setFocus();
         // Automate's steps say only their counts, one text a second.
-        announceIfShown(tr("%1 decayed particles removed.").arg(removed));
+        announceIfShown(tr("%n decayed particles removed.", nullptr, removed));
     }
 }
 
 void ChamberPage::Timer1Timer()
 {
+    // While a dialog of the program is open the run waits: what the student is asked about (a
+    // lesson to replace, a file to save) is what the answer acts on. It goes on after it closes.
+    if (QApplication::activeModalWidget())
+        return;
     const int time = m_sim.timeIndex;
     NextbtClick();
     RemovebtClick();

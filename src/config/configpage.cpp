@@ -176,7 +176,7 @@ void ConfigPage::buildPercentGroup()
     for (int i = 1; i <= kMaxNuclides; ++i) {
         const ScrollRowSetup setup{QStringLiteral("dclb%1").arg(i), tr("Nuclide %1").arg(i),
                                  QStringLiteral("HLsb%1").arg(i), QStringLiteral("HLe%1").arg(i),
-                                 1, 100, 50, 10, QStringLiteral("50%")};
+                                 1, 100, 50, 10, QStringLiteral("50") + tr("%")};
         m_percentRows[i] = makeScrollRow(m_halfbox, setup, 10, 40 + (i - 1) * 58, 74, 120);
         m_percentRows[i].setAccessibleText(
             tr("Chance of decay of nuclide %1, percent").arg(i),
@@ -270,7 +270,9 @@ void ConfigPage::dcChange()
 
 void ConfigPage::HLsb1Change(int row)
 {
-    m_percentRows[row].showPosition(QStringLiteral("%"));
+    //: After the number on a chance's read-out, "50%": a language that writes "50 %" puts a
+    //: no-break space before the sign
+    m_percentRows[row].showPosition(tr("%"));
     emit changed();
 }
 

@@ -48,7 +48,7 @@ TGetDataFR::TGetDataFR(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWin
         m_percentRows[i] = makeScrollRow(rate,
                                          {QStringLiteral("hllb%1").arg(i), tr("Particle %1").arg(i),
                                           QStringLiteral("HLsb%1").arg(i), QStringLiteral("HLe%1").arg(i), 1, 100,
-                                          50, 10, QStringLiteral("50%")},
+                                          50, 10, QStringLiteral("50") + tr("%")},
                                          6, y - 30, 70, 66);
         m_diceRows[i] = makeScrollRow(dice,
                                       {QStringLiteral("dblb%1").arg(i), tr(kDecayValueCaptions[i]),
@@ -103,7 +103,9 @@ void TGetDataFR::changeEvent(QEvent* event)
 
 void TGetDataFR::HLsb5Change(int row)
 {
-    m_percentRows[row].showPosition(QStringLiteral("%"));
+    //: After the number on a chance's read-out, "50%": a language that writes "50 %" puts a
+    //: no-break space before the sign
+    m_percentRows[row].showPosition(tr("%"));
     m_changed = true;
 }
 

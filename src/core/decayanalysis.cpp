@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/graphgeometry.h"
+#include "core/simulation.h"
 
 namespace vestor {
 
@@ -140,6 +141,20 @@ std::vector<std::array<double, 6>> expectedVariance(const std::array<double, 6>&
                 variance[t][k] += initial[j] * chance[t][k] * (1.0 - chance[t][k]);
     }
     return variance;
+}
+
+ExpectedCurves expectedCurves(const Simulation& sim, int n, bool withVariance)
+{
+    std::array<double, 6> initial{};
+    std::array<double, 6> percent{};
+    for (int k = 1; k <= kMaxNuclides; ++k) {
+        initial[k] = sim.pooled ? sim.history[1][k] : sim.runInitial[k];
+        percent[k] = sim.decayThreshold[k];
+    }
+    ExpectedCurves curves{expectedCounts(initial, percent, sim.seriesLength, n), {}};
+    if (withVariance)
+        curves.variance = expectedVariance(initial, percent, sim.seriesLength, n);
+    return curves;
 }
 
 }  // namespace vestor

@@ -41,4 +41,15 @@ std::vector<std::array<double, 6>> expectedCounts(const std::array<double, 6>& i
 std::vector<std::array<double, 6>> expectedVariance(const std::array<double, 6>& initial,
                                                     const std::array<double, 6>& percent, int seriesLength, int n);
 
+class Simulation;
+
+// What the graph draws as the expected counts of the graph data, times 0 .. n − 1: a run's from
+// its initial numbers, pooled runs' from their initial numbers together (the pool's time 0),
+// with the chances the run decays with. The variances only when asked for.
+struct ExpectedCurves {
+    std::vector<std::array<double, 6>> mean;
+    std::vector<std::array<double, 6>> variance;
+};
+ExpectedCurves expectedCurves(const Simulation& sim, int n, bool withVariance);
+
 }  // namespace vestor

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
+#include <sstream>
 
 namespace vestor {
 
@@ -44,6 +46,7 @@ void restoreRun(Simulation& sim, const RunState& run)
     sim.timeIndex = run.timeIndex;
     sim.lastTypedTime = run.lastTypedTime;
     sim.origin = run.origin;
+    sim.pooledFiles.clear();
     sim.pooled = run.pooled;
     sim.nuclideMax = run.nuclideMax;
     sim.runInitial = run.runInitial;
@@ -58,6 +61,50 @@ void restoreRun(Simulation& sim, const RunState& run)
         sim.particles[i] = {p.nuclide == 0 ? kWhite : sim.nuclideColor[p.nuclide], p.x, p.y};
     }
 }
+
+namespace {
+
+// Every count's origin is one the run's own history could leave.
+LessonFault historyFault(const RunState& run)
+{
+    using F = LessonFault::Kind;
+    const auto particles = static_cast<std::int32_t>(run.particles.size());
+    for (int row = 1; row <= kHistoryRows; ++row) {
+        const int time = row - 1;
+        for (int k = 1; k <= kMaxNuclides; ++k) {
+            const std::int32_t count = run.history[row][k];
+            switch (run.origin[row][k]) {
+            case Origin::None:
+                if (count != 0)
+                    return {F::NoOrigin, k, time};
+                break;
+            case Origin::Recorded:
+                // Pooling replaces every count; a Time step records nothing over pooled data.
+                if (run.pooled)
+                    return {F::RecordedInPool, k, time};
+                // Reset records all five initial numbers at time 0, a Time step the series' counts.
+                if (time == 0 ? count != run.runInitial[k] : count > particles)
+                    return {F::RecordedCount, k, time};
+                if (row > run.timeIndex)
+                    return {F::RecordedLate, k, time};
+                if (time > 0 && k > run.seriesLength)
+                    return {F::RecordedOutside, k, time};
+                break;
+            case Origin::Pooled:
+                if (!run.pooled)
+                    return {F::PooledOrigin, k, time};
+                [[fallthrough]];
+            case Origin::Typed:
+                if (time > run.lastTypedTime)
+                    return {F::TypedLate, k, time};
+                break;
+            }
+        }
+    }
+    return {};
+}
+
+}  // namespace
 
 LessonFault runFault(const RunState& run)
 {
@@ -112,7 +159,24 @@ LessonFault runFault(const RunState& run)
     for (int k = 1; k <= run.seriesLength + 1; ++k)
         if (counted[k] != run.nuclideCount[k])
             return {F::CountMismatch, k};
-    return {};
+    // Reset loads all five initial numbers and then clears the end product's slot and slot 6;
+    // nothing writes the slots past the end product after that.
+    for (int k = run.seriesLength + 2; k <= kMaxNuclides + 1; ++k)
+        if (run.nuclideCount[k] != (k <= kMaxNuclides ? run.runInitial[k] : 0))
+            return {F::CountBeyondSeries, k};
+    // Reset made the first runInitial[1] particles nuclide 1, the next runInitial[2] nuclide 2,
+    // and so on; a particle only moves down the series.
+    std::int64_t placed = 0;
+    for (int k = 1; k <= run.seriesLength; ++k)
+        placed += run.runInitial[k];
+    if (placed != static_cast<std::int64_t>(run.particles.size()))
+        return {F::RunInitial};
+    auto particle = run.particles.begin();
+    for (int k = 1; k <= run.seriesLength; ++k)
+        for (int n = 0; n < run.runInitial[k]; ++n, ++particle)
+            if (particle->nuclide != 0 && particle->nuclide < k)
+                return {F::RunInitial, k};
+    return historyFault(run);
 }
 
 LessonFault settingsFault(const Settings& s)
@@ -131,6 +195,38 @@ LessonFault settingsFault(const Settings& s)
     if (total > kPoolSize)
         return {F::InitialNumbers};
     return {};
+}
+
+LessonFault runSettingsFault(const RunState& run, const Settings& s, bool pending)
+{
+    if (!pending && !run.pooled && run.seriesLength != s.seriesLength)
+        return {LessonFault::Kind::SeriesMismatch};
+    return {};
+}
+
+int editorFirstTimeLimit(int dataPoints)
+{
+    return dataPoints == 1 ? kHistoryRows : std::max(dataPoints - 15, 0);
+}
+
+bool randomStateSound(const std::string& text)
+{
+    std::mt19937_64 engine;
+    std::istringstream in(text);
+    if (!(in >> engine))
+        return false;
+    // Written back, the state is the text again, character for character.
+    std::ostringstream out;
+    out << engine;
+    if (out.str() != text)
+        return false;
+    // The state is the last n words drawn, so n zeros in a row are zeros for ever. Past the
+    // first n draws the generator has renewed its words at least once.
+    engine.discard(std::mt19937_64::state_size);
+    for (std::size_t i = 0; i < std::mt19937_64::state_size; ++i)
+        if (engine() != 0)
+            return true;
+    return false;
 }
 
 }  // namespace vestor

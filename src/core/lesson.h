@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "core/simulation.h"
@@ -42,7 +43,7 @@ RunState captureRun(const Simulation& sim);
 // Puts a sound run (see runFault) into the simulation; the legend decides the colours.
 void restoreRun(Simulation& sim, const RunState& run);
 // What makes a lesson's settings or run unsound, and the nuclide it concerns (0 for none or,
-// with CountMismatch, the particles taken out).
+// with CountMismatch, the particles taken out) and the time of the count (-1 for none).
 struct LessonFault {
     enum class Kind {
         None,
@@ -57,15 +58,40 @@ struct LessonFault {
         ParticleNuclide,   // a particle of no nuclide of the series, or taken out undecayed
         ParticlePlace,     // a particle outside the chamber
         CountMismatch,     // a count that is not the number of its particles
+        CountBeyondSeries, // a count past the end product that Reset did not leave there
+        RunInitial,        // initial numbers that do not give the particles, in their order
+        NoOrigin,          // a count other than 0 that nobody recorded, typed or pooled
+        PooledOrigin,      // a pooled count in a run whose data are not pooled
+        RecordedInPool,    // a recorded count in a run whose data are pooled
+        RecordedLate,      // a count recorded after the run's time
+        RecordedOutside,   // a count recorded for a nuclide outside the run's series
+        RecordedCount,     // a recorded count no run could record: more than its particles, or at
+                           // time 0 other than the initial number
+        TypedLate,         // a typed or pooled count after the last time typed or pooled
+        SeriesMismatch,    // the run's series is not the settings' though no change waits
     };
     Kind kind = Kind::None;
     int nuclide = 0;
+    int time = -1;
     explicit operator bool() const { return kind != Kind::None; }
 };
-// Checks ranges, the counts against the particles and the particle order; a sound run may be
-// restored.
+// Checks ranges, the counts against the particles, the particles against the initial numbers,
+// the particle order, and every count of the history against what the run could have recorded;
+// a sound run may be restored.
 LessonFault runFault(const RunState& run);
 // Checks that the settings are positions the Configuration page can show.
 LessonFault settingsFault(const Settings& s);
+// Checks the run against the settings: a run's series is the settings' unless a change of them
+// waits for its run, or a new run was declined over pooled counts.
+LessonFault runSettingsFault(const RunState& run, const Settings& s, bool pending);
+
+// The largest first time the graph data editor's scroll bar reaches with N data points: N − 15,
+// or 100 with N at 1, the bar's range before N first changes.
+int editorFirstTimeLimit(int dataPoints);
+
+// True when `text` is a state of the main window's generator (std::mt19937_64) exactly as the
+// standard library writes it (no other spacing, leading zeros or trailing text), and one it
+// can leave: a state of zeros yields zeros for ever, and no seeding gives it.
+bool randomStateSound(const std::string& text);
 
 }  // namespace vestor

@@ -58,6 +58,7 @@ void Simulation::reset(const Settings& s)
     timeIndex = 1;
     lastTypedTime = 0;
     pooled = false;
+    pooledFiles.clear();
     removedCount = 0;
     particleTotal = 0;
     for (int k = 1; k <= seriesLength; ++k)

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace vestor {
 
@@ -127,6 +129,8 @@ public:
     std::array<std::array<Origin, 7>, kHistoryRows + 1> origin{};
     // The graph data are pooled runs, which Time steps never write over; cleared by Reset.
     bool pooled = false;
+    // The names of the saved runs pooled, where known; cleared with `pooled`.
+    std::vector<std::string> pooledFiles;
     std::array<std::int32_t, 6> nuclideMax{};
     std::array<Particle, kPoolSize + 1> particles{};
     std::array<int, kPoolSize + 1> particleOrder{};

@@ -253,10 +253,10 @@ SavedRun readRun(std::string_view text)
         const auto fields = fieldsOf(raw, separator);
         if (emptyRow(fields))
             continue;
-        if (fields.size() < nuclideOf.size() + 1)
-            return refuse(RunFault::MissingValue, line);
         if (fields.size() > nuclideOf.size() + 1)
             return refuse(RunFault::ExtraValue, line, fields[nuclideOf.size() + 1]);
+        if (fields[0].empty())
+            return refuse(RunFault::MissingTime, line);
         const auto time = wholeCount(fields[0]);
         if (!time)
             return refuse(RunFault::NotACount, line, fields[0]);
@@ -265,7 +265,13 @@ SavedRun readRun(std::string_view text)
             run.error.time = read;
             return run;
         }
-        for (std::size_t i = 1; i < fields.size(); ++i) {
+        for (std::size_t i = 1; i <= nuclideOf.size(); ++i) {
+            // A spreadsheet leaves a cell empty (and drops empty cells at a line's end) where
+            // a group wrote nothing: no count, which adds nothing to the pool.
+            if (i >= fields.size() || fields[i].empty()) {
+                ++run.emptyCells;
+                continue;
+            }
             const auto count = wholeCount(fields[i]);
             if (!count)
                 return refuse(RunFault::NotACount, line, fields[i]);

@@ -56,7 +56,7 @@ enum class RunFault {
     RepeatedHeading,  // a heading given twice (in `found`)
     NotACount,        // a field that is not a whole number 0..2147483647 (in `found`)
     TimeOutOfOrder,   // the times do not run 0, 1, 2, ... (`found` holds the time read)
-    MissingValue,     // fewer fields than headings
+    MissingTime,      // a line of counts whose time cell is empty
     ExtraValue,       // more fields than headings
     NoTimes,          // headings and nothing else
     SumOverflow,      // pooling makes a sum past 2147483647 (at `time`, nuclide `nuclide`)
@@ -77,6 +77,7 @@ struct SavedRun {
     int times = 0;
     ColumnChoice columns{};
     bool cut = false;  // the file went on past the last time the history holds
+    int emptyCells = 0;  // cells with no count, which add nothing (a line cut short has them too)
     std::array<int, kLastTime + 1> lineOf{};  // the line each time was read from
     RunError error;
     bool ok() const { return error.fault == RunFault::None; }
@@ -85,7 +86,7 @@ struct SavedRun {
 SavedRun readRun(std::string_view text);
 
 // The sums of several runs, time by time and nuclide by nuclide; a time or a column that a file
-// lacks adds nothing. Refuses a run whose counts would take a sum past 32 bits, leaving the sums
+// lacks adds nothing, and so does an empty cell. Refuses a run whose counts would take a sum past 32 bits, leaving the sums
 // as they were.
 struct RunPool {
     History sums{};

@@ -391,16 +391,10 @@ void GraphPage::paintPicture(QPainter& p)
 // ± 1.96 standard deviations, light enough that the grid shows through.
 void GraphPage::paintExpected(QPainter& p, const GraphInput& in, bool band) const
 {
-    std::array<double, 6> initial{};
-    std::array<double, 6> percent{};
-    for (int k = 1; k <= kMaxNuclides; ++k) {
-        initial[k] = m_sim.runInitial[k];
-        percent[k] = m_sim.decayThreshold[k];
-    }
     const int rows = std::min(in.n, kLastTime + 1);
-    const auto expected = expectedCounts(initial, percent, in.seriesLength, rows);
-    const auto variance = band ? expectedVariance(initial, percent, in.seriesLength, rows)
-                               : std::vector<std::array<double, 6>>{};
+    const ExpectedCurves curves = expectedCurves(m_sim, rows, band);
+    const auto& expected = curves.mean;
+    const auto& variance = curves.variance;
     const auto point = [this](int t, double count) {
         return QPointF(truncPixel(t * m_scale.xs + 50), truncPixel(countY(m_scale, count)));
     };
@@ -472,8 +466,7 @@ void GraphPage::updateFit()
         m_useFit->setEnabled(false);
         return;
     }
-    m_fitLabel->setText(tr("Best fit of nuclide 1 from %1 points:  T½ = %2 ± %3,  A = %4 ± %5")
-                            .arg(fit.points)
+    m_fitLabel->setText(tr("Best fit of nuclide 1 from %n points:  T½ = %1 ± %2,  A = %3 ± %4", nullptr, fit.points)
                             .arg(QLocale().toString(fit.halfLife, 'f', 2), QLocale().toString(fit.halfLifeError, 'f', 2),
                                  QLocale().toString(fit.initial, 'f', 1), QLocale().toString(fit.initialError, 'f', 1))
                         + (fit.risesAfter < 0

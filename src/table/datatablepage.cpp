@@ -105,10 +105,11 @@ void DataTablePage::savebtClick()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(tr("Text (*.txt)"));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    saveTo(dialog.selectedFiles().constFirst());
+    // The dialog asks before it replaces a file: the name typed may be a lesson's or another
+    // group's data.
+    const QStringList chosen = m_notifier ? m_notifier->chooseFiles(dialog) : QStringList();
+    if (!chosen.isEmpty())
+        saveTo(chosen.constFirst());
 }
 
 bool DataTablePage::saveTo(const QString& path)
@@ -117,9 +118,17 @@ bool DataTablePage::saveTo(const QString& path)
     const QString reason = saveWhole(path, QByteArray::fromStdString(text));
     if (!reason.isEmpty() && m_notifier)
         m_notifier->error(this, tr("The data could not be saved to %1:\n%2").arg(path, reason));
-    if (reason.isEmpty())
-        announceSaved(this, path);
-    return reason.isEmpty();
+    if (!reason.isEmpty())
+        return false;
+    announceSaved(this, path);
+    // Only a file with every count in it keeps them: the columns of the whole series, every time.
+    const ColumnChoice columns = checkedColumns();
+    bool whole = m_dataPoints() >= m_sim.lastDataTime();
+    for (int k = 1; k <= m_sim.seriesLength; ++k)
+        whole = whole && columns[k];
+    if (whole)
+        emit saved();
+    return true;
 }
 
 }  // namespace vestor

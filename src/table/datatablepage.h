@@ -39,6 +39,10 @@ public:
     // Ticks the columns' boxes as given and rebuilds the listing.
     void setCheckedColumns(const ColumnChoice& columns);
 
+signals:
+    // Every count is in a data file now: closing no longer loses them.
+    void saved();
+
 private:
     Simulation& m_sim;
     std::function<int()> m_dataPoints;

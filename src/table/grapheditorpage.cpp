@@ -14,6 +14,7 @@
 #include "ui/notifier.h"
 #include "ui/announcer.h"
 #include "ui/uicommon.h"
+#include "core/lesson.h"
 #include "core/tabletext.h"
 
 namespace vestor {
@@ -196,6 +197,9 @@ void GraphEditorPage::showView(int dataPoints, int nuclide, int first)
 {
     m_np->setValue(dataPoints);
     m_showdd->setCurrentIndex(nuclide - 1);
+    // Saved before N first changed, the bar reached further than N − 15; it does so again.
+    if (first > m_tsb->maximum())
+        m_tsb->setMaximum(editorFirstTimeLimit(dataPoints));
     m_tsb->setValue(first);
     showdatabt();
 }
@@ -371,12 +375,15 @@ void GraphEditorPage::icountKeyPress(int slot)
     m_slots[target]->setFocus(Qt::TabFocusReason);
 }
 
-void GraphEditorPage::storeCounts(const History& counts, int times)
+void GraphEditorPage::storeCounts(const History& counts, int times, const QStringList& files)
 {
     times = std::clamp(times, 1, kLastTime + 1);
     // A value typed before was typed into the data being replaced.
     commitPendingEdits();
     m_sim.storePooled(counts, times);
+    m_sim.pooledFiles.clear();
+    for (const QString& file : files)
+        m_sim.pooledFiles.push_back(file.toStdString());
     // A change of N takes it over everywhere; the same N still has the new counts to show.
     if (m_np->value() != times)
         m_np->setValue(times);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 #include <array>
 
@@ -49,7 +50,8 @@ public:
 
     // Makes pooled counts of times 0..times − 1 the graph data, clears the later times, makes
     // `times` the number of data points and shows, replots and relists.
-    void storeCounts(const History& counts, int times);
+    // `files` names the saved runs the counts are the sums of.
+    void storeCounts(const History& counts, int times, const QStringList& files = {});
 
 signals:
     void replot();

@@ -10,6 +10,7 @@
 #include "table/grapheditorpage.h"
 #include "core/tabletext.h"
 #include "ui/notifier.h"
+#include "ui/readfile.h"
 
 namespace vestor {
 
@@ -20,7 +21,8 @@ void SavedRunPooler::choose(QWidget* parent, GraphEditorPage& editor, Notifier& 
     dialog.setObjectName(QStringLiteral("pooltxt"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setNameFilters({tr("Text (*.txt)"), tr("All files (*)")});
+    // What the program saves, and what a spreadsheet saves the same table as.
+    dialog.setNameFilters({tr("Saved runs (*.txt *.csv *.tsv)"), tr("All files (*)")});
     const QStringList paths = notifier.chooseFiles(dialog);
     if (!paths.isEmpty())
         pool(paths, parent, editor, notifier, beforeStore);
@@ -37,16 +39,14 @@ bool SavedRunPooler::pool(const QStringList& paths, QWidget* parent, GraphEditor
     struct Read {
         QString name;
         ColumnChoice columns;
+        int emptyCells;
     };
     QList<Read> read;
     for (const QString& path : paths) {
         const QString name = QDir::toNativeSeparators(path);
         QFile file(path);
-        // Only a plain file: a folder or a device could not hold a run, and a pipe would block.
-        if (const QFileInfo info(path); info.exists() && !info.isFile())
-            return refuse(tr("%1 cannot be read: it is not a file.").arg(name));
-        if (!file.open(QIODevice::ReadOnly))
-            return refuse(tr("%1 cannot be read: %2.").arg(name, file.errorString()));
+        if (const QString why = openToRead(file); !why.isEmpty())
+            return refuse(tr("%1 cannot be read: %2.").arg(name, why));
         // One byte past the limit is enough to know the file is too large.
         const QByteArray data = file.read(static_cast<qint64>(kRunFileLimit) + 1);
         if (file.error() != QFileDevice::NoError)
@@ -57,17 +57,20 @@ bool SavedRunPooler::pool(const QStringList& paths, QWidget* parent, GraphEditor
         const RunError error = sums.add(run);
         if (error.fault != RunFault::None)
             return refuse(refusal(name, error));
-        read.append({name, run.columns});
+        read.append({name, run.columns, run.emptyCells});
     }
     if (beforeStore)
         beforeStore();
-    editor.storeCounts(sums.sums, sums.times);
+    QStringList names;
+    for (const Read& r : read)
+        names << QFileInfo(r.name).fileName();
+    editor.storeCounts(sums.sums, sums.times, names);
 
-    QString report = sums.files == 1 ? tr("Pooled 1 file: %1 times, 0 to %2.").arg(sums.times).arg(sums.times - 1)
-                                     : tr("Pooled %1 files: %2 times, 0 to %3.")
-                                           .arg(sums.files)
-                                           .arg(sums.times)
-                                           .arg(sums.times - 1);
+    // Each count its own plural: Qt takes one %n a message.
+    //: The count of times in "Pooled 2 files: 100 times, 0 to 99."
+    const QString times = tr("%n times", nullptr, sums.times);
+    QString report = sums.files == 1 ? tr("Pooled 1 file: %1, 0 to %2.").arg(times).arg(sums.times - 1)
+                                     : tr("Pooled %n files: %1, 0 to %2.", nullptr, sums.files).arg(times).arg(sums.times - 1);
     if (sums.cut)
         report += QLatin1Char(' ') + tr("Times past %1 were left out.").arg(kLastTime);
     if (sums.uneven)
@@ -85,6 +88,9 @@ bool SavedRunPooler::pool(const QStringList& paths, QWidget* parent, GraphEditor
         if (!lacking.isEmpty())
             report += QLatin1String("\n") + tr("%1 has no counts of nuclide %2; it adds nothing to them.")
                                                .arg(r.name, lacking.join(QLatin1String(", ")));
+        if (r.emptyCells > 0)
+            report += QLatin1String("\n") + tr("%1 has empty cells (%n); they add nothing.", nullptr, r.emptyCells)
+                                               .arg(r.name);
     }
     notifier.information(parent, report);
     return true;
@@ -120,7 +126,7 @@ QString SavedRunPooler::refusal(const QString& path, const RunError& error)
                    .arg(found)
                    .arg(error.time);
         break;
-    case RunFault::MissingValue: what = tr("the line has fewer values than there are headings"); break;
+    case RunFault::MissingTime: what = tr("the time is missing"); break;
     case RunFault::ExtraValue: what = tr("the line has more values than there are headings"); break;
     case RunFault::NoTimes: what = tr("it has the headings but no counts"); break;
     case RunFault::SumOverflow:

@@ -1,5 +1,7 @@
 #include "ui/notifier.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -22,8 +24,13 @@ void MessageBoxNotifier::information(QWidget* parent, const QString& text)
 
 Notifier::Answer MessageBoxNotifier::askToSave(QWidget* parent, const QString& text)
 {
-    switch (QMessageBox::question(parent, QStringLiteral("Tovrin"), text,
-                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Tovrin"), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    // Alt and a letter pick each answer, as they pick Yes and No in the other questions.
+    box.button(QMessageBox::Save)->setText(QCoreApplication::translate("vestor::Notifier", "&Save"));
+    box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("vestor::Notifier", "&Discard"));
+    switch (box.exec()) {
     case QMessageBox::Save:
         return Answer::Save;
     case QMessageBox::Discard:

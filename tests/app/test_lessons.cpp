@@ -8,8 +8,17 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QScrollBar>
 #include <QTest>
+#include <atomic>
 #include <random>
+#include <sstream>
+#include <thread>
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "app/lessonfile.h"
 #include "core/tabletext.h"
@@ -58,6 +67,47 @@ QByteArray mutated(const QByteArray& json, const QString& change)
     return QJsonDocument(set(QJsonDocument::fromJson(json).object(), 0).toObject()).toJson();
 }
 
+// The generator's state of zeros, as the standard library writes it (with the place it stands
+// at, for a library that writes that too).
+QString zeroState()
+{
+    std::string text;
+    for (std::size_t i = 0; i < std::mt19937_64::state_size; ++i)
+        text += "0 ";
+    std::mt19937_64 zeros;
+    std::istringstream(text + std::to_string(std::mt19937_64::state_size)) >> zeros;
+    std::ostringstream out;
+    out << zeros;
+    return QString::fromStdString(out.str());
+}
+
+#ifdef Q_OS_UNIX
+// Opens a pipe for writing until told to stop, so that a reader waiting for a writer fails a
+// test instead of hanging it.
+class PipeWriter {
+public:
+    explicit PipeWriter(const QString& path)
+        : m_thread([this, name = path.toLocal8Bit()] {
+              while (!m_done)
+                  if (const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK); fd >= 0)
+                      ::close(fd);
+                  else
+                      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+          })
+    {
+    }
+    ~PipeWriter()
+    {
+        m_done = true;
+        m_thread.join();
+    }
+
+private:
+    std::atomic<bool> m_done{false};
+    std::thread m_thread;
+};
+#endif
+
 QImage pagePicture(ShownWindow& s, int page)
 {
     s.clickTab(page);
@@ -74,6 +124,8 @@ private slots:
     void refused_data();
     void refused();
     void fuzzedFiles();
+    void lockOutlivesLessons_data();
+    void lockOutlivesLessons();
 
 private:
     QTemporaryDir m_dir;
@@ -86,6 +138,8 @@ void TestLessons::roundTrip_data()
     for (int i = 0; i < 5; ++i)
         QTest::addRow("example %d", i + 1) << i << 2;
     QTest::addRow("start-up run, typed count, extras") << -1 << 4;
+    // Before N first changes, the editor's times reach past N − 15.
+    QTest::addRow("start-up run, later times in view") << -2 << 0;
 }
 
 void TestLessons::roundTrip()
@@ -98,7 +152,7 @@ void TestLessons::roundTrip()
         trigger(a, qPrintable(QStringLiteral("Example%1").arg(example + 1)));
     a.clickTab(1);
     a.stepAndRemove(steps);
-    if (example < 0) {
+    if (example == -1) {
         // A count typed on the data page, a second nuclide graphed, the extras on, a name.
         QVERIFY(QTest::qWaitForWindowActive(&a.w));  // a field stores its count when it is left
         a.clickTab(4);
@@ -118,22 +172,38 @@ void TestLessons::roundTrip()
         a.notifier.chosen = {table, table};
         trigger(a, "PoolRuns1");
         QVERIFY(a.sim().pooled);
-        // An example declined over the pooled counts changes neither them nor the settings.
+        // An example declined over the pooled counts changes neither them nor the settings: the
+        // changed lesson is asked about once, and Cancel keeps it.
         const Settings shown = a.w.captureLesson().settings;
-        a.notifier.answer = false;
+        a.notifier.saveAnswer = Notifier::Answer::Cancel;
+        const qsizetype asked = a.notifier.questions.size();
         trigger(a, "Example1");
         QVERIFY(a.sim().pooled && a.w.captureLesson().settings == shown);
         named<QMenu>(&a.w, QStringLiteral("RecentLessons1"))->actions().value(0)->trigger();
         QVERIFY(a.sim().pooled && a.w.captureLesson().settings == shown);
+        QCOMPARE(a.notifier.questions.size(), asked + 2);
+        a.notifier.saveAnswer = Notifier::Answer::Discard;
+    }
+    // A click right of the handle pages a scroll bar on by 5.
+    const auto pageOn = [](ShownWindow& s, const char* bar) {
+        s.clickTab(4);
+        auto* b = named<QScrollBar>(&s.w, QLatin1String(bar));
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(b->width() - 30, b->height() / 2));
+    };
+    if (example == -2) {
+        pageOn(a, "tsb");
+        QCOMPARE(a.w.captureLesson().view.editorFirstTime, 5);
     }
     a.notifier.chosen = {path};
     trigger(a, "SaveLessonAs1");
-    if (example < 0)
+    if (example == -1)
         QCOMPARE(countAt(a.sim().history, 1, 1), 2 * 321);
     QCOMPARE(a.notifier.errors, QStringList());
     QCOMPARE(a.w.windowTitle(), QStringLiteral("Tovrin - %1[*]").arg(QFileInfo(path).fileName()));
 
     ShownWindow b(99);
+    if (example == -2)
+        pageOn(b, "np");  // N changed: the times end at N − 15, until the lesson brings its own
     b.notifier.chosen = {path};
     trigger(b, "OpenLesson1");
     QCOMPARE(b.notifier.errors, QStringList());
@@ -144,7 +214,7 @@ void TestLessons::roundTrip()
     a.w.chamberPage()->setPictureRatio(a.w.chamberPage()->images().chamber.devicePixelRatio());
     for (int page = 0; page < 5; ++page)
         QVERIFY2(pagePicture(a, page) == pagePicture(b, page), qPrintable(QStringLiteral("page %1").arg(page)));
-    if (example < 0) {
+    if (example == -1) {
         // The lock came with the lesson; unlocked, the rows outside the series stay greyed.
         QVERIFY(!named<QWidget>(&b.w, QStringLiteral("NPsb1"))->isEnabled());
         trigger(b, "LockSettings1");
@@ -186,6 +256,26 @@ void TestLessons::refused_data()
     QTest::newRow("random state") << "run/random=\"dice\"" << "random";
     QTest::newRow("origin letter") << "run/origin/0=\"RRXRR\"" << "origin";
     QTest::newRow("too many initial") << "settings/initial/1=999" << "initial numbers";
+    // Only what the program could have saved: one step of 400 particles in a series of 1.
+    QTest::newRow("random zeros") << "run/random=\"" + zeroState() + "\"" << "random";
+    QTest::newRow("random leading zero") << "run/random=\"0%r\"" << "random";
+    QTest::newRow("random trailing text") << "run/random=\"%r 7\"" << "random";
+    QTest::newRow("recorded above the particles") << "run/history/1/0=1500"
+                                                  << "history: the recorded count of nuclide 1 at time 1";
+    QTest::newRow("count nobody recorded") << "run/history/1/1=7" << "origin: the count of nuclide 2 at time 1";
+    QTest::newRow("pooled, run not pooled") << "run/origin/1=\"P----\"" << "is pooled";
+    QTest::newRow("recorded, run pooled") << "run/pooled=true" << "nuclide 1 at time 0 is recorded";
+    QTest::newRow("recorded after the time") << "run/timeIndex=1" << "after the run's last time";
+    QTest::newRow("recorded outside the series") << "run/origin/1=\"RR---\"" << "not in the run's series";
+    QTest::newRow("typed after the last typed") << "run/origin/1=\"T----\"" << "after the last time typed";
+    QTest::newRow("count past the end product") << "run/counts/3=5" << "counts: nuclide 4";
+    QTest::newRow("initial numbers off the particles") << "run/runInitial/0=399" << "runInitial";
+    QTest::newRow("series not the settings'") << "settings/seriesLength=2" << "seriesLength";
+    QTest::newRow("times shown past the bar") << "editor/dataPoints=20;editor/firstTime=6" << "firstTime";
+    QTest::newRow("number past 64 bits") << "settings/sides=1e19" << "sides";
+#ifdef Q_OS_UNIX
+    QTest::newRow("pipe") << "*pipe" << "not a file";
+#endif
 }
 
 void TestLessons::refused()
@@ -194,16 +284,35 @@ void TestLessons::refused()
     QFETCH(QString, why);
     ShownWindow a(3);
     a.stepAndRemove(1);
-    const QByteArray sound = lessonJson(a.w.captureLesson());
-    const QByteArray bad = change == QLatin1String("*cut") ? sound.left(sound.size() / 2) : mutated(sound, change);
-    QFile file(m_dir.filePath(QStringLiteral("bad.vestor")));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bad) == bad.size());
+    const Lesson lesson = a.w.captureLesson();
+    QByteArray bad = lessonJson(lesson);
+    if (change == QLatin1String("*cut"))
+        bad.truncate(bad.size() / 2);
+    // Changes apart by ";"; %r is the lesson's own random state.
+    const QString changes = QString(change).replace(QLatin1String("%r"), QString::fromStdString(lesson.random));
+    for (const QString& one : changes.split(u';'))
+        if (!one.startsWith(u'*'))
+            bad = mutated(bad, one);
+    const QString path = m_dir.filePath(QStringLiteral("bad.vestor"));
+    QFile file(path);
+    QFile::remove(path);
+#ifdef Q_OS_UNIX
+    if (change == QLatin1String("*pipe"))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+#endif
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bad) == bad.size());
     file.close();
 
     ShownWindow b(4);
     b.stepAndRemove(2);
     const Lesson before = b.w.captureLesson();
-    b.notifier.chosen = {file.fileName()};
+    b.notifier.chosen = {path};
+#ifdef Q_OS_UNIX
+    std::optional<PipeWriter> unblocks;
+    if (change == QLatin1String("*pipe"))
+        unblocks.emplace(path);
+#endif
     trigger(b, "OpenLesson1");
     QCOMPARE(b.notifier.errors.size(), 1);
     QVERIFY2(b.notifier.errors[0].contains(QLatin1String("bad.vestor")) && b.notifier.errors[0].contains(why),
@@ -235,11 +344,38 @@ void TestLessons::fuzzedFiles()
         QVERIFY(!runFault(lesson->run) && !settingsFault(lesson->settings));
         a.w.applyLesson(*lesson);
         QVERIFY(a.sim().invariantHolds());
+        QVERIFY2(a.w.captureLesson() == *lesson, qPrintable(QString::number(round)));
         a.stepAndRemove(1);
         QVERIFY(a.sim().invariantHolds());
     }
     // Some damage (a digit in the random state, a coordinate) leaves a sound lesson.
     QVERIFY(accepted > 0);
+}
+
+void TestLessons::lockOutlivesLessons_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addRow("an example") << "Example3";
+    QTest::addRow("an unlocked lesson") << "OpenLesson1";
+}
+
+// Lock Settings guards the Configuration page until the menu item lifts it, whatever opens.
+void TestLessons::lockOutlivesLessons()
+{
+    QFETCH(QString, how);
+    ShownWindow a(21);
+    const QString path = m_dir.filePath(QStringLiteral("unlocked.vestor"));
+    QVERIFY(a.w.saveLessonTo(path));
+    ShownWindow b(22);
+    auto* lock = named<QAction>(&b.w, QStringLiteral("LockSettings1"));
+    lock->trigger();
+    b.notifier.chosen = {path};
+    trigger(b, qPrintable(how));
+    QCOMPARE(b.notifier.errors, QStringList());
+    QVERIFY(lock->isChecked());
+    QVERIFY(!named<QWidget>(&b.w, QStringLiteral("NPsb1"))->isEnabled());
+    lock->trigger();
+    QVERIFY(named<QWidget>(&b.w, QStringLiteral("NPsb1"))->isEnabled());
 }
 
 QTEST_MAIN(TestLessons)

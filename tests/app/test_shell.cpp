@@ -2,6 +2,7 @@
 // dialog and About box.
 #include <QAction>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -22,11 +24,20 @@
 #include "config/configpage.h"
 #include "graph/graphpage.h"
 #include "chamber/chamberpage.h"
+#include "core/tabletext.h"
 #include "table/datatablepage.h"
 #include "support/shownwindow.h"
 
 using namespace vestor;
 using vestor::test::named;
+
+namespace {
+// What the student did before leaving the run.
+enum class Work { Nothing, Steps, TypedCount, StepsThenDataSaved, StepsThenPartSaved, StepsThenReset };
+}  // namespace
+
+Q_DECLARE_METATYPE(vestor::Notifier::Answer)
+Q_DECLARE_METATYPE(Work)
 
 namespace {
 
@@ -78,6 +89,9 @@ private slots:
     void startUpRunsOnce();
     void closing_data();
     void closing();
+    void automateWaitsForDialogs();
+    void fileDialogs_data();
+    void fileDialogs();
     void userName_data();
     void userName();
     void userNamePlaced_data();
@@ -322,21 +336,120 @@ void TestShell::startUpRunsOnce()
 
 void TestShell::closing_data()
 {
-    QTest::addColumn<QString>("how");
-    QTest::addRow("back arrow") << QStringLiteral("BitBtn1");
-    QTest::addRow("hidden Back menu") << QStringLiteral("return1");
+    QTest::addColumn<QString>("how");  // a button, a menu item, "close" for the window's ×, or an example
+    QTest::addColumn<Work>("work");
+    QTest::addColumn<Notifier::Answer>("answer");
+    QTest::addColumn<bool>("asked");
+    using A = Notifier::Answer;
+    QTest::addRow("back arrow, nothing recorded") << "BitBtn1" << Work::Nothing << A::Cancel << false;
+    QTest::addRow("hidden Back menu, nothing recorded") << "return1" << Work::Nothing << A::Cancel << false;
+    QTest::addRow("Quit after steps, cancelled") << "Quit1" << Work::Steps << A::Cancel << true;
+    QTest::addRow("back arrow after steps, discarded") << "BitBtn1" << Work::Steps << A::Discard << true;
+    QTest::addRow("window closed with a typed count, cancelled") << "close" << Work::TypedCount << A::Cancel << true;
+    QTest::addRow("Quit after steps, saved as a lesson") << "Quit1" << Work::Steps << A::Save << true;
+    QTest::addRow("Quit once the data file is saved") << "Quit1" << Work::StepsThenDataSaved << A::Cancel << false;
+    QTest::addRow("Quit once the data file holds only some times") << "Quit1" << Work::StepsThenPartSaved << A::Cancel
+                                                                   << true;
+    QTest::addRow("Quit after Reset") << "Quit1" << Work::StepsThenReset << A::Cancel << false;
+    QTest::addRow("Pool Saved Runs over steps, cancelled") << "PoolRuns1" << Work::Steps << A::Cancel << true;
+    QTest::addRow("an example over steps, cancelled") << "Example2" << Work::Steps << A::Cancel << true;
+    QTest::addRow("an example once the data file is saved") << "Example2" << Work::StepsThenDataSaved << A::Cancel
+                                                            << false;
 }
 
 void TestShell::closing()
 {
     QFETCH(QString, how);
+    QFETCH(Work, work);
+    QFETCH(Notifier::Answer, answer);
+    QFETCH(bool, asked);
     Window win;
-    QVERIFY(win.w.isVisible());
-    if (auto* button = win.w.findChild<QPushButton*>(how))
+    QTemporaryDir dir;
+    win.clickTab(1);
+    if (work != Work::Nothing && work != Work::TypedCount)
+        win.stepAndRemove(2);
+    if (work == Work::TypedCount) {
+        // The initial count typed over, and the field left with Tab.
+        QVERIFY(QTest::qWaitForWindowActive(&win.w));
+        win.clickTab(4);
+        auto* field = named<QLineEdit>(&win.w, QStringLiteral("icount"));
+        QTest::mouseClick(field, Qt::LeftButton);
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("7"));
+        QTest::keyClick(field, Qt::Key_Tab);
+    }
+    if (work == Work::StepsThenPartSaved)
+        named<QScrollBar>(&win.w, QStringLiteral("np"))->setValue(1);
+    if (work == Work::StepsThenDataSaved || work == Work::StepsThenPartSaved)
+        QVERIFY(win.w.tablePage()->saveTo(dir.filePath(QStringLiteral("run.txt"))));
+    if (work == Work::StepsThenReset)
+        QTest::mouseClick(named<QPushButton>(&win.w, QStringLiteral("restart")), Qt::LeftButton);
+    const History before = win.sim().history;
+    win.notifier.saveAnswer = answer;
+    win.notifier.chosen = {dir.filePath(QStringLiteral("kept.vestor"))};
+    if (how == QLatin1String("close"))
+        win.w.close();
+    else if (auto* button = win.w.findChild<QPushButton*>(how))
         button->click();
     else
         win.action(how)->trigger();
-    QVERIFY(!win.w.isVisible());
+
+    QCOMPARE(win.notifier.questions.size(), asked ? 1 : 0);
+    const bool goes = !asked || answer != Notifier::Answer::Cancel;
+    if (how.startsWith(QLatin1String("Example")) || how.startsWith(QLatin1String("Pool")))
+        QCOMPARE(win.sim().history == before, !goes);
+    else
+        QCOMPARE(win.w.isVisible(), !goes);
+    if (answer == Notifier::Answer::Save)
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("kept.vestor"))).size() > 0);
+}
+
+// Automate waits while a dialog of the program is open, and goes on once it is closed.
+void TestShell::automateWaitsForDialogs()
+{
+    Window win;
+    win.clickTab(1);
+    QTest::mouseClick(named<QCheckBox>(&win.w, QStringLiteral("Autocb")), Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(&win.w, QStringLiteral("startbt")), Qt::LeftButton);
+    const int time = win.sim().timeIndex;
+    int timeDuringDialog = -1;
+    whenModal([&](QDialog* dialog) {
+        win.w.chamberPage()->Timer1Timer();
+        timeDuringDialog = win.sim().timeIndex;
+        dialog->accept();
+    });
+    win.action(QStringLiteral("About1"))->trigger();
+    QCOMPARE(timeDuringDialog, time);
+    win.w.chamberPage()->Timer1Timer();
+    QCOMPARE(win.sim().timeIndex, time + 1);
+}
+
+void TestShell::fileDialogs_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("pattern");  // in the first filter
+    QTest::addRow("the table's Save") << 2 << "savebt" << "*.txt";
+    QTest::addRow("Save Lesson As") << 0 << "SaveLessonAs1" << "*.vestor";
+    QTest::addRow("Save Graph As") << 3 << "SaveGraphAs1" << "*.png";
+    QTest::addRow("Pool Saved Runs: a spreadsheet's comma-separated file") << 0 << "PoolRuns1" << "*.csv";
+    QTest::addRow("Pool Saved Runs: tab-separated") << 0 << "PoolRuns1" << "*.tsv";
+}
+
+// Every save asks before it replaces a file; Pool Saved Runs shows a class's spreadsheet files.
+void TestShell::fileDialogs()
+{
+    QFETCH(int, page);
+    QFETCH(QString, how);
+    QFETCH(QString, pattern);
+    Window win;
+    win.clickTab(page);
+    if (auto* button = win.w.findChild<QPushButton*>(how))
+        QTest::mouseClick(button, Qt::LeftButton);
+    else
+        win.action(how)->trigger();
+    QVERIFY2(win.notifier.dialogFilters.value(0).contains(pattern), qPrintable(win.notifier.dialogFilters.join(';')));
+    QVERIFY(how.startsWith(QLatin1String("Pool")) || win.notifier.dialogConfirmsOverwrite);
 }
 
 void TestShell::userName_data()

@@ -231,7 +231,7 @@ void TestTableText::savedFilesPoolBack_data()
 }
 
 // Pooled after the file as saved, a re-saved or damaged copy either adds what it says, close to
-// what was saved, or is refused at a line of the file with the sums as they were.
+// what was saved but for the empty cells it counts, or is refused at a line of the file with the sums as they were.
 void TestTableText::savedFilesPoolBack()
 {
     QFETCH(bool, resaved);
@@ -297,7 +297,9 @@ void TestTableText::savedFilesPoolBack()
         const History before = pool.sums;
         const RunError error = pool.add(run);
         if (error.fault == RunFault::None) {
-            QVERIFY2(run.times <= sound.times && file.differences(run) <= changedCounts, text.constData());
+            // A line cut short has empty cells, which add nothing and which the pool's report names.
+            QVERIFY2(run.times <= sound.times && file.differences(run) <= changedCounts + run.emptyCells,
+                     text.constData());
             continue;
         }
         ++refused;

@@ -18,6 +18,9 @@
 #include <QTest>
 #include <QUrl>
 #include <memory>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "app/mainwindow.h"
 #include "core/graphgeometry.h"
@@ -25,6 +28,7 @@
 #include "graph/graphpage.h"
 #include "chamber/chamberpage.h"
 #include "support/filesizelimit.h"
+#include "support/ordinaryuser.h"
 #include "support/testsupport.h"
 #include "table/datatablepage.h"
 #include "core/tabletext.h"
@@ -33,7 +37,9 @@ using namespace vestor;
 
 namespace {
 
-enum class Target { MissingDirectory, Directory, ExistingFile };
+// SharedFolder: a file anyone may write in a folder that takes no new files (a class's share);
+// ReadOnlyFile: a file nobody may write in a folder that takes new ones. Both as an ordinary user.
+enum class Target { MissingDirectory, Directory, ExistingFile, SharedFolder, LongerInSharedFolder, ReadOnlyFile };
 enum class Printer { NoPrinterInstalled, PdfInMissingDirectory, PdfOntoDirectory };
 enum class Foreign { PlainText, Html, Urls, CustomFormat, OtherImage, HugeText, Nothing };
 enum class Route { GraphMenu, GraphPopup, TableCopyAll };
@@ -96,6 +102,11 @@ private slots:
         QTest::addRow("existing file, no room for a byte") << Target::ExistingFile << qint64{0};
         QTest::addRow("existing file, room for part of the header") << Target::ExistingFile << qint64{5};
         QTest::addRow("existing file, one byte short") << Target::ExistingFile << qint64{-2};
+        QTest::addRow("shared folder, no room for a byte") << Target::SharedFolder << qint64{0};
+        QTest::addRow("shared folder, room for part of the file") << Target::SharedFolder << qint64{20};
+        QTest::addRow("shared folder, one byte short") << Target::SharedFolder << qint64{-2};
+        QTest::addRow("shared folder, a longer file, a limit inside it") << Target::LongerInSharedFolder << qint64{20};
+        QTest::addRow("read-only file") << Target::ReadOnlyFile << qint64{-1};
     }
 
     void failedSaveKeepsWhatWasThere()
@@ -116,13 +127,30 @@ private slots:
                 inside.write(old);
             }
             break;
-        case Target::ExistingFile: {
+        case Target::ExistingFile:
+        case Target::SharedFolder:
+        case Target::LongerInSharedFolder:
+        case Target::ReadOnlyFile: {
             path = root + QStringLiteral("/data.txt");
             QFile f(path);
             QVERIFY(f.open(QIODevice::WriteOnly));
-            QCOMPARE(f.write(old), qint64(old.size()));
+            // Shorter than the new text in a shared folder: the new one must find room first.
+            const QByteArray bytes = target == Target::SharedFolder ? old.left(12) : old;
+            QCOMPARE(f.write(bytes), qint64(bytes.size()));
             break;
         }
+        }
+        const bool shared = target == Target::SharedFolder || target == Target::LongerInSharedFolder;
+        const bool ordinary = shared || target == Target::ReadOnlyFile;
+        if (ordinary && !test::AsOrdinaryUser::supported)
+            QSKIP("this system cannot act as an ordinary user");
+        const QByteArray kept = contents(path);
+        const auto all = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        const auto enter = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+        const auto write = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+        if (ordinary) {
+            QVERIFY(QFile::setPermissions(root, all | enter | (target == Target::ReadOnlyFile ? write : QFile::WriteOwner)));
+            QVERIFY(QFile::setPermissions(path, all | (shared ? write : QFile::Permissions())));
         }
         const QStringList before = listing(root);
         const std::string text = fileText(m_window->simulation().history, m_window->tablePage()->checkedColumns(),
@@ -139,16 +167,27 @@ private slots:
                 cap = std::make_unique<test::FileSizeLimit>(static_cast<std::uint64_t>(limit));
                 QVERIFY(cap->ok());
             }
+            std::unique_ptr<test::AsOrdinaryUser> user;
+            if (ordinary)
+                user = std::make_unique<test::AsOrdinaryUser>();
+            QVERIFY(!user || user->ok());
             saved = m_window->tablePage()->saveTo(path);
         }
+        if (ordinary)
+            QVERIFY(QFile::setPermissions(root, all | enter | QFile::WriteOwner));
 
         QVERIFY(!saved);
         QCOMPARE(m_notifier.errors.size(), 1);
         QVERIFY2(m_notifier.errors.constFirst().contains(path), qPrintable(m_notifier.errors.constFirst()));
         // Nothing appeared, nothing vanished, no temporary file was left behind.
         QCOMPARE(listing(root), before);
-        if (target == Target::ExistingFile)
-            QCOMPARE(contents(path), old);
+        if (target != Target::MissingDirectory && target != Target::Directory)
+            QCOMPARE(contents(path), kept);
+        // A write cut short says why in a student's words, not "Unknown error".
+        if (limit >= 0)
+            QVERIFY2(m_notifier.errors.constFirst().contains(QLatin1String("not enough room")),
+                     qPrintable(m_notifier.errors.constFirst()));
+        QVERIFY(!m_notifier.errors.constFirst().contains(QLatin1String("could not be put back")));
         if (target == Target::Directory) {
             QVERIFY(QFileInfo(path).isDir());
             QCOMPARE(contents(path + QStringLiteral("/keep.txt")), old);
@@ -166,15 +205,47 @@ private slots:
                           m_window->editorPage()->dataPoints()));
     }
 
-    void saveReplacesALongerFileWhole()
+    void saveReplacesTheOldFileWhole_data()
     {
+        QTest::addColumn<int>("oldSize");
+        // As an ordinary user, in a folder that takes no new files, or in one where only a file's
+        // owner may replace it (the sticky bit); 0: the user's own folder.
+        QTest::addColumn<int>("folderMode");
+        QTest::addRow("a longer file") << 20000 << 0;
+        QTest::addRow("a longer file in a shared folder") << 20000 << 0555;
+        QTest::addRow("a shorter file in a shared folder") << 3 << 0555;
+        QTest::addRow("a shorter file in a sticky class folder") << 3 << 01777;
+    }
+
+    void saveReplacesTheOldFileWhole()
+    {
+        QFETCH(int, oldSize);
+        QFETCH(int, folderMode);
+        const bool shared = folderMode != 0;
         const QString path = m_dir->path() + QStringLiteral("/data.txt");
         {
             QFile f(path);
             QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(QByteArray(20000, 'x'));
+            f.write(QByteArray(oldSize, 'x'));
         }
-        QVERIFY(m_window->tablePage()->saveTo(path));
+        if (shared) {
+            if (!test::AsOrdinaryUser::supported)
+                QSKIP("this system cannot act as an ordinary user");
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther));
+#ifndef _WIN32
+            QVERIFY(::chmod(QFile::encodeName(m_dir->path()).constData(), static_cast<mode_t>(folderMode)) == 0);
+#endif
+        }
+        bool saved = false;
+        {
+            std::unique_ptr<test::AsOrdinaryUser> user;
+            if (shared)
+                user = std::make_unique<test::AsOrdinaryUser>();
+            QVERIFY(!user || user->ok());
+            saved = m_window->tablePage()->saveTo(path);
+        }
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(saved);
         QVERIFY(m_notifier.errors.isEmpty());
         QCOMPARE(contents(path).toStdString(),
                  fileText(m_window->simulation().history, m_window->tablePage()->checkedColumns(),

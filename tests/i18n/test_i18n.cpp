@@ -10,6 +10,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -94,6 +96,96 @@ QStringList cutOff(const QWidget* top)
     return out;
 }
 
+// Two captions reached at once by Alt and one letter, keyed by their scope and names, with the
+// captions to show; and every letter that is no plain ASCII letter or digit, which some keyboard
+// in the language's country cannot type with Alt.
+void addClashes(QMap<QString, QString>& out, const QString& scope, const QList<std::pair<QString, QString>>& captions)
+{
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        const QKeySequence key = QKeySequence::mnemonic(captions[i].second);
+        const QString letter = key.toString().section(QLatin1Char('+'), -1);
+        if (!key.isEmpty() && (letter.size() != 1 || letter[0].unicode() > 0x7F || !letter[0].isLetterOrNumber()))
+            out.insert(scope + u' ' + captions[i].first, QStringLiteral("%1: \"%2\" is not typed with Alt").arg(scope, captions[i].second));
+        for (qsizetype j = i + 1; j < captions.size(); ++j)
+            if (!key.isEmpty() && key == QKeySequence::mnemonic(captions[j].second))
+                out.insert(QStringLiteral("%1 %2 %3").arg(scope, captions[i].first, captions[j].first),
+                           QStringLiteral("%1: \"%2\" and \"%3\"").arg(scope, captions[i].second, captions[j].second));
+    }
+}
+
+// The captions of top's visible buttons, labels of a field, and those of the menu bar and the
+// tabs where top is the main window; a button under a later sibling that covers it is not seen.
+QList<std::pair<QString, QString>> lettered(const QWidget* top)
+{
+    QList<std::pair<QString, QString>> out;
+    if (const auto* w = qobject_cast<const MainWindow*>(top)) {
+        for (const QAction* a : w->menuBar()->actions())
+            if (a->isVisible())
+                out.append({a->menu() ? a->menu()->objectName() : a->objectName(), a->text()});
+        const QTabBar* bar = named<QTabWidget>(top, QStringLiteral("showNB"))->tabBar();
+        for (int i = 0; i < bar->count(); ++i)
+            out.append({QStringLiteral("tab%1").arg(i), bar->tabText(i)});
+    }
+    for (const QWidget* c : top->findChildren<QWidget*>()) {
+        const auto* b = qobject_cast<const QAbstractButton*>(c);
+        const auto* l = qobject_cast<const QLabel*>(c);
+        if (!c->isVisible() || !(b || (l && l->buddy())))
+            continue;
+        const QObjectList& siblings = c->parentWidget()->children();
+        bool covered = false;
+        for (qsizetype i = siblings.indexOf(c) + 1; i < siblings.size(); ++i) {
+            const auto* above = qobject_cast<const QWidget*>(siblings[i]);
+            covered = covered || (above && above->isVisible() && above->geometry().contains(c->geometry()));
+        }
+        if (!covered)
+            out.append({c->objectName(), b ? b->text() : l->text()});
+    }
+    return out;
+}
+
+// Every page of the window in each of its states, with the menu bar and the tabs; every menu and
+// submenu, the graph's pop-up menu among them; the dialogs.
+QMap<QString, QString> letterClashes()
+{
+    test::ShownWindow x(3);
+    QMap<QString, QString> out;
+    for (int page = 0; page < x.nb()->count(); ++page) {
+        x.clickTab(page);
+        const QString scope = QStringLiteral("page %1").arg(page);
+        addClashes(out, scope, lettered(&x.w));
+        // The dice group; Remove over Time; Automate's Start and Stop.
+        const QList<std::pair<int, const char*>> clicks{{0, "dicerb"}, {1, "Nextbt"}, {1, "Autocb"}, {1, "startbt"}};
+        for (const auto& [onPage, name] : clicks) {
+            if (onPage == page) {
+                QTest::mouseClick(named<QAbstractButton>(&x.w, QLatin1String(name)), Qt::LeftButton);
+                addClashes(out, scope, lettered(&x.w));
+            }
+        }
+        if (page == 1)
+            QTest::mouseClick(named<QAbstractButton>(&x.w, QStringLiteral("startbt")), Qt::LeftButton);
+    }
+    QList<QMenu*> menus{named<QMenu>(&x.w, QStringLiteral("halfpop"))};
+    for (const QAction* a : x.w.menuBar()->actions())
+        menus << a->menu();
+    for (qsizetype m = 0; m < menus.size(); ++m) {
+        QList<std::pair<QString, QString>> items;
+        for (const QAction* a : menus[m]->actions()) {
+            // Named by their place in the menu: not every item has an objectName.
+            if (a->isVisible() && !a->isSeparator())
+                items.append({QString::number(items.size()), a->text()});
+            if (a->menu())
+                menus << a->menu();
+        }
+        addClashes(out, QStringLiteral("menu %1 %2").arg(menus[m]->objectName()).arg(m), items);
+    }
+    for (QDialog* d : std::initializer_list<QDialog*>{x.w.aboutBox(), x.w.whoami()}) {
+        d->show();
+        addClashes(out, d->objectName(), lettered(d));
+        d->hide();
+    }
+    return out;
+}
+
 // A short run as a student makes it; the saved file, the copied table and the equation.
 QByteArrayList runAndSave()
 {
@@ -122,6 +214,8 @@ private slots:
     void languages_data();
     void captionsFit_data() { languages_data(); }
     void captionsFit();
+    void lettersApart_data() { languages_data(); }
+    void lettersApart();
     void savedAndCopiedAsInEnglish_data() { languages_data(); }
     void savedAndCopiedAsInEnglish();
     void readmeNamesEveryLanguage();
@@ -210,6 +304,22 @@ void TestI18n::captionsFit()
     }
     failures.removeDuplicates();
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+}
+
+// Within one page, menu or dialog no two captions share the letter Alt picks, but for the pairs
+// that share one in English too, where the window itself decides which of them answers.
+void TestI18n::lettersApart()
+{
+    QFETCH(QString, language);
+    const QMap<QString, QString> english = letterClashes();
+    QVERIFY2(english.size() >= 3, qPrintable(QStringList(english.values()).join(u'\n')));
+    installTranslations(QLocale(language.isEmpty() ? QStringLiteral("en") : language));
+    QStringList extra;
+    const QMap<QString, QString> clashes = letterClashes();
+    for (auto it = clashes.cbegin(); it != clashes.cend(); ++it)
+        if (!english.contains(it.key()))
+            extra << it.value();
+    QVERIFY2(extra.isEmpty(), qPrintable(extra.join(u'\n')));
 }
 
 void TestI18n::savedAndCopiedAsInEnglish()

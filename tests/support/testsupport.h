@@ -2,6 +2,7 @@
 
 // Helpers shared by the test areas.
 #include <QApplication>
+#include <QFileDialog>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -27,7 +28,12 @@ public:
         questions << text;
         return answer;
     }
-    QStringList chooseFiles(QFileDialog&) override { return chosen; }
+    QStringList chooseFiles(QFileDialog& dialog) override
+    {
+        dialogFilters = dialog.nameFilters();
+        dialogConfirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
+        return chosen;
+    }
     Answer askToSave(QWidget*, const QString& text) override
     {
         questions << text;
@@ -40,6 +46,9 @@ public:
     QStringList errors;
     QStringList reports;
     QStringList chosen;
+    // The last file dialog's filters, and whether it asks before replacing a file.
+    QStringList dialogFilters;
+    bool dialogConfirmsOverwrite = false;
 };
 
 // Runs `write` with every file write of the process cut off after `bytes` when `cut` is set, as

@@ -30,6 +30,7 @@
 #include "chamber/chamberpage.h"
 #include "table/datatablepage.h"
 #include "table/grapheditorpage.h"
+#include "core/decayanalysis.h"
 #include "core/tabletext.h"
 #include "support/filesizelimit.h"
 #include "support/shownwindow.h"
@@ -298,7 +299,7 @@ void TestTablePages::failedSaveKeepsFiles_data()
 
     QTest::addRow("missing directory") << "absent/data.txt" << "data.txt" << false;
     QTest::addRow("path is a directory") << "folder" << "data.txt" << false;
-    QTest::addRow("read-only directory") << "locked/data.txt" << "locked/data.txt" << false;
+    QTest::addRow("read-only file in a read-only directory") << "locked/data.txt" << "locked/data.txt" << false;
     QTest::addRow("system file") << "/proc/version" << "/proc/version" << false;
     QTest::addRow("write cut short") << "data.txt" << "data.txt" << true;
 }
@@ -315,6 +316,8 @@ void TestTablePages::failedSaveKeepsFiles()
     kept = QDir(dir.path()).filePath(kept);
     QVERIFY(writeFile(dir.filePath(QStringLiteral("data.txt")), "old\tfile\r\n"));
     QVERIFY(writeFile(dir.filePath(QStringLiteral("locked/data.txt")), "locked\tfile\r\n"));
+    // A writable file in a folder that takes no new files is written in place: this one is not.
+    QFile::setPermissions(locked + QStringLiteral("/data.txt"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
                                       | QFile::ReadOther | QFile::ExeOther);
     const auto unlock = qScopeGuard(
@@ -717,6 +720,11 @@ void TestTablePages::poolSavedRuns_data()
         << Rows{{12, 1}, {11, 2}} << "Pooled 1 file: 2 times";
     QTest::addRow("a fraction") << QList<QByteArray>{"time,P1\n0,12.5\n"} << Rows{}
                                 << "file1.txt, line 2: \"12.5\" is not a whole number";
+    QTest::addRow("empty cells, at a line's end and inside")
+        << QList<QByteArray>{"time,P1,P2\r\n0,500,\r\n1,,7\r\n2,400,9\r\n"} << Rows{{500, 0}, {0, 7}, {400, 9}}
+        << "file1.txt has empty cells (2); they add nothing.";
+    QTest::addRow("a line without its time") << QList<QByteArray>{"time,P1\n0,500\n,400\n"} << Rows{}
+                                             << "file1.txt, line 3: the time is missing.";
 }
 
 void TestTablePages::poolSavedRuns()
@@ -762,6 +770,8 @@ void TestTablePages::poolSavedRuns()
         highest = std::max(highest, sums[t][0]);
     }
     QCOMPARE(x.slot(1)->text(), QString::number(sums[1][0]));
+    // The expected curves start from the pool's initial counts, not from one run's.
+    QCOMPARE(expectedCurves(x.sim(), 1, false).mean[0][1], double(sums[0][0]));
     QCOMPARE(x.sim().nuclideMax[1], highest);
 
     // The pooled counts stay the graph data through the page change the setting waited for,
