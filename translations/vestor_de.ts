@@ -353,6 +353,34 @@
     </message>
 </context>
 <context>
+    <name>vestor::Announcer</name>
+    <message>
+        <source>half-life</source>
+        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
+        <translation>Halbwertszeit</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
+        <translation>Gespeichert unter %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::BarField</name>
+    <message>
+        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
+        <translation>Einen Wert eingeben und Enter drücken oder woanders klicken, um den Schieberegler dorthin zu setzen</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: „%2“ ist keine ganze Zahl von %3 bis %4. Das Feld zeigt wieder den Wert des Schiebereglers.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: „%2“ ist keine Zahl von %3 bis %4. Das Feld zeigt wieder den Wert des Schiebereglers.</translation>
+    </message>
+</context>
+<context>
     <name>vestor::ChamberPage</name>
     <message>
         <source>Active</source>
@@ -949,6 +977,11 @@
             <numerusform>Ausgleichskurve für Nuklid 1 aus %n Punkten:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
         </translation>
     </message>
+    <message>
+        <source> The half-life bar moves in steps of 0.025; its nearest position gives T½ = %1.</source>
+        <extracomment>After Use fit: why the equation&apos;s half-life differs from the fit&apos;s; %1 is the equation&apos;s</extracomment>
+        <translation> Der Schieberegler der Halbwertszeit bewegt sich in Schritten von 0,025; seine nächste Stellung ergibt T½ = %1.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::HelpWindow</name>
@@ -1431,6 +1464,30 @@ Einen neuen Durchlauf starten?</translation>
     <message>
         <source>The counts of this run have not been saved. Save them as a lesson?</source>
         <translation>Die Anzahlen dieses Durchlaufs sind nicht gespeichert. Als Unterrichtsstunde speichern?</translation>
+    </message>
+    <message>
+        <source>The graph was printed into %1.</source>
+        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
+        <translation>Das Diagramm wurde in %1 gedruckt.</translation>
+    </message>
+    <message>
+        <source>The graph went to the printer %1.</source>
+        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
+        <translation>Das Diagramm ging an den Drucker %1.</translation>
+    </message>
+    <message>
+        <source>Fits this screen: %1 %</source>
+        <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
+        <translation>Passend für diesen Bildschirm: %1 %</translation>
+    </message>
+    <message>
+        <source>Fits this screen: none</source>
+        <translation>Passend für diesen Bildschirm: keine</translation>
+    </message>
+    <message>
+        <source>Needs a screen of at least %1 × %2 pixels</source>
+        <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
+        <translation>Braucht einen Bildschirm von mindestens %1 × %2 Pixeln</translation>
     </message>
 </context>
 <context>

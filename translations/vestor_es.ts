@@ -353,6 +353,34 @@
     </message>
 </context>
 <context>
+    <name>vestor::Announcer</name>
+    <message>
+        <source>half-life</source>
+        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
+        <translation>semivida</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
+        <translation>Guardado en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::BarField</name>
+    <message>
+        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
+        <translation>Escriba un valor y pulse Intro, o haga clic en otro sitio, para llevar la barra allí</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: «%2» no es un número entero de %3 a %4. El campo vuelve a mostrar el valor de la barra.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: «%2» no es un número de %3 a %4. El campo vuelve a mostrar el valor de la barra.</translation>
+    </message>
+</context>
+<context>
     <name>vestor::ChamberPage</name>
     <message>
         <source>Active</source>
@@ -949,6 +977,11 @@
             <numerusform>Mejor ajuste del núclido 1 con %n puntos:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
         </translation>
     </message>
+    <message>
+        <source> The half-life bar moves in steps of 0.025; its nearest position gives T½ = %1.</source>
+        <extracomment>After Use fit: why the equation&apos;s half-life differs from the fit&apos;s; %1 is the equation&apos;s</extracomment>
+        <translation> La barra de la semivida avanza en pasos de 0,025; su posición más cercana da T½ = %1.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::HelpWindow</name>
@@ -1431,6 +1464,30 @@ Start a new run?</source>
     <message>
         <source>The counts of this run have not been saved. Save them as a lesson?</source>
         <translation>Los números de este ensayo no se han guardado. ¿Guardarlos como lección?</translation>
+    </message>
+    <message>
+        <source>The graph was printed into %1.</source>
+        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
+        <translation>El gráfico se imprimió en %1.</translation>
+    </message>
+    <message>
+        <source>The graph went to the printer %1.</source>
+        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
+        <translation>El gráfico se envió a la impresora %1.</translation>
+    </message>
+    <message>
+        <source>Fits this screen: %1 %</source>
+        <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
+        <translation>Ajustado a esta pantalla: %1 %</translation>
+    </message>
+    <message>
+        <source>Fits this screen: none</source>
+        <translation>Ajustado a esta pantalla: ninguno</translation>
+    </message>
+    <message>
+        <source>Needs a screen of at least %1 × %2 pixels</source>
+        <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
+        <translation>Necesita una pantalla de al menos %1 × %2 píxeles</translation>
     </message>
 </context>
 <context>

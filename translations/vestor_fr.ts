@@ -353,6 +353,34 @@
     </message>
 </context>
 <context>
+    <name>vestor::Announcer</name>
+    <message>
+        <source>half-life</source>
+        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
+        <translation>demi-vie</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
+        <translation>Enregistré dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::BarField</name>
+    <message>
+        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
+        <translation>Tapez une valeur puis Entrée, ou cliquez ailleurs, pour y placer la barre</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1 : « %2 » n&apos;est pas un nombre entier de %3 à %4. Le champ affiche de nouveau la valeur de la barre.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1 : « %2 » n&apos;est pas un nombre de %3 à %4. Le champ affiche de nouveau la valeur de la barre.</translation>
+    </message>
+</context>
+<context>
     <name>vestor::ChamberPage</name>
     <message>
         <source>Active</source>
@@ -949,6 +977,11 @@
             <numerusform>Meilleur ajustement du nucléide 1 sur %n points :  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
         </translation>
     </message>
+    <message>
+        <source> The half-life bar moves in steps of 0.025; its nearest position gives T½ = %1.</source>
+        <extracomment>After Use fit: why the equation&apos;s half-life differs from the fit&apos;s; %1 is the equation&apos;s</extracomment>
+        <translation> La barre de la demi-vie avance par pas de 0,025 ; sa position la plus proche donne T½ = %1.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::HelpWindow</name>
@@ -1431,6 +1464,30 @@ Commencer un nouvel essai ?</translation>
     <message>
         <source>The counts of this run have not been saved. Save them as a lesson?</source>
         <translation>Les nombres de cet essai n’ont pas été enregistrés. Les enregistrer comme leçon ?</translation>
+    </message>
+    <message>
+        <source>The graph was printed into %1.</source>
+        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
+        <translation>Le graphique a été imprimé dans %1.</translation>
+    </message>
+    <message>
+        <source>The graph went to the printer %1.</source>
+        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
+        <translation>Le graphique a été envoyé à l&apos;imprimante %1.</translation>
+    </message>
+    <message>
+        <source>Fits this screen: %1 %</source>
+        <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
+        <translation>Adaptée à cet écran : %1 %</translation>
+    </message>
+    <message>
+        <source>Fits this screen: none</source>
+        <translation>Adaptée à cet écran : aucune</translation>
+    </message>
+    <message>
+        <source>Needs a screen of at least %1 × %2 pixels</source>
+        <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
+        <translation>Demande un écran d&apos;au moins %1 × %2 pixels</translation>
     </message>
 </context>
 <context>

@@ -353,6 +353,34 @@
     </message>
 </context>
 <context>
+    <name>vestor::Announcer</name>
+    <message>
+        <source>half-life</source>
+        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
+        <translation>tempo di dimezzamento</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
+        <translation>Salvato in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::BarField</name>
+    <message>
+        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
+        <translation>Scrivi un valore e premi Invio, o fai clic altrove, per portarvi la barra</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: «%2» non è un numero intero da %3 a %4. Il campo mostra di nuovo il valore della barra.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: «%2» non è un numero da %3 a %4. Il campo mostra di nuovo il valore della barra.</translation>
+    </message>
+</context>
+<context>
     <name>vestor::ChamberPage</name>
     <message>
         <source>Active</source>
@@ -949,6 +977,11 @@
             <numerusform>Regressione del nuclide 1 su %n punti:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
         </translation>
     </message>
+    <message>
+        <source> The half-life bar moves in steps of 0.025; its nearest position gives T½ = %1.</source>
+        <extracomment>After Use fit: why the equation&apos;s half-life differs from the fit&apos;s; %1 is the equation&apos;s</extracomment>
+        <translation> La barra del tempo di dimezzamento si muove a passi di 0,025; la sua posizione più vicina dà T½ = %1.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::HelpWindow</name>
@@ -1431,6 +1464,30 @@ Iniziare una nuova prova?</translation>
     <message>
         <source>The counts of this run have not been saved. Save them as a lesson?</source>
         <translation>I conteggi di questa prova non sono stati salvati. Salvarli come lezione?</translation>
+    </message>
+    <message>
+        <source>The graph was printed into %1.</source>
+        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
+        <translation>Il grafico è stato stampato in %1.</translation>
+    </message>
+    <message>
+        <source>The graph went to the printer %1.</source>
+        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
+        <translation>Il grafico è stato inviato alla stampante %1.</translation>
+    </message>
+    <message>
+        <source>Fits this screen: %1 %</source>
+        <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
+        <translation>Adatta a questo schermo: %1 %</translation>
+    </message>
+    <message>
+        <source>Fits this screen: none</source>
+        <translation>Adatta a questo schermo: nessuna</translation>
+    </message>
+    <message>
+        <source>Needs a screen of at least %1 × %2 pixels</source>
+        <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
+        <translation>Richiede uno schermo di almeno %1 × %2 pixel</translation>
     </message>
 </context>
 <context>

@@ -353,6 +353,34 @@
     </message>
 </context>
 <context>
+    <name>vestor::Announcer</name>
+    <message>
+        <source>half-life</source>
+        <extracomment>The half-life in words, read by a screen reader where the screen shows the symbol T½</extracomment>
+        <translation>halveringstijd</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
+        <translation>Opgeslagen in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vestor::BarField</name>
+    <message>
+        <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
+        <translation>Typ een waarde en druk op Enter, of klik ergens anders, om de schuifbalk daarheen te zetten</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: ‘%2’ is geen geheel getal van %3 tot %4. Het veld toont weer de waarde van de schuifbalk.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4. The field shows the bar&apos;s value again.</source>
+        <translation>%1: ‘%2’ is geen getal van %3 tot %4. Het veld toont weer de waarde van de schuifbalk.</translation>
+    </message>
+</context>
+<context>
     <name>vestor::ChamberPage</name>
     <message>
         <source>Active</source>
@@ -949,6 +977,11 @@
             <numerusform>Beste fit van nuclide 1 uit %n punten:  T½ = %1 ± %2,  A = %3 ± %4</numerusform>
         </translation>
     </message>
+    <message>
+        <source> The half-life bar moves in steps of 0.025; its nearest position gives T½ = %1.</source>
+        <extracomment>After Use fit: why the equation&apos;s half-life differs from the fit&apos;s; %1 is the equation&apos;s</extracomment>
+        <translation> De schuifbalk van de halveringstijd gaat in stappen van 0,025; zijn dichtstbijzijnde stand geeft T½ = %1.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::HelpWindow</name>
@@ -1431,6 +1464,30 @@ Een nieuwe meting starten?</translation>
     <message>
         <source>The counts of this run have not been saved. Save them as a lesson?</source>
         <translation>De aantallen van deze meting zijn niet opgeslagen. Als les opslaan?</translation>
+    </message>
+    <message>
+        <source>The graph was printed into %1.</source>
+        <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
+        <translation>De grafiek is afgedrukt in %1.</translation>
+    </message>
+    <message>
+        <source>The graph went to the printer %1.</source>
+        <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
+        <translation>De grafiek is naar printer %1 gestuurd.</translation>
+    </message>
+    <message>
+        <source>Fits this screen: %1 %</source>
+        <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
+        <translation>Past op dit scherm: %1 %</translation>
+    </message>
+    <message>
+        <source>Fits this screen: none</source>
+        <translation>Past op dit scherm: geen</translation>
+    </message>
+    <message>
+        <source>Needs a screen of at least %1 × %2 pixels</source>
+        <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
+        <translation>Vraagt een scherm van minstens %1 × %2 pixels</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QApplication>
 #include <QLocale>
 #include <QFileDialog>
@@ -30,6 +31,7 @@
 #include "app/printing.h"
 #include "ui/accessibleroles.h"
 #include "ui/announcer.h"
+#include "ui/statusline.h"
 #include "ui/uicommon.h"
 #include "app/usernamedialog.h"
 #include "config/configpage.h"
@@ -48,6 +50,9 @@ QSettings storedChoices()
 }
 
 namespace {
+
+// The status line under the pages, in pixels: the window is this much taller than the panel of pages.
+constexpr int kStatusLineHeight = 22;
 
 const QString kColourBlindKey = QStringLiteral("colourBlindSafe");
 
@@ -82,7 +87,7 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     panel->setObjectName(QStringLiteral("decaypl"));
     setBackground(panel, kPanelColor);
     panel->setFont(pixelFont(13, true));
-    panel->setFixedSize(800, 560);
+    panel->setFixedSize(800, 560 + kStatusLineHeight);
     setCentralWidget(panel);
 
     m_nb = new QTabWidget(panel);
@@ -121,6 +126,11 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     back->setAccessibleName(tr("Close the program"));
     connect(back, &QPushButton::clicked, this, &QWidget::close);
 
+    // Under the pages, which keep their places: what the program says, for the eye as well.
+    auto* status = new StatusLine(Announcer::of(this), panel);
+    status->setGeometry(8, 560, 784, kStatusLineHeight - 2);
+    status->setFont(pixelFont(12, false));
+
     buildMenus();
     // Pop-up menus are windows of their own, which take no colours from this one.
     for (QMenu* menu : findChildren<QMenu*>())
@@ -130,7 +140,7 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
         if (QMenu* menu = opener->menu())
             connect(menu, &QMenu::aboutToShow, this, [this, opener] {
                 //: What a screen reader says as a menu of the menu bar opens; %1 is the menu's name
-                announce(this, tr("%1 menu").arg(opener->iconText()));
+                Announcer::of(this)->say(tr("%1 menu").arg(opener->iconText()), Announcer::Audience::EarOnly);
             });
     setNotifier(m_notifier);
 
@@ -163,7 +173,7 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
     m_configChanged = false;
     Changed();
 
-    setFixedSize(800, menuBar()->sizeHint().height() + 560);
+    setFixedSize(800, menuBar()->sizeHint().height() + 560 + kStatusLineHeight);
 
     m_setData = new TGetDataFR(this);
     connect(m_setData, &TGetDataFR::resetRequested, this, &MainWindow::restartClick);
@@ -273,6 +283,8 @@ void MainWindow::setNotifier(Notifier* notifier)
     m_notifier = notifier ? notifier : &m_messageBoxes;
     m_table->setNotifier(m_notifier);
     m_editor->setNotifier(m_notifier);
+    m_config->setNotifier(m_notifier);
+    m_graph->setNotifier(m_notifier);
 }
 
 QPrinter& MainWindow::printer()
@@ -393,6 +405,13 @@ void MainWindow::printGraph()
                                        m_whoami->userName(), [this](QPainter& p) { m_graph->paintPicture(p); });
     if (!error.isEmpty())
         m_notifier->error(this, error);
+    else if (!printer().outputFileName().isEmpty())
+        //: Said and shown after printing into a file; %1 is the file
+        announce(this, tr("The graph was printed into %1.")
+                           .arg(QDir::toNativeSeparators(QFileInfo(printer().outputFileName()).absoluteFilePath())));
+    else
+        //: Said and shown after printing; %1 is the printer's name
+        announce(this, tr("The graph went to the printer %1.").arg(printer().printerName()));
 }
 
 void MainWindow::SaveGraphAs1Click()
@@ -434,6 +453,8 @@ QString MainWindow::saveGraph(const QString& path, bool twiceTheSize)
     }
     if (!error.isEmpty())
         m_notifier->error(this, error);
+    else
+        announceSaved(this, path);
     return error;
 }
 

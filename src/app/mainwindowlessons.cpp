@@ -13,17 +13,20 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
+#include <cmath>
 #include <random>
 #include <sstream>
 
 #include "app/lessonexamples.h"
 #include "app/mainwindow.h"
+#include "app/placement.h"
 #include "app/usernamedialog.h"
 #include "chamber/chamberpage.h"
 #include "config/configpage.h"
 #include "graph/graphpage.h"
 #include "table/datatablepage.h"
 #include "table/grapheditorpage.h"
+#include "ui/announcer.h"
 #include "ui/readfile.h"
 #include "ui/savefile.h"
 
@@ -94,24 +97,42 @@ void MainWindow::buildViewMenu()
     for (const int percent : {100, 150, 200}) {
         QAction* a = size->addAction(tr("%1 %").arg(percent));
         a->setObjectName(QStringLiteral("Size%1").arg(percent));
-        a->setCheckable(true);
-        a->setChecked(percent == windowSize());
+        a->setProperty("percent", percent);
         sizes->addAction(a);
-        connect(a, &QAction::triggered, this, [percent] { setWindowSize(percent); });
+    }
+    // Besides the fixed sizes, the largest that fits the screen in view, found as the menu opens.
+    QAction* fits = size->addAction(QString());
+    fits->setObjectName(QStringLiteral("SizeFit"));
+    sizes->addAction(fits);
+    size->setToolTipsVisible(true);
+    for (QAction* a : sizes->actions()) {
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [a] { setWindowSize(a->property("percent").toInt()); });
     }
     // A size larger than the screen would put the menu bar out of reach: only sizes that fit the
     // screen the window is on are offered, in its physical pixels.
-    connect(size, &QMenu::aboutToShow, this, [this, sizes] {
+    connect(size, &QMenu::aboutToShow, this, [this, sizes, fits] {
         const QScreen* at = screen();
         const double applied = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
                                    ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
                                    : 1.0;
         const double platformRatio = at->devicePixelRatio() / (applied > 0 ? applied : 1.0);
         const QSizeF room = QSizeF(at->availableSize()) * at->devicePixelRatio();
+        const QSizeF whole = QSizeF(frameGeometry().size()) * platformRatio;
+        const int fit = fittingSize(room, whole);
+        fits->setProperty("percent", fit);
+        //: View > Size: the largest size that fits the screen; %1 is that size in percent
+        fits->setText(fit > 0 ? tr("Fits this screen: %1 %").arg(fit) : tr("Fits this screen: none"));
         for (QAction* a : sizes->actions()) {
-            const QSizeF needed = QSizeF(frameGeometry().size()) * platformRatio
-                                  * a->objectName().mid(4).toDouble() / 100.0;
-            a->setEnabled(a->isChecked() || (needed.width() <= room.width() && needed.height() <= room.height()));
+            const int percent = a->property("percent").toInt();
+            const QSizeF needed = whole * std::max(percent, 100) / 100.0;
+            a->setChecked(percent == windowSize());
+            a->setEnabled(a->isChecked() || (percent > 0 && percent <= fit));
+            //: Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels
+            a->setToolTip(a->isEnabled() ? QString()
+                                         : tr("Needs a screen of at least %1 × %2 pixels")
+                                               .arg(std::ceil(needed.width()))
+                                               .arg(std::ceil(needed.height())));
         }
     });
 }
@@ -119,7 +140,7 @@ void MainWindow::buildViewMenu()
 int MainWindow::windowSize()
 {
     const int percent = storedChoices().value(kSizeKey, 100).toInt();
-    return percent == 150 || percent == 200 ? percent : 100;
+    return percent >= 100 && percent <= 400 && percent % 25 == 0 ? percent : 100;
 }
 
 void MainWindow::setWindowSize(int percent)
@@ -205,6 +226,7 @@ bool MainWindow::openLessonFile(const QString& path)
     applyLesson(*lesson);
     setLessonPath(path);
     rememberLesson(path);
+    announceSaved(this, path);
     return true;
 }
 
@@ -218,6 +240,7 @@ bool MainWindow::saveLessonTo(const QString& path)
     }
     setLessonPath(path);
     rememberLesson(path);
+    announceSaved(this, path);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 #include <QWidget>
 #include <QWindow>
 
@@ -25,6 +26,15 @@ void centreOnScreen(QWidget* window, const QMargins& frame)
     const QPoint corner(area.x() + std::max(0, (area.width() - outer.width()) / 2),
                         area.y() + std::max(0, (area.height() - outer.height()) / 2));
     window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), inner));
+}
+
+int fittingSize(QSizeF room, QSizeF window)
+{
+    if (window.isEmpty())
+        return 0;
+    const double scale = std::min(room.width() / window.width(), room.height() / window.height());
+    const int steps = static_cast<int>(std::floor(scale * 4 + 1e-9));
+    return steps >= 4 ? steps * 25 : 0;
 }
 
 }  // namespace vestor

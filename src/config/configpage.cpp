@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "ui/announcer.h"
+#include "ui/barfield.h"
 #include "ui/uicommon.h"
 #include "core/decayanalysis.h"
 
@@ -89,6 +90,13 @@ ConfigPage::ConfigPage(QWidget* parent) : QWidget(parent)
             });
     }
     connect(m_sides.bar, &QScrollBar::valueChanged, this, &ConfigPage::updateImpliedHalfLives);
+
+    m_sides.letType();
+    for (int i = 1; i <= kMaxNuclides; ++i) {
+        m_percentRows[i].letType(QStringLiteral("%"));
+        m_diceRows[i].letType();
+        m_initialRows[i].letType();
+    }
 
     // Rows 2..5 start outside the series.
     for (int i = 2; i <= kMaxNuclides; ++i) {
@@ -384,6 +392,14 @@ void ConfigPage::setNuclideColors(const std::array<Color, 6>& colors)
     for (int i = 1; i <= kMaxNuclides; ++i)
         for (QLabel* label : {m_percentRows[i].label, m_diceRows[i].label, m_initialRows[i].label})
             setTextColor(label, toQColor(colors[i]));
+}
+
+void ConfigPage::setNotifier(Notifier* notifier)
+{
+    m_sides.typing->setNotifier(notifier);
+    for (int i = 1; i <= kMaxNuclides; ++i)
+        for (const ScrollRow* row : {&m_percentRows[i], &m_diceRows[i], &m_initialRows[i]})
+            row->typing->setNotifier(notifier);
 }
 
 void ConfigPage::startUp()

@@ -14,6 +14,8 @@ class QRadioButton;
 
 namespace vestor {
 
+class Notifier;
+
 // The "&Configuration" page: series length, decay type and chances, initial numbers and the
 // two graph settings. Its rules keep the settings consistent; a change of the series only
 // announces itself (`changed`), and the next page change starts a new run from `settings()`.
@@ -48,6 +50,9 @@ public:
     bool locked() const { return m_locked; }
     // What a screen reader says as the page opens: why its controls are disabled, or nothing.
     QString spokenNote() const;
+
+    // Where a value typed beside a bar is refused.
+    void setNotifier(Notifier* notifier);
 
     // Start-up: select the first series length and put the focus on nuclide 1's initial number.
     void startUp();

@@ -1,6 +1,9 @@
 #include "config/scrollrow.h"
 
 #include "ui/announcer.h"
+#include "ui/barfield.h"
+
+#include <cmath>
 
 namespace vestor {
 
@@ -14,7 +17,14 @@ void ScrollRow::setEnabled(bool on) const
 
 void ScrollRow::showPosition(const QString& suffix) const
 {
-    readout->setText(QString::number(bar->value()) + suffix);
+    BarField::showIn(readout, QString::number(bar->value()) + suffix);
+}
+
+void ScrollRow::letType(const QString& suffix)
+{
+    typing = new BarField(bar, readout,
+                          {name, [suffix](int position) { return QString::number(position) + suffix; },
+                           [](double value) { return std::llround(value); }, true, suffix});
 }
 
 void ScrollRow::setAccessibleText(const QString& barName, const QString& description)

@@ -7,6 +7,8 @@
 
 namespace vestor {
 
+class BarField;
+
 // A caption, a horizontal scroll bar and the read-only field that shows the bar's position.
 struct ScrollRow {
     QLabel* label = nullptr;
@@ -14,6 +16,8 @@ struct ScrollRow {
     QLineEdit* readout = nullptr;
     // What a screen reader calls the bar.
     QString name;
+    // Set once the read-out takes typed values (letType).
+    BarField* typing = nullptr;
 
     void setEnabled(bool on) const;
     void showPosition(const QString& suffix = QString()) const;
@@ -21,6 +25,8 @@ struct ScrollRow {
     void setAccessibleText(const QString& name, const QString& description);
     // Lets a screen reader hear `extra` after the bar's name, or the name alone when it is empty.
     void speakAlso(const QString& extra) const;
+    // Lets the student type the bar's position into the read-out, with `suffix` after it.
+    void letType(const QString& suffix = QString());
 };
 
 struct ScrollRowSetup {

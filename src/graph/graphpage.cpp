@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include <cmath>
 
 #include "ui/announcer.h"
+#include "ui/barfield.h"
 #include "ui/imageview.h"
 #include "ui/uicommon.h"
 #include "core/decayanalysis.h"
@@ -42,10 +44,10 @@ QFrame* redStroke(QWidget* parent, const char* name, int w, int h)
     return f;
 }
 
-// The half-life a bar position sets, with the decimals the equation on screen uses.
+// The half-life a bar position sets, written as the equation on screen writes it.
 QString spokenHalfLife(int hPosition)
 {
-    return QLocale().toString(halfLifeOf(hPosition), 'f', 2);
+    return onScreen(fixedText(halfLifeOf(hPosition), 2, 0));
 }
 
 }  // namespace
@@ -104,6 +106,24 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
         tr("Moves the initial count of the model curve up or down; the equation above the graph shows it"));
     m_iclb->setBuddy(m_yshift);
 
+    // The fields beside the two bars: the half-life right of its bar, the initial count under its.
+    auto* hField = placed<QLineEdit>(this, "he", 560, 6);
+    hField->setFixedSize(52, 22);
+    hField->setAccessibleName(m_h->accessibleName());
+    m_hTyping = new BarField(m_h, hField,
+                             {m_h->accessibleName(), spokenHalfLife,
+                              [](double halfLife) { return std::llround(halfLife * 40); }, false, {}});
+    auto* aField = placed<QLineEdit>(this, "yshifte", 2, 146);
+    aField->setFixedSize(50, 22);
+    aField->setAccessibleName(m_yshift->accessibleName());
+    const auto count0 = [this] { return static_cast<long long>(countAt(m_sim.history, 0, 1)); };
+    m_aTyping = new BarField(m_yshift, aField,
+                             {m_yshift->accessibleName(),
+                              [count0](int position) {
+                                  return QString::number(initialCount(static_cast<std::int32_t>(count0()), position));
+                              },
+                              [count0](double a) { return count0() + 20 - std::llround(a); }, true, {}});
+
     m_anchor = placed<AnchorMarker>(this, "time1", kImageLeft + kAnchorX, kImageTop + kAnchorY);
     m_anchor->setAccessibleName(tr("Start of the model curve"));
     m_anchor->setAccessibleDescription(tr("Marks where the model curve starts, at time 0"));
@@ -128,6 +148,8 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
                             //: Title of the horizontal axis of the graph
                             tr("time"));
     m_yax->setFixedHeight(16);
+    setBackground(m_yax, Qt::white);
+    m_yax->setAutoFillBackground(false);
     for (QLabel* l : {m_initially, m_kvalue, m_xmax, m_xmin, m_yaxis, m_yax})
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -214,6 +236,12 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     setTabOrder(m_expected, m_logScale);
 }
 
+void GraphPage::setNotifier(Notifier* notifier)
+{
+    m_hTyping->setNotifier(notifier);
+    m_aTyping->setNotifier(notifier);
+}
+
 void GraphPage::setPictureRatio(double ratio)
 {
     m_image = pictureImage(QSize(kGraphWidth, kGraphHeight), ratio);
@@ -251,6 +279,9 @@ void GraphPage::draxis()
     placeTickLabel(m_xmax, m_scale.topValue);
     m_xmin->setVisible(!m_scale.log);
     m_xmax->setVisible(!m_scale.log);
+    // The log axis marks counts of 0 under the time axis, where the caption stands: the caption
+    // is then written on white, as Copy writes it.
+    m_yax->setAutoFillBackground(m_scale.log);
 }
 
 void GraphPage::plotggraph()
@@ -277,6 +308,8 @@ void GraphPage::plotggraph()
     if (m_bestFit->isChecked())
         updateFit();
     m_view->update();
+    m_hTyping->show();
+    m_aTyping->show();
     nameBars();
 }
 
@@ -382,10 +415,13 @@ void GraphPage::paintExpected(QPainter& p, const GraphInput& in, bool band) cons
             }
             QColor light = toQColor(in.colors[k]);
             light.setAlpha(56);
+            p.save();
+            // On the log axis an upper edge under 1 falls below the time axis, onto its caption.
+            p.setClipRect(QRectF(0, 0, kGraphWidth, bottom));
             p.setPen(Qt::NoPen);
             p.setBrush(light);
             p.drawPolygon(line);
-            p.setBrush(Qt::NoBrush);
+            p.restore();
         } else {
             p.setPen(picturePen(p, toQColor(in.colors[k])));
             for (const QPolygonF& part : partsAbove(line, bottom))
@@ -439,7 +475,18 @@ void GraphPage::updateFit()
                                     "the ± does not hold.")
                                      .arg(fit.risesAfter)
                                      .arg(fit.risesAfter + 1)));
+    m_fitLabel->setText(m_fitLabel->text() + stepNote(fit));
     m_useFit->setEnabled(true);
+}
+
+QString GraphPage::stepNote(const DecayFit& fit) const
+{
+    const int h = m_h->value();
+    if (h != std::llround(fit.halfLife * 40) || spokenHalfLife(h) == QLocale().toString(fit.halfLife, 'f', 2))
+        return QString();
+    //: After Use fit: why the equation's half-life differs from the fit's; %1 is the equation's
+    return tr(" The half-life bar moves in steps of 0.025; its nearest position gives T\u00BD = %1.")
+        .arg(spokenHalfLife(h));
 }
 
 void GraphPage::bestfitcbClick()
@@ -470,7 +517,8 @@ void GraphPage::usefitbtClick()
         note += tr(" The initial count lies beyond the scroll bar's reach.");
     if (!note.isEmpty())
         m_fitLabel->setText(m_fitLabel->text() + note);
-    announce(this, modelText() + note);
+    // The fit's line itself says where the bar went, for as long as it stands there.
+    announce(this, modelText() + note + stepNote(fit));
 }
 
 void GraphPage::applyEquationVisibility()
@@ -484,7 +532,8 @@ void GraphPage::p1cbClick(int box)
 {
     if (box == 1) {
         const bool on = m_boxes[1]->isChecked();
-        for (QWidget* w : std::initializer_list<QWidget*>{m_yshift, m_iclb, m_hllb, m_h})
+        for (QWidget* w : std::initializer_list<QWidget*>{m_yshift, m_iclb, m_hllb, m_h, m_hTyping->field(),
+                                                          m_aTyping->field()})
             w->setVisible(on);
         if (m_showEquation) {
             m_initially->setVisible(on);

@@ -13,13 +13,16 @@
 class QCheckBox;
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QScrollBar;
 
 namespace vestor {
 
+class BarField;
 class ImageView;
+class Notifier;
 
 // The small black disc that marks where the model curve starts.
 class AnchorMarker : public QWidget {
@@ -37,6 +40,9 @@ class GraphPage : public QWidget {
     Q_OBJECT
 public:
     GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* parent = nullptr);
+
+    // Where a value typed beside a bar is refused.
+    void setNotifier(Notifier* notifier);
 
     void plotggraph();
     void graphhalf() { plotggraph(); }
@@ -106,6 +112,8 @@ private:
     void paintExpected(QPainter& p, const GraphInput& in, bool band) const;
     void paintLabels(QPainter& p) const;
     void updateFit();
+    // Said while the half-life bar stands nearest the fit and the equation writes it otherwise.
+    QString stepNote(const DecayFit& fit) const;
     // What a screen reader hears of the two scroll bars and of the graph, for the values drawn.
     void nameBars();
     QString graphDescription() const;
@@ -137,6 +145,9 @@ private:
     QLabel* m_iclb = nullptr;
     QScrollBar* m_h = nullptr;
     QScrollBar* m_yshift = nullptr;
+    // The half-life and the initial count, to read and to type.
+    BarField* m_hTyping = nullptr;
+    BarField* m_aTyping = nullptr;
     std::array<QCheckBox*, 6> m_boxes{};
     QFrame* m_gtv = nullptr;
     QLabel* m_gtvlb = nullptr;

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "ui/announcer.h"
 #include "ui/notifier.h"
 #include "ui/savefile.h"
 #include "ui/uicommon.h"
@@ -119,6 +120,7 @@ bool DataTablePage::saveTo(const QString& path)
         m_notifier->error(this, tr("The data could not be saved to %1:\n%2").arg(path, reason));
     if (!reason.isEmpty())
         return false;
+    announceSaved(this, path);
     // Only a file with every count in it keeps them: the columns of the whole series, every time.
     const ColumnChoice columns = checkedColumns();
     bool whole = m_dataPoints() >= m_sim.lastDataTime();

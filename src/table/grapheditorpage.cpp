@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "ui/barfield.h"
 #include "ui/notifier.h"
 #include "ui/announcer.h"
 #include "ui/uicommon.h"
@@ -88,8 +89,8 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
     heading->setWordWrap(true);
 
     auto* lll = placed<QLabel>(this, "lll", 16, 54, tr("Number of Data Points:"));
-    m_maxp = placed<QLabel>(this, "maxp", 190, 54, QStringLiteral("1"));
-    m_maxp->setFixedWidth(32);
+    m_maxp = placed<QLineEdit>(this, "maxp", 188, 51, QStringLiteral("1"));
+    m_maxp->setFixedSize(38, 22);
     m_np = placed<QScrollBar>(this, "np", 230, 54, Qt::Horizontal);
     m_np->setFixedWidth(300);
     m_np->setRange(1, 100);
@@ -101,6 +102,10 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
     arrowsFollowHandle(m_np);
     m_np->setAccessibleDescription(tr("Sets how many recorded times the graph and the data table show"));
     lll->setBuddy(m_np);
+    m_maxp->setAccessibleName(m_np->accessibleName());
+    m_npTyping = new BarField(m_np, m_maxp,
+                              {m_np->accessibleName(), [](int n) { return QString::number(n); },
+                               [](double n) { return std::llround(n); }, true, {}});
 
     //: Caption of the choice of nuclide whose counts are shown below
     auto* show = placed<QLabel>(this, "Label20", 16, 92, tr("Show"));
@@ -167,6 +172,12 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
     setTabOrder(previous, m_tsb);
 }
 
+void GraphEditorPage::setNotifier(Notifier* notifier)
+{
+    m_notifier = notifier;
+    m_npTyping->setNotifier(notifier);
+}
+
 int GraphEditorPage::dataPoints() const
 {
     return m_np->value();
@@ -197,7 +208,7 @@ void GraphEditorPage::npChange()
 {
     commitPendingEdits();
     const int n = dataPoints();
-    m_maxp->setText(QString::number(n));
+    m_npTyping->show();
     for (int k = 1; k <= kMaxNuclides; ++k)
         m_sim.nuclideMax[k] = maximumOver(m_sim.history, k, n);
     m_tsb->setMaximum(std::max(n - kSlots, 0));

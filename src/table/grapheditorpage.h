@@ -15,6 +15,7 @@ class QScrollBar;
 
 namespace vestor {
 
+class BarField;
 class Notifier;
 
 // The "Edit G&raph Data" page: the number of data points N, and the recorded counts of one
@@ -24,7 +25,7 @@ class GraphEditorPage : public QWidget {
 public:
     explicit GraphEditorPage(Simulation& sim, QWidget* parent = nullptr);
 
-    void setNotifier(Notifier* notifier) { m_notifier = notifier; }
+    void setNotifier(Notifier* notifier);
 
     // The number of data points N.
     int dataPoints() const;
@@ -74,7 +75,9 @@ private:
 
     Simulation& m_sim;
     Notifier* m_notifier = nullptr;
-    QLabel* m_maxp = nullptr;
+    // The field that shows N, where N may be typed too.
+    QLineEdit* m_maxp = nullptr;
+    BarField* m_npTyping = nullptr;
     QScrollBar* m_np = nullptr;
     QComboBox* m_showdd = nullptr;
     QGroupBox* m_datagb = nullptr;

@@ -4,6 +4,8 @@
 
 #include <QAccessible>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QScrollBar>
 
@@ -43,11 +45,22 @@ Announcer::Announcer(QWidget* window) : QWidget(window)
     show();
 }
 
-void Announcer::say(const QString& text)
+void Announcer::say(const QString& text, Audience audience)
 {
-    setAccessibleName(text);
+    setAccessibleName(forTheEar(text));
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+    if (audience == Audience::Everyone)
+        emit said(text);
+}
+
+QString forTheEar(const QString& text)
+{
+    static const QString symbol = QStringLiteral("T\u00BD");
+    if (!text.contains(symbol))
+        return text;
+    //: The half-life in words, read by a screen reader where the screen shows the symbol T½
+    return QString(text).replace(symbol, Announcer::tr("half-life"));
 }
 
 Announcer* Announcer::of(QWidget* widget)
@@ -63,10 +76,17 @@ void announce(QWidget* widget, const QString& text)
         Announcer::of(widget)->say(text);
 }
 
+void announceSaved(QWidget* widget, const QString& path)
+{
+    //: Said and shown after a file was saved; %1 is the file with its folder
+    announce(widget, Announcer::tr("Saved to %1.").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+}
+
 void setSpokenName(QWidget* widget, const QString& name)
 {
-    if (widget->accessibleName() != name)
-        widget->setAccessibleName(name);
+    const QString spoken = forTheEar(name);
+    if (widget->accessibleName() != spoken)
+        widget->setAccessibleName(spoken);
 }
 
 void sayValueChanges(QAbstractSlider* control, std::function<QString()> text)

@@ -10,19 +10,32 @@ namespace vestor {
 // Speaks a short text through the screen reader without moving the focus: what a Time step did
 // to the counts, the page just opened, the field an entry was refused in. It is an invisible
 // notification on the window; each text is sent as the notification showing with that name.
+// What is said for everyone is also offered to the eye (said()), for the window's status line.
 class Announcer : public QWidget {
     Q_OBJECT
 public:
     explicit Announcer(QWidget* window);
 
-    void say(const QString& text);
+    enum class Audience { Everyone, EarOnly };
+    void say(const QString& text, Audience audience = Audience::Everyone);
 
     // The window's announcer, made on first use.
     static Announcer* of(QWidget* widget);
+
+signals:
+    // A text said for everyone, as the screen shows it.
+    void said(const QString& text);
 };
+
+// A text as a speech synthesiser should read it: the symbol T½, which it would spell out, in
+// words. The screen keeps the symbol.
+QString forTheEar(const QString& text);
 
 // Says `text` in the window of `widget`.
 void announce(QWidget* widget, const QString& text);
+
+// Says, and shows, where a file was saved.
+void announceSaved(QWidget* widget, const QString& path);
 
 // Gives `widget` the accessible name `name` when it differs: what a screen reader reads when the
 // widget takes the focus.

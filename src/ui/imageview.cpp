@@ -1,5 +1,8 @@
 #include "ui/imageview.h"
 
+#include "ui/announcer.h"
+#include "ui/interaction.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -9,6 +12,12 @@ ImageView::ImageView(QImage* image, QWidget* parent) : QWidget(parent), m_image(
 {
     setFixedSize(image->deviceIndependentSize().toSize());
     setAttribute(Qt::WA_OpaquePaintEvent);
+    watchInteraction();
+}
+
+QString ImageView::description() const
+{
+    return forTheEar(m_describer ? m_describer() : accessibleDescription());
 }
 
 void ImageView::paintEvent(QPaintEvent* event)
@@ -25,7 +34,8 @@ void ImageView::paintEvent(QPaintEvent* event)
         p.drawImage(r, *m_image, r);
     else
         p.drawImage(QRectF(r), *m_image, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
-    if (hasFocus())
+    // A mouse user sees exactly the picture; the frame is for one who works with the keys.
+    if (hasFocus() && keyboardInUse())
         paintFocusFrame(p);
 }
 

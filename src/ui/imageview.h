@@ -20,7 +20,7 @@ public:
     // What a screen reader reads as the picture's description, made when it is asked for: the
     // picture may be redrawn many times a second and read far less often.
     void setDescriber(std::function<QString()> describer) { m_describer = std::move(describer); }
-    QString description() const { return m_describer ? m_describer() : accessibleDescription(); }
+    QString description() const;
 
 signals:
     void pressed(QPoint pos, Qt::MouseButton button);

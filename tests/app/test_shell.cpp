@@ -19,6 +19,7 @@
 
 #include "app/aboutbox.h"
 #include "app/mainwindow.h"
+#include "app/placement.h"
 #include "app/usernamedialog.h"
 #include "config/configpage.h"
 #include "graph/graphpage.h"
@@ -99,6 +100,10 @@ private slots:
     void aboutTexts();
     void programIconDrawn_data();
     void programIconDrawn();
+    void typedBesideBars_data();
+    void typedBesideBars();
+    void sizeFitsTheScreen_data();
+    void sizeFitsTheScreen();
 };
 
 void TestShell::windowAfterStartUp()
@@ -570,6 +575,100 @@ void TestShell::programIconDrawn()
     // The green particle sits in the middle; the corners stay transparent around the rounded frame.
     QCOMPARE(QColor(icon.pixel(side / 2, side / 2)), QColor(Qt::green));
     QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+}
+
+// A number typed beside a bar, and Enter or a click on another page's tab: the bar moves there
+// and does what it does when dragged; anything else is refused and nothing moves.
+void TestShell::typedBesideBars_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("leaveFor");  // the page whose tab is clicked; -1: Enter
+    QTest::addColumn<bool>("automate");
+    QTest::addColumn<int>("position");  // -1: refused
+    QTest::addColumn<QString>("shows");  // the field after, or the refusal's words
+    QTest::addRow("initial number, then the chamber") << 0 << "NPe1" << "NPsb1" << "500" << 1 << false << 500 << "500";
+    QTest::addRow("percentage with its sign") << 0 << "HLe1" << "HLsb1" << " 37% " << -1 << false << 37 << "37%";
+    QTest::addRow("sides of the die") << 0 << "numsides" << "sides" << "4" << -1 << false << 4 << "4";
+    QTest::addRow("beyond the pool") << 0 << "NPe1" << "NPsb1" << "1200" << 3 << false << -1
+                                     << "Initial number of nuclide 1: \"1200\" is not a whole number from 1 to 1000";
+    QTest::addRow("no number") << 0 << "HLe1" << "HLsb1" << "half" << -1 << false << -1 << "from 1% to 100%";
+    QTest::addRow("part of a particle") << 0 << "NPe1" << "NPsb1" << "4.5" << -1 << false << -1 << "\"4.5\"";
+    QTest::addRow("half-life of the curve") << 3 << "he" << "h" << "3.1" << 4 << false << 124 << "3.10";
+    QTest::addRow("half-life past the bar") << 3 << "he" << "h" << "13" << -1 << false << -1 << "from 0.03 to 12.50";
+    QTest::addRow("initial count of the curve") << 3 << "yshifte" << "yshift" << "410" << -1 << false << 10 << "410";
+    QTest::addRow("data points while Automate runs") << 4 << "maxp" << "np" << "60" << 3 << true << 60 << "60";
+}
+
+void TestShell::typedBesideBars()
+{
+    QFETCH(int, page);
+    QFETCH(QString, field);
+    QFETCH(QString, bar);
+    QFETCH(QString, typed);
+    QFETCH(int, leaveFor);
+    QFETCH(bool, automate);
+    QFETCH(int, position);
+    QFETCH(QString, shows);
+    Window win;
+    QVERIFY(QTest::qWaitForWindowActive(&win.w));
+    if (automate) {
+        win.clickTab(1);
+        QTest::mouseClick(named<QCheckBox>(&win.w, QStringLiteral("Autocb")), Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(&win.w, QStringLiteral("startbt")), Qt::LeftButton);
+    }
+    win.clickTab(page);
+    auto* edit = named<QLineEdit>(&win.w, field);
+    auto* slider = named<QScrollBar>(&win.w, bar);
+    const QString before = edit->text();
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, typed);
+    // The steps Automate takes meanwhile move the bar, not what the teacher is typing.
+    if (automate)
+        QTRY_VERIFY(slider->value() > 1);
+    QCOMPARE(edit->text(), typed);
+    const int moved = slider->value();
+    if (leaveFor < 0)
+        QTest::keyClick(edit, Qt::Key_Return);
+    else
+        win.clickTab(leaveFor);
+    QCOMPARE(slider->value(), position < 0 ? moved : position);
+    QCOMPARE(win.notifier.warnings.size(), position < 0 ? 1 : 0);
+    QCOMPARE(edit->text(), position < 0 ? before : shows);
+    if (position < 0)
+        QVERIFY2(win.notifier.warnings[0].contains(shows), qPrintable(win.notifier.warnings[0]));
+    // A settings page left starts the run it sets.
+    if (page == 0 && leaveFor > 0)
+        QCOMPARE(win.sim().particleTotal, named<QScrollBar>(&win.w, QStringLiteral("NPsb1"))->value());
+}
+
+void TestShell::sizeFitsTheScreen_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<int>("percent");
+    QTest::addRow("1366 x 768") << QSize(1366, 768) << 125;
+    QTest::addRow("1280 x 800") << QSize(1280, 800) << 125;
+    QTest::addRow("1920 x 1080") << QSize(1920, 1080) << 175;
+    QTest::addRow("too small") << QSize(1024, 600) << 0;
+}
+
+void TestShell::sizeFitsTheScreen()
+{
+    QFETCH(QSize, screen);
+    QFETCH(int, percent);
+    Window win;
+    QCOMPARE(fittingSize(screen, win.w.frameGeometry().size()), percent);
+    // Opened on this screen, the menu offers what fits it; a size that does not fit says what it needs.
+    auto* menu = named<QMenu>(&win.w, QStringLiteral("Size1"));
+    emit menu->aboutToShow();
+    const int fits = fittingSize(win.w.screen()->availableSize(), win.w.frameGeometry().size());
+    QVERIFY(win.action(QStringLiteral("SizeFit"))->text().contains(fits ? QString::number(fits) : "none"));
+    for (QAction* a : menu->actions())
+        if (a->isCheckable())
+            QCOMPARE(a->toolTip().startsWith(QLatin1String("Needs a screen of at least")), !a->isEnabled());
 }
 
 QTEST_MAIN(TestShell)

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,6 +21,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolTip>
 #include <memory>
 
 #include "app/aboutbox.h"
@@ -32,6 +34,7 @@
 #include "support/shownwindow.h"
 #include "ui/announcer.h"
 #include "ui/imageview.h"
+#include "ui/statusline.h"
 
 using namespace vestor;
 using vestor::test::named;
@@ -552,6 +555,10 @@ void TestKeyboard::scrollBarsSayWhatTheySet()
     const QString name = iface->text(QAccessible::Name);
     QVERIFY2(name.contains(says, Qt::CaseInsensitive), qPrintable(name));
     QVERIFY(!iface->text(QAccessible::Description).isEmpty());
+    // A teacher who points at the bar reads what a screen reader hears of it.
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), sb->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(sb, &hover);
+    QCOMPARE(QToolTip::text(), sb->accessibleDescription());
     // No other scroll bar of the window answers to the same name.
     for (QScrollBar* other : top->findChildren<QScrollBar*>())
         if (other != sb && other->window() == top)
@@ -602,16 +609,20 @@ void TestKeyboard::picturesAreDescribed()
 void TestKeyboard::picturesShowTheFocus_data()
 {
     QTest::addColumn<State>("state");
-    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("from");  // where Shift+Tab starts, or the control clicked last
+    QTest::addColumn<int>("page");  // whose tab is clicked, when the mouse is used
     QTest::addColumn<QString>("picture");
-    QTest::addRow("chamber") << State::Chamber << "restart" << "ActiveBM";
-    QTest::addRow("graph") << State::Graph << "h" << "halfgraph";
+    QTest::addRow("chamber") << State::Chamber << "restart" << -1 << "ActiveBM";
+    QTest::addRow("graph") << State::Graph << "h" << -1 << "halfgraph";
+    QTest::addRow("chamber's tab clicked") << State::ConfigPercent << "Percentrb" << 1 << "ActiveBM";
+    QTest::addRow("graph's tab clicked") << State::Chamber << "restart" << 3 << "halfgraph";
 }
 
 void TestKeyboard::picturesShowTheFocus()
 {
     QFETCH(State, state);
     QFETCH(QString, from);
+    QFETCH(int, page);
     QFETCH(QString, picture);
     Window win(state);
     auto* view = named<ImageView>(&win.w, picture);
@@ -626,6 +637,21 @@ void TestKeyboard::picturesShowTheFocus()
         return false;
     };
     QVERIFY(!framed());
+    if (page >= 0) {
+        // A mouse user's click on a tab hides the control clicked last; Qt hands the focus on.
+        QTest::mouseClick(named<QWidget>(&win.w, from), Qt::LeftButton, {}, QPoint(4, 4));
+        win.clickTab(page);
+        QTRY_VERIFY(view->hasFocus());
+        QVERIFY(!framed());
+        // The first key shows where the focus is; the mouse hides it again.
+        QTest::keyClick(view, Qt::Key_Shift, Qt::ShiftModifier);
+        QVERIFY(!framed());
+        QTest::keyClick(view, Qt::Key_Down);
+        QVERIFY(framed());
+        QTest::mouseClick(win.nb()->tabBar(), Qt::LeftButton, {}, win.nb()->tabBar()->tabRect(page).center());
+        QVERIFY(!framed());
+        return;
+    }
     named<QWidget>(&win.w, from)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     QTRY_VERIFY(view->hasFocus());
@@ -672,38 +698,39 @@ void TestKeyboard::screenReaderHears_data()
     QTest::addColumn<QKeyCombination>("key");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("hears");
+    QTest::addColumn<QString>("shows");  // in the status line under the pages
     QTest::addRow("counts after Time") << State::Chamber << "Nextbt" << (Qt::ALT | Qt::Key_T) << ""
-                                       << "Time 1: nuclide 1, ";
+                                       << "Time 1: nuclide 1, " << "Time 1: nuclide 1, ";
     QTest::addRow("Time while Remove waits") << State::ChamberRemove << "Removebt" << (Qt::ALT | Qt::Key_T) << ""
-                                             << "Remove the decayed particles first.";
-    QTest::addRow("page picked with Alt") << State::Chamber << "Nextbt" << (Qt::ALT | Qt::Key_G) << "" << "Graph page";
+                                             << "Remove the decayed particles first." << "Remove the decayed particles first.";
+    QTest::addRow("page picked with Alt") << State::Chamber << "Nextbt" << (Qt::ALT | Qt::Key_G) << "" << "Graph page" << "Graph page";
     QTest::addRow("page picked with Ctrl+Tab") << State::Chamber << "Nextbt" << (Qt::CTRL | Qt::Key_Tab) << ""
-                                               << "Collected Data Table page";
+                                               << "Collected Data Table page" << "Collected Data Table page";
     QTest::addRow("Ctrl+Tab from the series list") << State::ConfigPercent << "dc" << (Qt::CTRL | Qt::Key_Tab) << ""
-                                                   << "Decay Chamber page";
+                                                   << "Decay Chamber page" << "Decay Chamber page";
     QTest::addRow("Ctrl+Shift+Tab from the nuclide shown")
-        << State::Editor << "showdd" << (Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab) << "" << "Graph page";
+        << State::Editor << "showdd" << (Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab) << "" << "Graph page" << "Graph page";
     QTest::addRow("Ctrl+Tab from the close button") << State::Table << "BitBtn1" << (Qt::CTRL | Qt::Key_Tab) << ""
-                                                    << "Graph page";
+                                                    << "Graph page" << "Graph page";
     QTest::addRow("Start with no particle left") << State::ChamberEnded << "startbt" << QKeyCombination(Qt::Key_Space)
-                                                 << "" << "No active particles are left.";
+                                                 << "" << "No active particles are left." << "No active particles are left.";
     QTest::addRow("Automate past the last time") << State::ChamberFull << "startbt" << QKeyCombination(Qt::Key_Space)
-                                                 << "" << "The run has recorded its 100 times.";
+                                                 << "" << "The run has recorded its 100 times." << "The run has recorded its 100 times.";
     QTest::addRow("counts after Reset") << State::Chamber << "restart" << QKeyCombination(Qt::Key_Space) << ""
-                                        << "Time 0: nuclide 1, ";
+                                        << "Time 0: nuclide 1, " << "Time 0: nuclide 1, ";
     QTest::addRow("series length") << State::ConfigPercent << "dc" << QKeyCombination(Qt::Key_Up) << ""
-                                   << "Steps in Decay Series, 4";
+                                   << "Steps in Decay Series, 4" << "Steps in Decay Series, 4";
     QTest::addRow("half-life bar") << State::Graph << "h" << QKeyCombination(Qt::Key_Right) << ""
-                                   << "Model curve: T\u00BD 0.05 steps";
+                                   << "Model curve: half-life 0.05 steps" << "Model curve: T\u00BD 0.05 steps";
     QTest::addRow("best fit") << State::Graph << "bestfitcb" << QKeyCombination(Qt::Key_Space) << ""
-                              << "Best fit of nuclide 1: no estimate";
+                              << "Best fit of nuclide 1: no estimate" << "Best fit of nuclide 1: no estimate";
     QTest::addRow("log scale") << State::Graph << "logcb" << QKeyCombination(Qt::Key_Space) << ""
-                               << "The counts are on a logarithmic axis";
+                               << "The counts are on a logarithmic axis" << "The counts are on a logarithmic axis";
     QTest::addRow("expected counts") << State::Graph << "expectedcb" << QKeyCombination(Qt::Key_Space) << ""
-                                     << "in a band where 95 % of runs fall";
-    QTest::addRow("a menu opened") << State::Chamber << "Nextbt" << (Qt::ALT | Qt::Key_X) << "" << "Extras menu";
+                                     << "in a band where 95 % of runs fall" << "in a band where 95 % of runs fall";
+    QTest::addRow("a menu opened") << State::Chamber << "Nextbt" << (Qt::ALT | Qt::Key_X) << "" << "Extras menu" << "";
     QTest::addRow("refused count") << State::Editor << "t2" << QKeyCombination(Qt::Key_Tab) << "4x"
-                                   << "Count of nuclide 1 at time 2: \"4x\" is no whole number";
+                                   << "Count of nuclide 1 at time 2: \"4x\" is no whole number" << "\"4x\" is no whole number";
 }
 
 void TestKeyboard::screenReaderHears()
@@ -713,6 +740,7 @@ void TestKeyboard::screenReaderHears()
     QFETCH(QKeyCombination, key);
     QFETCH(QString, typed);
     QFETCH(QString, hears);
+    QFETCH(QString, shows);
     Window win(state);
     QVERIFY(win.active);
     QCoreApplication::processEvents();  // what setting up the state said
@@ -729,6 +757,8 @@ void TestKeyboard::screenReaderHears()
         return iface && iface->role() == QAccessible::Notification ? iface->text(QAccessible::Name) : QString();
     };
     QTRY_VERIFY2(heard().contains(hears), qPrintable(heard()));
+    const QString shown = named<StatusLine>(&win.w, QStringLiteral("statusLine"))->sentence();
+    QVERIFY2(shows.isEmpty() ? !shown.contains(hears) : shown.contains(shows), qPrintable(shown));
 }
 
 // A screen reader reads a field run by run of its text attributes; the runs must cover the text.

@@ -440,6 +440,16 @@ void TestExtras::useFitMovesTheBars()
     named<QPushButton>(&w, "usefitbt")->click();
     QCOMPARE(h->value(), h->maximum());
     QVERIFY(w.graphPage()->fitText().contains(QStringLiteral("beyond")));
+
+    // A half-life of 3.14 lies between two positions of the bar: the fit's line says where it went.
+    for (int t = 0; t < w.editorPage()->dataPoints(); ++t)
+        w.simulation().history[t + 1][1] = static_cast<std::int32_t>(std::lround(400 * std::pow(0.5, t / 3.14)));
+    named<QPushButton>(&w, "usefitbt")->click();
+    const QString equation = named<QLabel>(&w, "kvalue")->text().section(QLatin1Char('/'), -1);
+    const QString fitted = w.graphPage()->fitText();
+    QVERIFY2(!fitted.contains(QStringLiteral("T\u00BD = %1 \u00B1").arg(equation))
+                 && fitted.endsWith(QStringLiteral("position gives T\u00BD = %1.").arg(equation)),
+             qPrintable(fitted));
 }
 
 void TestExtras::fitReadsOnlyData_data()

@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -31,6 +32,7 @@
 #include "table/grapheditorpage.h"
 #include "support/pdftools.h"
 #include "support/testsupport.h"
+#include "ui/statusline.h"
 
 using namespace vestor;
 using vestor::test::named;
@@ -92,6 +94,7 @@ private slots:
     void printerThatCannotOpen();
     void saveGraph_data();
     void saveGraph();
+    void timeCaptionReadableOnLogAxis();
 
 private:
     GraphPage* page() const { return m_window->graphPage(); }
@@ -424,6 +427,8 @@ void TestGraphPage::printToPdf()
     m_window->findChild<QAction*>(command)->trigger();
 
     QVERIFY(m_notes.errors.isEmpty());
+    QVERIFY(named<StatusLine>(m_window.get(), QStringLiteral("statusLine"))->sentence().contains(
+        QDir::toNativeSeparators(pdf)));
     // Print copies first: the labelled picture is on the clipboard, as a fresh plot draws it.
     const QImage printed = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
     m_window->plotggraph();
@@ -592,6 +597,9 @@ void TestGraphPage::saveGraph()
 
     QCOMPARE(m_notes.errors.size(), int(refused));
     QCOMPARE(QFile::exists(path), !refused);
+    // A sighted student reads where the file went.
+    QCOMPARE(named<StatusLine>(m_window.get(), QStringLiteral("statusLine"))->sentence().contains(
+                 QDir::toNativeSeparators(path)), !refused);
     const QImage png = QImage(path).convertToFormat(QImage::Format_RGB32);
     if (file.endsWith(QLatin1String(".png")) && !refused)
         QCOMPARE(png.size(), twice ? 2 * screen.size() : screen.size());
@@ -622,6 +630,21 @@ void TestGraphPage::saveGraph()
         for (const char* label : {"yax", "initially", "kvalue"})
             QVERIFY2(QString::fromUtf8(*text).contains(child<QLabel>(label)->text()), text->constData());
     }
+}
+
+// Counts of 0 are marked under the log axis, where the caption "time" stands: it reads the same
+// over them as over none.
+void TestGraphPage::timeCaptionReadableOnLogAxis()
+{
+    openGraph();
+    QTest::mouseClick(child("logcb"), Qt::LeftButton, {}, QPoint(4, child("logcb")->height() / 2));
+    const auto caption = [this](std::int32_t count) {
+        for (int t = 1; t < 10; ++t)
+            m_window->simulation().history[t + 1][1] = count;
+        page()->plotggraph();
+        return page()->grab(child("yax")->geometry()).toImage();
+    };
+    QCOMPARE(caption(0), caption(50));
 }
 
 QTEST_MAIN(TestGraphPage)

@@ -218,6 +218,7 @@ private slots:
     void lettersApart();
     void savedAndCopiedAsInEnglish_data() { languages_data(); }
     void savedAndCopiedAsInEnglish();
+    void readmeNamesEveryLanguage();
     void cleanup() { installTranslations(QLocale(QLocale::English)); }
 };
 
@@ -283,6 +284,9 @@ void TestI18n::captionsFit()
     x.clickTab(3);
     const QString fit = named<QLabel>(&x.w, QStringLiteral("fitlb"))->text();
     QVERIFY2(fit.count(QChar(0xB1)) == 3, qPrintable(fit));  // the fit's two and the warning's
+    // The screen writes T½; a screen reader hears the half-life in words.
+    QVERIFY(fit.contains(QStringLiteral("T\u00BD")));
+    QVERIFY(!named<QScrollBar>(&x.w, QStringLiteral("h"))->accessibleName().contains(QStringLiteral("T\u00BD")));
     failures << cutOff(&x.w);
     // F1 opens the whole guide in the same language, at the graph's section, and every control it
     // names is one this window shows.
@@ -332,6 +336,22 @@ void TestI18n::savedAndCopiedAsInEnglish()
     for (const int i : {2, 3})
         english[i].replace('.', QLocale(language).decimalPoint().toUtf8());
     QCOMPARE(runAndSave(), english);
+}
+
+// Wherever the README lists the languages, it lists all of them.
+void TestI18n::readmeNamesEveryLanguage()
+{
+    QFile readme(QStringLiteral(VESTOR_SOURCE_DIR "/README.md"));
+    QVERIFY(readme.open(QIODevice::ReadOnly));
+    const QStringList files = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("vestor_*.qm")});
+    for (const QString& line : QString::fromUtf8(readme.readAll()).split(QLatin1Char('\n')))
+        for (const QString& f : files) {
+            const QString code = f.mid(7).chopped(3);
+            if (line.contains(QLatin1String("German")))
+                QVERIFY2(line.contains(QLocale::languageToString(QLocale(code).language())), qPrintable(line));
+            if (line.contains(QLatin1String("`de/`")))
+                QVERIFY2(line.contains(QStringLiteral("`%1/`").arg(code)), qPrintable(line));
+        }
 }
 
 QTEST_MAIN(TestI18n)

@@ -91,7 +91,7 @@ Controls::Controls(MainWindow& w)
       expected(child<QCheckBox>(w.graphPage(), QStringLiteral("expectedcb"))),
       useFit(child<QPushButton>(w.graphPage(), QStringLiteral("usefitbt"))),
       dataPoints(child<QScrollBar>(w.editorPage(), QStringLiteral("np"))),
-      maxp(child<QLabel>(w.editorPage(), QStringLiteral("maxp"))),
+      maxp(child<QLineEdit>(w.editorPage(), QStringLiteral("maxp"))),
       tsb(child<QScrollBar>(w.editorPage(), QStringLiteral("tsb"))),
       showdd(child<QComboBox>(w.editorPage(), QStringLiteral("showdd"))),
       icount(child<QLineEdit>(w.editorPage(), QStringLiteral("icount")))

@@ -91,7 +91,7 @@ struct Controls {
     QPushButton* useFit;
     // Graph data editor.
     QScrollBar* dataPoints;
-    QLabel* maxp;
+    QLineEdit* maxp;
     QScrollBar* tsb;
     QComboBox* showdd;
     QLineEdit* icount;

@@ -408,7 +408,7 @@ void TestTablePages::slotsFollowN()
         x.np()->setValue(finalN);
     const int n = finalN ? finalN : firstN;
 
-    QCOMPARE(x.get<QLabel>(QStringLiteral("maxp"))->text(), QString::number(n));
+    QCOMPARE(x.get<QLineEdit>(QStringLiteral("maxp"))->text(), QString::number(n));
     QTEST(x.tsb()->maximum(), "tsbMaximum");
     QCOMPARE(x.tsb()->value(), firstTime - 1);
     QCOMPARE(x.get<QLineEdit>(QStringLiteral("icount"))->text(), QStringLiteral("1000"));
