@@ -262,8 +262,8 @@ double LabReport::paintSettings(QPainter& p, const QRectF& area) const
     const auto die = std::find_if(m_c.dice.begin() + 1, m_c.dice.begin() + 1 + sim.seriesLength,
                                   [](const auto& d) { return d.has_value(); });
     if (die != m_c.dice.begin() + 1 + sim.seriesLength)
-        lines << tr("Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.")
-                     .arg((*die)->sides);
+        lines << tr("Chances by a die of %n sides: a particle decays when the die shows its decay value or less.", nullptr,
+                    (*die)->sides);
     if (sim.pooled) {
         if (m_c.pooledFiles.isEmpty())
             lines << tr("Graph data: the sums of pooled saved runs.");
@@ -353,7 +353,7 @@ double LabReport::paintResults(QPainter& p, const QRectF& area) const
     paintEquation(p, QPointF(area.left() + 8, y + lineHeight + 1), 9);
     y += lineHeight + 5;
     if (fit.ok)
-        line(tr("Best fit from %1 points").arg(fit.points),
+        line(tr("Best fit from %n points", nullptr, fit.points),
              QStringLiteral("T½ = %1 ± %2,  A = %3 ± %4")
                  .arg(number(fit.halfLife, 2), number(fit.halfLifeError, 2), number(fit.initial, 1),
                       number(fit.initialError, 1)));
