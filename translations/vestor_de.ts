@@ -1341,7 +1341,7 @@
     </message>
     <message>
         <source>&amp;Open Lesson…</source>
-        <translation>Stunde ö&amp;ffnen …</translation>
+        <translation>Stunde ö&amp;ffnen…</translation>
     </message>
     <message>
         <source>&amp;Save Lesson</source>
@@ -1349,7 +1349,7 @@
     </message>
     <message>
         <source>Save Lesson &amp;As…</source>
-        <translation>Stunde speichern &amp;unter …</translation>
+        <translation>Stunde speichern &amp;unter…</translation>
     </message>
     <message>
         <source>&amp;Recent Lessons</source>

@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>the file there is too large to be replaced in this folder</source>
-        <translation>el archivo que hay es demasiado grande para reemplazarlo en esta carpeta</translation>
+        <translation>el archivo que hay ahí es demasiado grande para reemplazarlo en esta carpeta</translation>
     </message>
 </context>
 <context>

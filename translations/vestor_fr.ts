@@ -375,7 +375,7 @@
     <name>vestor::BarField</name>
     <message>
         <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
-        <translation>Tapez une valeur puis Entrée, ou cliquez ailleurs, pour y placer la barre</translation>
+        <translation>Tapez une valeur et appuyez sur Entrée, ou cliquez ailleurs, pour y placer la barre</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
