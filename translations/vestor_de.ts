@@ -16,20 +16,12 @@
         <translation>%1 Schritte</translation>
     </message>
     <message>
-        <source>Best fit from %1 points</source>
-        <translation>Ausgleichskurve aus %1 Punkten</translation>
-    </message>
-    <message>
         <source>Best fit</source>
         <translation>Ausgleichskurve</translation>
     </message>
     <message>
         <source>Chance per step</source>
         <translation>Wahrscheinlichkeit je Schritt</translation>
-    </message>
-    <message>
-        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
-        <translation>Wahrscheinlichkeiten durch einen Würfel mit %1 Seiten: ein Teilchen zerfällt, wenn der Würfel seinen Zerfallswert oder weniger zeigt.</translation>
     </message>
     <message>
         <source>Conclusion</source>
@@ -61,7 +53,7 @@
     </message>
     <message>
         <source>Differences of T½ in steps</source>
-        <translation>Unterschiede von T½ in Schritten</translation>
+        <translation>Abweichungen von T½ in Schritten</translation>
     </message>
     <message>
         <source>Expected count, in the band where 95 % of runs fall</source>
@@ -89,7 +81,7 @@
     </message>
     <message>
         <source>Half-lives in time steps; A is the count at time 0.</source>
-        <translation>Halbwertszeiten in Zeitschritten; A ist die Anzahl zur Zeit 0.</translation>
+        <translation>Halbwertszeiten in Zeitschritten; A ist die Anzahl zum Zeitpunkt 0.</translation>
     </message>
     <message>
         <source>Initial number</source>
@@ -128,7 +120,7 @@
     </message>
     <message>
         <source>The report could not be drawn.</source>
-        <translation>Der Bericht konnte nicht gezeichnet werden.</translation>
+        <translation>Der Laborbericht konnte nicht gezeichnet werden.</translation>
     </message>
     <message>
         <source>Time (steps)</source>
@@ -159,6 +151,20 @@
     <message>
         <source>your model − predicted</source>
         <translation>dein Modell − vorhergesagt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Chances by a die of %n sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>
+            <numerusform>Zufall per Würfel mit %n Seite: Ein Teilchen zerfällt, wenn der Würfel höchstens seinen Zerfallswert zeigt.</numerusform>
+            <numerusform>Zufall per Würfel mit %n Seiten: Ein Teilchen zerfällt, wenn der Würfel höchstens seinen Zerfallswert zeigt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit from %n points</source>
+        <translation>
+            <numerusform>Ausgleichskurve aus %n Punkt</numerusform>
+            <numerusform>Ausgleichskurve aus %n Punkten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -980,7 +986,7 @@
     <message>
         <source> The half-life bar moves in steps of 0.025; its nearest position gives T½ = %1.</source>
         <extracomment>After Use fit: why the equation&apos;s half-life differs from the fit&apos;s; %1 is the equation&apos;s</extracomment>
-        <translation> Der Schieberegler der Halbwertszeit bewegt sich in Schritten von 0,025; seine nächste Stellung ergibt T½ = %1.</translation>
+        <translation> Der Schieberegler der Halbwertszeit bewegt sich in Schritten von 0,025; die nächstgelegene Stellung ergibt T½ = %1.</translation>
     </message>
 </context>
 <context>
@@ -1132,11 +1138,11 @@
     </message>
     <message>
         <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
-        <translation>Nuklid %1 liegt hinter dem Endprodukt der Zerfallsreihe, doch seine Anzahl ist nicht die, mit der die Messreihe begann</translation>
+        <translation>Nuklid %1 liegt hinter dem Endprodukt der Zerfallsreihe, doch seine Anzahl ist nicht die, mit der der Durchlauf begann</translation>
     </message>
     <message>
         <source>the initial numbers of the run do not give its particles</source>
-        <translation>die Anfangsanzahlen der Messreihe ergeben nicht ihre Teilchen</translation>
+        <translation>die Anfangsanzahlen passen nicht zu den Teilchen des Durchlaufs</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
@@ -1144,23 +1150,23 @@
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
-        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 ist zusammengefasst, doch die Daten sind keine zusammengefassten Messreihen</translation>
+        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 ist zusammengefasst, doch die Daten des Durchlaufs sind keine zusammengefassten Durchläufe</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
-        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 ist aufgezeichnet, doch zusammengefasste Messreihen haben die Daten ersetzt</translation>
+        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 ist aufgezeichnet, doch zusammengefasste Durchläufe haben die Daten ersetzt</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
-        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 ist nach dem letzten Zeitpunkt der Messreihe aufgezeichnet</translation>
+        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 ist nach dem letzten Zeitpunkt des Durchlaufs aufgezeichnet</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
-        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 ist aufgezeichnet, doch das Nuklid gehört nicht zur Zerfallsreihe der Messreihe</translation>
+        <translation>die Anzahl von Nuklid %1 zum Zeitpunkt %2 ist aufgezeichnet, doch das Nuklid gehört nicht zur Zerfallsreihe des Durchlaufs</translation>
     </message>
     <message>
         <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
-        <translation>die aufgezeichnete Anzahl von Nuklid %1 zum Zeitpunkt %2 kann die Messreihe nicht aufgezeichnet haben</translation>
+        <translation>die aufgezeichnete Anzahl von Nuklid %1 zum Zeitpunkt %2 kann der Durchlauf nicht aufgezeichnet haben</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
@@ -1168,7 +1174,7 @@
     </message>
     <message>
         <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
-        <translation>die Zerfallsreihe der Messreihe ist nicht die der Einstellungen, und keine Änderung wartet</translation>
+        <translation>die Zerfallsreihe des Durchlaufs ist nicht die der Einstellungen, und keine Änderung steht aus</translation>
     </message>
     <message>
         <source>not a state of the random generator that the program could have saved</source>
@@ -1335,7 +1341,7 @@
     </message>
     <message>
         <source>&amp;Open Lesson…</source>
-        <translation>Stunde ö&amp;ffnen …</translation>
+        <translation>Stunde ö&amp;ffnen…</translation>
     </message>
     <message>
         <source>&amp;Save Lesson</source>
@@ -1343,7 +1349,7 @@
     </message>
     <message>
         <source>Save Lesson &amp;As…</source>
-        <translation>Stunde speichern &amp;unter …</translation>
+        <translation>Stunde speichern &amp;unter…</translation>
     </message>
     <message>
         <source>&amp;Recent Lessons</source>
@@ -1473,12 +1479,12 @@ Einen neuen Durchlauf starten?</translation>
     <message>
         <source>The graph went to the printer %1.</source>
         <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
-        <translation>Das Diagramm ging an den Drucker %1.</translation>
+        <translation>Das Diagramm wurde an den Drucker %1 gesendet.</translation>
     </message>
     <message>
         <source>Fits this screen: %1 %</source>
         <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
-        <translation>Passend für diesen Bildschirm: %1 %</translation>
+        <translation>Passend für diesen Bildschirm: %1&#xa0;%</translation>
     </message>
     <message>
         <source>Fits this screen: none</source>

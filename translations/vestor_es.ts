@@ -16,20 +16,12 @@
         <translation>%1 pasos</translation>
     </message>
     <message>
-        <source>Best fit from %1 points</source>
-        <translation>Mejor ajuste con %1 puntos</translation>
-    </message>
-    <message>
         <source>Best fit</source>
         <translation>Mejor ajuste</translation>
     </message>
     <message>
         <source>Chance per step</source>
         <translation>Probabilidad por paso</translation>
-    </message>
-    <message>
-        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
-        <translation>Probabilidades con un dado de %1 caras: una partícula se desintegra cuando el dado muestra su valor de desintegración o menos.</translation>
     </message>
     <message>
         <source>Conclusion</source>
@@ -65,7 +57,7 @@
     </message>
     <message>
         <source>Expected count, in the band where 95 % of runs fall</source>
-        <translation>Número esperado, en la banda donde caen el 95&#xa0;% de los ensayos</translation>
+        <translation>Número esperado, en la banda donde cae el 95&#xa0;% de los ensayos</translation>
     </message>
     <message>
         <source>Graph data: the sums of saved runs (%1): %2.</source>
@@ -160,6 +152,20 @@
         <source>your model − predicted</source>
         <translation>tu modelo − predicha</translation>
     </message>
+    <message numerus="yes">
+        <source>Chances by a die of %n sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>
+            <numerusform>Sorteo con un dado de %n cara: una partícula se desintegra cuando el dado muestra su valor de desintegración o menos.</numerusform>
+            <numerusform>Sorteo con un dado de %n caras: una partícula se desintegra cuando el dado muestra su valor de desintegración o menos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit from %n points</source>
+        <translation>
+            <numerusform>Mejor ajuste con %n punto</numerusform>
+            <numerusform>Mejor ajuste con %n puntos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -213,7 +219,7 @@
     </message>
     <message>
         <source>the file there is too large to be replaced in this folder</source>
-        <translation>el archivo que hay es demasiado grande para reemplazarlo en esta carpeta</translation>
+        <translation>el archivo que hay ahí es demasiado grande para reemplazarlo en esta carpeta</translation>
     </message>
 </context>
 <context>
@@ -369,7 +375,7 @@
     <name>vestor::BarField</name>
     <message>
         <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
-        <translation>Escriba un valor y pulse Intro, o haga clic en otro sitio, para llevar la barra allí</translation>
+        <translation>Escribe un valor y pulsa Intro, o haz clic en otro sitio, para llevar la barra allí</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
@@ -1132,43 +1138,43 @@
     </message>
     <message>
         <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
-        <translation>el núclido %1 está después del producto final de la serie, pero su recuento no es el del comienzo del ensayo</translation>
+        <translation>el núclido %1 está después del producto final de la cadena, pero su número no es el del comienzo del ensayo</translation>
     </message>
     <message>
         <source>the initial numbers of the run do not give its particles</source>
-        <translation>los números iniciales del ensayo no dan sus partículas</translation>
+        <translation>los números iniciales no corresponden a las partículas del ensayo</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
-        <translation>el recuento del núclido %1 en el instante %2 no es 0, pero nadie lo registró, escribió ni acumuló</translation>
+        <translation>el número del núclido %1 en el instante %2 no es 0, pero nadie lo registró, escribió ni acumuló</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
-        <translation>el recuento del núclido %1 en el instante %2 está acumulado, pero los datos no son ensayos acumulados</translation>
+        <translation>el número del núclido %1 en el instante %2 está acumulado, pero los datos del ensayo no son ensayos acumulados</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
-        <translation>el recuento del núclido %1 en el instante %2 está registrado, pero ensayos acumulados sustituyeron los datos</translation>
+        <translation>el número del núclido %1 en el instante %2 está registrado, pero unos ensayos acumulados sustituyeron los datos</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
-        <translation>el recuento del núclido %1 en el instante %2 está registrado después del último instante del ensayo</translation>
+        <translation>el número del núclido %1 en el instante %2 está registrado después del último instante del ensayo</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
-        <translation>el recuento del núclido %1 en el instante %2 está registrado, pero el núclido no está en la serie del ensayo</translation>
+        <translation>el número del núclido %1 en el instante %2 está registrado, pero el núclido no está en la cadena del ensayo</translation>
     </message>
     <message>
         <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
-        <translation>el recuento registrado del núclido %1 en el instante %2 no es uno que el ensayo pudiera registrar</translation>
+        <translation>el número registrado del núclido %1 en el instante %2 no es uno que el ensayo pudiera registrar</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
-        <translation>el recuento del núclido %1 en el instante %2 está después del último instante escrito o acumulado</translation>
+        <translation>el número del núclido %1 en el instante %2 está después del último instante escrito o acumulado</translation>
     </message>
     <message>
         <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
-        <translation>la serie del ensayo no es la de los ajustes, y ningún cambio está pendiente</translation>
+        <translation>la cadena del ensayo no es la de los ajustes, y no hay ningún cambio pendiente</translation>
     </message>
     <message>
         <source>not a state of the random generator that the program could have saved</source>
@@ -1468,17 +1474,17 @@ Start a new run?</source>
     <message>
         <source>The graph was printed into %1.</source>
         <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
-        <translation>El gráfico se imprimió en %1.</translation>
+        <translation>La gráfica se imprimió en %1.</translation>
     </message>
     <message>
         <source>The graph went to the printer %1.</source>
         <extracomment>Said and shown after printing; %1 is the printer&apos;s name</extracomment>
-        <translation>El gráfico se envió a la impresora %1.</translation>
+        <translation>La gráfica se envió a la impresora %1.</translation>
     </message>
     <message>
         <source>Fits this screen: %1 %</source>
         <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
-        <translation>Ajustado a esta pantalla: %1 %</translation>
+        <translation>Ajustado a esta pantalla: %1&#xa0;%</translation>
     </message>
     <message>
         <source>Fits this screen: none</source>

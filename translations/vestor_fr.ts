@@ -16,20 +16,12 @@
         <translation>%1 pas</translation>
     </message>
     <message>
-        <source>Best fit from %1 points</source>
-        <translation>Meilleur ajustement sur %1 points</translation>
-    </message>
-    <message>
         <source>Best fit</source>
         <translation>Meilleur ajustement</translation>
     </message>
     <message>
         <source>Chance per step</source>
         <translation>Probabilité par pas</translation>
-    </message>
-    <message>
-        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
-        <translation>Probabilités par un dé à %1 faces : une particule se désintègre quand le dé montre sa valeur de désintégration ou moins.</translation>
     </message>
     <message>
         <source>Conclusion</source>
@@ -159,6 +151,20 @@
     <message>
         <source>your model − predicted</source>
         <translation>votre modèle − prévue</translation>
+    </message>
+    <message numerus="yes">
+        <source>Chances by a die of %n sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>
+            <numerusform>Tirage par un dé à %n face : une particule se désintègre quand le dé affiche sa valeur de désintégration ou moins.</numerusform>
+            <numerusform>Tirage par un dé à %n faces : une particule se désintègre quand le dé affiche sa valeur de désintégration ou moins.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit from %n points</source>
+        <translation>
+            <numerusform>Meilleur ajustement sur %n point</numerusform>
+            <numerusform>Meilleur ajustement sur %n points</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -369,7 +375,7 @@
     <name>vestor::BarField</name>
     <message>
         <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
-        <translation>Tapez une valeur puis Entrée, ou cliquez ailleurs, pour y placer la barre</translation>
+        <translation>Tapez une valeur et appuyez sur Entrée, ou cliquez ailleurs, pour y placer la barre</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
@@ -1132,47 +1138,47 @@
     </message>
     <message>
         <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
-        <translation>le nucléide %1 est après le produit final de la série, mais son effectif n&apos;est pas celui du début de l&apos;essai</translation>
+        <translation>le nucléide %1 vient après le produit final de la chaîne, mais son nombre n&apos;est pas celui du début de l&apos;essai</translation>
     </message>
     <message>
         <source>the initial numbers of the run do not give its particles</source>
-        <translation>les nombres initiaux de l&apos;essai ne donnent pas ses particules</translation>
+        <translation>les nombres initiaux ne correspondent pas aux particules de l&apos;essai</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
-        <translation>l&apos;effectif du nucléide %1 à l&apos;instant %2 n&apos;est pas 0, mais personne ne l&apos;a enregistré, saisi ni cumulé</translation>
+        <translation>le nombre du nucléide %1 à l&apos;instant %2 n&apos;est pas 0, mais personne ne l&apos;a enregistré, saisi ni cumulé</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
-        <translation>l&apos;effectif du nucléide %1 à l&apos;instant %2 est cumulé, mais les données ne sont pas des essais cumulés</translation>
+        <translation>le nombre du nucléide %1 à l&apos;instant %2 est cumulé, mais les données de l&apos;essai ne sont pas des essais cumulés</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
-        <translation>l&apos;effectif du nucléide %1 à l&apos;instant %2 est enregistré, mais des essais cumulés ont remplacé les données</translation>
+        <translation>le nombre du nucléide %1 à l&apos;instant %2 est enregistré, mais des essais cumulés ont remplacé les données</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
-        <translation>l&apos;effectif du nucléide %1 à l&apos;instant %2 est enregistré après le dernier instant de l&apos;essai</translation>
+        <translation>le nombre du nucléide %1 à l&apos;instant %2 est enregistré après le dernier instant de l&apos;essai</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
-        <translation>l&apos;effectif du nucléide %1 à l&apos;instant %2 est enregistré, mais le nucléide n&apos;est pas dans la série de l&apos;essai</translation>
+        <translation>le nombre du nucléide %1 à l&apos;instant %2 est enregistré, mais le nucléide n&apos;est pas dans la chaîne de l&apos;essai</translation>
     </message>
     <message>
         <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
-        <translation>l&apos;effectif enregistré du nucléide %1 à l&apos;instant %2 n&apos;est pas un effectif que l&apos;essai pouvait enregistrer</translation>
+        <translation>le nombre enregistré du nucléide %1 à l&apos;instant %2 n&apos;est pas un nombre que l&apos;essai pouvait enregistrer</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
-        <translation>l&apos;effectif du nucléide %1 à l&apos;instant %2 est après le dernier instant saisi ou cumulé</translation>
+        <translation>le nombre du nucléide %1 à l&apos;instant %2 vient après le dernier instant saisi ou cumulé</translation>
     </message>
     <message>
         <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
-        <translation>la série de l&apos;essai n&apos;est pas celle des réglages, et aucune modification n&apos;est en attente</translation>
+        <translation>la chaîne de l&apos;essai n&apos;est pas celle des réglages, et aucune modification n&apos;est en attente</translation>
     </message>
     <message>
         <source>not a state of the random generator that the program could have saved</source>
-        <translation>pas un état du générateur aléatoire que le programme aurait pu enregistrer</translation>
+        <translation>ce n&apos;est pas un état du générateur aléatoire que le programme aurait pu enregistrer</translation>
     </message>
 </context>
 <context>
@@ -1478,7 +1484,7 @@ Commencer un nouvel essai ?</translation>
     <message>
         <source>Fits this screen: %1 %</source>
         <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
-        <translation>Adaptée à cet écran : %1 %</translation>
+        <translation>Adaptée à cet écran : %1&#xa0;%</translation>
     </message>
     <message>
         <source>Fits this screen: none</source>
@@ -1487,7 +1493,7 @@ Commencer un nouvel essai ?</translation>
     <message>
         <source>Needs a screen of at least %1 × %2 pixels</source>
         <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
-        <translation>Demande un écran d&apos;au moins %1 × %2 pixels</translation>
+        <translation>Nécessite un écran d&apos;au moins %1 × %2 pixels</translation>
     </message>
 </context>
 <context>

@@ -16,20 +16,12 @@
         <translation>%1 passi</translation>
     </message>
     <message>
-        <source>Best fit from %1 points</source>
-        <translation>Curva di regressione su %1 punti</translation>
-    </message>
-    <message>
         <source>Best fit</source>
         <translation>Curva di regressione</translation>
     </message>
     <message>
         <source>Chance per step</source>
         <translation>Probabilità per passo</translation>
-    </message>
-    <message>
-        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
-        <translation>Probabilità date da un dado a %1 facce: una particella decade quando il dado mostra il suo valore di decadimento o meno.</translation>
     </message>
     <message>
         <source>Conclusion</source>
@@ -69,11 +61,11 @@
     </message>
     <message>
         <source>Graph data: the sums of saved runs (%1): %2.</source>
-        <translation>Dati del grafico: le somme di prove salvate (%1): %2.</translation>
+        <translation>Dati del grafico: le somme delle prove salvate (%1): %2.</translation>
     </message>
     <message>
         <source>Graph data: the sums of pooled saved runs.</source>
-        <translation>Dati del grafico: le somme di prove salvate sommate.</translation>
+        <translation>Dati del grafico: le somme delle prove salvate.</translation>
     </message>
     <message>
         <source>Graph</source>
@@ -159,6 +151,20 @@
     <message>
         <source>your model − predicted</source>
         <translation>tuo modello − previsto</translation>
+    </message>
+    <message numerus="yes">
+        <source>Chances by a die of %n sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>
+            <numerusform>Sorteggio con un dado a %n faccia: una particella decade quando il dado mostra il suo valore di decadimento o meno.</numerusform>
+            <numerusform>Sorteggio con un dado a %n facce: una particella decade quando il dado mostra il suo valore di decadimento o meno.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit from %n points</source>
+        <translation>
+            <numerusform>Curva di regressione su %n punto</numerusform>
+            <numerusform>Curva di regressione su %n punti</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -369,7 +375,7 @@
     <name>vestor::BarField</name>
     <message>
         <source>Type a value and press Enter, or click elsewhere, to move the bar there</source>
-        <translation>Scrivi un valore e premi Invio, o fai clic altrove, per portarvi la barra</translation>
+        <translation>Scrivi un valore e premi Invio, o fai clic altrove, per spostare lì la barra</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a whole number from %3 to %4. The field shows the bar&apos;s value again.</source>
@@ -1136,7 +1142,7 @@
     </message>
     <message>
         <source>the initial numbers of the run do not give its particles</source>
-        <translation>i numeri iniziali della prova non danno le sue particelle</translation>
+        <translation>i numeri iniziali non corrispondono alle particelle della prova</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
@@ -1478,7 +1484,7 @@ Iniziare una nuova prova?</translation>
     <message>
         <source>Fits this screen: %1 %</source>
         <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
-        <translation>Adatta a questo schermo: %1 %</translation>
+        <translation>Adatta a questo schermo: %1%</translation>
     </message>
     <message>
         <source>Fits this screen: none</source>

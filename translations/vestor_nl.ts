@@ -16,20 +16,12 @@
         <translation>%1 stappen</translation>
     </message>
     <message>
-        <source>Best fit from %1 points</source>
-        <translation>Beste fit uit %1 punten</translation>
-    </message>
-    <message>
         <source>Best fit</source>
         <translation>Beste fit</translation>
     </message>
     <message>
         <source>Chance per step</source>
         <translation>Kans per stap</translation>
-    </message>
-    <message>
-        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
-        <translation>Kansen met een dobbelsteen met %1 zijden: een deeltje vervalt als de dobbelsteen zijn vervalwaarde of minder toont.</translation>
     </message>
     <message>
         <source>Conclusion</source>
@@ -159,6 +151,20 @@
     <message>
         <source>your model − predicted</source>
         <translation>jouw model − voorspeld</translation>
+    </message>
+    <message numerus="yes">
+        <source>Chances by a die of %n sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>
+            <numerusform>Kans via een dobbelsteen met %n zijde: een deeltje vervalt als de dobbelsteen zijn vervalwaarde of minder toont.</numerusform>
+            <numerusform>Kans via een dobbelsteen met %n zijden: een deeltje vervalt als de dobbelsteen zijn vervalwaarde of minder toont.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit from %n points</source>
+        <translation>
+            <numerusform>Beste fit uit %n punt</numerusform>
+            <numerusform>Beste fit uit %n punten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1136,7 +1142,7 @@
     </message>
     <message>
         <source>the initial numbers of the run do not give its particles</source>
-        <translation>de beginaantallen van de meting geven niet haar deeltjes</translation>
+        <translation>de beginaantallen passen niet bij de deeltjes van de meting</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
@@ -1468,7 +1474,7 @@ Een nieuwe meting starten?</translation>
     <message>
         <source>The graph was printed into %1.</source>
         <extracomment>Said and shown after printing into a file; %1 is the file</extracomment>
-        <translation>De grafiek is afgedrukt in %1.</translation>
+        <translation>De grafiek is afgedrukt naar %1.</translation>
     </message>
     <message>
         <source>The graph went to the printer %1.</source>
@@ -1478,7 +1484,7 @@ Een nieuwe meting starten?</translation>
     <message>
         <source>Fits this screen: %1 %</source>
         <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
-        <translation>Past op dit scherm: %1 %</translation>
+        <translation>Past op dit scherm: %1%</translation>
     </message>
     <message>
         <source>Fits this screen: none</source>
@@ -1487,7 +1493,7 @@ Een nieuwe meting starten?</translation>
     <message>
         <source>Needs a screen of at least %1 × %2 pixels</source>
         <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
-        <translation>Vraagt een scherm van minstens %1 × %2 pixels</translation>
+        <translation>Vereist een scherm van minstens %1 × %2 pixels</translation>
     </message>
 </context>
 <context>

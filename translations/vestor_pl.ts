@@ -16,20 +16,12 @@
         <translation>%1 kroku</translation>
     </message>
     <message>
-        <source>Best fit from %1 points</source>
-        <translation>Dopasowanie z %1 punktów</translation>
-    </message>
-    <message>
         <source>Best fit</source>
         <translation>Dopasowanie</translation>
     </message>
     <message>
         <source>Chance per step</source>
         <translation>Szansa na krok</translation>
-    </message>
-    <message>
-        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
-        <translation>Szanse z kostki o %1 ściankach: cząstka rozpada się, gdy kostka pokaże jej wartość rozpadu lub mniej.</translation>
     </message>
     <message>
         <source>Conclusion</source>
@@ -57,7 +49,7 @@
     <message>
         <source>Nuclides in the decay series: %1. Each decays into the next, the last into a stable product.</source>
         <extracomment>Lab report: how many nuclides the decay series has</extracomment>
-        <translation>Nuklidy w szeregu promieniotwórczym: %1. Każdy rozpada się w następny, ostatni w trwały produkt.</translation>
+        <translation>Nuklidy w szeregu promieniotwórczym: %1. Każdy rozpada się na następny, ostatni na trwały produkt.</translation>
     </message>
     <message>
         <source>Differences of T½ in steps</source>
@@ -73,7 +65,7 @@
     </message>
     <message>
         <source>Graph data: the sums of pooled saved runs.</source>
-        <translation>Dane wykresu: sumy zsumowanych zapisanych przebiegów.</translation>
+        <translation>Dane wykresu: sumy zapisanych przebiegów.</translation>
     </message>
     <message>
         <source>Graph</source>
@@ -159,6 +151,22 @@
     <message>
         <source>your model − predicted</source>
         <translation>twój model − przewidziany</translation>
+    </message>
+    <message numerus="yes">
+        <source>Chances by a die of %n sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>
+            <numerusform>Losowanie kostką o %n ściance: cząstka rozpada się, gdy kostka pokaże jej wartość rozpadu lub mniej.</numerusform>
+            <numerusform>Losowanie kostką o %n ściankach: cząstka rozpada się, gdy kostka pokaże jej wartość rozpadu lub mniej.</numerusform>
+            <numerusform>Losowanie kostką o %n ściankach: cząstka rozpada się, gdy kostka pokaże jej wartość rozpadu lub mniej.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit from %n points</source>
+        <translation>
+            <numerusform>Dopasowanie z %n punktu</numerusform>
+            <numerusform>Dopasowanie z %n punktów</numerusform>
+            <numerusform>Dopasowanie z %n punktów</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1142,11 +1150,11 @@
     </message>
     <message>
         <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
-        <translation>nuklid %1 leży za produktem końcowym szeregu, a jego liczba nie jest tą, od której zaczęła się seria</translation>
+        <translation>nuklid %1 leży za produktem końcowym szeregu, a jego liczba nie jest tą, od której zaczął się przebieg</translation>
     </message>
     <message>
         <source>the initial numbers of the run do not give its particles</source>
-        <translation>liczby początkowe serii nie dają jej cząstek</translation>
+        <translation>liczby początkowe nie zgadzają się z cząstkami przebiegu</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
@@ -1154,31 +1162,31 @@
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
-        <translation>liczba nuklidu %1 w chwili %2 jest zsumowana, a dane nie są zsumowanymi seriami</translation>
+        <translation>liczba nuklidu %1 w chwili %2 jest zsumowana, a dane przebiegu nie są zsumowanymi przebiegami</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
-        <translation>liczba nuklidu %1 w chwili %2 jest zapisana, a zsumowane serie zastąpiły dane</translation>
+        <translation>liczba nuklidu %1 w chwili %2 jest zapisana, a zsumowane przebiegi zastąpiły dane</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
-        <translation>liczba nuklidu %1 w chwili %2 jest zapisana po ostatniej chwili serii</translation>
+        <translation>liczba nuklidu %1 w chwili %2 jest zapisana po ostatniej chwili przebiegu</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
-        <translation>liczba nuklidu %1 w chwili %2 jest zapisana, a nuklid nie należy do szeregu serii</translation>
+        <translation>liczba nuklidu %1 w chwili %2 jest zapisana, a nuklid nie należy do szeregu przebiegu</translation>
     </message>
     <message>
         <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
-        <translation>zapisana liczba nuklidu %1 w chwili %2 nie jest liczbą, którą seria mogła zapisać</translation>
+        <translation>zapisana liczba nuklidu %1 w chwili %2 nie jest liczbą, którą przebieg mógł zapisać</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
-        <translation>liczba nuklidu %1 w chwili %2 leży po ostatniej wpisanej lub zsumowanej chwili</translation>
+        <translation>liczba nuklidu %1 w chwili %2 przypada po ostatniej wpisanej lub zsumowanej chwili</translation>
     </message>
     <message>
         <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
-        <translation>szereg serii nie jest szeregiem z ustawień, a żadna zmiana nie czeka</translation>
+        <translation>szereg przebiegu nie jest szeregiem z ustawień i nie czeka żadna zmiana</translation>
     </message>
     <message>
         <source>not a state of the random generator that the program could have saved</source>
@@ -1488,7 +1496,7 @@ Rozpocząć nowy przebieg?</translation>
     <message>
         <source>Fits this screen: %1 %</source>
         <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
-        <translation>Dopasowany do tego ekranu: %1 %</translation>
+        <translation>Dopasowany do tego ekranu: %1%</translation>
     </message>
     <message>
         <source>Fits this screen: none</source>

@@ -16,20 +16,12 @@
         <translation>%1 passos</translation>
     </message>
     <message>
-        <source>Best fit from %1 points</source>
-        <translation>Melhor ajuste com %1 pontos</translation>
-    </message>
-    <message>
         <source>Best fit</source>
         <translation>Melhor ajuste</translation>
     </message>
     <message>
         <source>Chance per step</source>
         <translation>Probabilidade por passo</translation>
-    </message>
-    <message>
-        <source>Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.</source>
-        <translation>Probabilidades por um dado de %1 faces: uma partícula decai quando o dado mostra seu valor de decaimento ou menos.</translation>
     </message>
     <message>
         <source>Conclusion</source>
@@ -69,11 +61,11 @@
     </message>
     <message>
         <source>Graph data: the sums of saved runs (%1): %2.</source>
-        <translation>Dados do gráfico: as somas de rodadas salvas (%1): %2.</translation>
+        <translation>Dados do gráfico: as somas das rodadas salvas (%1): %2.</translation>
     </message>
     <message>
         <source>Graph data: the sums of pooled saved runs.</source>
-        <translation>Dados do gráfico: as somas de rodadas salvas somadas.</translation>
+        <translation>Dados do gráfico: as somas das rodadas salvas.</translation>
     </message>
     <message>
         <source>Graph</source>
@@ -159,6 +151,20 @@
     <message>
         <source>your model − predicted</source>
         <translation>seu modelo − prevista</translation>
+    </message>
+    <message numerus="yes">
+        <source>Chances by a die of %n sides: a particle decays when the die shows its decay value or less.</source>
+        <translation>
+            <numerusform>Sorteio por um dado de %n face: uma partícula decai quando o dado mostra seu valor de decaimento ou menos.</numerusform>
+            <numerusform>Sorteio por um dado de %n faces: uma partícula decai quando o dado mostra seu valor de decaimento ou menos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best fit from %n points</source>
+        <translation>
+            <numerusform>Melhor ajuste com %n ponto</numerusform>
+            <numerusform>Melhor ajuste com %n pontos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1132,11 +1138,11 @@
     </message>
     <message>
         <source>nuclide %1 is past the end product of the series, yet its count is not the one the run started with</source>
-        <translation>o nuclídeo %1 está depois do produto final da série, mas sua contagem não é a do início do ensaio</translation>
+        <translation>o nuclídeo %1 está depois do produto final da cadeia, mas sua contagem não é a do início da rodada</translation>
     </message>
     <message>
         <source>the initial numbers of the run do not give its particles</source>
-        <translation>os números iniciais do ensaio não dão suas partículas</translation>
+        <translation>os números iniciais não correspondem às partículas da rodada</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is not 0, yet nobody recorded, typed or pooled it</source>
@@ -1144,35 +1150,35 @@
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is pooled, but the run&apos;s data are not pooled runs</source>
-        <translation>a contagem do nuclídeo %1 no instante %2 é somada, mas os dados não são ensaios somados</translation>
+        <translation>a contagem do nuclídeo %1 no instante %2 está somada, mas os dados da rodada não são rodadas somadas</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is recorded, but pooled runs replaced the run&apos;s data</source>
-        <translation>a contagem do nuclídeo %1 no instante %2 é registrada, mas ensaios somados substituíram os dados</translation>
+        <translation>a contagem do nuclídeo %1 no instante %2 está registrada, mas rodadas somadas substituíram os dados</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is recorded after the run&apos;s last time</source>
-        <translation>a contagem do nuclídeo %1 no instante %2 é registrada depois do último instante do ensaio</translation>
+        <translation>a contagem do nuclídeo %1 no instante %2 está registrada depois do último instante da rodada</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is recorded, but the nuclide is not in the run&apos;s series</source>
-        <translation>a contagem do nuclídeo %1 no instante %2 é registrada, mas o nuclídeo não está na série do ensaio</translation>
+        <translation>a contagem do nuclídeo %1 no instante %2 está registrada, mas o nuclídeo não está na cadeia da rodada</translation>
     </message>
     <message>
         <source>the recorded count of nuclide %1 at time %2 is not one the run could record</source>
-        <translation>a contagem registrada do nuclídeo %1 no instante %2 não é uma que o ensaio poderia registrar</translation>
+        <translation>a contagem registrada do nuclídeo %1 no instante %2 não é uma que a rodada poderia registrar</translation>
     </message>
     <message>
         <source>the count of nuclide %1 at time %2 is after the last time typed or pooled</source>
-        <translation>a contagem do nuclídeo %1 no instante %2 está depois do último instante digitado ou somado</translation>
+        <translation>a contagem do nuclídeo %1 no instante %2 vem depois do último instante digitado ou somado</translation>
     </message>
     <message>
         <source>the run&apos;s series is not the one the settings choose, and no change of them is waiting</source>
-        <translation>a série do ensaio não é a das configurações, e nenhuma mudança está pendente</translation>
+        <translation>a cadeia da rodada não é a das configurações, e nenhuma mudança está pendente</translation>
     </message>
     <message>
         <source>not a state of the random generator that the program could have saved</source>
-        <translation>não é um estado do gerador aleatório que o programa poderia ter salvo</translation>
+        <translation>não é um estado do gerador aleatório que o programa poderia ter salvado</translation>
     </message>
 </context>
 <context>
@@ -1478,7 +1484,7 @@ Começar uma nova rodada?</translation>
     <message>
         <source>Fits this screen: %1 %</source>
         <extracomment>View &gt; Size: the largest size that fits the screen; %1 is that size in percent</extracomment>
-        <translation>Cabe nesta tela: %1 %</translation>
+        <translation>Cabe nesta tela: %1%</translation>
     </message>
     <message>
         <source>Fits this screen: none</source>

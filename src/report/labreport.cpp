@@ -262,8 +262,8 @@ double LabReport::paintSettings(QPainter& p, const QRectF& area) const
     const auto die = std::find_if(m_c.dice.begin() + 1, m_c.dice.begin() + 1 + sim.seriesLength,
                                   [](const auto& d) { return d.has_value(); });
     if (die != m_c.dice.begin() + 1 + sim.seriesLength)
-        lines << tr("Chances by a die of %1 sides: a particle decays when the die shows its decay value or less.")
-                     .arg((*die)->sides);
+        lines << tr("Chances by a die of %n sides: a particle decays when the die shows its decay value or less.", nullptr,
+                    (*die)->sides);
     if (sim.pooled) {
         if (m_c.pooledFiles.isEmpty())
             lines << tr("Graph data: the sums of pooled saved runs.");
@@ -300,12 +300,14 @@ double LabReport::paintSettings(QPainter& p, const QRectF& area) const
     for (const double w : widths)
         used += w;
     const double spread = std::max(6.0, (area.width() - used) / 3);
+    // Headings are right-aligned: one that fills its column would touch the one before it.
+    constexpr double kGutter = 6;
     const double rowHeight = p.fontMetrics().height() + 2;
     for (int r = 0; r < rows.size(); ++r) {
         p.setFont(font(9, r == 0));
         double height = rowHeight;
         for (int i = 0; r == 0 && i < 4; ++i)
-            height = std::max(height, p.boundingRect(QRectF(0, 0, widths[i] + (i > 0 ? spread : 0), 100),
+            height = std::max(height, p.boundingRect(QRectF(0, 0, widths[i] + (i > 0 ? spread - kGutter : 0), 100),
                                                      Qt::TextWordWrap, rows[r][i]).height() + 2);
         if (r > 0)
             paintMarker(p, QPointF(area.left() + 5, y + rowHeight / 2), 3, r, toQColor(sim.nuclideColor[r]));
@@ -313,7 +315,8 @@ double LabReport::paintSettings(QPainter& p, const QRectF& area) const
         double x = area.left() + kMarker;
         for (int i = 0; i < 4; ++i) {
             const double w = widths[i] + (i > 0 ? spread : 0);
-            p.drawText(QRectF(x, y, w, height),
+            const double gutter = i > 0 ? kGutter : 0;
+            p.drawText(QRectF(x + gutter, y, w - gutter, height),
                        (i == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignBottom | Qt::TextWordWrap, rows[r][i]);
             x += w;
         }
@@ -353,7 +356,7 @@ double LabReport::paintResults(QPainter& p, const QRectF& area) const
     paintEquation(p, QPointF(area.left() + 8, y + lineHeight + 1), 9);
     y += lineHeight + 5;
     if (fit.ok)
-        line(tr("Best fit from %1 points").arg(fit.points),
+        line(tr("Best fit from %n points", nullptr, fit.points),
              QStringLiteral("T½ = %1 ± %2,  A = %3 ± %4")
                  .arg(number(fit.halfLife, 2), number(fit.halfLifeError, 2), number(fit.initial, 1),
                       number(fit.initialError, 1)));
