@@ -579,7 +579,11 @@ LabReport::TableShape LabReport::tableShape(QPainter& p, double width) const
     shape.timeWidth = fm.horizontalAdvance(QStringLiteral("00")) + 6;
     shape.cell = std::max(fm.horizontalAdvance(QString::number(widest)), fm.horizontalAdvance(QStringLiteral("N5"))) + 8;
     const double block = shape.timeWidth + m_c.sim->seriesLength * shape.cell + 8;
-    shape.blocks = std::max(1, static_cast<int>(width / block));
+    // Blocks of ten times or more, so that a short run reads down a few columns; at most as many
+    // blocks as the width takes.
+    constexpr int kRowsPerBlock = 10;
+    const int fit = std::max(1, static_cast<int>(width / block));
+    shape.blocks = std::clamp((times() + kRowsPerBlock - 1) / kRowsPerBlock, 1, fit);
     shape.rows = (times() + shape.blocks - 1) / shape.blocks;
     shape.rowHeight = fm.height() + 0.5;
     return shape;
@@ -603,8 +607,9 @@ void LabReport::paintTable(QPainter& p, const QRectF& area) const
     const int rows = shape.rows;
     const double rowHeight = shape.rowHeight;
     const int n = times();
-    // The blocks share the width evenly; times run down each block, then on in the next.
-    const double spread = area.width() / blocks;
+    // The blocks share the width evenly, a block's width and a gap apart at most; times run down
+    // each block, then on in the next.
+    const double spread = std::min(area.width() / blocks, timeWidth + columns * cell + 3 * cell);
     for (int b = 0; b < blocks && b * rows < n; ++b) {
         const double left = area.left() + b * spread;
         double y = top;
