@@ -1145,6 +1145,18 @@ Eine neue Messreihe starten?</translation>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, Änderungen nicht gespeichert</translation>
     </message>
+    <message>
+        <source>Copy Lesson &amp;Link</source>
+        <translation>Link zur Stunde &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>In a web browser, Print Graph gives the page as a PDF download; the browser opens it and prints it on the printer chosen there.</source>
+        <translation>Im Webbrowser gibt „Diagramm drucken“ die Seite als PDF zum Herunterladen aus; der Browser öffnet sie und druckt sie auf dem dort gewählten Drucker.</translation>
+    </message>
+    <message>
+        <source>The link to this lesson is on the clipboard. Paste it into a class page or a message: opening it opens this lesson, at this step, in a browser.</source>
+        <translation>Der Link zu dieser Stunde liegt in der Zwischenablage. Er lässt sich in eine Klassenseite oder eine Nachricht einfügen: Wer ihn öffnet, erhält diese Stunde bei diesem Schritt im Browser.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>

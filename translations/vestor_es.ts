@@ -1145,6 +1145,18 @@ Start a new run?</source>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, cambios sin guardar</translation>
     </message>
+    <message>
+        <source>Copy Lesson &amp;Link</source>
+        <translation>Copiar &amp;enlace de la lección</translation>
+    </message>
+    <message>
+        <source>In a web browser, Print Graph gives the page as a PDF download; the browser opens it and prints it on the printer chosen there.</source>
+        <translation>En un navegador web, «Imprimir gráfica» entrega la página como un PDF descargado; el navegador lo abre y lo imprime en la impresora elegida allí.</translation>
+    </message>
+    <message>
+        <source>The link to this lesson is on the clipboard. Paste it into a class page or a message: opening it opens this lesson, at this step, in a browser.</source>
+        <translation>El enlace a esta lección está en el portapapeles. Se puede pegar en una página de la clase o en un mensaje: al abrirlo se abre esta lección, en este paso, en un navegador.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>

@@ -1145,6 +1145,18 @@ Commencer une nouvelle série ?</translation>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, modifications non enregistrées</translation>
     </message>
+    <message>
+        <source>Copy Lesson &amp;Link</source>
+        <translation>Copier le &amp;lien de la leçon</translation>
+    </message>
+    <message>
+        <source>In a web browser, Print Graph gives the page as a PDF download; the browser opens it and prints it on the printer chosen there.</source>
+        <translation>Dans un navigateur web, « Imprimer le graphique » donne la page en PDF à télécharger ; le navigateur l’ouvre et l’imprime sur l’imprimante choisie dans le navigateur.</translation>
+    </message>
+    <message>
+        <source>The link to this lesson is on the clipboard. Paste it into a class page or a message: opening it opens this lesson, at this step, in a browser.</source>
+        <translation>Le lien vers cette leçon est dans le presse-papiers. Il se colle dans une page de classe ou un message : l’ouvrir ouvre cette leçon, à cette étape, dans un navigateur.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>

@@ -1145,6 +1145,18 @@ Een nieuwe meting starten?</translation>
         <extracomment>What a screen reader reads as the window&apos;s title while the lesson has unsaved changes; %1 is the title</extracomment>
         <translation>%1, wijzigingen niet opgeslagen</translation>
     </message>
+    <message>
+        <source>Copy Lesson &amp;Link</source>
+        <translation>Link naar les &amp;kopiëren</translation>
+    </message>
+    <message>
+        <source>In a web browser, Print Graph gives the page as a PDF download; the browser opens it and prints it on the printer chosen there.</source>
+        <translation>In een webbrowser levert ‘Grafiek afdrukken’ de pagina als pdf-download; de browser opent die en drukt hem af op de printer die daar gekozen is.</translation>
+    </message>
+    <message>
+        <source>The link to this lesson is on the clipboard. Paste it into a class page or a message: opening it opens this lesson, at this step, in a browser.</source>
+        <translation>De link naar deze les staat op het klembord. Plak hem in een klassenpagina of een bericht: wie hem opent, krijgt deze les bij deze stap in een browser.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>

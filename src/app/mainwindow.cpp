@@ -10,7 +10,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QtPrintSupport/qtprintsupportglobal.h>
+#if QT_CONFIG(printdialog)
 #include <QPrintDialog>
+#endif
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -30,6 +33,7 @@
 #include "app/printing.h"
 #include "ui/accessibleroles.h"
 #include "ui/announcer.h"
+#include "ui/browser.h"
 #include "ui/uicommon.h"
 #include "app/usernamedialog.h"
 #include "config/configpage.h"
@@ -275,7 +279,14 @@ QPrinter& MainWindow::printer()
 {
     if (!m_printer)
         // At the printer's own resolution: the print layout is in its device pixels.
+    {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // A page in a browser reaches no printer: Print makes a PDF, which the browser prints.
+        if (browser::kInBrowser) {
+            m_printer->setOutputFormat(QPrinter::PdfFormat);
+            m_printer->setOutputFileName(browser::printFile());
+        }
+    }
     return *m_printer;
 }
 
@@ -445,8 +456,15 @@ void MainWindow::setColourBlindSafe(bool on)
 
 void MainWindow::PrintSetup1Click()
 {
-    QPrintDialog dialog(&printer(), this);
-    dialog.exec();
+#if QT_CONFIG(printdialog)
+    if (!browser::kInBrowser) {
+        QPrintDialog dialog(&printer(), this);
+        dialog.exec();
+        return;
+    }
+#endif
+    m_notifier->information(this, tr("In a web browser, Print Graph gives the page as a PDF download; "
+                                     "the browser opens it and prints it on the printer chosen there."));
 }
 
 void MainWindow::Username1Click()

@@ -105,9 +105,10 @@ void DataTablePage::savebtClick()
     dialog.setNameFilter(tr("Text (*.txt)"));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    saveTo(dialog.selectedFiles().constFirst());
+    MessageBoxNotifier messageBoxes;
+    const QStringList chosen = (m_notifier ? m_notifier : &messageBoxes)->chooseFiles(dialog);
+    if (!chosen.isEmpty())
+        saveTo(chosen.constFirst());
 }
 
 bool DataTablePage::saveTo(const QString& path)

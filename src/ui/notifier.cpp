@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "ui/browser.h"
+
 namespace vestor {
 
 void MessageBoxNotifier::warning(QWidget* parent, const QString& text)
@@ -43,7 +45,7 @@ bool MessageBoxNotifier::question(QWidget* parent, const QString& text)
 
 QStringList MessageBoxNotifier::chooseFiles(QFileDialog& dialog)
 {
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+    return browser::chooseFiles(dialog);
 }
 
 }  // namespace vestor
