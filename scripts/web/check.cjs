@@ -226,28 +226,27 @@ const same = (a, b) => Buffer.compare(a, b) === 0;
     return [fs.statSync(lessonFile).size > 100, `lesson.vestor ${fs.statSync(lessonFile).size} bytes; link ${link.length} characters`];
   });
 
+  // The next Time step of a lesson opened in another tab, against the one the saving tab took.
+  const goesOn = async (tab, name) => {
+    await sleep(800);
+    await alt(tab, "t");
+    const shot = await windowShot(tab, name);
+    await tab.close();
+    return [same(shot, nextStep), same(shot, nextStep) ? "the same picture as the saved lesson's next step"
+                                                       : `a different picture: shots/${name}.png`];
+  };
+
   await check("lesson opened through the file picker goes on at the same step", async () => {
     const fresh = await opened(browser, "?seed=1");
     const [chooser] = await Promise.all([fresh.waitForFileChooser({ timeout: 10000 }), ctrl(fresh, "o")]);
     await chooser.accept([lessonFile]);
-    await sleep(800);
-    await alt(fresh, "t");
-    const shot = await windowShot(fresh, "lesson-reopened-next-step");
-    await fresh.close();
-    return [same(shot, nextStep), same(shot, nextStep) ? "the same picture as the saved lesson's next step"
-                                                       : "a different picture: shots/lesson-reopened-next-step.png"];
+    return goesOn(fresh, "lesson-reopened-next-step");
   });
 
   await check("lesson opened from its copied link goes on at the same step", async () => {
     if (!link.includes("#lesson="))
       return [false, `the clipboard held "${link.slice(0, 80)}"`];
-    const tab = await opened(browser, link.slice(site.length));
-    await sleep(500);
-    await alt(tab, "t");
-    const shot = await windowShot(tab, "link-next-step");
-    await tab.close();
-    return [same(shot, nextStep), same(shot, nextStep) ? "the same picture as the saved lesson's next step"
-                                                       : "a different picture: shots/link-next-step.png"];
+    return goesOn(await opened(browser, link.slice(site.length)), "link-next-step");
   });
 
   await check("a damaged link is refused and the program starts", async () => {

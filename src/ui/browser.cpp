@@ -7,10 +7,9 @@
 #include <QtEndian>
 
 #ifdef Q_OS_WASM
-#include <QEventLoop>
 #include <QFile>
-#include <QPointer>
 #include <QStandardPaths>
+#include <emscripten.h>
 #include <emscripten/val.h>
 #endif
 
@@ -53,30 +52,74 @@ QString suggestedName(const QFileDialog& dialog)
     return dialog.defaultSuffix().isEmpty() ? name : name + QLatin1Char('.') + dialog.defaultSuffix();
 }
 
-// The browser's file picker: the picked files copied into the page's folder.
-QStringList pickFiles(QFileDialog& dialog)
+// The browser's file picker, for one file or several: the picked files are copied into the page's
+// folder, and their names written one a line into the file `list`. The program waits for the
+// picker as it waits for a dialog (Emscripten's asyncify). Cancelling is heard from the picker
+// itself, or where a browser does not say so, from the page getting the focus back with nothing
+// picked.
+EM_ASYNC_JS(void, pickIntoFolder, (const char* accept, int several, const char* folder, const char* list), {
+    const input = document.createElement("input");
+    input.type = "file";
+    input.accept = UTF8ToString(accept);
+    input.multiple = several != 0;
+    input.style.display = "none";
+    document.body.appendChild(input);
+    const files = await new Promise((resolve) => {
+        input.addEventListener("change", () => resolve(Array.from(input.files)));
+        input.addEventListener("cancel", () => resolve([]));
+        window.addEventListener("focus", () => setTimeout(() => resolve([]), 1000), { once: true });
+        input.click();
+    });
+    input.remove();
+    const dir = UTF8ToString(folder);
+    const names = [];
+    for (const file of files) {
+        FS.writeFile(dir + "/" + file.name, new Uint8Array(await file.arrayBuffer()));
+        names.push(dir + "/" + file.name);
+    }
+    FS.writeFile(UTF8ToString(list), names.join("\n"));
+});
+
+// A download of bytes under a name, as a link the page clicks: the browser keeps it where it keeps
+// downloads, or asks where, as it is set to.
+EM_JS(void, downloadBytes, (const char* name, const char* data, int size), {
+    const url = URL.createObjectURL(new Blob([HEAPU8.slice(data, data + size)]));
+    const link = document.createElement("a");
+    link.href = url;
+    link.download = UTF8ToString(name);
+    link.style.display = "none";
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
+});
+
+// The file types a dialog's name filters ask for, as the browser's picker takes them: ".txt,.csv";
+// empty, any file, when a filter takes every name.
+QString acceptedTypes(const QFileDialog& dialog)
 {
-    QStringList picked;
-    QEventLoop loop;
-    bool done = false;
-    QPointer<QEventLoop> waiting(&loop);
-    QFileDialog::getOpenFileContent(
-        dialog.nameFilters().join(QLatin1String(";;")),
-        [&picked, &done, waiting](const QString& name, const QByteArray& content) {
-            if (!name.isEmpty()) {
-                const QString path = QDir(pageFolder()).filePath(QFileInfo(name).fileName());
-                QFile copy(path);
-                if (copy.open(QIODevice::WriteOnly) && copy.write(content) == content.size())
-                    picked << path;
-            }
-            done = true;
-            if (waiting)
-                waiting->quit();
-        },
-        dialog.parentWidget());
-    if (!done)
-        loop.exec();
-    return picked;
+    QStringList types;
+    for (const QString& filter : dialog.nameFilters())
+        for (const QString& pattern : filter.section(QLatin1Char('('), -1)
+                                           .section(QLatin1Char(')'), 0, 0)
+                                           .split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (!pattern.startsWith(QLatin1String("*.")))
+                return {};
+            types << pattern.mid(1);
+        }
+    return types.join(QLatin1Char(','));
+}
+
+QStringList pickFiles(const QFileDialog& dialog)
+{
+    const QString list = QDir(pageFolder()).filePath(QStringLiteral(".picked"));
+    QFile::remove(list);
+    pickIntoFolder(acceptedTypes(dialog).toUtf8().constData(), dialog.fileMode() == QFileDialog::ExistingFiles ? 1 : 0,
+                   pageFolder().toUtf8().constData(), list.toUtf8().constData());
+    QFile names(list);
+    if (!names.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(names.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 #endif
 
@@ -100,7 +143,7 @@ QStringList chooseFiles(QFileDialog& dialog)
 void offerDownload(const QString& path, const QByteArray& bytes)
 {
 #ifdef Q_OS_WASM
-    QFileDialog::saveFileContent(bytes, QFileInfo(path).fileName());
+    downloadBytes(QFileInfo(path).fileName().toUtf8().constData(), bytes.constData(), static_cast<int>(bytes.size()));
 #else
     Q_UNUSED(path);
     Q_UNUSED(bytes);

@@ -17,6 +17,7 @@
 #include "support/shownwindow.h"
 #include "table/datatablepage.h"
 #include "table/grapheditorpage.h"
+#include "ui/browser.h"
 
 using namespace vestor;
 using vestor::test::named;
@@ -132,6 +133,12 @@ void TestLessons::roundTrip()
         QCOMPARE(countAt(a.sim().history, 1, 1), 2 * 321);
     QCOMPARE(a.notifier.errors, QStringList());
     QCOMPARE(a.w.windowTitle(), QStringLiteral("Tovrin - %1[*]").arg(QFileInfo(path).fileName()));
+    // The lesson as a link: all of it, in place of the address's old fragment, short enough for a chat.
+    const QByteArray json = lessonJson(a.w.captureLesson());
+    const QString link = browser::lessonLink(QStringLiteral("https://school.example/v/?seed=1#lesson=old"), json);
+    QCOMPARE(browser::lessonInFragment(link.section(QLatin1Char('#'), 1)), std::optional<QByteArray>(json));
+    QVERIFY2(link.startsWith(QLatin1String("https://school.example/v/?seed=1#lesson=")) && link.size() < 12000,
+             qPrintable(QString::number(link.size())));
 
     ShownWindow b(99);
     b.notifier.chosen = {path};
@@ -175,6 +182,7 @@ void TestLessons::refused_data()
     QTest::addColumn<QString>("why");
     QTest::newRow("newer version") << "version=2" << "newer version";
     QTest::newRow("not JSON") << "*cut" << "not a lesson file";
+    QTest::newRow("damaged link") << "*link" << "not a lesson file";
     QTest::newRow("wrong type") << "run/history=\"many\"" << "history";
     QTest::newRow("huge particle list") << "run/particles=@5000" << "particles";
     QTest::newRow("counts against particles") << "run/counts/0=399" << "count of nuclide 1";
@@ -195,7 +203,10 @@ void TestLessons::refused()
     ShownWindow a(3);
     a.stepAndRemove(1);
     const QByteArray sound = lessonJson(a.w.captureLesson());
-    const QByteArray bad = change == QLatin1String("*cut") ? sound.left(sound.size() / 2) : mutated(sound, change);
+    const QByteArray bad = change == QLatin1String("*cut")    ? sound.left(sound.size() / 2)
+                           : change == QLatin1String("*link") ? *browser::lessonInFragment(
+                                                                    browser::lessonLink({}, sound).chopped(40))
+                                                              : mutated(sound, change);
     QFile file(m_dir.filePath(QStringLiteral("bad.vestor")));
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bad) == bad.size());
     file.close();
