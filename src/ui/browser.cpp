@@ -173,7 +173,7 @@ std::optional<QByteArray> lessonInFragment(const QString& fragment)
     const auto packed = QByteArray::fromBase64Encoding(text.mid(kLessonKey.size()).toLatin1(),
                                                        kLinkEncoding | QByteArray::AbortOnBase64DecodingErrors);
     // qCompress puts the unpacked size first: a damaged link must not make the page reserve gigabytes.
-    if (!packed || packed->size() < 4 || qFromBigEndian<quint32>(packed->constData()) > kLinkedLessonLimit)
+    if (!packed || packed.decoded.size() < 4 || qFromBigEndian<quint32>(packed.decoded.constData()) > kLinkedLessonLimit)
         return QByteArray();
     return qUncompress(*packed);
 }

@@ -137,7 +137,7 @@ void TestLessons::roundTrip()
     const QByteArray json = lessonJson(a.w.captureLesson());
     const QString link = browser::lessonLink(QStringLiteral("https://school.example/v/?seed=1#lesson=old"), json);
     QCOMPARE(browser::lessonInFragment(link.section(QLatin1Char('#'), 1)), std::optional<QByteArray>(json));
-    QVERIFY2(link.startsWith(QLatin1String("https://school.example/v/?seed=1#lesson=")) && link.size() < 12000,
+    QVERIFY2(link.startsWith(QLatin1String("https://school.example/v/?seed=1#lesson=")) && link.size() < 16000,
              qPrintable(QString::number(link.size())));
 
     ShownWindow b(99);
