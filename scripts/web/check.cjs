@@ -167,10 +167,32 @@ const same = (a, b) => Buffer.compare(a, b) === 0;
 
   // A first visit fills the browser's cache and the service worker's copy; the time counted is a
   // second opening, as a class opens the page after the teacher's first.
-  let page = await opened(browser, "");
+  let page = null;
+  await check("a progress bar while the program loads", async () => {
+    const tab = await browser.newPage();
+    await tab.setViewport({ width: 1024, height: 700 });
+    await tab.goto(site, { waitUntil: "domcontentloaded" });
+    const shown = await tab.evaluate(() => !document.getElementById("loading").hidden
+                                          && !document.getElementById("progress").hidden);
+    await tab.screenshot({ path: path.join(shots, "loading.png") });
+    await tab.close();
+    return [shown, `the bar ${shown ? "shown" : "not shown"} as the page opened: shots/loading.png`];
+  });
+  page = await opened(browser, "");
   await page.close();
   page = await opened(browser, "?seed=20261208");
   report("first window", page.firstWindowMs <= 3000, `drawn ${page.firstWindowMs} ms after opening the page (budget 3000 ms)`);
+
+  await check("a browser without WebAssembly gets a message", async () => {
+    const tab = await browser.newPage();
+    await tab.evaluateOnNewDocument(() => { delete window.WebAssembly; });
+    await tab.goto(site, { waitUntil: "load" });
+    await sleep(500);
+    const text = await tab.evaluate(() => document.getElementById("message").textContent);
+    await tab.screenshot({ path: path.join(shots, "no-webassembly.png") });
+    await tab.close();
+    return [text.includes("lacks WebAssembly"), `"${text}": shots/no-webassembly.png`];
+  });
 
   await check("Configuration page screenshot", async () => {
     const png = await windowShot(page, "configuration");
