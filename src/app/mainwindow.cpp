@@ -277,9 +277,8 @@ void MainWindow::setNotifier(Notifier* notifier)
 
 QPrinter& MainWindow::printer()
 {
-    if (!m_printer)
+    if (!m_printer) {
         // At the printer's own resolution: the print layout is in its device pixels.
-    {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         // A page in a browser reaches no printer: Print makes a PDF, which the browser prints.
         if (browser::kInBrowser) {

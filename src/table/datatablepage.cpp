@@ -104,9 +104,9 @@ void DataTablePage::savebtClick()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(tr("Text (*.txt)"));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    MessageBoxNotifier messageBoxes;
-    const QStringList chosen = (m_notifier ? m_notifier : &messageBoxes)->chooseFiles(dialog);
+    // The dialog asks before it replaces a file: the name typed may be a lesson's or another
+    // group's data.
+    const QStringList chosen = m_notifier ? m_notifier->chooseFiles(dialog) : QStringList();
     if (!chosen.isEmpty())
         saveTo(chosen.constFirst());
 }
