@@ -11,46 +11,6 @@
 #include <QStandardPaths>
 #include <emscripten.h>
 #include <emscripten/val.h>
-#endif
-
-namespace vestor::browser {
-
-namespace {
-
-const QLatin1String kLessonKey("lesson=");
-constexpr auto kLinkEncoding = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
-// A link longer than any lesson file could be is refused before it is unpacked.
-constexpr quint32 kLinkedLessonLimit = 4 * 1024 * 1024;
-
-#ifdef Q_OS_WASM
-// The page's own folder in the browser's memory, where downloads are written and picked files
-// copied; it is gone when the page closes.
-QString pageFolder()
-{
-    static const QString folder = [] {
-        QString path = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-        if (path.isEmpty())
-            path = QDir::tempPath() + QStringLiteral("/Downloads");
-        QDir().mkpath(path);
-        return path;
-    }();
-    return folder;
-}
-
-QString location(const char* part)
-{
-    return QString::fromStdString(emscripten::val::global("location")[part].as<std::string>());
-}
-
-// The name a download is offered under when the dialog suggests none.
-QString suggestedName(const QFileDialog& dialog)
-{
-    const QString name = dialog.objectName() == QLatin1String("savetxt")      ? QStringLiteral("data")
-                         : dialog.objectName() == QLatin1String("savegraph")  ? QStringLiteral("graph")
-                         : dialog.objectName() == QLatin1String("saveLesson") ? QStringLiteral("lesson")
-                                                                              : QStringLiteral("vestor");
-    return dialog.defaultSuffix().isEmpty() ? name : name + QLatin1Char('.') + dialog.defaultSuffix();
-}
 
 // The browser's file picker, for one file or several: the picked files are copied into the page's
 // folder, and their names written one a line into the file `list`. The program waits for the
@@ -93,6 +53,46 @@ EM_JS(void, downloadBytes, (const char* name, const char* data, int size), {
     link.remove();
     setTimeout(() => URL.revokeObjectURL(url), 60000);
 });
+#endif
+
+namespace vestor::browser {
+
+namespace {
+
+const QLatin1String kLessonKey("lesson=");
+constexpr auto kLinkEncoding = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
+// A link longer than any lesson file could be is refused before it is unpacked.
+constexpr quint32 kLinkedLessonLimit = 4 * 1024 * 1024;
+
+#ifdef Q_OS_WASM
+// The page's own folder in the browser's memory, where downloads are written and picked files
+// copied; it is gone when the page closes.
+QString pageFolder()
+{
+    static const QString folder = [] {
+        QString path = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+        if (path.isEmpty())
+            path = QDir::tempPath() + QStringLiteral("/Downloads");
+        QDir().mkpath(path);
+        return path;
+    }();
+    return folder;
+}
+
+QString location(const char* part)
+{
+    return QString::fromStdString(emscripten::val::global("location")[part].as<std::string>());
+}
+
+// The name a download is offered under when the dialog suggests none.
+QString suggestedName(const QFileDialog& dialog)
+{
+    const QString name = dialog.objectName() == QLatin1String("savetxt")      ? QStringLiteral("data")
+                         : dialog.objectName() == QLatin1String("savegraph")  ? QStringLiteral("graph")
+                         : dialog.objectName() == QLatin1String("saveLesson") ? QStringLiteral("lesson")
+                                                                              : QStringLiteral("vestor");
+    return dialog.defaultSuffix().isEmpty() ? name : name + QLatin1Char('.') + dialog.defaultSuffix();
+}
 
 // The file types a dialog's name filters ask for, as the browser's picker takes them: ".txt,.csv";
 // empty, any file, when a filter takes every name.
