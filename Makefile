@@ -9,7 +9,7 @@ ifeq ($(CI),true)
 endif
 CONFIGURE = cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 
-.PHONY: run test deps build clean screenshots bench translations package package-check windows windows-check
+.PHONY: run test deps build clean screenshots bench translations package package-check windows windows-check web web-check
 
 # Builds the program alone, without the tests, and starts it.
 run:
@@ -125,3 +125,14 @@ windows:
 
 windows-check:
 	scripts/windows/check
+
+# Vestor for web browsers, built for WebAssembly against Qt for WebAssembly built from Debian's
+# own source in a Debian 13 root (once per machine, under /var/tmp): dist/web/, which any static
+# web server hosts, and dist/vestor-<version>-web.zip. web-check tries it in Chromium, driven by
+# puppeteer-core, and prints the download size, the start-up time and the speed of a Time step; it
+# is slow and not part of CI.
+web:
+	JOBS=$(JOBS) scripts/web/build
+
+web-check:
+	scripts/web/check

@@ -1495,6 +1495,18 @@ Einen neuen Durchlauf starten?</translation>
         <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
         <translation>Braucht einen Bildschirm von mindestens %1 × %2 Pixeln</translation>
     </message>
+    <message>
+        <source>In a web browser, Print Graph gives the page as a PDF download; the browser opens it and prints it on the printer chosen there.</source>
+        <translation>Im Webbrowser gibt „Diagramm drucken“ die Seite als PDF zum Herunterladen aus; der Browser öffnet sie und druckt sie auf dem dort gewählten Drucker.</translation>
+    </message>
+    <message>
+        <source>Copy Lesson &amp;Link</source>
+        <translation>Link zur Stunde &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>The link to this lesson is on the clipboard. Paste it into a class page or a message: opening it opens this lesson, at this step, in a browser.</source>
+        <translation>Der Link zu dieser Stunde liegt in der Zwischenablage. Er lässt sich in eine Klassenseite oder eine Nachricht einfügen: Wer ihn öffnet, erhält diese Stunde bei diesem Schritt im Browser.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>

@@ -1495,6 +1495,18 @@ Start a new run?</source>
         <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
         <translation>Necesita una pantalla de al menos %1 × %2 píxeles</translation>
     </message>
+    <message>
+        <source>In a web browser, Print Graph gives the page as a PDF download; the browser opens it and prints it on the printer chosen there.</source>
+        <translation>En un navegador web, «Imprimir gráfica» entrega la página como un PDF descargado; el navegador lo abre y lo imprime en la impresora elegida allí.</translation>
+    </message>
+    <message>
+        <source>Copy Lesson &amp;Link</source>
+        <translation>Copiar &amp;enlace de la lección</translation>
+    </message>
+    <message>
+        <source>The link to this lesson is on the clipboard. Paste it into a class page or a message: opening it opens this lesson, at this step, in a browser.</source>
+        <translation>El enlace a esta lección está en el portapapeles. Se puede pegar en una página de la clase o en un mensaje: al abrirlo se abre esta lección, en este paso, en un navegador.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>

@@ -1495,6 +1495,18 @@ Commencer un nouvel essai ?</translation>
         <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
         <translation>Nécessite un écran d&apos;au moins %1 × %2 pixels</translation>
     </message>
+    <message>
+        <source>In a web browser, Print Graph gives the page as a PDF download; the browser opens it and prints it on the printer chosen there.</source>
+        <translation>Dans un navigateur web, « Imprimer le graphique » donne la page en PDF à télécharger ; le navigateur l’ouvre et l’imprime sur l’imprimante choisie dans le navigateur.</translation>
+    </message>
+    <message>
+        <source>Copy Lesson &amp;Link</source>
+        <translation>Copier le &amp;lien de la leçon</translation>
+    </message>
+    <message>
+        <source>The link to this lesson is on the clipboard. Paste it into a class page or a message: opening it opens this lesson, at this step, in a browser.</source>
+        <translation>Le lien vers cette leçon est dans le presse-papiers. Il se colle dans une page de classe ou un message : l’ouvrir ouvre cette leçon, à cette étape, dans un navigateur.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>

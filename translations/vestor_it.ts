@@ -1495,6 +1495,18 @@ Iniziare una nuova prova?</translation>
         <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
         <translation>Richiede uno schermo di almeno %1 × %2 pixel</translation>
     </message>
+    <message>
+        <source>In a web browser, Print Graph gives the page as a PDF download; the browser opens it and prints it on the printer chosen there.</source>
+        <translation>In un browser web, «Stampa grafico» fornisce la pagina come PDF da scaricare; il browser lo apre e lo stampa sulla stampante scelta lì.</translation>
+    </message>
+    <message>
+        <source>Copy Lesson &amp;Link</source>
+        <translation>Copia &amp;link della lezione</translation>
+    </message>
+    <message>
+        <source>The link to this lesson is on the clipboard. Paste it into a class page or a message: opening it opens this lesson, at this step, in a browser.</source>
+        <translation>Il link a questa lezione è negli appunti. Si può incollare in una pagina della classe o in un messaggio: aprendolo si apre questa lezione, a questo passo, in un browser.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>

@@ -1495,6 +1495,18 @@ Een nieuwe meting starten?</translation>
         <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
         <translation>Vereist een scherm van minstens %1 × %2 pixels</translation>
     </message>
+    <message>
+        <source>In a web browser, Print Graph gives the page as a PDF download; the browser opens it and prints it on the printer chosen there.</source>
+        <translation>In een webbrowser levert ‘Grafiek afdrukken’ de pagina als pdf-download; de browser opent die en drukt hem af op de printer die daar gekozen is.</translation>
+    </message>
+    <message>
+        <source>Copy Lesson &amp;Link</source>
+        <translation>Link naar les &amp;kopiëren</translation>
+    </message>
+    <message>
+        <source>The link to this lesson is on the clipboard. Paste it into a class page or a message: opening it opens this lesson, at this step, in a browser.</source>
+        <translation>De link naar deze les staat op het klembord. Plak hem in een klassenpagina of een bericht: wie hem opent, krijgt deze les bij deze stap in een browser.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>

@@ -1507,6 +1507,18 @@ Rozpocząć nowy przebieg?</translation>
         <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
         <translation>Wymaga ekranu o rozmiarze co najmniej %1 × %2 pikseli</translation>
     </message>
+    <message>
+        <source>In a web browser, Print Graph gives the page as a PDF download; the browser opens it and prints it on the printer chosen there.</source>
+        <translation>W przeglądarce internetowej „Drukuj wykres” daje stronę jako plik PDF do pobrania; przeglądarka otwiera go i drukuje na wybranej w niej drukarce.</translation>
+    </message>
+    <message>
+        <source>Copy Lesson &amp;Link</source>
+        <translation>Kopiuj li&amp;nk do lekcji</translation>
+    </message>
+    <message>
+        <source>The link to this lesson is on the clipboard. Paste it into a class page or a message: opening it opens this lesson, at this step, in a browser.</source>
+        <translation>Odnośnik do tej lekcji jest w schowku. Można go wkleić na stronę klasy lub do wiadomości: otwarcie go otwiera tę lekcję, w tym kroku, w przeglądarce.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>

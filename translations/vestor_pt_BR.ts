@@ -1495,6 +1495,18 @@ Começar uma nova rodada?</translation>
         <extracomment>Tooltip of a size that does not fit the screen; %1 × %2 is the screen it needs, in pixels</extracomment>
         <translation>Precisa de uma tela de pelo menos %1 × %2 pixels</translation>
     </message>
+    <message>
+        <source>In a web browser, Print Graph gives the page as a PDF download; the browser opens it and prints it on the printer chosen there.</source>
+        <translation>Em um navegador, “Imprimir gráfico” gera a página como um PDF para baixar; o navegador o abre e o imprime na impressora escolhida nele.</translation>
+    </message>
+    <message>
+        <source>Copy Lesson &amp;Link</source>
+        <translation>Copiar &amp;link da aula</translation>
+    </message>
+    <message>
+        <source>The link to this lesson is on the clipboard. Paste it into a class page or a message: opening it opens this lesson, at this step, in a browser.</source>
+        <translation>O link para esta aula está na área de transferência. Cole-o em uma página da turma ou em uma mensagem: ao abri-lo, esta aula se abre, neste passo, em um navegador.</translation>
+    </message>
 </context>
 <context>
     <name>vestor::MenuItem</name>

@@ -4,6 +4,7 @@
 
 #include "app/language.h"
 #include "app/mainwindow.h"
+#include "ui/browser.h"
 #include "ui/accessibleroles.h"
 
 int main(int argc, char* argv[])
@@ -21,12 +22,15 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(vestor::programStyle());
     vestor::installTranslations();
-    vestor::MainWindow window;
+    vestor::MainWindow window(vestor::browser::pageSeed());
     window.show();
-    // `vestor LESSON.vestor`, as the file manager starts it for a lesson; a lesson that cannot be
-    // opened is reported and the window goes on with an untitled one.
+    // `vestor LESSON.vestor`, as the file manager starts it for a lesson, or in a browser a page
+    // opened from a lesson's link; a lesson that cannot be opened is reported and the window goes
+    // on with an untitled one.
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1)
         window.openLessonFile(arguments.at(1));
+    else if (const QString linked = vestor::browser::linkedLessonFile(); !linked.isEmpty())
+        window.openLessonAsked(linked);
     return QApplication::exec();
 }

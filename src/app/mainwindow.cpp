@@ -11,7 +11,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QtPrintSupport/qtprintsupportglobal.h>
+#if QT_CONFIG(printdialog)
 #include <QPrintDialog>
+#endif
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -31,6 +34,7 @@
 #include "app/printing.h"
 #include "ui/accessibleroles.h"
 #include "ui/announcer.h"
+#include "ui/browser.h"
 #include "ui/statusline.h"
 #include "ui/uicommon.h"
 #include "app/usernamedialog.h"
@@ -289,9 +293,15 @@ void MainWindow::setNotifier(Notifier* notifier)
 
 QPrinter& MainWindow::printer()
 {
-    if (!m_printer)
+    if (!m_printer) {
         // At the printer's own resolution: the print layout is in its device pixels.
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // A page in a browser reaches no printer: Print makes a PDF, which the browser prints.
+        if (browser::kInBrowser) {
+            m_printer->setOutputFormat(QPrinter::PdfFormat);
+            m_printer->setOutputFileName(browser::printFile());
+        }
+    }
     return *m_printer;
 }
 
@@ -472,8 +482,15 @@ void MainWindow::setColourBlindSafe(bool on)
 
 void MainWindow::PrintSetup1Click()
 {
-    QPrintDialog dialog(&printer(), this);
-    dialog.exec();
+#if QT_CONFIG(printdialog)
+    if (!browser::kInBrowser) {
+        QPrintDialog dialog(&printer(), this);
+        dialog.exec();
+        return;
+    }
+#endif
+    m_notifier->information(this, tr("In a web browser, Print Graph gives the page as a PDF download; "
+                                     "the browser opens it and prints it on the printer chosen there."));
 }
 
 void MainWindow::Username1Click()

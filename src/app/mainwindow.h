@@ -118,6 +118,10 @@ public:
     QString lessonPath() const { return m_lessonPath; }
     QStringList recentLessons() const;
     void OpenLesson1Click();
+    // Opens a lesson file after asking first, as Open Lesson does: a lesson shared as a link.
+    void openLessonAsked(const QString& path);
+    // In a browser: the page's address with this lesson in it, on the clipboard.
+    void CopyLessonLink1Click();
     bool SaveLesson1Click();
     bool SaveLessonAs1Click();
     void LockSettings1Click(bool locked);

@@ -3,11 +3,13 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAction>
+#include <QClipboard>
 #include <QActionGroup>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -28,6 +30,7 @@
 #include "table/grapheditorpage.h"
 #include "ui/announcer.h"
 #include "ui/readfile.h"
+#include "ui/browser.h"
 #include "ui/savefile.h"
 
 namespace vestor {
@@ -54,6 +57,10 @@ void MainWindow::buildFileMenu()
     QAction* saveAs = file->addAction(tr("Save Lesson &As…"), this, &MainWindow::SaveLessonAs1Click);
     saveAs->setObjectName(QStringLiteral("SaveLessonAs1"));
     saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    if (browser::kInBrowser) {
+        QAction* link = file->addAction(tr("Copy Lesson &Link"), this, &MainWindow::CopyLessonLink1Click);
+        link->setObjectName(QStringLiteral("CopyLessonLink1"));
+    }
     m_recent = file->addMenu(tr("&Recent Lessons"));
     m_recent->setObjectName(QStringLiteral("RecentLessons1"));
     connect(m_recent, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
@@ -271,6 +278,21 @@ void MainWindow::OpenLesson1Click()
     const QStringList chosen = m_notifier->chooseFiles(dialog);
     if (!chosen.isEmpty())
         openLessonFile(chosen.constFirst());
+}
+
+void MainWindow::openLessonAsked(const QString& path)
+{
+    if (lessonMayGo())
+        openLessonFile(path);
+}
+
+void MainWindow::CopyLessonLink1Click()
+{
+    // A count typed and not yet left belongs in the lesson.
+    m_editor->commitPendingEdits();
+    QGuiApplication::clipboard()->setText(browser::lessonLink(browser::pageAddress(), lessonJson(captureLesson())));
+    m_notifier->information(this, tr("The link to this lesson is on the clipboard. Paste it into a class page or "
+                                     "a message: opening it opens this lesson, at this step, in a browser."));
 }
 
 bool MainWindow::SaveLesson1Click()

@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "ui/browser.h"
+
 namespace vestor {
 
 void MessageBoxNotifier::warning(QWidget* parent, const QString& text)
@@ -50,7 +52,7 @@ bool MessageBoxNotifier::question(QWidget* parent, const QString& text)
 
 QStringList MessageBoxNotifier::chooseFiles(QFileDialog& dialog)
 {
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+    return browser::chooseFiles(dialog);
 }
 
 }  // namespace vestor

@@ -11,6 +11,8 @@
 #include <unistd.h>
 #endif
 
+#include "ui/browser.h"
+
 namespace vestor {
 
 namespace {
@@ -99,7 +101,9 @@ QString saveInPlace(const QString& path, const QByteArray& bytes)
 
 }  // namespace
 
-QString saveWhole(const QString& path, const QByteArray& bytes)
+namespace {
+
+QString writeWhole(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
@@ -123,6 +127,17 @@ QString saveWhole(const QString& path, const QByteArray& bytes)
     if (file.error() == QFileDevice::RenameError && QFileInfo(path).isFile())
         return saveInPlace(path, bytes);
     return writeFailure(file, errno);
+}
+
+}  // namespace
+
+QString saveWhole(const QString& path, const QByteArray& bytes)
+{
+    const QString why = writeWhole(path, bytes);
+    // In a browser the file is written in the page's own storage; the student gets it as a download.
+    if (why.isEmpty())
+        browser::offerDownload(path, bytes);
+    return why;
 }
 
 }  // namespace vestor

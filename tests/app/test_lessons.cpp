@@ -26,6 +26,7 @@
 #include "support/shownwindow.h"
 #include "table/datatablepage.h"
 #include "table/grapheditorpage.h"
+#include "ui/browser.h"
 
 using namespace vestor;
 using vestor::test::named;
@@ -200,6 +201,12 @@ void TestLessons::roundTrip()
         QCOMPARE(countAt(a.sim().history, 1, 1), 2 * 321);
     QCOMPARE(a.notifier.errors, QStringList());
     QCOMPARE(a.w.windowTitle(), QStringLiteral("Tovrin - %1[*]").arg(QFileInfo(path).fileName()));
+    // The lesson as a link: all of it, in place of the address's old fragment, short enough for a chat.
+    const QByteArray json = lessonJson(a.w.captureLesson());
+    const QString link = browser::lessonLink(QStringLiteral("https://school.example/v/?seed=1#lesson=old"), json);
+    QCOMPARE(browser::lessonInFragment(link.section(QLatin1Char('#'), 1)), std::optional<QByteArray>(json));
+    QVERIFY2(link.startsWith(QLatin1String("https://school.example/v/?seed=1#lesson=")) && link.size() < 16000,
+             qPrintable(QString::number(link.size())));
 
     ShownWindow b(99);
     if (example == -2)
@@ -245,6 +252,7 @@ void TestLessons::refused_data()
     QTest::addColumn<QString>("why");
     QTest::newRow("newer version") << "version=2" << "newer version";
     QTest::newRow("not JSON") << "*cut" << "not a lesson file";
+    QTest::newRow("damaged link") << "*link" << "not a lesson file";
     QTest::newRow("wrong type") << "run/history=\"many\"" << "history";
     QTest::newRow("huge particle list") << "run/particles=@5000" << "particles";
     QTest::newRow("counts against particles") << "run/counts/0=399" << "count of nuclide 1";
@@ -288,6 +296,8 @@ void TestLessons::refused()
     QByteArray bad = lessonJson(lesson);
     if (change == QLatin1String("*cut"))
         bad.truncate(bad.size() / 2);
+    if (change == QLatin1String("*link"))
+        bad = *browser::lessonInFragment(browser::lessonLink({}, bad).chopped(40));
     // Changes apart by ";"; %r is the lesson's own random state.
     const QString changes = QString(change).replace(QLatin1String("%r"), QString::fromStdString(lesson.random));
     for (const QString& one : changes.split(u';'))
