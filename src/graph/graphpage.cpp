@@ -474,8 +474,8 @@ void GraphPage::updateFit()
                                : tr(" The count rises from time %1 to %2, which decay alone cannot do: "
                                     "the ± does not hold.")
                                      .arg(fit.risesAfter)
-                                     .arg(fit.risesAfter + 1)));
-    m_fitLabel->setText(m_fitLabel->text() + stepNote(fit));
+                                     .arg(fit.risesAfter + 1))
+                        + stepNote(fit));
     m_useFit->setEnabled(true);
 }
 
