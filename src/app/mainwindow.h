@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <random>
 
 #include "app/help.h"
 #include "app/lessonfile.h"
 #include "ui/notifier.h"
+#include "core/randomgenerator.h"
 #include "core/simulation.h"
 
 class QAction;
@@ -166,7 +166,7 @@ private:
     ReportContent reportContent() const;
     int dataPoints() const;
 
-    std::mt19937_64 m_rng;
+    RandomGenerator m_rng;
     Simulation m_sim;
     bool m_configChanged = false;
     int m_currentPage = 0;

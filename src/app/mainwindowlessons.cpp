@@ -16,8 +16,6 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <cmath>
-#include <random>
-#include <sstream>
 
 #include "app/lessonexamples.h"
 #include "app/mainwindow.h"
@@ -161,9 +159,7 @@ Lesson MainWindow::captureLesson() const
     l.settings = m_config->settings();
     l.settingsPending = m_configChanged;
     l.run = captureRun(m_sim);
-    std::ostringstream random;
-    random << m_rng;
-    l.random = random.str();
+    l.random = m_rng.state();
     LessonView& v = l.view;
     v.baseE = m_config->baseE();
     v.showEquation = m_config->equationShown();
@@ -200,8 +196,9 @@ void MainWindow::applyLesson(const Lesson& l)
         findChild<QAction*>(QStringLiteral("ColourBlind1"))->setChecked(true);
 
     restoreRun(m_sim, l.run);
-    std::istringstream random(l.random);
-    random >> m_rng;
+    // The reader refuses any state the generator could not take.
+    if (std::optional<RandomGenerator> random = RandomGenerator::fromState(l.random))
+        m_rng = *random;
     m_chamber->showRun();
     m_graph->placeAnchor();
     m_editor->showView(v.dataPoints, v.editorNuclide, v.editorFirstTime);

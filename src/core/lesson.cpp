@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <random>
-#include <sstream>
+
+#include "core/randomgenerator.h"
 
 namespace vestor {
 
@@ -211,20 +211,14 @@ int editorFirstTimeLimit(int dataPoints)
 
 bool randomStateSound(const std::string& text)
 {
-    std::mt19937_64 engine;
-    std::istringstream in(text);
-    if (!(in >> engine))
-        return false;
-    // Written back, the state is the text again, character for character.
-    std::ostringstream out;
-    out << engine;
-    if (out.str() != text)
+    std::optional<RandomGenerator> engine = RandomGenerator::fromState(text);
+    if (!engine)
         return false;
     // The state is the last n words drawn, so n zeros in a row are zeros for ever. Past the
     // first n draws the generator has renewed its words at least once.
-    engine.discard(std::mt19937_64::state_size);
-    for (std::size_t i = 0; i < std::mt19937_64::state_size; ++i)
-        if (engine() != 0)
+    engine->discard(RandomGenerator::kWords);
+    for (std::size_t i = 0; i < RandomGenerator::kWords; ++i)
+        if ((*engine)() != 0)
             return true;
     return false;
 }

@@ -89,9 +89,9 @@ LessonFault runSettingsFault(const RunState& run, const Settings& s, bool pendin
 // or 100 with N at 1, the bar's range before N first changes.
 int editorFirstTimeLimit(int dataPoints);
 
-// True when `text` is a state of the main window's generator (std::mt19937_64) exactly as the
-// standard library writes it (no other spacing, leading zeros or trailing text), and one it
-// can leave: a state of zeros yields zeros for ever, and no seeding gives it.
+// True when `text` is a state of the main window's generator exactly as it writes one (no other
+// spacing, leading zeros or trailing text), and one it can leave: a state of zeros yields zeros
+// for ever, and no seeding gives it.
 bool randomStateSound(const std::string& text);
 
 }  // namespace vestor

@@ -6,8 +6,10 @@
 #include <cmath>
 #include <functional>
 #include <random>
+#include <sstream>
 #include <vector>
 
+#include "core/randomgenerator.h"
 #include "core/simulation.h"
 #include "support/scriptedrandom.h"
 
@@ -112,6 +114,8 @@ class TestSimulation : public QObject {
     Q_OBJECT
 
 private slots:
+    void generator_data();
+    void generator();
     void resetState_data();
     void resetState();
     void decayThreshold_data();
@@ -135,6 +139,42 @@ private slots:
     void invariantDetectsFaults_data();
     void invariantDetectsFaults();
 };
+
+void TestSimulation::generator_data()
+{
+    QTest::addColumn<quint64>("seed");
+    QTest::addColumn<int>("drawn");
+    for (const quint64 seed : {0ULL, 5489ULL, 20261208ULL, ~0ULL})
+        for (const int drawn : {0, 1, 155, 311, 312, 313, 1000})
+            QTest::addRow("seed %llu, %d drawn", seed, drawn) << seed << drawn;
+}
+
+// The program's generator draws the standard library's numbers, and its written state goes on
+// with them on any system: the state of a lesson saved on Linux is the one it reads in a browser.
+void TestSimulation::generator()
+{
+    QFETCH(quint64, seed);
+    QFETCH(int, drawn);
+    vestor::RandomGenerator ours(seed);
+    std::mt19937_64 standard(seed);
+    ours.discard(static_cast<std::uint64_t>(drawn));
+    standard.discard(static_cast<unsigned long long>(drawn));
+    const std::string state = ours.state();
+#ifdef __GLIBCXX__
+    // The form the lessons of the first versions hold, written by this library.
+    std::ostringstream written;
+    written << standard;
+    QCOMPARE(state, written.str());
+#endif
+    std::optional<vestor::RandomGenerator> reread = vestor::RandomGenerator::fromState(state);
+    QVERIFY(reread);
+    QCOMPARE(reread->state(), state);
+    for (int i = 0; i < 700; ++i) {
+        const std::uint64_t expected = standard();
+        QCOMPARE(ours(), expected);
+        QCOMPARE((*reread)(), expected);
+    }
+}
 
 void TestSimulation::resetState_data()
 {
