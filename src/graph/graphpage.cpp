@@ -92,6 +92,7 @@ GraphPage::GraphPage(Simulation& sim, std::function<int()> dataPoints, QWidget* 
     m_view->setAccessibleName(tr("Decay graph"));
     m_view->setContextMenuPolicy(Qt::PreventContextMenu);
     m_view->setDescriber([this] { return graphDescription(); });
+    m_view->setPreparer([this] { drawPicture(); });
     // A stop of the Tab chain, where a screen reader reads the points and the curves.
     m_view->setFocusPolicy(Qt::TabFocus);
     m_yshift = placed<QScrollBar>(this, "yshift", 37, 20, Qt::Vertical);
@@ -274,7 +275,7 @@ void GraphPage::placeTickLabel(QLabel* label, int value)
 
 void GraphPage::draxis()
 {
-    drawAxes(m_image, m_scale, m_dataPoints(), m_straightforward);
+    pictureChanged();
     placeTickLabel(m_xmin, m_scale.tick);
     placeTickLabel(m_xmax, m_scale.topValue);
     m_xmin->setVisible(!m_scale.log);
@@ -293,8 +294,32 @@ void GraphPage::plotggraph()
     m_initially->adjustSize();
     m_kvalue->adjustSize();
     m_kvalue->move(m_initially->x() + m_initially->width(), 31);
-    clearGraph(m_image, m_straightforward);
     draxis();
+    if (m_bestFit->isChecked())
+        updateFit();
+    m_hTyping->show();
+    m_aTyping->show();
+    nameBars();
+}
+
+void GraphPage::pictureChanged()
+{
+    // The picture is drawn when it is next looked at: on screen at the view's next paint, or by
+    // whatever takes the image. A Time step taken on another page then draws no graph, and the
+    // changes of one event (the step's count and its number of points) draw it once.
+    m_pictureStale = true;
+    if (m_view)
+        m_view->update();
+}
+
+void GraphPage::drawPicture() const
+{
+    if (!m_pictureStale)
+        return;
+    m_pictureStale = false;
+    const GraphInput in = input();
+    clearGraph(m_image, m_straightforward);
+    drawAxes(m_image, m_scale, in.n, m_straightforward);
     if (m_expected->isChecked()) {
         QPainter p(&m_image);
         paintExpected(p, in, true);
@@ -305,12 +330,6 @@ void GraphPage::plotggraph()
         paintExpected(p, in, false);
     }
     drawCurve(m_image, in, m_scale);
-    if (m_bestFit->isChecked())
-        updateFit();
-    m_view->update();
-    m_hTyping->show();
-    m_aTyping->show();
-    nameBars();
 }
 
 QString GraphPage::modelText() const
@@ -633,7 +652,7 @@ QImage GraphPage::labelledPicture()
     QImage picture(kGraphWidth, kGraphHeight, QImage::Format_RGB32);
     QPainter p(&picture);
     if (m_image.devicePixelRatio() == 1.0) {
-        p.drawImage(0, 0, m_image);
+        p.drawImage(0, 0, image());
         paintLabels(p);
     } else {
         paintPicture(p);

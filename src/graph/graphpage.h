@@ -63,7 +63,12 @@ public:
     // Puts the anchor marker back at the top of the vertical axis and shows it.
     void placeAnchor();
 
-    const QImage& image() const { return m_image; }
+    // The picture as the view shows it, drawn first if a change waits for it.
+    const QImage& image() const
+    {
+        drawPicture();
+        return m_image;
+    }
     // Draws the picture again at a device pixel ratio (the screen's, as its view follows it).
     void setPictureRatio(double ratio);
     // Draw the dots and grid lines the straightforward QPainter way instead of the fast one.
@@ -108,6 +113,9 @@ signals:
 
 private:
     void applyEquationVisibility();
+    // Marks the picture for drawing; drawPicture draws it if so.
+    void pictureChanged();
+    void drawPicture() const;
     void placeTickLabel(QLabel* label, int value);
     void paintExpected(QPainter& p, const GraphInput& in, bool band) const;
     void paintLabels(QPainter& p) const;
@@ -124,8 +132,10 @@ private:
 
     Simulation& m_sim;
     std::function<int()> m_dataPoints;
-    QImage m_image;
-    DiscPainter m_discs;
+    // Drawn on demand from a const accessor: the picture follows the page's state.
+    mutable QImage m_image;
+    mutable DiscPainter m_discs;
+    mutable bool m_pictureStale = true;
     bool m_straightforward = false;
     GraphScale m_scale;
     bool m_baseE = true;

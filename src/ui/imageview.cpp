@@ -27,6 +27,8 @@ void ImageView::paintEvent(QPaintEvent* event)
         if (m_shownRatio != m_image->devicePixelRatio())
             emit ratioChanged(m_shownRatio);
     }
+    if (m_prepare)
+        m_prepare();
     QPainter p(this);
     const QRect r = event->rect();
     const double ratio = m_image->devicePixelRatio();

@@ -15,7 +15,14 @@ class ImageView : public QWidget {
 public:
     ImageView(QImage* image, QWidget* parent = nullptr);
 
-    QImage* image() const { return m_image; }
+    // The image, brought up to date first where its owner draws it on demand.
+    QImage* image() const
+    {
+        if (m_prepare)
+            m_prepare();
+        return m_image;
+    }
+    void setPreparer(std::function<void()> prepare) { m_prepare = std::move(prepare); }
 
     // What a screen reader reads as the picture's description, made when it is asked for: the
     // picture may be redrawn many times a second and read far less often.
@@ -41,6 +48,7 @@ private:
     QImage* m_image;
     double m_shownRatio = 0;  // the widget's ratio at its last paint
     std::function<QString()> m_describer;
+    std::function<void()> m_prepare;
 };
 
 }  // namespace vestor

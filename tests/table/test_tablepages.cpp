@@ -461,9 +461,9 @@ void TestTablePages::entries()
     x.run(1, {400});
     x.np()->setValue(5);
     x.page(4);
-    // Written behind the graph's back: any replot shows it.
-    x.at(2, 1) = 300;
+    // Written behind the graph's back, after it was drawn: any replot shows it.
     const QImage before = x.w.graphPage()->image().copy();
+    x.at(2, 1) = 300;
     auto expected = x.w.simulation().history;
 
     auto* edit = x.get<QLineEdit>(field);
