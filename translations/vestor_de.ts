@@ -366,6 +366,11 @@
         <translation>Halbwertszeit</translation>
     </message>
     <message>
+        <source>Downloaded as %1.</source>
+        <extracomment>Said and shown in a web browser after a file was handed to the browser; %1 is the file&apos;s name</extracomment>
+        <translation>Heruntergeladen als %1.</translation>
+    </message>
+    <message>
         <source>Saved to %1.</source>
         <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
         <translation>Gespeichert unter %1.</translation>

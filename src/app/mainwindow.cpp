@@ -299,7 +299,7 @@ QPrinter& MainWindow::printer()
         // A page in a browser reaches no printer: Print makes a PDF, which the browser prints.
         if (browser::kInBrowser) {
             m_printer->setOutputFormat(QPrinter::PdfFormat);
-            m_printer->setOutputFileName(browser::printFile());
+            m_printer->setOutputFileName(browser::printFile(QStringLiteral("vestor-graph")));
         }
     }
     return *m_printer;
@@ -415,6 +415,8 @@ void MainWindow::printGraph()
                                        m_whoami->userName(), [this](QPainter& p) { m_graph->paintPicture(p); });
     if (!error.isEmpty())
         m_notifier->error(this, error);
+    else if (browser::kInBrowser)
+        announceSaved(this, printer().outputFileName());
     else if (!printer().outputFileName().isEmpty())
         //: Said and shown after printing into a file; %1 is the file
         announce(this, tr("The graph was printed into %1.")

@@ -149,6 +149,7 @@ private:
     void rememberLesson(const QString& path);
     void setLessonPath(const QString& path);
     void setLessonModified(bool modified);
+    void warnBeforeLeaving();
     void markLessonChanged();
     void watchLessonChanges();
     // Work not yet saved, a titled lesson's changes or an untitled run's counts: asks whether to

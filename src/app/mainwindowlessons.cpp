@@ -370,12 +370,22 @@ void MainWindow::setLessonModified(bool modified)
     const QString title = windowTitle().remove(QStringLiteral("[*]"));
     //: What a screen reader reads as the window's title while the lesson has unsaved changes; %1 is the title
     setAccessibleName(modified ? tr("%1, changes not saved").arg(title) : QString());
+    warnBeforeLeaving();
+}
+
+void MainWindow::warnBeforeLeaving()
+{
+    // A browser's tab closes without the program's question: the browser asks instead.
+    if (browser::kInBrowser)
+        browser::setLeavingAsks(isWindowModified() || (m_lessonPath.isEmpty() && countsUnsaved()));
 }
 
 void MainWindow::markLessonChanged()
 {
-    if (m_lessonPath.isEmpty())
+    if (m_lessonPath.isEmpty()) {
+        warnBeforeLeaving();
         return;
+    }
     // Many controls may move in one gesture; the lesson is compared once they are still.
     static constexpr int kSettleMs = 100;
     if (!m_lessonCheck) {
@@ -392,6 +402,7 @@ void MainWindow::markLessonChanged()
 void MainWindow::keepCounts()
 {
     m_keptCounts = {m_sim.history, m_sim.origin, m_sim.pooled};
+    warnBeforeLeaving();
 }
 
 bool MainWindow::countsUnsaved() const

@@ -11,6 +11,8 @@
 #include "config/configpage.h"
 #include "graph/graphpage.h"
 #include "report/labreport.h"
+#include "ui/announcer.h"
+#include "ui/browser.h"
 
 namespace vestor {
 
@@ -39,6 +41,14 @@ ReportContent MainWindow::reportContent() const
 
 void MainWindow::PrintReport1Click()
 {
+    if (browser::kInBrowser) {
+        // The browser prints the report from its PDF download; the graph's Print keeps its own name.
+        printer().setOutputFileName(browser::printFile(QStringLiteral("vestor-report")));
+        if (printReport().isEmpty())
+            announceSaved(this, printer().outputFileName());
+        printer().setOutputFileName(browser::printFile(QStringLiteral("vestor-graph")));
+        return;
+    }
     QPrintDialog dialog(&printer(), this);
     dialog.setObjectName(QStringLiteral("printreport"));
     if (dialog.exec() == QDialog::Accepted)

@@ -1,6 +1,7 @@
 #include "ui/announcer.h"
 
 #include "ui/accessibleroles.h"
+#include "ui/browser.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -78,8 +79,13 @@ void announce(QWidget* widget, const QString& text)
 
 void announceSaved(QWidget* widget, const QString& path)
 {
-    //: Said and shown after a file was saved; %1 is the file with its folder
-    announce(widget, Announcer::tr("Saved to %1.").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+    // A page in a browser keeps no file of its own: the browser puts the download where it puts them.
+    if (browser::kInBrowser)
+        //: Said and shown in a web browser after a file was handed to the browser; %1 is the file's name
+        announce(widget, Announcer::tr("Downloaded as %1.").arg(QFileInfo(path).fileName()));
+    else
+        //: Said and shown after a file was saved; %1 is the file with its folder
+        announce(widget, Announcer::tr("Saved to %1.").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
 }
 
 void setSpokenName(QWidget* widget, const QString& name)

@@ -150,12 +150,23 @@ void offerDownload(const QString& path, const QByteArray& bytes)
 #endif
 }
 
-QString printFile()
+QString printFile(const QString& name)
 {
 #ifdef Q_OS_WASM
-    return QDir(pageFolder()).filePath(QStringLiteral("vestor-graph.pdf"));
+    return QDir(pageFolder()).filePath(name + QStringLiteral(".pdf"));
 #else
+    Q_UNUSED(name);
     return {};
+#endif
+}
+
+void setLeavingAsks(bool ask)
+{
+#ifdef Q_OS_WASM
+    // The page's beforeunload handler reads it.
+    emscripten::val::global("window").set("vestorUnsaved", ask);
+#else
+    Q_UNUSED(ask);
 #endif
 }
 

@@ -26,8 +26,10 @@ inline constexpr bool kInBrowser = false;
 QStringList chooseFiles(QFileDialog& dialog);
 // Hands a file just written to the browser as a download; nothing outside a browser.
 void offerDownload(const QString& path, const QByteArray& bytes);
-// The file Print writes its PDF page into; the browser downloads it and prints it from there.
-QString printFile();
+// The file Print writes its PDF page into (name.pdf); the browser downloads it and prints it from there.
+QString printFile(const QString& name);
+// Whether the browser asks before the page is closed or left: while counts are not saved.
+void setLeavingAsks(bool ask);
 
 // The page's address with the lesson compressed into its fragment: "#lesson=...".
 QString lessonLink(const QString& address, const QByteArray& lesson);
