@@ -339,7 +339,11 @@ void MainWindow::rememberLesson(const QString& path)
 void MainWindow::fillRecentMenu()
 {
     m_recent->clear();
-    const QStringList recent = recentLessons();
+    QStringList recent = recentLessons();
+    // A page in a browser keeps its files only while it is open: the lessons of an earlier visit
+    // are gone, and only Open Lesson reaches them again.
+    if (browser::kInBrowser)
+        recent.removeIf([](const QString& path) { return !QFileInfo::exists(path); });
     for (qsizetype i = 0; i < recent.size(); ++i) {
         const QString path = recent[i];
         QAction* a = m_recent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
