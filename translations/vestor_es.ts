@@ -371,6 +371,11 @@
         <translation>Descargado como %1.</translation>
     </message>
     <message>
+        <source>Opened %1.</source>
+        <extracomment>Said and shown after a lesson was opened; %1 is the file (with its folder, outside a web browser)</extracomment>
+        <translation>Abierto: %1.</translation>
+    </message>
+    <message>
         <source>Saved to %1.</source>
         <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
         <translation>Guardado en %1.</translation>

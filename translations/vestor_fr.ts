@@ -371,6 +371,11 @@
         <translation>Téléchargé sous le nom %1.</translation>
     </message>
     <message>
+        <source>Opened %1.</source>
+        <extracomment>Said and shown after a lesson was opened; %1 is the file (with its folder, outside a web browser)</extracomment>
+        <translation>Ouvert&#xa0;: %1.</translation>
+    </message>
+    <message>
         <source>Saved to %1.</source>
         <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
         <translation>Enregistré dans %1.</translation>

@@ -376,6 +376,11 @@
         <translation>Pobrano jako %1.</translation>
     </message>
     <message>
+        <source>Opened %1.</source>
+        <extracomment>Said and shown after a lesson was opened; %1 is the file (with its folder, outside a web browser)</extracomment>
+        <translation>Otwarto: %1.</translation>
+    </message>
+    <message>
         <source>Saved to %1.</source>
         <extracomment>Said and shown after a file was saved; %1 is the file with its folder</extracomment>
         <translation>Zapisano w %1.</translation>

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QStringList>
+#include <QTimer>
 #include <csignal>
 
 #include "app/language.h"
@@ -30,7 +31,10 @@ int main(int argc, char* argv[])
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1)
         window.openLessonFile(arguments.at(1));
+    // In the event loop: a message about a damaged link is a dialog, which a browser can wait for
+    // only there.
     else if (const QString linked = vestor::browser::linkedLessonFile(); !linked.isEmpty())
-        window.openLessonAsked(linked);
+        QTimer::singleShot(0, &window, [&window, linked] { window.openLessonAsked(linked); });
+    vestor::browser::onLinkedLesson([&window](const QString& linked) { window.openLessonAsked(linked); });
     return QApplication::exec();
 }

@@ -527,9 +527,11 @@ void MainWindow::e1Click(QAction* clicked)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (lessonMayClose())
+    if (lessonMayClose()) {
         QMainWindow::closeEvent(event);
-    else
+        // A page in a browser has no window to close: it says the program has closed.
+        browser::pageClosed();
+    } else
         event->ignore();
 }
 

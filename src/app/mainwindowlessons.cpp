@@ -230,7 +230,7 @@ bool MainWindow::openLessonFile(const QString& path)
     applyLesson(*lesson);
     setLessonPath(path);
     rememberLesson(path);
-    announceSaved(this, path);
+    announceOpened(this, path);
     return true;
 }
 
@@ -455,6 +455,8 @@ void MainWindow::watchLessonChanges()
     connect(m_chamber, &ChamberPage::stepRecorded, this, &MainWindow::markLessonChanged);
     connect(m_nb, &QTabWidget::currentChanged, this, &MainWindow::markLessonChanged);
     connect(m_editor, &GraphEditorPage::replot, this, &MainWindow::markLessonChanged);
+    // The initial count, typed, replots nothing but changes the counts all the same.
+    connect(m_editor, &GraphEditorPage::countEdited, this, &MainWindow::markLessonChanged);
     connect(m_whoami, &QDialog::finished, this, &MainWindow::markLessonChanged);
     connect(m_halfLives, &QAction::toggled, this, &MainWindow::markLessonChanged);
 }

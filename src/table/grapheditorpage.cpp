@@ -299,6 +299,7 @@ void GraphEditorPage::record(QLineEdit* field, std::int32_t value)
         m_sim.storeTyped(t, k, value);
     field->setProperty(kShown, value);
     m_sim.nuclideMax[k] = maximumOver(m_sim.history, k, dataPoints() - 1);
+    emit countEdited();
 }
 
 void GraphEditorPage::store(QLineEdit* field, std::int32_t value)

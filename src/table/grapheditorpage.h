@@ -56,6 +56,8 @@ public:
 signals:
     void replot();
     void rebuildListing();
+    // A count typed into a field was recorded.
+    void countEdited();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

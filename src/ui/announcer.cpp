@@ -88,6 +88,15 @@ void announceSaved(QWidget* widget, const QString& path)
         announce(widget, Announcer::tr("Saved to %1.").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
 }
 
+void announceOpened(QWidget* widget, const QString& path)
+{
+    // In a browser the file is a copy in the page's memory: its name is all the student knows of it.
+    const QString place = browser::kInBrowser ? QFileInfo(path).fileName()
+                                              : QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    //: Said and shown after a lesson was opened; %1 is the file (with its folder, outside a web browser)
+    announce(widget, Announcer::tr("Opened %1.").arg(place));
+}
+
 void setSpokenName(QWidget* widget, const QString& name)
 {
     const QString spoken = forTheEar(name);

@@ -36,6 +36,8 @@ void announce(QWidget* widget, const QString& text);
 
 // Says, and shows, where a file was saved.
 void announceSaved(QWidget* widget, const QString& path);
+// Says and shows that a lesson was opened from a file.
+void announceOpened(QWidget* widget, const QString& path);
 
 // Gives `widget` the accessible name `name` when it differs: what a screen reader reads when the
 // widget takes the focus.

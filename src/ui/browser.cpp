@@ -9,7 +9,10 @@
 #ifdef Q_OS_WASM
 #include <QFile>
 #include <QStandardPaths>
+#include <QCoreApplication>
+#include <QTimer>
 #include <emscripten.h>
+#include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 // The browser's file picker, for one file or several: the picked files are copied into the page's
@@ -157,6 +160,55 @@ QString printFile(const QString& name)
 #else
     Q_UNUSED(name);
     return {};
+#endif
+}
+
+void pageClosed()
+{
+#ifdef Q_OS_WASM
+    setLeavingAsks(false);
+    emscripten::val closed = emscripten::val::global("window")["vestorClosed"];
+    if (closed.typeOf().as<std::string>() == "function")
+        closed();
+#endif
+}
+
+#ifdef Q_OS_WASM
+namespace {
+std::function<void(const QString&)>& linkedLessonHandler()
+{
+    static std::function<void(const QString&)> handler;
+    return handler;
+}
+
+// Called by the page when its fragment changes.
+void linkChanged()
+{
+    // Out of the browser's event, into the program's: the question Open Lesson asks needs its loop.
+    QTimer::singleShot(0, qApp, [] {
+        if (const QString file = linkedLessonFile(); !file.isEmpty() && linkedLessonHandler())
+            linkedLessonHandler()(file);
+    });
+}
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(vestor_links)
+{
+    emscripten::function("vestorLinkChanged", &linkChanged);
+}
+
+EM_JS(void, listenForLinks, (), {
+    window.addEventListener("hashchange", () => Module.vestorLinkChanged());
+});
+#endif
+
+void onLinkedLesson(std::function<void(const QString&)> open)
+{
+#ifdef Q_OS_WASM
+    linkedLessonHandler() = std::move(open);
+    listenForLinks();
+#else
+    Q_UNUSED(open);
 #endif
 }
 

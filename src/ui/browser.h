@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QFileDialog;
@@ -30,6 +31,11 @@ void offerDownload(const QString& path, const QByteArray& bytes);
 QString printFile(const QString& name);
 // Whether the browser asks before the page is closed or left: while counts are not saved.
 void setLeavingAsks(bool ask);
+// The program's window has closed: the page says so, and how to start it again.
+void pageClosed();
+// Calls `open` with the lesson of a link pasted into the address of the page already open (its
+// fragment changed, which does not load the page again), as the event loop comes to it.
+void onLinkedLesson(std::function<void(const QString&)> open);
 
 // The page's address with the lesson compressed into its fragment: "#lesson=...".
 QString lessonLink(const QString& address, const QByteArray& lesson);
