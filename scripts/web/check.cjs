@@ -323,13 +323,21 @@ const same = (a, b) => Buffer.compare(a, b) === 0;
   // the program, so the page has the browser ask.
   await check("closing the tab asks only while counts are not saved", async () => {
     const asked = [];
-    for (const steps of [0, 1]) {
+    for (const work of ["nothing", "a step", "a typed initial count"]) {
       const tab = await opened(browser, "?seed=3");
       await alt(tab, "d");
       await alt(tab, "d");
-      for (let step = 0; step < steps; ++step) {
+      if (work === "a step") {
         await alt(tab, "t");
         await alt(tab, "r");
+      } else if (work === "a typed initial count") {
+        // Edit Graph Data, the Initial Count field typed over and left with Tab.
+        await tab.mouse.click(tab.box.x + 466, tab.box.y + 45);
+        await sleep(300);
+        await tab.mouse.click(tab.box.x + 185, tab.box.y + 220, { clickCount: 2 });
+        await tab.keyboard.type("350");
+        await tab.keyboard.press("Tab");
+        await sleep(300);
       }
       let dialog = "none";
       tab.on("dialog", async (d) => { dialog = d.type(); await d.accept(); });
@@ -337,8 +345,8 @@ const same = (a, b) => Buffer.compare(a, b) === 0;
       await sleep(800);
       asked.push(dialog);
     }
-    return [asked[0] === "none" && asked[1] === "beforeunload",
-            `with nothing recorded: ${asked[0]}; after a step: ${asked[1]}`];
+    return [asked[0] === "none" && asked[1] === "beforeunload" && asked[2] === "beforeunload",
+            `with nothing recorded: ${asked[0]}; after a step: ${asked[1]}; after a typed initial count: ${asked[2]}`];
   });
 
   await check("Print gives a one-page PDF with the graph and the name", async () => {
