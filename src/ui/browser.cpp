@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QUrlQuery>
 #include <QtEndian>
 
@@ -139,6 +140,14 @@ QStringList chooseFiles(QFileDialog& dialog)
     const bool named = !preset.fileName().isEmpty() && !preset.isDir();
     dialog.setDirectory(pageFolder());
     dialog.selectFile(named ? preset.fileName() : suggestedName(dialog));
+    // A name typed at once replaces the one offered, as in a desktop's save dialog: the page's
+    // window gives the focus to the dialog's first control otherwise.
+    if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+        QTimer::singleShot(0, name, [name] {
+            name->setFocus(Qt::OtherFocusReason);
+            name->selectAll();
+        });
+    }
 #endif
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
