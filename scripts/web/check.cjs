@@ -82,22 +82,29 @@ async function windowShot(page, name) {
   return png;
 }
 
-// What the Decay Chamber page shows of the run, without the controls that may hold the focus: the
-// decayed panel and the counts beside it, and the chamber inside the frame the focus may draw.
-async function chamberShot(page, name) {
+// What a run shows after a step, where a lesson opened again must show the same: the decayed
+// panel and the count beside it on the Decay Chamber page (the chamber itself is drawn afresh from
+// its particles in an opened lesson, without the marks earlier removals left), and the data file
+// the Collected Data Table saves.
+async function afterStep(page, name) {
   await sleep(150);
   const b = page.box;
   const part = (x, y, width, height) => page.screenshot({ clip: { x: b.x + x, y: b.y + y, width, height } });
-  const parts = [await part(30, 111, 120, 354), await part(216, 140, 37, 26), await part(275, 116, 494, 344)];
-  fs.writeFileSync(path.join(shots, `${name}.png`), parts[2]);
-  return Buffer.concat(parts);
+  const panel = await part(30, 111, 120, 354), count = await part(216, 140, 37, 26);
+  fs.writeFileSync(path.join(shots, `${name}-panel.png`), panel);
+  await clickTab(page, "table");
+  const since = Date.now();
+  await alt(page, "s");
+  await sleep(600);
+  await page.keyboard.press("Enter");
+  const data = fs.readFileSync(await waitForNewest(/^data.*\.txt$/, since));
+  fs.writeFileSync(path.join(shots, `${name}-data.txt`), data);
+  return Buffer.concat([panel, count, data]);
 }
 
 async function opened(browser, query, options = {}) {
   const page = await browser.newPage();
   await page.setViewport({ width: 1024, height: 700, hasTouch: !!options.touch, isMobile: false });
-  const cdp = await page.createCDPSession();
-  await cdp.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: downloads });
   page.on("console", (m) => { if (m.type() === "error") console.log(`  [page] ${m.text()}`); });
   const started = Date.now();
   await page.goto(site + (query || ""), { waitUntil: "domcontentloaded" });
@@ -153,6 +160,21 @@ async function waitForDownload(name, since, timeout = 15000) {
   throw new Error(`no download ${name}`);
 }
 
+// The newest download whose name matches, begun after `since`: the browser names a second
+// data.txt "data (1).txt".
+async function waitForNewest(pattern, since, timeout = 15000) {
+  const end = Date.now() + timeout;
+  while (Date.now() < end) {
+    const files = fs.readdirSync(downloads).filter((f) => pattern.test(f))
+      .map((f) => path.join(downloads, f)).filter((f) => fs.statSync(f).mtimeMs >= since - 1000)
+      .sort((x, y) => fs.statSync(y).mtimeMs - fs.statSync(x).mtimeMs);
+    if (files.length)
+      return files[0];
+    await sleep(100);
+  }
+  throw new Error(`no download like ${pattern}`);
+}
+
 const same = (a, b) => Buffer.compare(a, b) === 0;
 
 (async () => {
@@ -175,6 +197,10 @@ const same = (a, b) => Buffer.compare(a, b) === 0;
     env: { ...process.env, LANGUAGE: lang || "en", LANG: lang ? "de_DE.UTF-8" : "en_US.UTF-8" },
   });
   let browser = await launch();
+  // Downloads go to the check's folder. Set from the browser's own session, which lives as long as
+  // the browser: set from a tab's, it ends when that tab closes, and later downloads are refused.
+  const browserSession = await browser.target().createCDPSession();
+  await browserSession.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: downloads });
   const context = browser.defaultBrowserContext();
   // The check reads the copied link back from the clipboard, as a teacher pastes it.
   await context.overridePermissions(site, ["clipboard-read", "clipboard-write", "clipboard-sanitized-write"]).catch((e) => console.log(`  ${e.message}`));
@@ -279,20 +305,20 @@ const same = (a, b) => Buffer.compare(a, b) === 0;
     await saving.bringToFront();
     link = await saving.evaluate(() => navigator.clipboard.readText());
     await alt(saving, "t");
-    nextStep = await chamberShot(saving, "lesson-next-step");
+    nextStep = await afterStep(saving, "lesson-next-step");
     await saving.close();
     return [fs.statSync(lessonFile).size > 100, `lesson.vestor ${fs.statSync(lessonFile).size} bytes; link ${link.length} characters`];
   });
 
   // The next Time step of a lesson opened in another tab, against the one the saving tab took:
-  // the particles in the chamber, the decayed panel and the counts, to the pixel.
+  // the data file of the counts, and the decayed panel and the count beside it to the pixel.
   const goesOn = async (tab, name) => {
     await sleep(800);
     await alt(tab, "t");
-    const shot = await chamberShot(tab, name);
+    const shot = await afterStep(tab, name);
     await tab.close();
-    return [same(shot, nextStep), same(shot, nextStep) ? "the same particles and counts as the saved lesson's next step"
-                                                       : `different particles or counts: shots/${name}.png, shots/lesson-next-step.png`];
+    return [same(shot, nextStep), same(shot, nextStep) ? "the same counts as the saved lesson's next step"
+                                                       : `different counts: shots/${name}*, shots/lesson-next-step*`];
   };
 
   await check("lesson opened through the file picker goes on at the same step", async () => {
@@ -350,8 +376,11 @@ const same = (a, b) => Buffer.compare(a, b) === 0;
   });
 
   await check("Print gives a one-page PDF with the graph and the name", async () => {
-    // Keys go to the tab in front.
+    // Keys go to the tab in front, and in it to the program once it has been clicked (on its
+    // status line, which does nothing).
     await page.bringToFront();
+    await page.mouse.click(page.box.x + 400, page.box.y + 590);
+    await sleep(200);
     // The name first: Edit > User Name.
     await alt(page, "e");
     await page.keyboard.press("u");
