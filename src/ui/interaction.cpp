@@ -3,14 +3,22 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QToolTip>
 #include <QWidget>
+#include <vector>
 
 namespace vestor {
 
 namespace {
 
 bool g_keyboard = false;
+
+struct StudentAction {
+    QPointer<QObject> receiver;
+    std::function<void()> act;
+};
+std::vector<StudentAction> g_actions;
 
 bool modifierOnly(const QKeyEvent* event)
 {
@@ -43,7 +51,14 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        switch (event->type()) {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::KeyPress || type == QEvent::ShortcutOverride) {
+            std::erase_if(g_actions, [](const StudentAction& a) { return !a.receiver; });
+            for (const StudentAction& a : std::vector<StudentAction>(g_actions))
+                if (a.receiver)
+                    a.act();
+        }
+        switch (type) {
         // A shortcut such as Alt+letter is taken before its key press is delivered.
         case QEvent::ShortcutOverride:
         case QEvent::KeyPress:
@@ -84,6 +99,12 @@ void watchInteraction()
 bool keyboardInUse()
 {
     return g_keyboard;
+}
+
+void onStudentAction(QObject* receiver, std::function<void()> act)
+{
+    watchInteraction();
+    g_actions.push_back({receiver, std::move(act)});
 }
 
 }  // namespace vestor

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <functional>
+
+class QObject;
+
 namespace vestor {
 
 // How the student works at this moment, and the help a pointer gets.
@@ -14,5 +18,8 @@ void watchInteraction();
 
 // True while the keyboard is in use: a key was pressed after the last mouse button.
 bool keyboardInUse();
+
+// Calls `act` at every key or mouse button the student presses, while `receiver` lives.
+void onStudentAction(QObject* receiver, std::function<void()> act);
 
 }  // namespace vestor

@@ -1,9 +1,7 @@
 #include "ui/statusline.h"
 
-#include <QCoreApplication>
-#include <QEvent>
-
 #include "ui/announcer.h"
+#include "ui/interaction.h"
 
 namespace vestor {
 
@@ -11,7 +9,11 @@ StatusLine::StatusLine(Announcer* announcer, QWidget* parent) : QLabel(parent)
 {
     setObjectName(QStringLiteral("statusLine"));
     connect(announcer, &Announcer::said, this, &StatusLine::showSentence);
-    QCoreApplication::instance()->installEventFilter(this);
+    // The next action of the student's own makes the last sentence old news.
+    onStudentAction(this, [this] {
+        if (!m_sentence.isEmpty())
+            showSentence(QString());
+    });
 }
 
 void StatusLine::showSentence(const QString& text)
@@ -19,16 +21,6 @@ void StatusLine::showSentence(const QString& text)
     m_sentence = text;
     setToolTip(text);
     setText(fontMetrics().elidedText(text, Qt::ElideRight, contentsRect().width()));
-}
-
-bool StatusLine::eventFilter(QObject*, QEvent* event)
-{
-    // The next action of the student's own makes the last sentence old news.
-    const QEvent::Type type = event->type();
-    if (!m_sentence.isEmpty()
-        && (type == QEvent::MouseButtonPress || type == QEvent::KeyPress || type == QEvent::ShortcutOverride))
-        showSentence(QString());
-    return false;
 }
 
 }  // namespace vestor

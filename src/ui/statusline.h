@@ -19,9 +19,6 @@ public:
     QString sentence() const { return m_sentence; }
     void showSentence(const QString& text);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QString m_sentence;
 };
