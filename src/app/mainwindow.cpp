@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QDir>
 #include <QApplication>
 #include <QLocale>
 #include <QFileDialog>
@@ -420,7 +419,7 @@ void MainWindow::printGraph()
     else if (!printer().outputFileName().isEmpty())
         //: Said and shown after printing into a file; %1 is the file
         announce(this, tr("The graph was printed into %1.")
-                           .arg(QDir::toNativeSeparators(QFileInfo(printer().outputFileName()).absoluteFilePath())));
+                           .arg(fileAsShown(printer().outputFileName())));
     else
         //: Said and shown after printing; %1 is the printer's name
         announce(this, tr("The graph went to the printer %1.").arg(printer().printerName()));

@@ -77,24 +77,28 @@ void announce(QWidget* widget, const QString& text)
         Announcer::of(widget)->say(text);
 }
 
+QString fileAsShown(const QString& path)
+{
+    // In a browser the file is a copy in the page's memory: its name is all the student knows of it.
+    return browser::kInBrowser ? QFileInfo(path).fileName()
+                               : QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
 void announceSaved(QWidget* widget, const QString& path)
 {
     // A page in a browser keeps no file of its own: the browser puts the download where it puts them.
     if (browser::kInBrowser)
         //: Said and shown in a web browser after a file was handed to the browser; %1 is the file's name
-        announce(widget, Announcer::tr("Downloaded as %1.").arg(QFileInfo(path).fileName()));
+        announce(widget, Announcer::tr("Downloaded as %1.").arg(fileAsShown(path)));
     else
         //: Said and shown after a file was saved; %1 is the file with its folder
-        announce(widget, Announcer::tr("Saved to %1.").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+        announce(widget, Announcer::tr("Saved to %1.").arg(fileAsShown(path)));
 }
 
 void announceOpened(QWidget* widget, const QString& path)
 {
-    // In a browser the file is a copy in the page's memory: its name is all the student knows of it.
-    const QString place = browser::kInBrowser ? QFileInfo(path).fileName()
-                                              : QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     //: Said and shown after a lesson was opened; %1 is the file (with its folder, outside a web browser)
-    announce(widget, Announcer::tr("Opened %1.").arg(place));
+    announce(widget, Announcer::tr("Opened %1.").arg(fileAsShown(path)));
 }
 
 void setSpokenName(QWidget* widget, const QString& name)

@@ -36,6 +36,8 @@ void announce(QWidget* widget, const QString& text);
 
 // Says, and shows, where a file was saved.
 void announceSaved(QWidget* widget, const QString& path);
+// A file as the student knows it: with its folder on a desktop, by its name in a browser.
+QString fileAsShown(const QString& path);
 // Says and shows that a lesson was opened from a file.
 void announceOpened(QWidget* widget, const QString& path);
 

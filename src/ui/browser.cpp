@@ -224,6 +224,12 @@ void onLinkedLesson(std::function<void(const QString&)> open)
 void setLeavingAsks(bool ask)
 {
 #ifdef Q_OS_WASM
+    // Called at every change a student makes, a scroll bar's every position among them: the page
+    // hears only when the answer changes.
+    static std::optional<bool> told;
+    if (told == ask)
+        return;
+    told = ask;
     // The page's beforeunload handler reads it.
     emscripten::val::global("window").set("vestorUnsaved", ask);
 #else

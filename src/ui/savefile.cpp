@@ -99,10 +99,6 @@ QString saveInPlace(const QString& path, const QByteArray& bytes)
         .arg(why);
 }
 
-}  // namespace
-
-namespace {
-
 QString writeWhole(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
