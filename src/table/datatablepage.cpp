@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 
 #include "ui/announcer.h"
 #include "ui/notifier.h"
@@ -76,11 +77,40 @@ void DataTablePage::setSeriesLength(int length)
 void DataTablePage::memobt()
 {
     m_listing = QString::fromStdString(listingText(m_sim.history, m_sim.seriesLength, checkedColumns(), m_dataPoints()));
+    // Laying the text out is most of the work, and every Time step that adds a data point asks for
+    // it: while the page is out of sight the box is filled when it comes into view.
+    if (isVisible()) {
+        showListing();
+        return;
+    }
+    m_memoStale = true;
+    QTextCursor cursor = m_memo->textCursor();
+    if (cursor.hasSelection()) {
+        cursor.clearSelection();
+        m_memo->setTextCursor(cursor);
+    }
+}
+
+void DataTablePage::showListing()
+{
     // On screen the header's lone carriage return ends the first line, like each CR LF.
     QString shown = m_listing;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.remove(QLatin1Char('\r'));
+    // The page's own showing has just filled the box with the same text; the tab's rebuild
+    // after it then has nothing to change.
+    if (!m_memoStale && shown == m_shown && !m_memo->textCursor().hasSelection())
+        return;
     m_memo->setPlainText(shown);
+    m_shown = shown;
+    m_memoStale = false;
+}
+
+void DataTablePage::showEvent(QShowEvent* event)
+{
+    if (m_memoStale)
+        showListing();
+    QWidget::showEvent(event);
 }
 
 void DataTablePage::CopybtClick()

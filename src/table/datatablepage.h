@@ -43,13 +43,20 @@ signals:
     // Every count is in a data file now: closing no longer loses them.
     void saved();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void showListing();
+
     Simulation& m_sim;
     std::function<int()> m_dataPoints;
     Notifier* m_notifier = nullptr;
     std::array<QCheckBox*, 6> m_boxes{};
     QPlainTextEdit* m_memo = nullptr;
     QString m_listing;
+    QString m_shown;  // what the box holds, when it is not stale
+    bool m_memoStale = false;
 };
 
 }  // namespace vestor

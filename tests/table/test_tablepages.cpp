@@ -222,6 +222,7 @@ void TestTablePages::copyHighlighted()
     x.at(1, 1) = 371, x.at(1, 2) = 29, x.at(2, 1) = 344, x.at(2, 2) = 54;
     x.get<QCheckBox>(QStringLiteral("p12cb"))->click();
     x.np()->setValue(3);
+    x.page(2);
     const QString shown = x.memo()->toPlainText();
     QCOMPARE(shown.count(QLatin1Char('\n')), 3);
 
@@ -256,7 +257,10 @@ void TestTablePages::rebuildTriggers()
     x.run(2, {400, 0});
     x.np()->setValue(2);
     const QString before = x.w.tablePage()->listing();
+    // Text is selected on the table's page, then the student goes elsewhere.
+    x.page(2);
     x.memo()->selectAll();
+    x.page(1);
     x.at(0, 1) = 777;
 
     if (trigger == QLatin1String("box"))
