@@ -46,23 +46,6 @@ const char* const kSlotLabelNames[16] = {"",        "Label4",  "Label12", "Label
                                          "Label8",  "Label7",  "Label6",  "Label5",  "Label11", "Label15",
                                          "Label16", "Label17", "Label18", "Label19"};
 
-// Every field remembers which cell of the history it shows, so that what the student types
-// goes to that cell even when paging, N or the nuclide has moved on since, and the value it
-// last showed or stored there, to tell whether the recording changed under it.
-constexpr const char* kTime = "time";
-constexpr const char* kNuclide = "nuclide";
-constexpr const char* kShown = "shown";
-
-int timeOf(const QLineEdit* field)
-{
-    return field->property(kTime).toInt();
-}
-
-int nuclideOf(const QLineEdit* field)
-{
-    return field->property(kNuclide).toInt();
-}
-
 // The field the student is in: it keeps that role while a message or a file dialog is open.
 bool beingEdited(const QLineEdit* field)
 {
@@ -120,10 +103,10 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
     auto* intcount = placed<QLabel>(m_datagb, "intcount", 16, 32, tr("Initial Count"));
     m_icount = placed<QLineEdit>(m_datagb, "icount", 120, 28);
     m_icount->setText(QStringLiteral("100"));
+    m_slots[0] = m_icount;
     pointAt(m_icount, 0, 1);
     m_icount->setFixedWidth(90);
     intcount->setBuddy(m_icount);
-    m_slots[0] = m_icount;
     m_icount->installEventFilter(this);
 
     auto* grid = placed<SlotGrid>(m_datagb, "slotGrid", 16, 68);
@@ -137,6 +120,7 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
         label->setFixedWidth(60);
         auto* field = placed<QLineEdit>(m_datagb, qPrintable(QStringLiteral("t%1").arg(s)), x + 72, y);
         field->setText(QStringLiteral("0"));
+        m_slots[s] = field;
         pointAt(field, s, 1);
         field->setFixedWidth(92);
         field->setProperty("slot", s);
@@ -144,7 +128,6 @@ GraphEditorPage::GraphEditorPage(Simulation& sim, QWidget* parent) : QWidget(par
         label->setBuddy(field);
         label->setVisible(s == 1);
         field->setVisible(s == 1);
-        m_slots[s] = field;
         m_slotLabels[s] = label;
     }
     m_tsb = placed<QScrollBar>(m_datagb, "tsb", 16, 68 + 5 * kRowHeight + 16, Qt::Horizontal);
@@ -235,8 +218,10 @@ void GraphEditorPage::showdatabt()
             // A screen reader names the field by its caption.
             setSpokenName(m_slotLabels[s], m_slots[s]->accessibleName());
         }
-        m_slotLabels[s]->setVisible(shown);
-        m_slots[s]->setVisible(shown);
+        // Most steps show the same fields as before; showing or hiding one is not cheap.
+        for (QWidget* w : std::initializer_list<QWidget*>{m_slotLabels[s], m_slots[s]})
+            if (w->isHidden() == shown)
+                w->setVisible(shown);
     }
 }
 
@@ -252,11 +237,21 @@ void GraphEditorPage::tsbChange()
     showdatabt();
 }
 
+int GraphEditorPage::slotOf(const QLineEdit* field) const
+{
+    const auto at = std::find(m_slots.begin(), m_slots.end(), field);
+    Q_ASSERT(at != m_slots.end());
+    return static_cast<int>(at - m_slots.begin());
+}
+
 void GraphEditorPage::pointAt(QLineEdit* field, int time, int nuclide)
 {
-    field->setProperty(kTime, time);
-    field->setProperty(kNuclide, nuclide);
-    field->setProperty(kShown, countAt(m_sim.history, time, nuclide));
+    Cell& cell = cellOf(field);
+    cell.shown = countAt(m_sim.history, time, nuclide);
+    if (cell.time == time && cell.nuclide == nuclide)
+        return;
+    cell.time = time;
+    cell.nuclide = nuclide;
     //: What a screen reader calls a count field of the graph data editor
     setSpokenName(field, tr("Count of nuclide %1 at time %2").arg(nuclide).arg(time));
 }
@@ -265,12 +260,13 @@ void GraphEditorPage::showCell(QLineEdit* field, int time, int nuclide)
 {
     const std::int32_t value = countAt(m_sim.history, time, nuclide);
     if (beingEdited(field)) {
-        const bool sameCell = timeOf(field) == time && nuclideOf(field) == nuclide;
+        const Cell& cell = cellOf(field);
+        const bool sameCell = cell.time == time && cell.nuclide == nuclide;
         // What the student types belongs to the cell they started typing into.
         if (!sameCell && field->isModified())
             return;
         // Text and selection stay as the student left them while the recording stays.
-        if (sameCell && field->property(kShown).toInt() == value)
+        if (sameCell && cell.shown == value)
             return;
         // A new value arrived under them: shown whole and selected, the next keys replace it.
         pointAt(field, time, nuclide);
@@ -286,18 +282,20 @@ void GraphEditorPage::showCell(QLineEdit* field, int time, int nuclide)
 
 bool GraphEditorPage::showsOwnCell(const QLineEdit* field) const
 {
-    const int slot = field == m_icount ? 0 : field->property("slot").toInt();
+    const int slot = slotOf(field);
     const int time = slot == 0 ? 0 : m_tsb->value() + slot;
-    return timeOf(field) == time && nuclideOf(field) == chosenNuclide();
+    const Cell& cell = cellOf(field);
+    return cell.time == time && cell.nuclide == chosenNuclide();
 }
 
 void GraphEditorPage::record(QLineEdit* field, std::int32_t value)
 {
-    const int t = timeOf(field);
-    const int k = nuclideOf(field);
+    Cell& cell = cellOf(field);
+    const int t = cell.time;
+    const int k = cell.nuclide;
     if (t <= kLastTime)
         m_sim.storeTyped(t, k, value);
-    field->setProperty(kShown, value);
+    cell.shown = value;
     m_sim.nuclideMax[k] = maximumOver(m_sim.history, k, dataPoints() - 1);
     emit countEdited();
 }

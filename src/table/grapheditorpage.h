@@ -65,6 +65,18 @@ protected:
 private:
     // Points a field at the count of `nuclide` at `time`.
     void pointAt(QLineEdit* field, int time, int nuclide);
+    // Every field remembers which cell of the history it shows, so that what the student types
+    // goes to that cell even when paging, N or the nuclide has moved on since, and the value it
+    // last showed or stored there, to tell whether the recording changed under it.
+    struct Cell {
+        int time = -1;
+        int nuclide = 0;
+        std::int32_t shown = 0;
+    };
+    int slotOf(const QLineEdit* field) const;
+    Cell& cellOf(const QLineEdit* field) { return m_cells[slotOf(field)]; }
+    const Cell& cellOf(const QLineEdit* field) const { return m_cells[slotOf(field)]; }
+    int timeOf(const QLineEdit* field) const { return cellOf(field).time; }
     // Shows a cell in a field; the field the student is in is rewritten only when its count changed.
     void showCell(QLineEdit* field, int time, int nuclide);
     // Whether the field shows the cell its slot stands for now.
@@ -86,6 +98,7 @@ private:
     QLineEdit* m_icount = nullptr;
     // The fields of times p + 1 .. p + 15 in slots 1..15; slot 0 is icount, the field of time 0.
     std::array<QLineEdit*, 16> m_slots{};
+    std::array<Cell, 16> m_cells{};
     std::array<QLabel*, 16> m_slotLabels{};
     QScrollBar* m_tsb = nullptr;
     bool m_validating = false;
