@@ -190,6 +190,8 @@ private:
     KeptCounts m_keptCounts;
     QMenu* m_recent = nullptr;
     QTimer* m_lessonCheck = nullptr;
+    bool m_lessonMovedAgain = false;
+    bool m_steppedSinceSaved = false;
     QAction* m_lock = nullptr;
     QAction* m_halfLives = nullptr;
 

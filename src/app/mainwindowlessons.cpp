@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <cmath>
+#include <utility>
 
 #include "app/lessonexamples.h"
 #include "app/mainwindow.h"
@@ -362,6 +363,7 @@ void MainWindow::setLessonPath(const QString& path)
     m_lessonPath = path;
     keepCounts();
     m_lessonSaved = path.isEmpty() ? QByteArray() : lessonJson(captureLesson());
+    m_steppedSinceSaved = false;
     setWindowTitle(path.isEmpty() ? QStringLiteral("Tovrin")
                                   : QStringLiteral("Tovrin - %1[*]").arg(QFileInfo(path).fileName()));
     setLessonModified(false);
@@ -390,17 +392,33 @@ void MainWindow::markLessonChanged()
         warnBeforeLeaving();
         return;
     }
-    // Many controls may move in one gesture; the lesson is compared once they are still.
+    // A Time step takes the run past the saved lesson for good (its time and its random numbers
+    // go on), so there is nothing to compare until the lesson is saved or opened again.
+    if (m_steppedSinceSaved) {
+        if (!isWindowModified())
+            setLessonModified(true);
+        return;
+    }
+    // Many controls may move in one gesture; the lesson is compared once they are still. A timer
+    // started again at every change costs more than the change itself in a browser, so a change
+    // while it runs only asks it to wait once more when it ends.
     static constexpr int kSettleMs = 100;
     if (!m_lessonCheck) {
         m_lessonCheck = new QTimer(this);
         m_lessonCheck->setSingleShot(true);
         m_lessonCheck->setInterval(kSettleMs);
         connect(m_lessonCheck, &QTimer::timeout, this, [this] {
+            if (std::exchange(m_lessonMovedAgain, false)) {
+                m_lessonCheck->start();
+                return;
+            }
             setLessonModified(!m_lessonPath.isEmpty() && lessonJson(captureLesson()) != m_lessonSaved);
         });
     }
-    m_lessonCheck->start();
+    if (m_lessonCheck->isActive())
+        m_lessonMovedAgain = true;
+    else
+        m_lessonCheck->start();
 }
 
 void MainWindow::keepCounts()
@@ -452,7 +470,10 @@ void MainWindow::watchLessonChanges()
         connect(b, &QAbstractButton::clicked, this, &MainWindow::markLessonChanged);
     for (QComboBox* c : findChildren<QComboBox*>())
         connect(c, &QComboBox::currentIndexChanged, this, &MainWindow::markLessonChanged);
-    connect(m_chamber, &ChamberPage::stepRecorded, this, &MainWindow::markLessonChanged);
+    connect(m_chamber, &ChamberPage::stepRecorded, this, [this] {
+        m_steppedSinceSaved = true;
+        markLessonChanged();
+    });
     connect(m_nb, &QTabWidget::currentChanged, this, &MainWindow::markLessonChanged);
     connect(m_editor, &GraphEditorPage::replot, this, &MainWindow::markLessonChanged);
     // The initial count, typed, replots nothing but changes the counts all the same.
