@@ -131,7 +131,9 @@ MainWindow::MainWindow(std::optional<std::uint64_t> seed)
 
     // Under the pages, which keep their places: what the program says, for the eye as well.
     auto* status = new StatusLine(Announcer::of(this), panel);
-    status->setGeometry(8, 560, 784, kStatusLineHeight - 2);
+    status->move(8, 560);
+    // Of a fixed size, a new sentence does not ask the window to lay itself out again.
+    status->setFixedSize(784, kStatusLineHeight - 2);
     status->setFont(pixelFont(12, false));
 
     buildMenus();

@@ -19,8 +19,13 @@ StatusLine::StatusLine(Announcer* announcer, QWidget* parent) : QLabel(parent)
 void StatusLine::showSentence(const QString& text)
 {
     m_sentence = text;
-    setToolTip(text);
-    setText(fontMetrics().elidedText(text, Qt::ElideRight, contentsRect().width()));
+    const QString shown = fontMetrics().elidedText(text, Qt::ElideRight, contentsRect().width());
+    setText(shown);
+    // A sentence cut short is there whole under the mouse. Each new tooltip is sent round the
+    // window as an event, so one is set only when it is needed.
+    const QString tip = shown == text ? QString() : text;
+    if (toolTip() != tip)
+        setToolTip(tip);
 }
 
 }  // namespace vestor
