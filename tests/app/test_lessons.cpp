@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <atomic>
 #include <random>
 #include <thread>
@@ -118,6 +119,8 @@ private slots:
     void fuzzedFiles();
     void lockOutlivesLessons_data();
     void lockOutlivesLessons();
+    void changedMark_data();
+    void changedMark();
 
 private:
     QTemporaryDir m_dir;
@@ -383,6 +386,46 @@ void TestLessons::lockOutlivesLessons()
     QVERIFY(!named<QWidget>(&b.w, QStringLiteral("NPsb1"))->isEnabled());
     lock->trigger();
     QVERIFY(named<QWidget>(&b.w, QStringLiteral("NPsb1"))->isEnabled());
+}
+
+void TestLessons::changedMark_data()
+{
+    QTest::addColumn<QString>("after");  // what is done to the lesson saved with Remove out
+    QTest::addColumn<bool>("changed");
+    QTest::addRow("a bar moved and back") << "bar" << false;
+    QTest::addRow("Remove, then a Time step") << "time" << true;
+    QTest::addRow("an Automate tick that only removes") << "tick" << true;
+    QTest::addRow("Reset") << "reset" << true;
+}
+
+void TestLessons::changedMark()
+{
+    QFETCH(QString, after);
+    QFETCH(bool, changed);
+    ShownWindow s(5);
+    s.clickTab(3);
+    s.w.chamberPage()->NextbtClick();
+    QVERIFY(s.w.chamberPage()->removeBroughtOut());
+    QVERIFY(s.w.saveLessonTo(m_dir.filePath(QStringLiteral("mark.vestor"))));
+    auto* bar = named<QScrollBar>(&s.w, QStringLiteral("h"));
+    if (after == QLatin1String("bar")) {
+        QTest::keyClick(bar, Qt::Key_Right);
+        QTest::keyClick(bar, Qt::Key_Left);
+    } else if (after == QLatin1String("time")) {
+        s.w.chamberPage()->RemovebtClick();
+        s.w.chamberPage()->NextbtClick();
+    } else if (after == QLatin1String("tick")) {
+        s.w.chamberPage()->timer()->start();
+        QTRY_VERIFY(!s.w.chamberPage()->removeBroughtOut());
+        s.w.chamberPage()->timer()->stop();
+    } else {
+        named<QPushButton>(&s.w, QStringLiteral("restart"))->click();
+    }
+    QTest::qWait(300);
+    QCOMPARE(s.w.isWindowModified(), changed);
+    // Closing asks exactly when the title says the lesson changed.
+    s.notifier.saveAnswer = Notifier::Answer::Cancel;
+    QCOMPARE(!s.w.close(), changed);
 }
 
 QTEST_MAIN(TestLessons)

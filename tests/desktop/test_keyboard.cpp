@@ -731,6 +731,8 @@ void TestKeyboard::screenReaderHears_data()
     QTest::addRow("a menu opened") << State::Chamber << "Nextbt" << (Qt::ALT | Qt::Key_X) << "" << "Extras menu" << "";
     QTest::addRow("refused count") << State::Editor << "t2" << QKeyCombination(Qt::Key_Tab) << "4x"
                                    << "Count of nuclide 1 at time 2: \"4x\" is no whole number" << "\"4x\" is no whole number";
+    QTest::addRow("refused count too long for the line") << State::Editor << "t2" << QKeyCombination(Qt::Key_Tab)
+                                                         << QString(120, QLatin1Char('x')) << "is no whole number" << "is no whole number";
 }
 
 void TestKeyboard::screenReaderHears()
@@ -757,8 +759,14 @@ void TestKeyboard::screenReaderHears()
         return iface && iface->role() == QAccessible::Notification ? iface->text(QAccessible::Name) : QString();
     };
     QTRY_VERIFY2(heard().contains(hears), qPrintable(heard()));
-    const QString shown = named<StatusLine>(&win.w, QStringLiteral("statusLine"))->sentence();
+    const auto* line = named<StatusLine>(&win.w, QStringLiteral("statusLine"));
+    const QString shown = line->sentence();
     QVERIFY2(shows.isEmpty() ? !shown.contains(hears) : shown.contains(shows), qPrintable(shown));
+    // A sentence cut short is whole in the tooltip; one that fits has none.
+    QCOMPARE(line->toolTip(), line->text() == shown ? QString() : shown);
+    // The next key makes it old news, tooltip and all.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Control);
+    QVERIFY(line->text().isEmpty() && line->toolTip().isEmpty());
 }
 
 // A screen reader reads a field run by run of its text attributes; the runs must cover the text.

@@ -111,6 +111,10 @@ Controls::Controls(MainWindow& w)
     }
     for (int s = 1; s <= 15; ++s)
         fields[s] = child<QLineEdit>(w.editorPage(), n("t%1", s));
+    for (QLabel* label : w.editorPage()->findChildren<QLabel*>())
+        for (int s = 1; s <= 15; ++s)
+            if (label->buddy() == fields[s])
+                fieldLabels[s] = label;
     if (!halfLives || !colourBlind)
         qFatal("no action named HalfLives1 or ColourBlind1");
 }
@@ -234,6 +238,21 @@ std::optional<Failure> checkWindow(const Controls& c)
         if (!(on ? rowOn : rowOff) || !boxes)
             return Failure{"series rows", "row " + str(k) + " is not " + (on ? "enabled" : "disabled")
                                               + " with series length " + str(chosen) + " chosen"};
+    }
+
+    // The table in view shows what Copy All copies, however long it was out of sight.
+    QString listed = c.window.tablePage()->listing();
+    listed.replace(QLatin1String("\r\n"), QLatin1String("\n")).remove(QLatin1Char('\r'));
+    if (c.memo->isVisible() && c.memo->toPlainText() != listed)
+        return Failure{"table", "datamemo shows " + quote(c.memo->toPlainText().left(40)) + ", Copy All copies "
+                                    + quote(listed.left(40))};
+    // A screen reader names each count field by the time its caption shows.
+    for (int s = 1; s <= 15; ++s) {
+        const QString time = c.fieldLabels[s]->text().section(QLatin1Char('='), 1).trimmed();
+        if (c.fields[s]->isVisibleTo(c.window.editorPage())
+            && !c.fields[s]->accessibleName().endsWith(QStringLiteral(" at time ") + time))
+            return Failure{"editor", "t" + str(s) + " is read as " + quote(c.fields[s]->accessibleName())
+                                         + " under the caption " + quote(c.fieldLabels[s]->text())};
     }
     return std::nullopt;
 }

@@ -96,6 +96,7 @@ struct Controls {
     QComboBox* showdd;
     QLineEdit* icount;
     std::array<QLineEdit*, 16> fields{};
+    std::array<QLabel*, 16> fieldLabels{};  // each field's caption, its buddy
 };
 
 // The properties that must hold after anything a student does; nothing when all hold.

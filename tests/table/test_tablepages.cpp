@@ -1,4 +1,5 @@
 // The collected data table and the graph data editor, driven through the real main window.
+#include <QAction>
 #include <QCheckBox>
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -128,6 +129,8 @@ private slots:
     void poolSavedRuns();
     void typingWhileTimesMove_data();
     void typingWhileTimesMove();
+    void tableInViewFollowsRun_data();
+    void tableInViewFollowsRun();
 };
 
 void TestTablePages::outputs_data()
@@ -860,6 +863,32 @@ void TestTablePages::typingWhileTimesMove()
     QTest::keyClick(field, Qt::Key_Tab);
     QVERIFY(x.sim().history == expected);
     QVERIFY(x.notifier.warnings.isEmpty());
+}
+
+// A new run started from a menu while the table is in view: the table lists the new run.
+void TestTablePages::tableInViewFollowsRun_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addRow("an example") << "Example2";
+    QTest::addRow("a lesson") << "OpenLesson1";
+}
+
+void TestTablePages::tableInViewFollowsRun()
+{
+    QFETCH(QString, action);
+    Window x;
+    QTemporaryDir dir;
+    x.notifier.chosen = {dir.filePath(QStringLiteral("l.vestor"))};
+    named<QAction>(&x.w, QStringLiteral("Example4"))->trigger();
+    QVERIFY(x.w.saveLessonTo(x.notifier.chosen.constFirst()));
+    x.run(1, {7});
+    x.clickTab(2);
+    named<QAction>(&x.w, action)->trigger();
+    QVERIFY(x.notifier.errors.isEmpty());
+    QString fresh = QString::fromStdString(listingText(x.sim().history, x.sim().seriesLength,
+                                                       x.w.tablePage()->checkedColumns(), x.np()->value()));
+    fresh.replace(QLatin1String("\r\n"), QLatin1String("\n")).remove(QLatin1Char('\r'));
+    QCOMPARE(x.memo()->toPlainText(), fresh);
 }
 
 QTEST_MAIN(TestTablePages)
