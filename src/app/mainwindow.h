@@ -191,7 +191,7 @@ private:
     QMenu* m_recent = nullptr;
     QTimer* m_lessonCheck = nullptr;
     bool m_lessonMovedAgain = false;
-    bool m_steppedSinceSaved = false;
+    bool m_runMovedOn = false;
     QAction* m_lock = nullptr;
     QAction* m_halfLives = nullptr;
 

@@ -363,7 +363,7 @@ void MainWindow::setLessonPath(const QString& path)
     m_lessonPath = path;
     keepCounts();
     m_lessonSaved = path.isEmpty() ? QByteArray() : lessonJson(captureLesson());
-    m_steppedSinceSaved = false;
+    m_runMovedOn = false;
     setWindowTitle(path.isEmpty() ? QStringLiteral("Tovrin")
                                   : QStringLiteral("Tovrin - %1[*]").arg(QFileInfo(path).fileName()));
     setLessonModified(false);
@@ -392,9 +392,10 @@ void MainWindow::markLessonChanged()
         warnBeforeLeaving();
         return;
     }
-    // A Time step takes the run past the saved lesson for good (its time and its random numbers
-    // go on), so there is nothing to compare until the lesson is saved or opened again.
-    if (m_steppedSinceSaved) {
+    // A Time step or a removal takes the run past the saved lesson for good (its time, its random
+    // numbers and the particles taken out only go on), so there is nothing to compare until the
+    // lesson is saved or opened again.
+    if (m_runMovedOn) {
         if (!isWindowModified())
             setLessonModified(true);
         return;
@@ -470,10 +471,12 @@ void MainWindow::watchLessonChanges()
         connect(b, &QAbstractButton::clicked, this, &MainWindow::markLessonChanged);
     for (QComboBox* c : findChildren<QComboBox*>())
         connect(c, &QComboBox::currentIndexChanged, this, &MainWindow::markLessonChanged);
-    connect(m_chamber, &ChamberPage::stepRecorded, this, [this] {
-        m_steppedSinceSaved = true;
-        markLessonChanged();
-    });
+    // Automate removes particles without a click on Remove.
+    for (auto moved : {&ChamberPage::stepRecorded, &ChamberPage::particlesRemoved})
+        connect(m_chamber, moved, this, [this] {
+            m_runMovedOn = true;
+            markLessonChanged();
+        });
     connect(m_nb, &QTabWidget::currentChanged, this, &MainWindow::markLessonChanged);
     connect(m_editor, &GraphEditorPage::replot, this, &MainWindow::markLessonChanged);
     // The initial count, typed, replots nothing but changes the counts all the same.

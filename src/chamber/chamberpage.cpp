@@ -332,6 +332,7 @@ void ChamberPage::RemovebtClick()
     if (removed > 0) {
         repaintImages();
         showCounts();
+        emit particlesRemoved();
     }
     m_remove->move(m_next->x(), kButtonY);
     if (!m_timer->isActive()) {

@@ -96,6 +96,8 @@ signals:
     void dataPointsSet(int n);
     // A Time step has recorded its counts (the graph redraws).
     void stepRecorded();
+    // Decayed particles have been taken out of the chamber.
+    void particlesRemoved();
     void resetRequested();
 
 private:
