@@ -260,6 +260,8 @@ void MainWindow::openExample(int index)
     m_config->applySettings(list[static_cast<std::size_t>(index)].settings);
     m_configChanged = false;
     startRun();
+    // Chosen from the menu, the example may replace the run the table in view lists.
+    memobt();
     m_lock->setChecked(locked);
     setLessonPath(QString());
 }
