@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 #include <QLineEdit>
 #include <QTabWidget>
 #if VESTOR_KEYS
@@ -45,6 +46,10 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "vestor-seededrun: cannot make %s\n", qUtf8Printable(dir.path()));
         return 1;
     }
+    // The lesson it saves would join the Recent Lessons of whoever runs it: its choices stay in DIR
+    // (where they are files; Windows keeps them in the registry whatever the path).
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, dir.absoluteFilePath(QStringLiteral("settings")));
 
     MainWindow window(20261208);
     window.show();
