@@ -29,6 +29,7 @@
 #include "table/datatablepage.h"
 #include "table/grapheditorpage.h"
 #include "core/tabletext.h"
+#include "support/shownwindow.h"
 
 namespace vestor::soak {
 
@@ -240,12 +241,14 @@ std::optional<Failure> checkWindow(const Controls& c)
                                               + " with series length " + str(chosen) + " chosen"};
     }
 
-    // The table in view shows what Copy All copies, however long it was out of sight.
-    QString listed = c.window.tablePage()->listing();
-    listed.replace(QLatin1String("\r\n"), QLatin1String("\n")).remove(QLatin1Char('\r'));
-    if (c.memo->isVisible() && c.memo->toPlainText() != listed)
+    // The table in view lists the counts recorded, and Copy All copies it, however long it was out
+    // of sight.
+    const QString listed = test::shownListing(c.window);
+    QString copied = c.window.tablePage()->listing();
+    copied.replace(QLatin1String("\r\n"), QLatin1String("\n")).remove(QLatin1Char('\r'));
+    if (c.memo->isVisible() && (c.memo->toPlainText() != listed || copied != listed))
         return Failure{"table", "datamemo shows " + quote(c.memo->toPlainText().left(40)) + ", Copy All copies "
-                                    + quote(listed.left(40))};
+                                    + quote(copied.left(40)) + ", the counts are " + quote(listed.left(40))};
     // A screen reader names each count field by the time its caption shows.
     for (int s = 1; s <= 15; ++s) {
         const QString time = c.fieldLabels[s]->text().section(QLatin1Char('='), 1).trimmed();

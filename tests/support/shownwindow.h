@@ -10,9 +10,20 @@
 
 #include "app/mainwindow.h"
 #include "chamber/chamberpage.h"
+#include "core/tabletext.h"
 #include "support/testsupport.h"
+#include "table/datatablepage.h"
+#include "table/grapheditorpage.h"
 
 namespace vestor::test {
+
+// What the Collected Data Table shows for the counts recorded now, read from the simulation.
+inline QString shownListing(MainWindow& w)
+{
+    QString text = QString::fromStdString(listingText(w.simulation().history, w.simulation().seriesLength,
+                                                      w.tablePage()->checkedColumns(), w.editorPage()->dataPoints()));
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n")).remove(QLatin1Char('\r'));
+}
 
 struct ShownWindow {
     explicit ShownWindow(std::uint64_t seed) : w(seed)
